@@ -1,0 +1,74 @@
+#include "core/AtomicFile.h"
+#include "core/Base64.h"
+#include "core/Codepage.h"
+#include "core/DataFolder.h"
+
+#include "common/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+TEST(Base64, Rfc4648VectorsAndRejects) {
+    EXPECT_EQ(lum::base64Encode("vemra"), QByteArray("dmVtcmE="));
+    EXPECT_EQ(lum::base64Encode("fo"), QByteArray("Zm8="));
+    EXPECT_EQ(lum::base64Encode(""), QByteArray(""));
+    QByteArray out;
+    ASSERT_TRUE(lum::base64Decode("dmVtcmE=", &out));
+    EXPECT_EQ(out, QByteArray("vemra"));
+    EXPECT_FALSE(lum::base64Decode("dm!tcmE=", &out));
+}
+
+TEST(Codepage, Windows1252RoundTripAndLanguageSwitch) {
+    ASSERT_TRUE(lum::setAnsiCodepage("windows-1252"));
+    const QString s = QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC");  // "Café €"
+    EXPECT_EQ(lum::toAnsi(s), QByteArray("Caf\xE9 \x80"));
+    EXPECT_EQ(lum::fromAnsi("Caf\xE9 \x80"), s);
+
+    ASSERT_TRUE(lum::setAnsiCodepage(lum::codepageForLanguage(1)));
+    const QString zh = QString::fromUtf8("\xE4\xB8\xAD");  // U+4E2D
+    EXPECT_EQ(lum::toAnsi(zh), QByteArray("\xD6\xD0"));
+    EXPECT_EQ(lum::fromAnsi("\xD6\xD0"), zh);
+    EXPECT_FALSE(lum::setAnsiCodepage("no-such-codepage"));
+    EXPECT_EQ(lum::ansiCodepage(), QByteArray("GBK"));
+    ASSERT_TRUE(lum::setAnsiCodepage("windows-1252"));
+
+    QByteArray utf8;
+    ASSERT_TRUE(lum::convertEncoding("windows-1252", "UTF-8", "\xE9", &utf8));
+    EXPECT_EQ(utf8, QByteArray("\xC3\xA9"));
+}
+
+TEST(DataFolder, ExplicitThenExecutableThenUserFolder) {
+    QTemporaryDir tmp;
+    const QString explicitDir = tmp.filePath("data/deeper/");
+    EXPECT_EQ(lum::resolveDataFolder(explicitDir, tmp.path()),
+              QDir::cleanPath(tmp.filePath("data/deeper")));
+    EXPECT_TRUE(QFileInfo(tmp.filePath("data/deeper")).isDir());
+
+    EXPECT_EQ(lum::resolveDataFolder({}, tmp.path()), QDir::cleanPath(tmp.path()));
+
+    qputenv("XDG_DATA_HOME", tmp.filePath("xdg").toUtf8());
+    EXPECT_EQ(lum::resolveDataFolder({}, tmp.filePath("no-such-exe-dir")), QDir::cleanPath(tmp.filePath("xdg/LUM")));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+TEST(DataFolder, FileNameOfEitherSeparator) {
+    EXPECT_EQ(lum::fileNameOfPath("C:\\m\\logo_mz.yuv"), QString("logo_mz.yuv"));
+    EXPECT_EQ(lum::fileNameOfPath("/srv/lum/Home/a.jpg"), QString("a.jpg"));
+    EXPECT_EQ(lum::fileNameOfPath("plain"), QString("plain"));
+    EXPECT_EQ(lum::joinPath("/a/", "b"), QString("/a/b"));
+    EXPECT_EQ(lum::joinPath("/a", "b"), QString("/a/b"));
+}
+
+TEST(AtomicFile, ReplacesWholeAndKeepsOldOnFailure) {
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath("sub/x.dat");
+    ASSERT_TRUE(lum::writeFileAtomic(path, "first"));
+    ASSERT_TRUE(lum::writeFileAtomic(path, "2"));
+    EXPECT_EQ(lumtest::readFile(path), QByteArray("2"));
+    QString err;
+    EXPECT_FALSE(lum::writeFileAtomic("/proc/definitely/not/here", "x", &err));
+    EXPECT_FALSE(err.isEmpty());
+    // No temporary files left beside the target.
+    EXPECT_EQ(QDir(tmp.filePath("sub")).entryList(QDir::Files).size(), 1);
+}
