@@ -170,7 +170,8 @@ void CPlaylistDocument::buildIni(IniFile& ini, bool copy, const QString& copyFol
 
     auto copyItem = [&](const PlaylistItem& item, int index, int count) {
         const QByteArray path = PlaylistItem::field(item.path);
-        if (!copy || !isLocalItemPath(path)) return;
+        // Remote items have a host; their paths are on the server, not here.
+        if (!copy || !PlaylistItem::field(item.host).isEmpty() || !isLocalItemPath(path)) return;
         if (progress)
             progress(QString(QLatin1String(playlist_texts::kCopyingStatus))
                          .arg(fromAnsi(path))
