@@ -18,6 +18,18 @@ const QByteArray kConfiguration = "configuration";
 
 QByteArray fileSection(int n) { return "file" + QByteArray::number(n); }
 
+// A line break inside a value would start new keys or sections in the file (a file name on
+// this system may hold one): a value ends at its first line break.
+QByteArray oneLine(const QByteArray& value) {
+    int cut = value.size();
+    for (int i = 0; i < value.size(); ++i)
+        if (value[i] == '\r' || value[i] == '\n') {
+            cut = i;
+            break;
+        }
+    return value.left(cut);
+}
+
 QByteArray hhmm(int hour, int minute) {
     return QString::asprintf("%02d:%02d", hour, minute).toLatin1();
 }
@@ -121,8 +133,8 @@ bool CPlaylistDocument::validateTimes(IOperatorPrompt* prompt) const {
 void CPlaylistDocument::writeItem(IniFile& ini, int n, const PlaylistItem& item,
                                   const PlaylistCells* cells) const {
     const QByteArray sec = fileSection(n);
-    const QByteArray host = PlaylistItem::field(item.host);
-    const QByteArray path = PlaylistItem::field(item.path);
+    const QByteArray host = oneLine(PlaylistItem::field(item.host));
+    const QByteArray path = oneLine(PlaylistItem::field(item.path));
     if (!host.isEmpty()) ini.setValue(sec, "host", host);
     ini.setValue(sec, "path", path);
     ini.setValue(sec, "size", QByteArray::number(item.size));
@@ -137,7 +149,7 @@ void CPlaylistDocument::writeItem(IniFile& ini, int n, const PlaylistItem& item,
     if (settings_.deleteInPlaylist) ini.setValue(sec, "fileaction", "DEL");
     if (cells) {
         const QString duration = cells->duration.trimmed();
-        if (!duration.isEmpty()) ini.setValue(sec, "period", toAnsi(duration));
+        if (!duration.isEmpty()) ini.setValue(sec, "period", oneLine(toAnsi(duration)));
         int h = 0, m = 0;
         const QString from = cells->fromTime.trimmed();
         if (!from.isEmpty() && ParseHourMinute(from, &h, &m))
@@ -206,10 +218,12 @@ bool CPlaylistDocument::Save(const QString& path, bool copy, const QString& copy
                              const ProgressFn& progress, IOperatorPrompt* prompt,
                              QStringList* failedCopies) {
     if (!validateTimes(prompt)) return false;
-    if (copy && !copyFolder.isEmpty()) QDir().mkpath(copyFolder);
+    // Without a folder of their own the media go beside the playlist.
+    const QString folder = copyFolder.isEmpty() ? QFileInfo(path).absolutePath() : copyFolder;
+    if (copy) QDir().mkpath(folder);
     // Built from an empty document: the same bytes as deleting the file and writing key by key.
     IniFile ini;
-    buildIni(ini, copy, copyFolder, progress, failedCopies);
+    buildIni(ini, copy, folder, progress, failedCopies);
     if (!ini.save(path)) return false;
     if (currentPath_.isEmpty())
         title_ = QLatin1String(playlist_texts::kCommanderCaption) +

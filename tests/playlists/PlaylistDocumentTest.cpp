@@ -433,6 +433,24 @@ TEST(PlaylistCopy, CopyIntoTheSourceFolderKeepsTheFile) {
     EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
 }
 
+TEST(PlaylistCopy, WithoutFolderMediaGoBesideThePlaylist) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
+    CPlaylistDocument doc;
+    doc.appendRow(row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1));
+    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
+    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
+}
+
+TEST(PlaylistSave, LineBreaksCannotAddKeys) {
+    CPlaylistDocument doc;
+    PlaylistRow r = row("/m/evil\r\n[command]\r\nformat=ON.mpg");
+    r.cells.duration = "5\nfullscr=1";
+    doc.appendRow(r);
+    EXPECT_EQ(doc.toBytes(), crlf("[configuration]\nglobalinterval=5\n"
+                                  "[file0]\npath=/m/evil\nsize=0\nperiod=5\n"));
+}
+
 TEST(PlaylistCopy, InvalidTimesCopyNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
