@@ -76,6 +76,15 @@ bool isZoneImageName(const QString& name) {
     return false;
 }
 
+bool isMediaFileName(const QString& name) {
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0) return false;
+    const QString ext = name.mid(dot + 1).toLower();
+    for (const char* known : kMediaExtensions)
+        if (ext == QLatin1String(known)) return true;
+    return false;
+}
+
 int transitionIndex(const QString& text) {
     for (int i = 0; i < kTransitionCount; ++i)
         if (text == QLatin1String(kTransitionNames[i])) return i;

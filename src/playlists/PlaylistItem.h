@@ -78,6 +78,12 @@ QByteArray copyNameForPath(const QByteArray& path);
 // editor). The marker must come after the first character.
 bool isZoneImageName(const QString& name);
 
+// Media a playlist may list, by extension (any case): what the editor offers from a folder.
+inline constexpr std::array<const char*, 21> kMediaExtensions = {
+    "jpg", "jpeg", "mpeg", "txt", "mpl", "avi", "mp3", "divx", "vod", "rom", "zeb",
+    "zeq", "fnt",  "mpg",  "mpe", "jpe", "paf", "vob", "yuv",  "tbn", "sch"};
+bool isMediaFileName(const QString& name);
+
 // Per-item transitions (index written as `transition` of an item).
 inline constexpr int kTransitionCount = 13;
 inline constexpr std::array<const char*, kTransitionCount> kTransitionNames = {
