@@ -29,26 +29,21 @@ TEST(PlaylistItem, TextFieldsAreCutAtWidthMinusOneAndCleared) {
     EXPECT_EQ(item.size, 0);
 }
 
-TEST(PlaylistItem, FileNameTakesEitherSeparator) {
-    PlaylistItem item;
-    item.setPathAndName("C:\\m\\pic.jpg");
-    EXPECT_EQ(PlaylistItem::field(item.filename), QByteArray("pic.jpg"));
-    item.setPathAndName("/srv/media/clip.mpg");
-    EXPECT_EQ(PlaylistItem::field(item.filename), QByteArray("clip.mpg"));
-    item.setPathAndName("TV_FEED_ON");
-    EXPECT_EQ(PlaylistItem::field(item.filename), QByteArray("TV_FEED_ON"));
-}
-
 TEST(PlaylistItem, ZoneMembershipIsCaseSensitiveForTwoSpellings) {
     EXPECT_TRUE(isZonePath("/m/logo_mz.yuv"));
     EXPECT_TRUE(isZonePath("/m/LOGO_MZ.YUV"));
     EXPECT_FALSE(isZonePath("/m/a_mz.Yuv"));
     EXPECT_FALSE(isZonePath("/m/a.yUV"));
     EXPECT_TRUE(isZonePath("/m/a.yuv.bak"));
+    // The editor's red names: the marker after the first character.
+    EXPECT_TRUE(isZoneImageName("a_tz2.yuv"));
+    EXPECT_FALSE(isZoneImageName("_mz.yuv"));
 }
 
 TEST(PlaylistItem, KindsOfItems) {
     PlaylistItem item;
+    item.setPathAndName("C:\\m\\pic.jpg");
+    EXPECT_EQ(item.fileNameText(), "pic.jpg");
     item.setPathAndName("/m/A.JPEG");
     EXPECT_TRUE(item.isPicture());
     item.setPathAndName("/m/a.Jpg");
@@ -80,13 +75,6 @@ TEST(PlaylistItem, CopyNamesOfZoneImages) {
     EXPECT_EQ(copyNameForPath("ab.yuv"), QByteArray("ab.yuv"));
 }
 
-TEST(PlaylistItem, ZoneImageDisplayNames) {
-    EXPECT_TRUE(isZoneImageName("logo_mz.yuv"));
-    EXPECT_TRUE(isZoneImageName("a_tz2.yuv"));
-    EXPECT_FALSE(isZoneImageName("_mz.yuv"));
-    EXPECT_FALSE(isZoneImageName("plain.yuv"));
-}
-
 TEST(PlaylistItem, TransitionTable) {
     EXPECT_EQ(kTransitionNames.size(), 13u);
     EXPECT_EQ(transitionIndex("Full Screen"), 0);
@@ -106,13 +94,9 @@ TEST(ParseHourMinute, ValidTimes) {
         EXPECT_EQ(h, c.h) << c.text;
         EXPECT_EQ(m, c.m) << c.text;
     }
-}
-
-TEST(ParseHourMinute, EmptyIsValidAndLeavesOutputs) {
     int h = 7, m = 8;
-    EXPECT_TRUE(ParseHourMinute("", &h, &m));
-    EXPECT_EQ(h, 7);
-    EXPECT_EQ(m, 8);
+    EXPECT_TRUE(ParseHourMinute("", &h, &m));  // empty: valid, outputs untouched
+    EXPECT_EQ(h * 100 + m, 708);
 }
 
 TEST(ParseHourMinute, InvalidTimesLeaveOutputs) {
