@@ -185,10 +185,9 @@ void CPlaylistDocument::buildIni(IniFile& ini, bool copy, const QString& copyFol
         // Remote items have a host; their paths are on the server, not here.
         if (!copy || !PlaylistItem::field(item.host).isEmpty() || !isLocalItemPath(path)) return;
         if (progress)
+            // One substitution pass: a "%1" inside a file name stays as it is.
             progress(QString(QLatin1String(playlist_texts::kCopyingStatus))
-                         .arg(fromAnsi(path))
-                         .arg(index)
-                         .arg(count),
+                         .arg(fromAnsi(path), QString::number(index), QString::number(count)),
                      index, count);
         if (!copyMedia(path, copyFolder) && failedCopies) failedCopies->append(fromAnsi(path));
     };

@@ -363,16 +363,16 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     ASSERT_TRUE(writeFile(src + "/logo_mz.yuv", "LOGO"));
     ASSERT_TRUE(writeFile(src + "/tz1.yuv", "TZ"));
     ASSERT_TRUE(writeFile(src + "/a_mz.Yuv", "AMZ"));
-    ASSERT_TRUE(writeFile(src + "/pic.jpg", "PIC"));
+    ASSERT_TRUE(writeFile(src + "/pic%1.jpg", "PIC"));
     ASSERT_TRUE(QDir().mkpath(dst));
-    ASSERT_TRUE(writeFile(dst + "/pic.jpg", "OLD CONTENT THAT IS LONGER"));
+    ASSERT_TRUE(writeFile(dst + "/pic%1.jpg", "OLD CONTENT THAT IS LONGER"));
 
     CPlaylistDocument doc;
     doc.setMultiZone(true);
     doc.zoneItems().push_back(zoneItem(QFile::encodeName(src + "/logo_mz.yuv"), 4, 10));
     doc.zoneItems().push_back(zoneItem(QFile::encodeName(src + "/tz1.yuv"), 2, 10));
     doc.appendRow(row(QFile::encodeName(src + "/a_mz.Yuv"), 3));
-    doc.appendRow(row(QFile::encodeName(src + "/pic.jpg"), 3));
+    doc.appendRow(row(QFile::encodeName(src + "/pic%1.jpg"), 3));
     doc.appendRow(row(QFile::encodeName(src + "/missing.mpg"), 1));
     PlaylistRow web = row("/remote/only.mpg", 1);
     PlaylistItem::setField(web.item.host, "media.example.test");
@@ -389,15 +389,15 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     // took the same name later and replaced it.
     EXPECT_EQ(readFile(dst + "/logozone.yuv"), QByteArray("AMZ"));
     EXPECT_EQ(readFile(dst + "/tz1.yuv"), QByteArray("TZ"));
-    EXPECT_EQ(readFile(dst + "/pic.jpg"), QByteArray("PIC"));
+    EXPECT_EQ(readFile(dst + "/pic%1.jpg"), QByteArray("PIC"));
     EXPECT_FALSE(QFile::exists(dst + "/a_mz.Yuv"));
     EXPECT_EQ(QDir(dst).entryList(QDir::Files, QDir::Name),
-              (QStringList{"logozone.yuv", "pic.jpg", "playlist.mpl", "tz1.yuv"}));
+              (QStringList{"logozone.yuv", "pic%1.jpg", "playlist.mpl", "tz1.yuv"}));
 
     EXPECT_EQ(failed, QStringList{src + "/missing.mpg"});
     ASSERT_EQ(statuses.size(), 6);
     EXPECT_EQ(statuses[0], QString("Copying... %1/logo_mz.yuv(0/2)").arg(src));
-    EXPECT_EQ(statuses[3], QString("Copying... %1/pic.jpg(1/5)").arg(src));
+    EXPECT_EQ(statuses[3], "Copying... " + src + "/pic%1.jpg(1/5)");
     EXPECT_EQ(statuses[4], QString("Copying... %1/missing.mpg(2/5)").arg(src));
     EXPECT_TRUE(statuses.last().isEmpty());
 
