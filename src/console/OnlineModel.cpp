@@ -330,7 +330,7 @@ std::vector<const CClientRecord*> COnlineModel::targets(const QString& key, Targ
 
 PostResult COnlineModel::post(const QString& key, int index, TargetMode mode,
                               const OperatorCommandArgs& args, const Filter& accept,
-                              bool silentWhenNone) {
+                              bool silentWhenNone, IOperatorPrompt* prompt) {
     PostResult result;
     for (const CClientRecord* r : targets(key, mode)) {
         if (accept && !accept(*r)) continue;
@@ -341,13 +341,14 @@ PostResult COnlineModel::post(const QString& key, int index, TargetMode mode,
             ++result.delivered;
     }
     if (result.targeted == 0 && !silentWhenNone)
-        prompt_.message(QString::fromLatin1(online::kNoClient), IOperatorPrompt::Icon::Information);
+        (prompt ? *prompt : prompt_)
+            .message(QString::fromLatin1(online::kNoClient), IOperatorPrompt::Icon::Information);
     return result;
 }
 
 PostResult COnlineModel::PostToClients(const QString& key, int index, TargetMode mode,
-                                       const OperatorCommandArgs& args) {
-    return post(key, index, mode, args, {}, index == kCmdUpdateRss);
+                                       const OperatorCommandArgs& args, IOperatorPrompt* prompt) {
+    return post(key, index, mode, args, {}, index == kCmdUpdateRss, prompt);
 }
 
 PostResult COnlineModel::SendPlaylist(const QString& key, TargetMode mode) {

@@ -87,8 +87,10 @@ public:
 
     // Command posting; main thread. "No client is online ..." is shown when nothing was targeted
     // (never for command 14).
+    // `prompt` replaces the model's own for this call (lumctl collects the messages).
     PostResult PostToClients(const QString& key, int index, TargetMode mode,
-                             const OperatorCommandArgs& args = {});
+                             const OperatorCommandArgs& args = {},
+                             IOperatorPrompt* prompt = nullptr);
     // Index 3: only to players whose group's current playlist file exists.
     PostResult SendPlaylist(const QString& key, TargetMode mode);
     // Index 12: only to players whose group holds "instantmessage.txt".
@@ -120,7 +122,7 @@ private:
 
     using Filter = std::function<bool(const CClientRecord&)>;
     PostResult post(const QString& key, int index, TargetMode mode, const OperatorCommandArgs& args,
-                    const Filter& accept, bool silentWhenNone);
+                    const Filter& accept, bool silentWhenNone, IOperatorPrompt* prompt = nullptr);
     std::vector<const CClientRecord*> targets(const QString& key, TargetMode mode) const;
 
     bool shownByFilter(const CClientRecord& r) const;

@@ -12,7 +12,7 @@ constexpr const char* kAskFormat = "Are you sure to format player's storage?";
 PostResult CPlayerCommands::post(const CommandTarget& t, int index, const QString& text) {
     OperatorCommandArgs args;
     args.text = text;
-    return online_.PostToClients(t.key, index, t.mode, args);
+    return online_.PostToClients(t.key, index, t.mode, args, &prompt_);
 }
 
 PostResult CPlayerCommands::play(const CommandTarget& t) { return post(t, kCmdStartPlay); }
