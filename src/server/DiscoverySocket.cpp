@@ -50,7 +50,7 @@ void CDiscoverySocket::close() {
     m_socket->close();
     m_socket->deleteLater();
     m_socket = nullptr;
-    m_windows.clear();
+    m_recent.clear();
 }
 
 bool CDiscoverySocket::isOpen() const { return m_socket != nullptr; }
@@ -73,23 +73,27 @@ QHostAddress CDiscoverySocket::answerAddress(const QByteArray& data, const QHost
     return QHostAddress((v4 & 0xFFFFFF00u) | 0xFFu);
 }
 
+qint64 CDiscoverySocket::Recent::newest() const {
+    return times[(next + kMaxAnswersPerSecond - 1) % kMaxAnswersPerSecond];
+}
+
+// A sliding second: an answer is allowed when fewer than the limit were sent to this source
+// in the last 1000 ms.
 bool CDiscoverySocket::admit(quint32 source, qint64 now) {
-    if (m_windows.size() >= kMaxTrackedSources) {
-        for (auto it = m_windows.begin(); it != m_windows.end();) {
-            if (now - it->second.start >= 1000)
-                it = m_windows.erase(it);
+    if (m_recent.size() >= kMaxTrackedSources && !m_recent.count(source)) {
+        for (auto it = m_recent.begin(); it != m_recent.end();) {
+            if (now - it->second.newest() >= 1000)
+                it = m_recent.erase(it);
             else
                 ++it;
         }
-        if (m_windows.size() >= kMaxTrackedSources) return false;  // a flood: answer nobody new
+        if (m_recent.size() >= kMaxTrackedSources) return false;  // a flood: no one new
     }
-    Window& w = m_windows[source];
-    if (w.count == 0 || now - w.start >= 1000) {
-        w.start = now;
-        w.count = 0;
-    }
-    if (w.count >= kMaxAnswersPerSecond) return false;
-    ++w.count;
+    Recent& r = m_recent[source];
+    if (r.count == kMaxAnswersPerSecond && now - r.times[r.next] < 1000) return false;
+    r.times[r.next] = now;
+    r.next = (r.next + 1) % kMaxAnswersPerSecond;
+    if (r.count < kMaxAnswersPerSecond) ++r.count;
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <unordered_map>
 
@@ -55,15 +56,18 @@ private:
     void readPending();
     bool admit(quint32 source, qint64 now);
 
-    struct Window {
-        qint64 start = 0;
+    // The times of the last answers to one source, oldest first once full.
+    struct Recent {
+        std::array<qint64, kMaxAnswersPerSecond> times{};
+        int next = 0;
         int count = 0;
+        qint64 newest() const;
     };
 
     ILogSink* m_log;
     QUdpSocket* m_socket = nullptr;
     std::function<qint64()> m_clock;
-    std::unordered_map<quint32, Window> m_windows;
+    std::unordered_map<quint32, Recent> m_recent;
     qint64 m_lastNotice = 0;
     bool m_noticeGiven = false;
 };

@@ -155,6 +155,27 @@ TEST_F(Discovery, AtMostTwentyAnswersPerSecondPerSource) {
     EXPECT_FALSE(s->hasPendingDatagrams());
     now += 1;
     EXPECT_TRUE(ask(*s, "LUMServer").has_value());
+
+    // A sliding second: 10 answers now and 10 half a second later fill it; the next one waits
+    // until the first 10 are a second old, and then only 10 more fit.
+    now += 5000;
+    auto burst = [&](int n) {
+        for (int i = 0; i < n; ++i) s->writeDatagram("LUM", kLocal, port);
+        sentinel();
+        int got = 0;
+        while (s->hasPendingDatagrams()) {
+            s->receiveDatagram();
+            ++got;
+        }
+        return got;
+    };
+    EXPECT_EQ(burst(10), 10);
+    now += 500;
+    EXPECT_EQ(burst(10), 10);
+    now += 499;
+    EXPECT_EQ(burst(5), 0);
+    now += 1;
+    EXPECT_EQ(burst(15), 10);  // a new fixed window would have allowed all 15
 }
 
 TEST_F(Discovery, ClosedResponderReleasesThePort) {
