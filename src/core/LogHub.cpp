@@ -48,6 +48,11 @@ bool CLogHub::open() {
 
 void CLogHub::close() { m_trace->close(); }
 
+void CLogHub::setLogLevel(int logLevel) {
+    m_logLevel = logLevel;
+    m_trace->setThreshold(logLevel);
+}
+
 bool CLogHub::isOpen() const { return m_trace->isOpen(); }
 
 void CLogHub::addLog(int type, const QString& key, const QString& text) {

@@ -56,6 +56,8 @@ public:
     QString logFolder() const { return m_logFolder; }
     QString tracePath() const;
     int logLevel() const { return m_logLevel; }
+    // A changed LOGLEVEL applies to the records handled from now on.
+    void setLogLevel(int logLevel);
 
     // "%02d:%02d:%02d     %s": how a record is shown on screen.
     static QString screenLine(const CLogRecord& record);

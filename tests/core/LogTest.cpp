@@ -109,6 +109,21 @@ TEST(LogFile, OpenFailureKeepsWriterClosed) {
 // ftptrace.log at every LOGLEVEL for entries of every type.
 TEST(LogHub, TraceFileFollowsLogLevel) {
     const QStringList all{"type0", "type1", "type2", "type3"};
+    // LOGLEVEL changed while running: later records follow the new level.
+    {
+        QTemporaryDir dir;
+        {
+            CLogHub hub(dir.path(), 1);
+            ASSERT_TRUE(hub.open());
+            hub.addLog(2, QString(), "hidden");
+            hub.processPending();
+            hub.setLogLevel(2);
+            hub.addLog(2, QString(), "shown");
+            hub.processPending();
+        }
+        EXPECT_EQ(textsOf(lumtest::readFile(dir.filePath("Log/ftptrace.log"))),
+                  (QStringList{kStart, "shown", kEnd}));
+    }
     const std::vector<QStringList> expected{
         {},
         {kStart, "type1", kEnd},
