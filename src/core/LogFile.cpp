@@ -51,7 +51,7 @@ QString CLogFile::stampPrefix(const QDateTime& time) {
 }
 
 void CLogFile::write(const QString& text) {
-    writeLine(QDateTime::currentDateTime(), 1, text);
+    writeLine(m_clock(), 1, text);
 }
 
 void CLogFile::writeLine(const QDateTime& time, int level, const QString& text) {

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+
 namespace lum {
 
 class CLogFile {
@@ -45,6 +47,9 @@ public:
     void append(const QByteArray& piece);
     void append(const QString& piece);
 
+    // The clock of the start, end and write() lines (local time; tests fix it).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
     // "dd/mm/yyyy hh:mm:ss.zzz " for a local time.
     static QString stampPrefix(const QDateTime& time);
 
@@ -53,6 +58,7 @@ private:
     int m_level = 1;
     QString m_path;
     QFile m_file;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 };
 
 }  // namespace lum

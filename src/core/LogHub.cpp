@@ -48,6 +48,11 @@ bool CLogHub::open() {
 
 void CLogHub::close() { m_trace->close(); }
 
+void CLogHub::setClock(std::function<QDateTime()> clock) {
+    m_clock = std::move(clock);
+    m_trace->setClock(m_clock);
+}
+
 void CLogHub::setLogLevel(int logLevel) {
     m_logLevel = logLevel;
     m_trace->setThreshold(logLevel);
@@ -56,7 +61,7 @@ void CLogHub::setLogLevel(int logLevel) {
 bool CLogHub::isOpen() const { return m_trace->isOpen(); }
 
 void CLogHub::addLog(int type, const QString& key, const QString& text) {
-    CLogRecord record{QDateTime::currentDateTime(), type, text, key};
+    CLogRecord record{m_clock(), type, text, key};
     {
         std::lock_guard<std::mutex> lock(m_queueLock);
         m_queue.push_back(std::move(record));
@@ -132,6 +137,7 @@ void CLogHub::writePlayerFile(const CLogRecord& record, int level) {
     if (QFileInfo(path).absolutePath() != QFileInfo(m_logFolder).absoluteFilePath()) return;
     QDir().mkpath(m_logFolder);
     CLogFile file(record.type);
+    file.setClock(m_clock);
     QString error;
     if (!file.open(path, &error)) {
         reportOpenFailure(path, error);

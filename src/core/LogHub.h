@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -59,6 +60,9 @@ public:
     // A changed LOGLEVEL applies to the records handled from now on.
     void setLogLevel(int logLevel);
 
+    // The clock that stamps records and the start and end lines (local time; tests fix it).
+    void setClock(std::function<QDateTime()> clock);
+
     // "%02d:%02d:%02d     %s": how a record is shown on screen.
     static QString screenLine(const CLogRecord& record);
     // Level of a record's line: 1 for type 1, 2 for type 2, 3 for any other type.
@@ -81,6 +85,7 @@ private:
     QString m_logFolder;
     int m_logLevel;
     std::unique_ptr<CLogFile> m_trace;
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
 
     mutable std::mutex m_queueLock;
     std::deque<CLogRecord> m_queue;

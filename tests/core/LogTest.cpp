@@ -124,16 +124,22 @@ TEST(LogHub, TraceFileFollowsLogLevel) {
         EXPECT_EQ(textsOf(lumtest::readFile(dir.filePath("Log/ftptrace.log"))),
                   (QStringList{kStart, "shown", kEnd}));
     }
-    const std::vector<QStringList> expected{
-        {},
-        {kStart, "type1", kEnd},
-        {kStart, "type1", "type2", kEnd},
-        {kStart, "type0", "type1", "type2", "type3", kEnd},
+    // Exact bytes, with the clock fixed at 5 March 2026 07:08:09.012.
+    const QByteArray stamp = "05/03/2026 07:08:09.012 ";
+    const QByteArray start = stamp + "*** START OF APPLICATION ***\n";
+    const QByteArray end = stamp + "*** END OF APPLICATION ***\n";
+    auto line = [&](const char* text) { return stamp + text + '\n'; };
+    const std::vector<QByteArray> expected{
+        QByteArray(),
+        start + line("type1") + end,
+        start + line("type1") + line("type2") + end,
+        start + line("type0") + line("type1") + line("type2") + line("type3") + end,
     };
     for (int level = 0; level <= 3; ++level) {
         QTemporaryDir dir;
         {
             CLogHub hub(dir.path(), level);
+            hub.setClock([] { return QDateTime(QDate(2026, 3, 5), QTime(7, 8, 9, 12)); });
             ASSERT_TRUE(hub.open());
             for (int type = 0; type <= 3; ++type) hub.addLog(type, QString(), all[type]);
             hub.processPending();
@@ -141,7 +147,7 @@ TEST(LogHub, TraceFileFollowsLogLevel) {
         }
         const QString trace = dir.filePath("Log/ftptrace.log");
         EXPECT_TRUE(QFileInfo::exists(trace)) << level;
-        EXPECT_EQ(textsOf(lumtest::readFile(trace)), expected[level]) << "LOGLEVEL " << level;
+        EXPECT_EQ(lumtest::readFile(trace), expected[level]) << "LOGLEVEL " << level;
     }
 }
 
