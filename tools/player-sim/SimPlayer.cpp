@@ -246,6 +246,8 @@ void CSimPlayer::loggedIn(const Reply& reply) {
             fail(QStringLiteral("login refused: ") + reply.text());
             return;
         }
+        Q_EMIT measured(m_config.user, QStringLiteral("login"),
+                        {{"t", wallClockMs()}, {"restart", m_restarts}});
         send(QStringLiteral("TYPE I"));
         expect([this](const Reply& r) {
             if (isError(r.code)) {
@@ -267,14 +269,14 @@ void CSimPlayer::loggedIn(const Reply& reply) {
         return;
     }
     m_group = text.mid(prefix.size(), close - prefix.size());
+    Q_EMIT measured(m_config.user, QStringLiteral("login"),
+                    {{"t", wallClockMs()}, {"restart", m_restarts}});
     if (!m_config.mac.isEmpty()) send(QStringLiteral("ICS_GET_MAC_ADDR ") + m_config.mac);
     afterLogin();
 }
 
 void CSimPlayer::afterLogin() {
     m_loggedIn = true;
-    Q_EMIT measured(m_config.user, QStringLiteral("login"),
-                    {{"t", wallClockMs()}, {"restart", m_restarts}});
     if (m_config.aliveMs > 0) m_alive.start(m_config.aliveMs);
     nextStep();
 }

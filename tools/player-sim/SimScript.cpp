@@ -40,6 +40,7 @@ QString usageText() {
         "  --count N            number of players (default 1)\n"
         "  --name PATTERN       player names; %d or %03d is the number (default player%03d)\n"
         "  --password TEXT      sent when the server asks for a password\n"
+        "  --same-name          every player logs in with --name as it is (e.g. anonymous)\n"
         "  --mac BASE           MAC of the first player, the next ones count up\n"
         "                       (default 02-00-00-00-00-01)\n"
         "  --passive / --active PASV (default) or PORT data connections\n"
@@ -112,6 +113,8 @@ bool parseArguments(const QStringList& args, SimRunOptions* out, QString* error)
             if (!number(1, 100000, &o.count)) return false;
         } else if (a == "--name") {
             if (!value(&o.namePattern)) return false;
+        } else if (a == "--same-name") {
+            o.sameName = true;
         } else if (a == "--password") {
             if (!value(&o.password)) return false;
         } else if (a == "--mac") {
@@ -250,7 +253,7 @@ std::vector<SimPlayerConfig> makePlayers(const SimRunOptions& o) {
         SimPlayerConfig c;
         c.host = o.host;
         c.port = o.port;
-        c.user = playerName(o.namePattern, i, o.count);
+        c.user = o.sameName ? o.namePattern : playerName(o.namePattern, i, o.count);
         c.password = o.password;
         macForIndex(o.macBase, i, &c.mac);
         c.passive = o.passive;

@@ -18,6 +18,7 @@ struct SimRunOptions {
     int count = 1;
     QString namePattern = QStringLiteral("player%03d");
     QString password;
+    bool sameName = false;  // every player logs in with the name itself
     QString macBase = QStringLiteral("02-00-00-00-00-01");
     bool passive = true;
     int aliveMs = 30000;

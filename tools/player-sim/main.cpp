@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     int done = 0;
     int succeeded = 0;
     double startedMs = 0;
-    std::set<QString> loggedIn;
+    std::set<const CSimPlayer*> loggedIn;
     auto json = [](QJsonObject o) {
         print(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
     };
@@ -61,12 +61,13 @@ int main(int argc, char** argv) {
                                  print(stdout, name + ' ' + line);
                              });
             if (options.measure) {
+                const CSimPlayer* self = player.get();
                 QObject::connect(player.get(), &CSimPlayer::measured,
-                                 [&](const QString& name, const QString& event, QJsonObject o) {
+                                 [&, self](const QString& name, const QString& event, QJsonObject o) {
                                      o.insert("ev", event);
                                      o.insert("player", name);
                                      json(o);
-                                     if (event != QLatin1String("login") || !loggedIn.insert(name).second)
+                                     if (event != QLatin1String("login") || !loggedIn.insert(self).second)
                                          return;
                                      if (loggedIn.size() == players.size())
                                          json({{"ev", "all_logged_in"},
