@@ -2,6 +2,7 @@
 #include "media/YuvImage.h"
 
 #include "common/TestSupport.h"
+#include "MediaTestSupport.h"
 
 #include <QDir>
 #include <QImage>
@@ -16,18 +17,6 @@ QString solidPicture(const QString& dir, const QString& name, int w, int h, QCol
     EXPECT_TRUE(img.save(path));
     return path;
 }
-
-struct RecordingPoster : lum::ICommandPoster {
-    struct Call {
-        lum::CommandTarget target;
-        int index;
-        QString text;
-    };
-    QList<Call> calls;
-    void postCommand(const lum::CommandTarget& t, int index, const QString& text) override {
-        calls.append({t, index, text});
-    }
-};
 
 }  // namespace
 
@@ -196,15 +185,15 @@ TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
     QTemporaryDir dir;
     const QString pic = solidPicture(dir.path(), "shot.jpg", 4, 4, Qt::gray);
     lumtest::writeFile(dir.filePath("instant.jpg"), "old");
-    RecordingPoster poster;
+    lumtest::RecordingPoster poster;
     ASSERT_TRUE(lum::sendInstantPicture(pic, dir.path(), 30, lum::CommandTarget::group("Lobby"), poster));
     EXPECT_EQ(lumtest::readFile(dir.filePath("instant.jpg")), lumtest::readFile(pic));
-    ASSERT_EQ(poster.calls.size(), 1);
-    EXPECT_EQ(poster.calls[0].index, 45);
-    EXPECT_EQ(poster.calls[0].target.kind, lum::CommandTarget::Kind::Group);
-    EXPECT_EQ(poster.calls[0].target.name, "Lobby");
-    EXPECT_EQ(poster.calls[0].text, "Send Pictavo image shot.jpg (Dration:30S) to client");
+    ASSERT_EQ(poster.calls().size(), 1);
+    EXPECT_EQ(poster.calls()[0].index, 45);
+    EXPECT_EQ(poster.calls()[0].target.kind, lum::CommandTarget::Kind::Group);
+    EXPECT_EQ(poster.calls()[0].target.name, "Lobby");
+    EXPECT_EQ(poster.calls()[0].text, "Send Pictavo image shot.jpg (Dration:30S) to client");
 
     EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::CommandTarget::all(), poster));
-    EXPECT_EQ(poster.calls.size(), 1);
+    EXPECT_EQ(poster.calls().size(), 1);
 }
