@@ -37,6 +37,7 @@ inline constexpr const char* kSavePlaylistTitle = "Save Playlist to FTP";
 inline constexpr const char* kSaveAsLabel = "Save as";
 inline constexpr const char* kDefaultPlaylistName = "playlist";
 inline constexpr const char* kTempPlaylist = "TMPPLSTFTP.mpl";
+inline constexpr const char* kInvalidPlaylistName = "Playlist file name can not hold \\, / or control characters";
 inline constexpr const char* kAnonymous = "anonymous";
 inline constexpr const char* kDefaultAgent = "AppUnknown";
 
