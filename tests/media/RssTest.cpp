@@ -1,4 +1,6 @@
 #include "core/Codepage.h"
+#include "accounts/UserStore.h"
+#include "media/RssAccounts.h"
 #include "media/RssConfig.h"
 #include "media/RssEditor.h"
 #include "media/RssFeed.h"
@@ -383,4 +385,41 @@ TEST(RssEditor, OpenAddChangeDeleteRefreshAndSettings) {
     ASSERT_TRUE(editor.setGroupSettings("lobby", {5, 0, 0, 2, 1, 0}));
     EXPECT_EQ(editor.document().groupSettings("Lobby").bgcolor, 5);
     EXPECT_EQ(rss.settingsLine(), "osd_settings=3,1,2,4,0,0\r\n");
+}
+
+TEST(RssAccounts, StoreGroupsDriveTickersAndGroupElements) {
+    RssFixture f;
+    lum::CUserStore store(f.dir.path());
+    lum::CUserGroup home;
+    home.name = "Home";
+    ASSERT_EQ(store.AddGroup(home), 1);
+    lumtest::writeFile(f.serverData("one"), channelFile("Home titles ", ""));
+
+    lum::CRssThread rss(f.dir.path(), lum::rssGroupsOf(store), nullptr);
+    lum::connectRssGroupUpkeep(store, rss);
+    lum::CRssEditor editor(rss);
+    ASSERT_TRUE(editor.open(store.GroupNames()));
+    // The default channel has no text file yet; a second one reads the prepared file.
+    ASSERT_TRUE(rss.editDocument([](lum::RssConfig& d) {
+        d.addChannel("Home", {"Mine", "http://127.0.0.1:1/x", "one", true, false});
+        return true;
+    }));
+    ASSERT_TRUE(rss.buildTickerFile("home", false));
+    EXPECT_EQ(lumtest::readFile(f.dir.filePath("Home/rssmsg.txt")),
+              "osd_settings=1,0,4,2,0,1\r\nHome titles ");
+
+    lum::CUserGroup shop;
+    shop.name = "Shop";
+    ASSERT_EQ(store.AddGroup(shop), 1);
+    ASSERT_TRUE(lumtest::waitUntil([&] { return rss.configuration().hasGroup("Shop"); }));
+    lum::CUserGroup renamed = shop;
+    renamed.name = "Store";
+    ASSERT_EQ(store.UpdateGroup("Shop", renamed), 1);
+    ASSERT_TRUE(lumtest::waitUntil([&] { return rss.configuration().hasGroup("Store"); }));
+    EXPECT_FALSE(rss.configuration().hasGroup("Shop"));
+    ASSERT_EQ(store.DeleteGroup("Store"), 1);
+    ASSERT_TRUE(lumtest::waitUntil([&] { return !rss.configuration().hasGroup("Store"); }));
+    lum::RssConfig onDisk;
+    ASSERT_TRUE(onDisk.load(f.config()));
+    EXPECT_EQ(onDisk.groupNames(), QStringList({"Home"}));
 }
