@@ -104,6 +104,35 @@ QList<ZoneItem> applyImageEditor(const ImageEditorState& state, const QString& y
     return out;
 }
 
+BannerHistory readBannerHistory(const QSettings& profile, const QString& prefix) {
+    BannerHistory h;
+    const QString section = QString(media_texts::kBannerHistorySection) + '/';
+    for (int i = 0; i < kBannerHistoryMax; ++i) {
+        const QString v = profile.value(section + prefix + QString::number(i)).toString();
+        if (v.isEmpty()) break;
+        h.entries << v;
+    }
+    h.last = profile.value(section + prefix).toString();
+    return h;
+}
+
+void recordBannerChoice(QSettings& profile, const QString& prefix, const QString& choice) {
+    BannerHistory h = readBannerHistory(profile, prefix);
+    h.entries.removeAll(choice);
+    h.entries.prepend(choice);
+    while (h.entries.size() > kBannerHistoryMax) h.entries.removeLast();
+    const QString section = QString(media_texts::kBannerHistorySection) + '/';
+    for (int i = 0; i < h.entries.size(); ++i)
+        profile.setValue(section + prefix + QString::number(i), h.entries[i]);
+    profile.setValue(section + prefix, choice);
+}
+
+QString ensureYuvFolder(const QString& programFolder) {
+    const QString dir = joinPath(programFolder, kYuvDir);
+    QDir().mkpath(dir);
+    return dir;
+}
+
 QString pictureCommandText(const QString& imageName, unsigned seconds) {
     return QString::fromLatin1(media_texts::kPictureCommandText).arg(imageName).arg(seconds);
 }

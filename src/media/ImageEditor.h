@@ -6,6 +6,7 @@
 #include "media/CommandPoster.h"
 
 #include <QList>
+#include <QSettings>
 #include <QString>
 
 #include <functional>
@@ -50,6 +51,21 @@ QString bannerTargetPath(const QString& yuvDir, const QString& picturePath, Bann
 // conversion adds nothing. `progress` (optional) gets the percentage after each step.
 QList<ZoneItem> applyImageEditor(const ImageEditorState& state, const QString& yuvDir,
                                  const std::function<void(int)>& progress = {});
+
+// The banner field's history in the application profile, section "BannerHistory": entries
+// under `prefix` + 0, 1, 2 ... and the last choice under `prefix` itself ("TopBanners";
+// "BottomBanners" and "LogoBanners" for the hidden rows).
+struct BannerHistory {
+    QStringList entries;
+    QString last;
+};
+inline constexpr int kBannerHistoryMax = 16;
+BannerHistory readBannerHistory(const QSettings& profile, const QString& prefix);
+// Records a choice: it becomes the last choice and moves to the front of the entries.
+void recordBannerChoice(QSettings& profile, const QString& prefix, const QString& choice);
+
+// Creates (when missing) and returns the "YUVDATA" folder of the program folder.
+QString ensureYuvFolder(const QString& programFolder);
 
 // Command 45's text for an image name and a display time in seconds.
 QString pictureCommandText(const QString& imageName, unsigned seconds);

@@ -197,3 +197,21 @@ TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
     EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::CommandTarget::all(), poster));
     EXPECT_EQ(poster.calls().size(), 1);
 }
+
+TEST(ImageEditor, BannerHistoryInTheProfile) {
+    QTemporaryDir dir;
+    QSettings profile(dir.filePath("p.ini"), QSettings::IniFormat);
+    lum::recordBannerChoice(profile, "TopBanners", "/a.jpg");
+    lum::recordBannerChoice(profile, "TopBanners", "/b.jpg");
+    lum::recordBannerChoice(profile, "TopBanners", "/a.jpg");
+    lum::BannerHistory h = lum::readBannerHistory(profile, "TopBanners");
+    EXPECT_EQ(h.entries, QStringList({"/a.jpg", "/b.jpg"}));
+    EXPECT_EQ(h.last, "/a.jpg");
+    EXPECT_EQ(profile.value("BannerHistory/TopBanners1").toString(), "/b.jpg");
+    EXPECT_TRUE(lum::readBannerHistory(profile, "LogoBanners").entries.isEmpty());
+    for (int i = 0; i < 20; ++i) lum::recordBannerChoice(profile, "TopBanners", QString("/%1.jpg").arg(i));
+    h = lum::readBannerHistory(profile, "TopBanners");
+    EXPECT_EQ(h.entries.size(), lum::kBannerHistoryMax);
+    EXPECT_EQ(h.entries.first(), "/19.jpg");
+    EXPECT_TRUE(QFileInfo(lum::ensureYuvFolder(dir.path())).isDir());
+}
