@@ -15,6 +15,12 @@ Easy::Easy() {
     if (h_) curl_easy_setopt(h_, CURLOPT_NOSIGNAL, 1L);  // worker threads: no SIGALRM
 }
 
+void restrictToWeb(CURL* h) {
+    // Feeds and web items are web resources; a link must not read local files (file://).
+    curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+}
+
 Easy::~Easy() {
     if (h_) curl_easy_cleanup(h_);
 }
@@ -43,6 +49,7 @@ bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long tim
     Sink sink{&data, maxBytes};
     CURL* h = easy.get();
     curl_easy_setopt(h, CURLOPT_URL, url.constData());
+    restrictToWeb(h);
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, 10L);
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, 30L);

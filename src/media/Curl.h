@@ -24,6 +24,9 @@ private:
     CURL* h_ = nullptr;
 };
 
+// Limits a handle (and its redirects) to HTTP and HTTPS.
+void restrictToWeb(CURL* h);
+
 // Downloads a whole resource (HTTP status 2xx, or any other scheme libcurl knows) into `body`,
 // following redirects; at most `maxBytes` are accepted. False on any failure.
 bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long timeoutSeconds = 60);

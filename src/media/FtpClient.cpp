@@ -69,6 +69,7 @@ struct FtpClient::Impl {
         curl_easy_reset(h);
         curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(h, CURLOPT_URL, url.constData());
+        curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
         const QByteArray user = server.login.toUtf8(), pass = server.password.toUtf8();
         curl_easy_setopt(h, CURLOPT_USERNAME, user.constData());
         curl_easy_setopt(h, CURLOPT_PASSWORD, pass.constData());

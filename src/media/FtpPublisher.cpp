@@ -86,7 +86,9 @@ bool CFtpPanel::connectTo(const FtpConnectParams& params, bool mplFilter) {
     server.timeoutSeconds = params.timeoutSeconds > 0 ? params.timeoutSeconds : 30;
     start_ = path;
 
-    for (quint32 attempt = 0; attempt < params.attempts; ++attempt) {
+    // A stored count of 0 would end here without a word; one attempt is always made.
+    const quint32 attempts = std::max<quint32>(params.attempts, 1);
+    for (quint32 attempt = 0; attempt < attempts; ++attempt) {
         QString error;
         if (client_.open(server, &error)) return listFolder({}, mplFilter);
         prompt_.message(error, IOperatorPrompt::Icon::Stop);
@@ -192,7 +194,7 @@ FtpPublisher::~FtpPublisher() {
 }
 
 void FtpPublisher::run(std::function<bool(CFtpPanel&)> work, void (FtpPublisher::*done)(bool)) {
-    if (!busy_) {
+    if (pending_++ == 0) {
         busy_ = true;
         Q_EMIT busyChanged(true);
     }
@@ -209,8 +211,10 @@ void FtpPublisher::run(std::function<bool(CFtpPanel&)> work, void (FtpPublisher:
             self->connected_ = connected;
             self->current_ = folder;
             self->entries_ = entries;
-            self->busy_ = false;
-            Q_EMIT self->busyChanged(false);
+            if (--self->pending_ == 0) {
+                self->busy_ = false;
+                Q_EMIT self->busyChanged(false);
+            }
             Q_EMIT(self.data()->*done)(ok);
         }, Qt::QueuedConnection);
     }, Qt::QueuedConnection);
@@ -229,6 +233,7 @@ void FtpPublisher::listFolder(const QString& folder, bool mplFilter) {
 bool FtpPublisher::savePlaylist(const QString& typedName, const QString& programFolder,
                                 const std::function<bool(const QString& path)>& writePlaylist,
                                 bool mplFilter) {
+    if (!connected_ || busy_) return false;
     const std::optional<QString> name = ftpPlaylistName(typedName, prompt_);
     if (!name) return false;
     const QString temp = writeTemporaryPlaylist(programFolder, writePlaylist);

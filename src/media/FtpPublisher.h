@@ -92,7 +92,7 @@ public:
 
     void connectTo(const FtpConnectParams& params, bool mplFilter);
     void listFolder(const QString& folder, bool mplFilter);
-    // Asks nothing: the window asked for the name. Writes the temporary playlist here, then
+    // Needs an open connection and no work in progress. Asks nothing: the window asked for the name. Writes the temporary playlist here, then
     // uploads it on the worker. False when the name is refused or the playlist cannot be
     // written (nothing is started then).
     bool savePlaylist(const QString& typedName, const QString& programFolder,
@@ -115,6 +115,7 @@ private:
     std::unique_ptr<ForwardingPrompt> forward_;
     std::unique_ptr<CFtpPanel> panel_;  // used on the worker thread only
     bool busy_ = false;
+    int pending_ = 0;  // jobs queued or running on the worker
     bool connected_ = false;
     QString current_;
     QList<FtpEntry> entries_;

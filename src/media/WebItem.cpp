@@ -18,6 +18,7 @@ quint32 queryWebLength(const QString& url) {
     CURL* h = easy.get();
     const QByteArray u = url.toUtf8();
     curl_easy_setopt(h, CURLOPT_URL, u.constData());
+    curl::restrictToWeb(h);
     curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, 10L);
     curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, 30L);

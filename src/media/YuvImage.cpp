@@ -44,8 +44,10 @@ qint64 convertToYuv(const QString& sourcePath, const QString& targetPath, int wi
     }
     // The header holds 16-bit sizes; anything else cannot be stored.
     if (width < 0 || height < 0 || width > 0xFFFF || height > 0xFFFF) return 0;
-
     const qint64 pixels = qint64(width) * height;
+    // Zones are at most 1280 wide; a size far beyond any screen is a mistake, not a request to
+    // allocate gigabytes.
+    if (pixels > kMaxYuvPixels) return 0;
     QByteArray file(kHeaderSize + pixels + chromaBytes(width, height), '\0');
     char* out = file.data();
     std::memcpy(out, media_texts::kYuvMagic, 8);

@@ -15,7 +15,9 @@ quint8 storeChroma(int value);
 
 // Converts a picture (anything QImage reads) to a zone image of width x height (both 0: the
 // picture's own size). Returns the length of the written file, 0 when nothing was written.
-// A picture that cannot be loaded converts to black.
+// A picture that cannot be loaded converts to black. Sizes above 65535 or more pixels than
+// kMaxYuvPixels give 0.
+inline constexpr qint64 kMaxYuvPixels = 8192LL * 8192;
 qint64 convertToYuv(const QString& sourcePath, const QString& targetPath, int width, int height);
 
 // Planes of a decoded zone image, row-major, width x height bytes each.

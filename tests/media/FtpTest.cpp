@@ -268,6 +268,9 @@ TEST(FtpPanel, RefusalsAndFailedAttempts) {
     dead.attempts = 3;
     EXPECT_FALSE(panel.connectTo(dead, true));
     EXPECT_EQ(prompt.messages.size(), 3);
+    dead.attempts = 0;  // still one attempt, with its message
+    EXPECT_FALSE(panel.connectTo(dead, true));
+    EXPECT_EQ(prompt.messages.size(), 4);
 
     prompt.messages.clear();
     EXPECT_FALSE(panel.connectTo(params("http://127.0.0.1", server.port()), true));
@@ -299,6 +302,7 @@ TEST(FtpPublisher, RunsOnItsWorkerAndForwardsMessages) {
     QObject::connect(&publisher, &lum::FtpPublisher::saveFinished, [&](bool ok) { saved << ok; });
     QObject::connect(&publisher, &lum::FtpPublisher::busyChanged, [&](bool) { ++busy; });
 
+    EXPECT_FALSE(publisher.savePlaylist("x", local.path(), [](const QString&) { return true; }, true));
     publisher.connectTo(params("ftp://127.0.0.1", server.port(), "anonymous", "ops@example.com"), true);
     EXPECT_TRUE(publisher.isBusy());
     ASSERT_TRUE(lumtest::waitUntil([&] { return connected.count() == 1; }, 20000));

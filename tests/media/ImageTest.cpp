@@ -75,6 +75,8 @@ TEST(YuvConvert, SizesHeaderAndUnloadableSources) {
     lumtest::writeFile(dir.filePath("file"), "x");
     EXPECT_EQ(lum::convertToYuv(pic, dir.filePath("file/sub/t.yuv"), 2, 2), 0);
     EXPECT_EQ(lum::convertToYuv(pic, dir.filePath("huge.yuv"), 70000, 2), 0);
+    EXPECT_EQ(lum::convertToYuv(pic, dir.filePath("huge.yuv"), 8193, 8193), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("huge.yuv")));
 }
 
 TEST(YuvRead, RealJpegRoundTripsThroughYuvAndBmp) {

@@ -179,6 +179,9 @@ TEST(RssFeed, FetchOverRealServerAndFailuresKeepOldFile) {
     EXPECT_EQ(feed.firstTitle, "Town News");
     EXPECT_FALSE(lum::fetchFeed(http.url("/bad.xml"), " <<", true, &feed));
     EXPECT_FALSE(lum::fetchFeed(http.url("/missing.xml"), " <<", true, &feed));
+    QTemporaryDir local;
+    lumtest::writeFile(local.filePath("feed.xml"), kFeed);
+    EXPECT_FALSE(lum::fetchFeed("file://" + local.filePath("feed.xml"), " <<", true, &feed));
 
     RssFixture f;
     lum::RssChannel good{"News", http.url("/news.xml"), "news", true, false};

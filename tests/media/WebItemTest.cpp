@@ -18,6 +18,10 @@ TEST(WebLength, RealServerLengthsAndFailures) {
     EXPECT_EQ(lum::queryWebLength(http.url("/missing")), lum::kWebLengthFailed);
     EXPECT_EQ(lum::queryWebLength(http.url("/gone")), lum::kWebLengthFailed);
 
+    QTemporaryDir local;
+    lumtest::writeFile(local.filePath("f.bin"), "12345");
+    EXPECT_EQ(lum::queryWebLength("file://" + local.filePath("f.bin")), lum::kWebLengthFailed);
+
     // A port nobody listens on.
     QTcpServer probe;
     ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
