@@ -250,6 +250,7 @@ TEST(FtpPanel, ConnectsListsFiltersAndUploadsAgainstRealServer) {
 
 TEST(FtpPanel, RefusalsAndFailedAttempts) {
     QTemporaryDir root, local;
+    lumtest::writeFile(root.filePath("week.mpl"), "W");
     FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
     lumtest::ScriptedPrompt prompt;
@@ -272,7 +273,15 @@ TEST(FtpPanel, RefusalsAndFailedAttempts) {
     EXPECT_FALSE(panel.connectTo(dead, true));
     EXPECT_EQ(prompt.messages.size(), 4);
 
+    // Active mode: the server connects back for the listing.
     prompt.messages.clear();
+    lum::FtpConnectParams active = params("127.0.0.1", server.port());
+    active.passive = false;
+    ASSERT_TRUE(panel.connectTo(active, false)) << prompt.messages.join("|").toStdString();
+    EXPECT_EQ(panel.currentFolder(), "/");
+    EXPECT_EQ(names(panel.entries()), QStringList({"week.mpl"}));
+    EXPECT_TRUE(prompt.messages.isEmpty());
+
     EXPECT_FALSE(panel.connectTo(params("http://127.0.0.1", server.port()), true));
     EXPECT_EQ(prompt.messages, QStringList({"Please enter a valid FTP URL"}));
 
