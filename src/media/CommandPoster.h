@@ -1,33 +1,32 @@
 #pragma once
-// How media code hands an operator command to the players. The online model implements it: it
-// picks the connection threads of the target and posts the command index with its text.
+// How media code has operator commands sent to players. The console implements it over the
+// online model (console/OnlineCommandPoster.h), which picks the connection threads and posts.
+// Calls may come from any thread (the ticker worker calls from its own).
 
 #include <QString>
 
 namespace lum {
 
-// Command indexes the media services post.
-inline constexpr int kCmdSendRssMessage = 13;    // "Send RSS Message to Client"
-inline constexpr int kCmdUpdateRssMessage = 14;  // "Update RSS Message"
-inline constexpr int kCmdPicture = 45;           // instant picture
-
 // Who a command goes to.
-struct CommandTarget {
+struct MediaTarget {
     enum class Kind { All, Group, Player };
     Kind kind = Kind::All;
     QString name;  // group or player name; unused for All
 
-    static CommandTarget all() { return {Kind::All, {}}; }
-    static CommandTarget group(const QString& g) { return {Kind::Group, g}; }
-    static CommandTarget player(const QString& p) { return {Kind::Player, p}; }
+    static MediaTarget all() { return {Kind::All, {}}; }
+    static MediaTarget group(const QString& g) { return {Kind::Group, g}; }
+    static MediaTarget player(const QString& p) { return {Kind::Player, p}; }
 };
 
 class ICommandPoster {
 public:
     virtual ~ICommandPoster() = default;
-    // Posts `index` to every connected player of `target`. `text` is the command's text after
-    // its code where the command carries a variable one (index 45), else empty. Thread-safe.
-    virtual void postCommand(const CommandTarget& target, int index, const QString& text) = 0;
+    // Command 14 "Update RSS Message" (`update`) or 13 "Send RSS Message to Client" to the
+    // connected players of `group`.
+    virtual void postTicker(const QString& group, bool update) = 0;
+    // Command 45: show the picture `imageName` (fetched as "instant.jpg") for `displaySeconds`.
+    virtual void postPicture(const MediaTarget& target, const QString& imageName,
+                             quint32 displaySeconds) = 0;
 };
 
 }  // namespace lum

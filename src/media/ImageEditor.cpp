@@ -133,16 +133,12 @@ QString ensureYuvFolder(const QString& programFolder) {
     return dir;
 }
 
-QString pictureCommandText(const QString& imageName, unsigned seconds) {
-    return QString::fromLatin1(media_texts::kPictureCommandText).arg(imageName).arg(seconds);
-}
-
-bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, unsigned seconds,
-                        const CommandTarget& target, ICommandPoster& poster) {
+bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, quint32 seconds,
+                        const MediaTarget& target, ICommandPoster& poster) {
     QByteArray data;
     if (!readWholeFile(jpegPath, &data)) return false;
     if (!writeFileAtomic(joinPath(programFolder, media_texts::kInstantPicture), data)) return false;
-    poster.postCommand(target, kCmdPicture, pictureCommandText(fileNameOfPath(jpegPath), seconds));
+    poster.postPicture(target, fileNameOfPath(jpegPath), seconds);
     return true;
 }
 

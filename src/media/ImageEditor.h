@@ -67,13 +67,10 @@ void recordBannerChoice(QSettings& profile, const QString& prefix, const QString
 // Creates (when missing) and returns the "YUVDATA" folder of the program folder.
 QString ensureYuvFolder(const QString& programFolder);
 
-// Command 45's text for an image name and a display time in seconds.
-QString pictureCommandText(const QString& imageName, unsigned seconds);
-
-// Copies `jpegPath` over "instant.jpg" in the program folder and posts command 45 to `target`.
-// `seconds` is the display time (Pictavo mode), 0 otherwise. False (and nothing posted) when the
-// copy fails.
-bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, unsigned seconds,
-                        const CommandTarget& target, ICommandPoster& poster);
+// Copies `jpegPath` over "instant.jpg" in the program folder and posts command 45 to `target`
+// with the picture's file name. `seconds` is the display time (Pictavo mode), 0 otherwise.
+// False (and nothing posted) when the copy fails.
+bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, quint32 seconds,
+                        const MediaTarget& target, ICommandPoster& poster);
 
 }  // namespace lum

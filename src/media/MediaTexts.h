@@ -16,8 +16,6 @@ inline constexpr const char* kBottomBannersKey = "BottomBanners";
 inline constexpr const char* kLogoBannersKey = "LogoBanners";
 inline constexpr const char* kPictureFilter = "Picture files(*.jpeg *.jpg *.bmp)|*.jpg;*.jpeg;*.bmp||";
 inline constexpr const char* kInstantFilter = "Instant Photo files(*.jpeg *.jpg)|*.jpg;*.jpeg||";
-// Command 45's text after its code; filled with the image name and the display time.
-inline constexpr const char* kPictureCommandText = "Send Pictavo image %1 (Dration:%2S) to client";
 
 // Web items.
 inline constexpr const char* kUrlBlank = "URL can not be 'Blank'";

@@ -187,13 +187,13 @@ bool CRssThread::buildTickerFile(const RssGroupInfo& group, bool notify) {
     if (!writeFileAtomic(tickerPath, data)) return false;
     if (oldSize == data.size() && !changedSettings) return false;
     if (notify && autoRss() && poster_)
-        poster_->postCommand(CommandTarget::group(group.name), kCmdUpdateRssMessage, {});
+        poster_->postTicker(group.name, true);
     return true;
 }
 
 void CRssThread::startRssFeeds(const QString& groupName) {
     buildTickerFile(groupName, false);
-    if (poster_) poster_->postCommand(CommandTarget::group(groupName), kCmdSendRssMessage, {});
+    if (poster_) poster_->postTicker(groupName, false);
 }
 
 bool CRssThread::editDocument(const std::function<bool(RssConfig&)>& edit) {

@@ -188,15 +188,16 @@ TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
     const QString pic = solidPicture(dir.path(), "shot.jpg", 4, 4, Qt::gray);
     lumtest::writeFile(dir.filePath("instant.jpg"), "old");
     lumtest::RecordingPoster poster;
-    ASSERT_TRUE(lum::sendInstantPicture(pic, dir.path(), 30, lum::CommandTarget::group("Lobby"), poster));
+    ASSERT_TRUE(lum::sendInstantPicture(pic, dir.path(), 30, lum::MediaTarget::group("Lobby"), poster));
     EXPECT_EQ(lumtest::readFile(dir.filePath("instant.jpg")), lumtest::readFile(pic));
     ASSERT_EQ(poster.calls().size(), 1);
     EXPECT_EQ(poster.calls()[0].index, 45);
-    EXPECT_EQ(poster.calls()[0].target.kind, lum::CommandTarget::Kind::Group);
+    EXPECT_EQ(poster.calls()[0].target.kind, lum::MediaTarget::Kind::Group);
     EXPECT_EQ(poster.calls()[0].target.name, "Lobby");
-    EXPECT_EQ(poster.calls()[0].text, "Send Pictavo image shot.jpg (Dration:30S) to client");
+    EXPECT_EQ(poster.calls()[0].text, "shot.jpg");
+    EXPECT_EQ(poster.calls()[0].seconds, 30u);
 
-    EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::CommandTarget::all(), poster));
+    EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::MediaTarget::all(), poster));
     EXPECT_EQ(poster.calls().size(), 1);
 }
 

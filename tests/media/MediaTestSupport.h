@@ -133,13 +133,18 @@ private:
 class RecordingPoster : public lum::ICommandPoster {
 public:
     struct Call {
-        lum::CommandTarget target;
-        int index;
-        QString text;
+        lum::MediaTarget target;
+        int index;  // 13, 14 or 45
+        QString text;  // picture name
+        quint32 seconds = 0;
     };
-    void postCommand(const lum::CommandTarget& t, int index, const QString& text) override {
+    void postTicker(const QString& group, bool update) override {
         QMutexLocker lock(&mutex_);
-        calls_.append({t, index, text});
+        calls_.append({lum::MediaTarget::group(group), update ? 14 : 13, {}, 0});
+    }
+    void postPicture(const lum::MediaTarget& t, const QString& name, quint32 seconds) override {
+        QMutexLocker lock(&mutex_);
+        calls_.append({t, 45, name, seconds});
     }
     QList<Call> calls() const {
         QMutexLocker lock(&mutex_);
