@@ -74,8 +74,10 @@ void CRssThread::stop() {
     stopping_ = false;
 }
 
-void CRssThread::requestRefresh() {
-    if (worker_) QMetaObject::invokeMethod(worker_, [this] { refresh(true); }, Qt::QueuedConnection);
+bool CRssThread::requestRefresh() {
+    if (!worker_) return false;
+    QMetaObject::invokeMethod(worker_, [this] { refresh(true); }, Qt::QueuedConnection);
+    return true;
 }
 
 bool CRssThread::loadConfiguration() {

@@ -48,8 +48,8 @@ public:
     bool loadConfiguration();
     // Fetches every channel, then rebuilds every group's ticker file. Blocks; any thread.
     void refresh(bool notify);
-    // Queues a refresh with notifying on the worker thread.
-    void requestRefresh();
+    // Queues a refresh with notifying on the worker thread; false when the worker is not running.
+    bool requestRefresh();
     // Rebuilds one group's ticker file; returns whether it changed.
     bool buildTickerFile(const RssGroupInfo& group, bool notify);
     bool buildTickerFile(const QString& groupName, bool notify);  // false for an unknown group

@@ -7,6 +7,7 @@
 #include "common/TestSupport.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -54,4 +55,29 @@ TEST(LumServerRss, WritesTheGroupTickerFromALocalFeed) {
     EXPECT_FALSE(QFileInfo::exists(data + "/Home/rssmsg.txt"));
     EXPECT_TRUE(log.contains("RSS worker started"));
     EXPECT_EQ(proc.exitCode(), 0) << log.toStdString();
+}
+
+TEST(LumctlConvertYuv, WritesTheZoneImageArithmetic) {
+    const QString program = lumtest::binDir() + "/lumctl";
+    ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+    QTemporaryDir dir;
+    QImage white(2, 2, QImage::Format_RGB32), blue(2, 2, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    blue.fill(QColor(0, 0, 255));
+    ASSERT_TRUE(white.save(dir.filePath("white.bmp")));
+    ASSERT_TRUE(blue.save(dir.filePath("blue.bmp")));
+
+    auto run = [&](const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return p.exitCode();
+    };
+    EXPECT_EQ(run({"convert-yuv", dir.filePath("white.bmp"), dir.filePath("w.yuv")}), 0);
+    EXPECT_EQ(lumtest::readFile(dir.filePath("w.yuv")),
+              QByteArray("%YUVV1.0\x00\x02\x00\x02\x00\x00\x00\x00\x7F\x7F\x7F\x7F\x00\x00", 22));
+    EXPECT_EQ(run({"convert-yuv", dir.filePath("blue.bmp"), dir.filePath("b.yuv"), "--size", "2x2"}), 0);
+    EXPECT_EQ(lumtest::readFile(dir.filePath("b.yuv")).mid(16), QByteArray("\x9C\x9C\x9C\x9C\x7F\xEB", 6));
+    EXPECT_EQ(run({"convert-yuv", dir.filePath("blue.bmp"), dir.filePath("x.yuv"), "--size", "2by2"}), 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.yuv")));
 }

@@ -2,6 +2,7 @@
 // operator socket (one JSON object per line).
 
 #include "core/DataFolder.h"
+#include "media/YuvImage.h"
 #include "server/OperatorSocket.h"
 
 #include <QCommandLineParser>
@@ -24,6 +25,11 @@ const char* kUsage =
     "  volume LEVEL                    LEVEL 1 to 15\n"
     "  status|capacity|files|playlist  to one player (--player)\n"
     "  send INDEX [TEXT]               any operator command index\n"
+    "  ticker --group G                build G's ticker and tell its players\n"
+    "  rss refresh                     refresh every RSS channel now\n"
+    "  rss add --group G --url U [--title T] [--detailed]\n"
+    "  picture FILE.jpg [--seconds N]  show a picture at once (Pictavo time N)\n"
+    "  convert-yuv IN OUT [--size WxH] convert a picture to a zone image (no LUM needed)\n"
     "Targets: --group NAME or --player NAME (default: every player).";
 
 void out(const QString& s) { std::fprintf(stdout, "%s\n", s.toLocal8Bit().constData()); }
@@ -58,7 +64,12 @@ int main(int argc, char** argv) {
     QCommandLineOption player("player", "Target one player.", "NAME");
     QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
     QCommandLineOption json("json", "Print the raw JSON reply.");
-    parser.addOptions({dataDir, group, player, yes, json});
+    QCommandLineOption url("url", "Feed address (rss add).", "URL");
+    QCommandLineOption title("title", "Feed title (rss add; default: the feed's own).", "TEXT");
+    QCommandLineOption detailed("detailed", "Use the feed's descriptions (rss add).");
+    QCommandLineOption seconds("seconds", "Display time of a picture.", "N");
+    QCommandLineOption size("size", "Zone image size (convert-yuv; default: the picture's).", "WxH");
+    parser.addOptions({dataDir, group, player, yes, json, url, title, detailed, seconds, size});
     parser.addPositionalArgument("command", "See the list above.");
     parser.process(app);
 
@@ -67,6 +78,34 @@ int main(int argc, char** argv) {
         err(QStringLiteral("no command given (see --help)"));
         return 1;
     }
+    if (args[0] == "convert-yuv") {
+        // Local work: no running LUM needed.
+        if (args.size() != 3) {
+            err(QStringLiteral("convert-yuv needs IN and OUT"));
+            return 1;
+        }
+        int w = 0, h = 0;
+        if (parser.isSet(size)) {
+            const QStringList wh = parser.value(size).split('x');
+            bool okW = false, okH = false;
+            if (wh.size() == 2) {
+                w = wh[0].toInt(&okW);
+                h = wh[1].toInt(&okH);
+            }
+            if (!okW || !okH || w <= 0 || h <= 0) {
+                err(QStringLiteral("--size needs WxH, e.g. 560x560"));
+                return 1;
+            }
+        }
+        const qint64 written = lum::convertToYuv(args[1], args[2], w, h);
+        if (written == 0) {
+            err(QStringLiteral("cannot write %1").arg(args[2]));
+            return 1;
+        }
+        out(QStringLiteral("%1 bytes written to %2").arg(written).arg(args[2]));
+        return 0;
+    }
+
     const QString exeDir = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
     const QString folder = lum::resolveDataFolder(parser.value(dataDir), exeDir);
 
@@ -99,6 +138,22 @@ int main(int argc, char** argv) {
         }
         req["index"] = index;
         if (args.size() > 2) req["text"] = args.mid(2).join(' ');
+    } else if (cmd == "rss") {
+        if (args.size() < 2) {
+            err(QStringLiteral("rss needs refresh or add"));
+            return 1;
+        }
+        req["action"] = args[1];
+        if (parser.isSet(url)) req["url"] = parser.value(url);
+        if (parser.isSet(title)) req["title"] = parser.value(title);
+        if (parser.isSet(detailed)) req["detailed"] = true;
+    } else if (cmd == "picture") {
+        if (args.size() < 2) {
+            err(QStringLiteral("picture needs a JPEG file"));
+            return 1;
+        }
+        req["file"] = QFileInfo(args[1]).absoluteFilePath();
+        if (parser.isSet(seconds)) req["seconds"] = parser.value(seconds).toInt();
     }
 
     QLocalSocket socket;
