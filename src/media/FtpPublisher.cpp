@@ -163,7 +163,7 @@ QString writeTemporaryPlaylist(const QString& programFolder,
 // Hands the worker's messages to the real prompt on the publisher's thread.
 class FtpPublisher::ForwardingPrompt : public IOperatorPrompt {
 public:
-    ForwardingPrompt(FtpPublisher* owner) : owner_(owner) {}
+    explicit ForwardingPrompt(FtpPublisher* owner) : owner_(owner) {}
     void message(const QString& text, Icon icon) override {
         QPointer<FtpPublisher> owner(owner_);
         QMetaObject::invokeMethod(

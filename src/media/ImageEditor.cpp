@@ -1,6 +1,7 @@
 #include "media/ImageEditor.h"
 
 #include "core/AtomicFile.h"
+#include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "media/MediaTexts.h"
 #include "media/YuvImage.h"
@@ -23,6 +24,24 @@ QString baseNameOf(const QString& path) {
 }
 
 }  // namespace
+
+QList<ZoneItem> zoneItemsOf(const std::vector<PlaylistItem>& items) {
+    QList<ZoneItem> out;
+    for (const PlaylistItem& item : items) out << ZoneItem{item.pathText(), item.size, item.period};
+    return out;
+}
+
+std::vector<PlaylistItem> playlistItemsFor(const QList<ZoneItem>& items) {
+    std::vector<PlaylistItem> out;
+    for (const ZoneItem& z : items) {
+        PlaylistItem item;
+        item.setPathAndName(toAnsi(z.path));
+        item.size = qint32(std::min<qint64>(z.size, 0x7FFFFFFF));
+        item.period = z.period;
+        out.push_back(item);
+    }
+    return out;
+}
 
 int slideDurationForChoice(int choice) {
     if (choice < 0 || choice >= int(std::size(kDurations))) return 10;

@@ -4,12 +4,14 @@
 // produces the zone items. Also the instant picture.
 
 #include "media/CommandPoster.h"
+#include "playlists/PlaylistItem.h"
 
 #include <QList>
 #include <QSettings>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace lum {
 
@@ -20,6 +22,11 @@ struct ZoneItem {
     int period = 0;
     bool operator==(const ZoneItem&) const = default;
 };
+
+// A playlist's zone list as the editor works on it, and the items it hands back (local items:
+// path, file name, size, period).
+QList<ZoneItem> zoneItemsOf(const std::vector<PlaylistItem>& items);
+std::vector<PlaylistItem> playlistItemsFor(const QList<ZoneItem>& items);
 
 enum class BannerTemplate { Template1, Template2 };
 

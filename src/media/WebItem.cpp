@@ -1,5 +1,6 @@
 #include "media/WebItem.h"
 
+#include "core/Codepage.h"
 #include "media/Curl.h"
 #include "media/MediaTexts.h"
 
@@ -35,6 +36,16 @@ quint32 queryWebLength(const QString& url) {
         return kWebLengthFailed;
     if (length < 0 || length >= curl_off_t(kWebLengthFailed)) return kWebLengthFailed;
     return quint32(length);
+}
+
+PlaylistItem toPlaylistItem(const WebItem& web) {
+    PlaylistItem item;
+    PlaylistItem::setField(item.protocol, toAnsi(web.protocol));
+    PlaylistItem::setField(item.host, toAnsi(web.host));
+    item.port = web.port;
+    item.setPathAndName(toAnsi(web.path));
+    item.size = qint32(web.size);
+    return item;
 }
 
 WebItemResult composeWebItem(const QString& urlAndPath, const QString& fileName,

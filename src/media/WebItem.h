@@ -3,6 +3,7 @@
 // item from the "URL and Path" and "File Name" fields.
 
 #include "core/OperatorPrompt.h"
+#include "playlists/PlaylistItem.h"
 
 #include <QString>
 
@@ -31,6 +32,9 @@ struct WebItemResult {
     WebItem item;
     Focus focus = Focus::None;  // the field the window should focus after a refusal
 };
+
+// The playlist item of a web item (protocol "HTTP", host, port 80, path, file name, size).
+PlaylistItem toPlaylistItem(const WebItem& web);
 
 using WebLengthQuery = std::function<quint32(const QString& url)>;
 

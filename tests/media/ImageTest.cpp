@@ -183,6 +183,17 @@ TEST(ImageEditor, OkConvertsBannerAndSlides) {
     EXPECT_EQ(steps, QList<int>({25, 50, 75, 100}));
 }
 
+TEST(ImageEditor, ZoneListRoundTripsThroughPlaylistItems) {
+    const QList<lum::ZoneItem> zones = {{"/data/YUVDATA/top_tz1.yuv", 192016, 10},
+                                        {"/data/YUVDATA/slide.yuv", 470416, 30}};
+    const std::vector<lum::PlaylistItem> items = lum::playlistItemsFor(zones);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].fileNameText(), "top_tz1.yuv");
+    EXPECT_TRUE(items[1].isYuv());
+    EXPECT_EQ(items[1].period, 30);
+    EXPECT_EQ(lum::zoneItemsOf(items), zones);
+}
+
 TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
     QTemporaryDir dir;
     const QString pic = solidPicture(dir.path(), "shot.jpg", 4, 4, Qt::gray);

@@ -45,6 +45,14 @@ TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
     EXPECT_EQ(r.item.port, 80);
     EXPECT_EQ(r.item.protocol, "HTTP");
     EXPECT_TRUE(prompt.messages.isEmpty());
+
+    const lum::PlaylistItem item = lum::toPlaylistItem(r.item);
+    EXPECT_EQ(lum::PlaylistItem::field(item.protocol), "HTTP");
+    EXPECT_EQ(item.hostText(), "http://" + hostPort);
+    EXPECT_EQ(item.port, 80);
+    EXPECT_EQ(item.pathText(), "promo/spring/Banner.JPG");
+    EXPECT_EQ(item.fileNameText(), "Banner.JPG");
+    EXPECT_EQ(item.size, 777);
 }
 
 TEST(WebItem, PathRulesAndRefusals) {
