@@ -73,8 +73,9 @@ QJsonObject addFeed(const QJsonObject& req, const MediaServices& s) {
 }  // namespace
 
 bool handleMediaRequest(const QJsonObject& request, const MediaServices& s, QJsonObject* reply) {
-    const QString cmd = request["cmd"].toString();
+    const QString cmd = request["verb"].toString();
     if (cmd != "ticker" && cmd != "rss" && cmd != "picture") return false;
+    const QJsonObject target = request["target"].toObject();
 
     if (cmd == "picture") {
         const QString file = request["file"].toString();
@@ -83,13 +84,15 @@ bool handleMediaRequest(const QJsonObject& request, const MediaServices& s, QJso
         else if (!s.poster)
             *reply = failure("no players can be reached");
         else {
-            MediaTarget target = MediaTarget::all();
-            if (request.contains("group")) target = MediaTarget::group(request["group"].toString());
-            if (request.contains("player")) target = MediaTarget::player(request["player"].toString());
+            MediaTarget to = MediaTarget::all();
+            if (target.contains("group")) to = MediaTarget::group(target["group"].toString());
+            if (target.contains("player")) to = MediaTarget::player(target["player"].toString());
             const int seconds = request["seconds"].toInt(0);
-            if (seconds < 0)
+            if (target.isEmpty())
+                *reply = failure("picture needs a target: --all, --group G or --player P");
+            else if (seconds < 0)
                 *reply = failure("the display time cannot be negative");
-            else if (!sendInstantPicture(file, s.programFolder, quint32(seconds), target, *s.poster))
+            else if (!sendInstantPicture(file, s.programFolder, quint32(seconds), to, *s.poster))
                 *reply = failure("cannot copy " + file + " to instant.jpg");
             else
                 *reply = {{"ok", true}};
@@ -102,9 +105,9 @@ bool handleMediaRequest(const QJsonObject& request, const MediaServices& s, QJso
         return true;
     }
     if (cmd == "ticker") {
-        const QString group = request["group"].toString();
+        const QString group = target["group"].toString();
         if (group.isEmpty()) {
-            *reply = failure("ticker needs a group");
+            *reply = failure("ticker needs a group (--group G)");
         } else {
             s.rss->startRssFeeds(group);
             *reply = {{"ok", true}};

@@ -1,13 +1,13 @@
 #pragma once
-// lumctl's media requests, answered by a running lum or lum-server (one JSON object each):
-//   {"cmd":"ticker","group":G}                     build G's ticker, then command 13 to G
-//   {"cmd":"rss","action":"refresh"}               refresh every channel now (on the worker)
-//   {"cmd":"rss","action":"add","group":G,"url":U,"title":T,"detailed":bool}
-//                                                  "Add Feed" with "Connect"; T defaults to
-//                                                  the feed's first title
-//   {"cmd":"picture","file":F,"seconds":N, "group":G | "player":P (absent: all players)}
-//                                                  F over "instant.jpg", then command 45
-// Replies: {"ok":bool, "messages":[...], "error":...} plus request-specific fields.
+// lumctl's media verbs, answered by a running lum or lum-server. Requests have the operator
+// service's shape ({"verb": V, "target": {"all"|"group"|"player"}, ...}):
+//   ticker    target {"group": G}            build G's ticker, then command 13 to G
+//   rss       action "refresh"               refresh every channel now (on the worker)
+//   rss       action "add", group G, url U, title T, detailed bool
+//                                            "Add Feed" with "Connect"; T defaults to the
+//                                            feed's first title
+//   picture   file F, seconds N, a target    F over "instant.jpg", then command 45
+// Replies: {"ok": bool, "messages": [...], "error": text} plus verb-specific fields.
 
 #include "media/CommandPoster.h"
 #include "media/RssThread.h"

@@ -21,12 +21,12 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     lum::MediaServices services{dir.path(), &rss, &poster, [] { return QStringList{"Home", "Lobby"}; }};
     QJsonObject reply;
 
-    EXPECT_FALSE(lum::handleMediaRequest({{"cmd", "players"}}, services, &reply));
+    EXPECT_FALSE(lum::handleMediaRequest({{"verb", "players"}}, services, &reply));
     EXPECT_TRUE(reply.isEmpty());
 
     // rss add creates the document, fetches the feed and takes its first title.
     ASSERT_TRUE(lum::handleMediaRequest(
-        {{"cmd", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/feed.xml")}},
+        {{"verb", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/feed.xml")}},
         services, &reply));
     ASSERT_TRUE(reply["ok"].toBool()) << reply["error"].toString().toStdString();
     EXPECT_EQ(reply["title"].toString(), "Harbour radio");
@@ -36,13 +36,13 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     EXPECT_EQ(doc.channels("Lobby")[0].link, http.url("/feed.xml"));
 
     ASSERT_TRUE(lum::handleMediaRequest(
-        {{"cmd", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/none.xml")}},
+        {{"verb", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/none.xml")}},
         services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());
     EXPECT_EQ(reply["messages"].toArray().first().toString(), "Can not connect to: " + http.url("/none.xml"));
 
     // ticker: built from the channel text the add wrote, then command 13.
-    ASSERT_TRUE(lum::handleMediaRequest({{"cmd", "ticker"}, {"group", "lobby"}}, services, &reply));
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "ticker"}, {"target", QJsonObject{{"group", "lobby"}}}}, services, &reply));
     EXPECT_TRUE(reply["ok"].toBool());
     EXPECT_EQ(lumtest::readFile(lobby + "/rssmsg.txt"),
               "osd_settings=1,0,4,2,0,1\r\n <<Harbour radio \r\n <<Ferry late \r\n");
@@ -50,13 +50,13 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     EXPECT_EQ(poster.calls()[0].index, 13);
 
     // refresh needs the running worker.
-    ASSERT_TRUE(lum::handleMediaRequest({{"cmd", "rss"}, {"action", "refresh"}}, services, &reply));
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());
     int refreshes = 0;
     QObject::connect(&rss, &lum::CRssThread::refreshed, &rss, [&] { ++refreshes; });
     rss.start();
     ASSERT_TRUE(lumtest::waitUntil([&] { return refreshes == 1; }, 20000));
-    ASSERT_TRUE(lum::handleMediaRequest({{"cmd", "rss"}, {"action", "refresh"}}, services, &reply));
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
     EXPECT_TRUE(reply["ok"].toBool());
     ASSERT_TRUE(lumtest::waitUntil([&] { return refreshes == 2; }, 20000));
     rss.stop();
@@ -66,7 +66,7 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     img.fill(Qt::blue);
     ASSERT_TRUE(img.save(dir.filePath("promo.jpg")));
     ASSERT_TRUE(lum::handleMediaRequest(
-        {{"cmd", "picture"}, {"file", dir.filePath("promo.jpg")}, {"seconds", 12}, {"player", "p7"}},
+        {{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}, {"seconds", 12}, {"target", QJsonObject{{"player", "p7"}}}},
         services, &reply));
     ASSERT_TRUE(reply["ok"].toBool());
     EXPECT_TRUE(QFile::exists(dir.filePath("instant.jpg")));
@@ -74,6 +74,10 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     EXPECT_EQ(poster.calls()[1].index, 45);
     EXPECT_EQ(poster.calls()[1].target.kind, lum::MediaTarget::Kind::Player);
     EXPECT_EQ(poster.calls()[1].seconds, 12u);
-    ASSERT_TRUE(lum::handleMediaRequest({{"cmd", "picture"}, {"file", "rel.jpg"}}, services, &reply));
+    ASSERT_TRUE(lum::handleMediaRequest(
+        {{"verb", "picture"}, {"file", "rel.jpg"}, {"target", QJsonObject{{"all", true}}}}, services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}}, services, &reply));
+    EXPECT_FALSE(reply["ok"].toBool());  // no target
+    EXPECT_EQ(poster.calls().size(), 2);
 }
