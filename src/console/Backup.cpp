@@ -1,5 +1,6 @@
 #include "console/Backup.h"
 
+#include "accounts/UserStore.h"
 #include "console/BackupTexts.h"
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"
@@ -144,6 +145,19 @@ BackupStatus restoreFiles(const QString& backupPath, const QString& dataFolder,
     prompt.message(QString::fromLatin1(backup_texts::kPleaseRestart).arg(appName),
                    IOperatorPrompt::Icon::Information);
     return BackupStatus::Done;
+}
+
+BackupStatus backupSettings(const QString& backupPath, const QString& dataFolder,
+                            CUserStore* store, IOperatorPrompt& prompt) {
+    if (store) store->Save();  // users.dat as the store holds it now
+    return backupFiles(backupPath, dataFolder, prompt);
+}
+
+BackupStatus restoreSettings(const QString& backupPath, const QString& dataFolder,
+                             CUserStore* store, IOperatorPrompt& prompt, const QString& appName) {
+    return restoreFiles(backupPath, dataFolder, prompt, appName, [store] {
+        if (store) store->Reload();  // the restored accounts replace the list
+    });
 }
 
 }  // namespace lum

@@ -1,41 +1,55 @@
 #pragma once
-// How editors hand an operator command to the online players without knowing the online model.
-// The online model implements it (its targeting rules decide which connection threads get the
-// command); the headless tools and tests have their own implementations.
+// How editors and media services hand an operator command to the online players without
+// knowing the online model. The online model implements it: its targeting rules pick the
+// connection threads and post the command index with its text. Tools and tests have their own
+// implementations.
 
 #include <QString>
 
 namespace lum {
 
-enum class CommandTarget {
-    All,     // every online player; the name is ignored
-    Group,   // every online player of the group named (compared without regard to case)
-    Player,  // the first online player with that user name (without regard to case)
-    Mac,     // the first online player whose MAC text equals the name exactly
+// Command indices posted by the editors and media services.
+inline constexpr int kCmdDeleteFiles = 9;        // 609, the player reads "File2Del.zeb"
+inline constexpr int kCmdInstantMessage = 12;    // 615 "Send Instant Message to Client"
+inline constexpr int kCmdSendRssMessage = 13;    // 614 "Send RSS Message to Client"
+inline constexpr int kCmdUpdateRssMessage = 14;  // 649 "Update RSS Message"
+inline constexpr int kCmdAutoconfig = 42;        // 645 "AutoConfig file"
+inline constexpr int kCmdScreenLabel = 43;       // 647, carries the label message
+inline constexpr int kCmdPicture = 45;           // 650, instant picture
+// The receiving side reads index 43's text into 512 characters.
+inline constexpr int kScreenLabelTextMax = 511;
+
+// Who a command goes to.
+struct CommandTarget {
+    enum class Kind {
+        All,     // every online player; the name is unused
+        Group,   // every online player of the group (compared without regard to case)
+        Player,  // the first online player with that user name (without regard to case)
+        Mac,     // the first online player whose MAC text equals the name exactly
+    };
+    Kind kind = Kind::All;
+    QString name;
+
+    static CommandTarget all() { return {Kind::All, {}}; }
+    static CommandTarget group(const QString& g) { return {Kind::Group, g}; }
+    static CommandTarget player(const QString& p) { return {Kind::Player, p}; }
+    static CommandTarget mac(const QString& m) { return {Kind::Mac, m}; }
 };
 
 class ICommandPoster {
 public:
     virtual ~ICommandPoster() = default;
 
-    // Posts operator command `commandIndex` (with `text` for the text-carrying indices) to the
-    // chosen connections. Returns how many connections were reached. Never talks to the
-    // operator: callers show "No client is online and no client will be effected!" themselves
-    // when it returns 0 and their command wants that notice.
-    virtual int post(CommandTarget target, const QString& name, int commandIndex,
-                     const QString& text = {}) = 0;
+    // Posts `index` to the connections of `target`; `text` is the command's text where the
+    // command carries one (indices 36, 43, 44, 45), else empty. Returns how many connections
+    // were reached. Never talks to the operator: a caller whose command wants the notice shows
+    // "No client is online and no client will be effected!" itself when 0 comes back.
+    // Thread-safe.
+    virtual int postCommand(const CommandTarget& target, int index, const QString& text = {}) = 0;
 
-    // User name of the first online player whose MAC text equals `mac` exactly; empty when
-    // none is online.
+    // User name of the first online player whose MAC text equals `mac` exactly; empty when no
+    // such player is online.
     virtual QString onlineUserByMac(const QString& mac) const = 0;
 };
-
-// Operator command indices used by the editors.
-inline constexpr int kCmdDeleteFiles = 9;        // 609
-inline constexpr int kCmdInstantMessage = 12;    // 615
-inline constexpr int kCmdAutoconfig = 42;        // 645
-inline constexpr int kCmdScreenLabel = 43;       // 647, carries the label message
-// The receiving side reads index 43's text into 512 characters.
-inline constexpr int kScreenLabelTextMax = 511;
 
 }  // namespace lum

@@ -1,6 +1,9 @@
 #include "media/Autoconfig.h"
 
+#include "accounts/UserStore.h"
 #include "core/Codepage.h"
+#include "core/CommandPoster.h"
+#include "core/DataFolder.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "media/AutoconfigTexts.h"
@@ -279,6 +282,44 @@ AutoconfigField checkBeforeSaveAs(const AutoconfigSettings& s, IOperatorPrompt& 
         }
     }
     return AutoconfigField::None;
+}
+
+AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& targetName,
+                                  CUserStore& store, ICommandPoster& poster,
+                                  IOperatorPrompt& prompt, QString* writtenPath) {
+    namespace t = autoconfig_texts;
+    const QString name = targetName.trimmed();
+    if (name.isEmpty()) return AutoconfigUpdate::NoTarget;
+    const bool client = s.tab == AutoconfigSettings::ClientTab;
+    if (client && s.userName.isEmpty()) {
+        prompt.message(QString::fromLatin1(t::kBlankUserName), IOperatorPrompt::Icon::Stop);
+        return AutoconfigUpdate::BlankUserName;
+    }
+    if (!prompt.askYesNo(QString::fromLatin1(t::kAskUpdate))) return AutoconfigUpdate::Declined;
+
+    // The file must land in a real group's folder: an unknown name is refused rather than
+    // writing next to the program folder.
+    CUserGroup group;
+    const bool found = client ? store.FindUser(name, &group, nullptr, 0) != 0
+                              : store.FindGroup(name, &group) != 0;
+    if (!found) {
+        prompt.message(QString::fromLatin1(client ? t::kUnknownClient : t::kUnknownGroup).arg(name),
+                       IOperatorPrompt::Icon::Stop);
+        return AutoconfigUpdate::UnknownTarget;
+    }
+    const QString path = joinPath(store.homeDirectoryFor(group.name), QStringLiteral("autoconfig.zeq"));
+    if (!saveAutoconfig(s, path)) {
+        prompt.message(QString::fromLatin1(t::kCannotWrite), IOperatorPrompt::Icon::Stop);
+        return AutoconfigUpdate::CannotWrite;
+    }
+    if (writtenPath) *writtenPath = path;
+    const int reached = poster.postCommand(
+        client ? CommandTarget::player(name) : CommandTarget::group(group.name), kCmdAutoconfig);
+    if (reached == 0) {
+        prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);
+        return AutoconfigUpdate::NoneReached;
+    }
+    return AutoconfigUpdate::Updated;
 }
 
 }  // namespace lum

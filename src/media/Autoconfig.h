@@ -10,6 +10,8 @@
 
 namespace lum {
 
+class CUserStore;
+class ICommandPoster;
 class IOperatorPrompt;
 
 // Fields the rules can hand the focus to.
@@ -133,5 +135,23 @@ bool checkIlumPart(AutoconfigSettings& s, int part, IOperatorPrompt& prompt);
 // Checks made before "Save as" opens its file box; returns the field to focus on refusal,
 // AutoconfigField::None when saving may go on.
 AutoconfigField checkBeforeSaveAs(const AutoconfigSettings& s, IOperatorPrompt& prompt);
+
+enum class AutoconfigUpdate {
+    Updated,        // written and the command reached at least one player
+    NoneReached,    // written, but no player was online
+    NoTarget,       // no target chosen: nothing happens
+    BlankUserName,  // Client tab without an account name (focus the account name)
+    Declined,       // the operator answered No
+    UnknownTarget,  // the group or player is not in the store: nothing written
+    CannotWrite,    // the file could not be written: no command posted
+};
+
+// "Update Client =>": asks "Update selected client's setup and reboot", writes
+// "autoconfig.zeq" into the home directory of the target group (Group tab) or of the player's
+// group (Client tab), and posts command 42 to every online player of that group or to that
+// player. `writtenPath` gets the file written.
+AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& targetName,
+                                  CUserStore& store, ICommandPoster& poster,
+                                  IOperatorPrompt& prompt, QString* writtenPath = nullptr);
 
 }  // namespace lum

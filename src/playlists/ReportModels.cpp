@@ -105,7 +105,7 @@ void StorageListModel::showReport(const QString& reportPath) {
     beginResetModel();
     rows_.clear();
     QByteArray data;
-    if (readWholeFile(reportPath, &data)) {
+    if (!reportPath.isEmpty() && readWholeFile(reportPath, &data)) {
         int number = 0;
         for (const QByteArray& raw : data.split('\n')) {
             const QByteArray line = raw.trimmed();
@@ -202,7 +202,8 @@ void PlaylistReportModel::show(const QString& reportPath, const QString& fallbac
     mode_ = mode;
     rows_.clear();
     IniFile ini;
-    ini.load(QFile::exists(reportPath) ? reportPath : fallbackPath);
+    const QString path = QFile::exists(reportPath) ? reportPath : fallbackPath;
+    if (!path.isEmpty()) ini.load(path);
     for (int n = 0;; ++n) {
         const QByteArray sec = section(n);
         const QString path = fromAnsi(ini.value(sec, "path")).trimmed();

@@ -1,5 +1,6 @@
 #include "playlists/Schedule.h"
 
+#include "accounts/UserStore.h"
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
@@ -248,6 +249,29 @@ bool ScheduleModel::saveToDisc(const QString& driveRoot, IOperatorPrompt& prompt
         prompt.message(QString::fromLatin1(texts::kCannotSaveFile), IOperatorPrompt::Icon::Stop);
         return false;
     }
+    return true;
+}
+
+bool ScheduleModel::assignToGroup(const QString& groupName, CUserStore& store,
+                                  IOperatorPrompt& prompt) const {
+    if (entries_.empty() || groupName.trimmed().isEmpty()) return false;
+    CUserGroup group;
+    if (!store.FindGroup(groupName, &group)) {
+        prompt.message(QString::fromLatin1(texts::kUnknownGroup).arg(groupName),
+                       IOperatorPrompt::Icon::Stop);
+        return false;
+    }
+    const QString home = store.homeDirectoryFor(group.name);
+    const QString path = joinPath(home, QString::fromLatin1(texts::kScheduleFileName));
+    if (!save(path, prompt)) return false;
+    group.autoPlaylist = path;
+    group.autoPlay = 1;
+    if (!store.UpdateGroup(group.name, group)) {  // the group table could not be stored
+        prompt.message(QString::fromLatin1(texts::kCannotSaveFile), IOperatorPrompt::Icon::Stop);
+        return false;
+    }
+    prompt.message(QString::fromLatin1(texts::kAutoPlayNextStart),
+                   IOperatorPrompt::Icon::Information);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "console/Backup.h"
 
+#include "accounts/UserStore.h"
+
 #include "common/ScriptedPrompt.h"
 #include "common/TestSupport.h"
 
@@ -174,4 +176,39 @@ TEST(Backup, EitherSeparatorAcceptedAndUnwritableTargetStops) {
     EXPECT_EQ(blocked.read("config.ini"), QByteArray("config"));
     ASSERT_EQ(prompt.messages.size(), 1);
     EXPECT_TRUE(prompt.messages[0].startsWith("Can not restore "));
+}
+
+TEST(Backup, StoreIsSavedBeforeBackupAndReplacedByRestore) {
+    Folder f;
+    lum::CUserStore store(f.path());
+    lum::CUserGroup shop;
+    shop.name = "Shop";
+    store.AddGroup(shop);
+    lum::CUser u;
+    u.name = "s1";
+    u.group = "Shop";
+    store.AddUser(u);
+    lumtest::writeFile(f.dir.filePath("config.ini"), "[SERVER]\r\nPORT=5021\r\n");
+    lumtest::ScriptedPrompt prompt;
+    const QString bak = f.dir.filePath("zebbackup.bak");
+    // users.dat is made current first, even when it was removed behind the store's back.
+    QFile::remove(store.filePath());
+    ASSERT_EQ(lum::backupSettings(bak, f.path(), &store, prompt), lum::BackupStatus::Done);
+    const QByteArray users = lumtest::readFile(store.filePath());
+    ASSERT_FALSE(users.isEmpty());
+
+    // Changes after the backup are undone by the restore, in the file and in the store.
+    lum::CUserGroup extra;
+    extra.name = "Extra";
+    store.AddGroup(extra);
+    u.name = "s2";
+    store.AddUser(u);
+    lumtest::writeFile(f.dir.filePath("config.ini"), "changed");
+    prompt.answers = {true};
+    ASSERT_EQ(lum::restoreSettings(bak, f.path(), &store, prompt), lum::BackupStatus::Done);
+    EXPECT_EQ(lumtest::readFile(store.filePath()), users);
+    EXPECT_EQ(f.read("config.ini"), QByteArray("[SERVER]\r\nPORT=5021\r\n"));
+    EXPECT_EQ(store.GroupNames(), QStringList{"Shop"});
+    EXPECT_TRUE(store.FindUser("s1", nullptr, nullptr, 0));
+    EXPECT_FALSE(store.FindUser("s2", nullptr, nullptr, 0));
 }
