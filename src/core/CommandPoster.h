@@ -8,14 +8,13 @@
 
 namespace lum {
 
-// Command indices posted by the editors and media services.
-inline constexpr int kCmdDeleteFiles = 9;        // 609, the player reads "File2Del.zeb"
-inline constexpr int kCmdInstantMessage = 12;    // 615 "Send Instant Message to Client"
-inline constexpr int kCmdSendRssMessage = 13;    // 614 "Send RSS Message to Client"
-inline constexpr int kCmdUpdateRssMessage = 14;  // 649 "Update RSS Message"
-inline constexpr int kCmdAutoconfig = 42;        // 645 "AutoConfig file"
-inline constexpr int kCmdScreenLabel = 43;       // 647, carries the label message
-inline constexpr int kCmdPicture = 45;           // 650, instant picture
+// Command indices the editors post (the control server's command table has them all).
+namespace command_index {
+inline constexpr int kDeleteFiles = 9;      // 609, the player reads "File2Del.zeb"
+inline constexpr int kInstantMessage = 12;  // 615 "Send Instant Message to Client"
+inline constexpr int kAutoConfig = 42;      // 645 "AutoConfig file"
+inline constexpr int kLabel = 43;           // 647, carries the label message
+}  // namespace command_index
 // The receiving side reads index 43's text into 512 characters.
 inline constexpr int kScreenLabelTextMax = 511;
 

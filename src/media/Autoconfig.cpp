@@ -314,7 +314,7 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
     }
     if (writtenPath) *writtenPath = path;
     const int reached = poster.postCommand(
-        client ? CommandTarget::player(name) : CommandTarget::group(group.name), kCmdAutoconfig);
+        client ? CommandTarget::player(name) : CommandTarget::group(group.name), command_index::kAutoConfig);
     if (reached == 0) {
         prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);
         return AutoconfigUpdate::NoneReached;

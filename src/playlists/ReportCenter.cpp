@@ -52,7 +52,7 @@ bool ReportCenter::deleteSelectedFiles() {
     const QString folder = playerFolder(user);
     if (folder.isEmpty()) return false;
     writeDeleteList(folder, storage_.checkedNames());
-    return poster_.postCommand(CommandTarget::mac(storageMac_), kCmdDeleteFiles) > 0;
+    return poster_.postCommand(CommandTarget::mac(storageMac_), command_index::kDeleteFiles) > 0;
 }
 
 }  // namespace lum
