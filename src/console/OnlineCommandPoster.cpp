@@ -1,0 +1,47 @@
+#include "console/OnlineCommandPoster.h"
+
+#include "console/OnlineModel.h"
+#include "console/OnlineTexts.h"
+#include "core/OperatorPrompt.h"
+
+namespace lum {
+
+namespace {
+
+// Swallows the model's "No client is online ..." notice; the editor shows its own.
+class QuietPrompt : public IOperatorPrompt {
+public:
+    void message(const QString&, Icon) override {}
+    bool askYesNo(const QString&) override { return false; }
+};
+
+}  // namespace
+
+int COnlineCommandPoster::postCommand(const CommandTarget& target, int index, const QString& text) {
+    QuietPrompt quiet;
+    OperatorCommandArgs args;
+    args.text = text;
+    QString key = target.name;
+    TargetMode mode = TargetMode::All;
+    switch (target.kind) {
+    case CommandTarget::Kind::All: key.clear(); break;
+    case CommandTarget::Kind::Group: mode = TargetMode::Group; break;
+    case CommandTarget::Kind::Player: mode = TargetMode::Player; break;
+    case CommandTarget::Kind::Mac:
+        key = onlineUserByMac(target.name);
+        if (key.isEmpty()) return 0;
+        mode = TargetMode::Player;
+        break;
+    }
+    return model_.PostToClients(key, index, mode, args, &quiet).targeted;
+}
+
+QString COnlineCommandPoster::onlineUserByMac(const QString& mac) const {
+    for (const CClientRecord& r : model_.records())
+        if (r.macAddress == mac &&
+            r.status.compare(QLatin1String(online::kStatusOffline), Qt::CaseInsensitive) != 0)
+            return r.name;
+    return {};
+}
+
+}  // namespace lum
