@@ -2,7 +2,7 @@
 
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
-#include "core/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "core/DataFolder.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
@@ -285,7 +285,7 @@ AutoconfigField checkBeforeSaveAs(const AutoconfigSettings& s, IOperatorPrompt& 
 }
 
 AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& targetName,
-                                  CUserStore& store, ICommandPoster& poster,
+                                  CUserStore& store, ICommandSender& sender,
                                   IOperatorPrompt& prompt, QString* writtenPath) {
     namespace t = autoconfig_texts;
     const QString name = targetName.trimmed();
@@ -313,8 +313,8 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
         return AutoconfigUpdate::CannotWrite;
     }
     if (writtenPath) *writtenPath = path;
-    const int reached = poster.postCommand(
-        client ? CommandTarget::player(name) : CommandTarget::group(group.name), command_index::kAutoConfig);
+    const int reached = sender.postCommand(
+        client ? SendTarget::player(name) : SendTarget::group(group.name), command_index::kAutoConfig);
     if (reached == 0) {
         prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);
         return AutoconfigUpdate::NoneReached;

@@ -11,7 +11,7 @@
 namespace lum {
 
 class CUserStore;
-class ICommandPoster;
+class ICommandSender;
 class IOperatorPrompt;
 
 // Fields the rules can hand the focus to.
@@ -151,7 +151,7 @@ enum class AutoconfigUpdate {
 // group (Client tab), and posts command 42 to every online player of that group or to that
 // player. `writtenPath` gets the file written.
 AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& targetName,
-                                  CUserStore& store, ICommandPoster& poster,
+                                  CUserStore& store, ICommandSender& sender,
                                   IOperatorPrompt& prompt, QString* writtenPath = nullptr);
 
 }  // namespace lum

@@ -2,7 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
-#include "core/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/OperatorFileTexts.h"

@@ -1,7 +1,7 @@
 #include "playlists/MessageSender.h"
 
 #include "accounts/UserStore.h"
-#include "core/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "core/DataFolder.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/MessageFiles.h"
@@ -44,11 +44,11 @@ bool targetFolders(const MessageTarget& target, CUserStore& store, IOperatorProm
     return true;
 }
 
-CommandTarget commandTarget(const MessageTarget& t) {
+SendTarget commandTarget(const MessageTarget& t) {
     switch (t.kind) {
-    case MessageTarget::Kind::Group: return CommandTarget::group(t.name);
-    case MessageTarget::Kind::Player: return CommandTarget::player(t.name);
-    default: return CommandTarget::all();
+    case MessageTarget::Kind::Group: return SendTarget::group(t.name);
+    case MessageTarget::Kind::Player: return SendTarget::player(t.name);
+    default: return SendTarget::all();
     }
 }
 
@@ -63,7 +63,7 @@ void finish(SendResult& r, int reached, IOperatorPrompt& prompt) {
 }  // namespace
 
 SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget& target,
-                              CUserStore& store, ICommandPoster& poster, IOperatorPrompt& prompt,
+                              CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt,
                               QSettings* profile) {
     SendResult r;
     if (profile) saveMessageEncoding(*profile, message.encoding);
@@ -88,13 +88,13 @@ SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget
     // one counts).
     int reached = 0;
     if (target.kind == MessageTarget::Kind::Root || QFile::exists(joinPath(folders.value(0), name)))
-        reached = poster.postCommand(commandTarget(target), command_index::kInstantMessage);
+        reached = sender.postCommand(commandTarget(target), command_index::kInstantMessage);
     finish(r, reached, prompt);
     return r;
 }
 
 SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target,
-                           CUserStore& store, ICommandPoster& poster, IOperatorPrompt& prompt) {
+                           CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt) {
     SendResult r;
     if (checkLabel(label, prompt) != LabelCheck::Ok) {
         r.status = SendResult::Refused;
@@ -109,7 +109,7 @@ SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target
         const QString path = joinPath(folder, QString::fromLatin1(texts::kLabelFile));
         if (writeScreenLabel(label, path, prompt)) r.written << path;
     }
-    finish(r, poster.postCommand(commandTarget(target), command_index::kLabel, label.labelMessage()),
+    finish(r, sender.postCommand(commandTarget(target), command_index::kLabel, label.labelMessage()),
            prompt);
     return r;
 }

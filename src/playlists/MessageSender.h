@@ -11,7 +11,7 @@ class QSettings;
 namespace lum {
 
 class CUserStore;
-class ICommandPoster;
+class ICommandSender;
 class IOperatorPrompt;
 struct InstantMessage;
 struct ScreenLabel;
@@ -45,11 +45,11 @@ struct SendResult {
 // limit shows "The maximum text length is 20480 bytes!" once per group and writes nothing
 // there. The encoding choice is remembered in `profile` when given.
 SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget& target,
-                              CUserStore& store, ICommandPoster& poster, IOperatorPrompt& prompt,
+                              CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt,
                               QSettings* profile = nullptr);
 
 // Writes "ostnmessage.txt" for every target group and posts command 43 with the label message.
 SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target,
-                           CUserStore& store, ICommandPoster& poster, IOperatorPrompt& prompt);
+                           CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt);
 
 }  // namespace lum

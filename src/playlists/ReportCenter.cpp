@@ -1,7 +1,7 @@
 #include "playlists/ReportCenter.h"
 
 #include "accounts/UserStore.h"
-#include "core/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "core/DataFolder.h"
 #include "playlists/OperatorFileTexts.h"
 
@@ -9,8 +9,8 @@ namespace lum {
 
 namespace texts = operator_file_texts;
 
-ReportCenter::ReportCenter(CUserStore& store, ICommandPoster& poster, QObject* parent)
-    : QObject(parent), store_(store), poster_(poster) {}
+ReportCenter::ReportCenter(CUserStore& store, ICommandSender& sender, QObject* parent)
+    : QObject(parent), store_(store), sender_(sender) {}
 
 QString ReportCenter::playerFolder(const QString& player) const {
     CUserGroup group;
@@ -47,12 +47,12 @@ void ReportCenter::playerEvent(int event, const QString& player, const QString& 
 
 bool ReportCenter::deleteSelectedFiles() {
     if (storage_.rowCount() == 0) return false;
-    const QString user = poster_.onlineUserByMac(storageMac_);
+    const QString user = sender_.onlineUserByMac(storageMac_);
     if (user.isEmpty()) return false;  // dropped silently, as the player is gone
     const QString folder = playerFolder(user);
     if (folder.isEmpty()) return false;
     writeDeleteList(folder, storage_.checkedNames());
-    return poster_.postCommand(CommandTarget::mac(storageMac_), command_index::kDeleteFiles) > 0;
+    return sender_.postCommand(SendTarget::mac(storageMac_), command_index::kDeleteFiles) > 0;
 }
 
 }  // namespace lum

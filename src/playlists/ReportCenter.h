@@ -14,7 +14,7 @@
 namespace lum {
 
 class CUserStore;
-class ICommandPoster;
+class ICommandSender;
 
 inline constexpr int kEventStorageReport = 1001;
 inline constexpr int kEventDeletionDone = 1002;
@@ -26,7 +26,7 @@ class ReportCenter : public QObject {
 public:
     enum Tab { LogTab = 0, StorageTab = 1, PlaylistTab = 2 };
 
-    ReportCenter(CUserStore& store, ICommandPoster& poster, QObject* parent = nullptr);
+    ReportCenter(CUserStore& store, ICommandSender& sender, QObject* parent = nullptr);
 
     StorageListModel* storageList() { return &storage_; }
     PlaylistReportModel* playlistReport() { return &playlist_; }
@@ -49,7 +49,7 @@ Q_SIGNALS:
 
 private:
     CUserStore& store_;
-    ICommandPoster& poster_;
+    ICommandSender& sender_;
     StorageListModel storage_;
     PlaylistReportModel playlist_;
     QString storageMac_;

@@ -1,7 +1,7 @@
 #include "media/Autoconfig.h"
 
 #include "accounts/UserStore.h"
-#include "common/RecordingPoster.h"
+#include "common/RecordingSender.h"
 #include "common/ScriptedPrompt.h"
 #include "common/TestSupport.h"
 #include "core/IniFile.h"
@@ -322,7 +322,7 @@ namespace {
 struct UpdateFixture {
     QTemporaryDir dir;
     lum::CUserStore store{dir.path()};
-    lumtest::RecordingPoster poster;
+    lumtest::RecordingSender sender;
     lumtest::ScriptedPrompt prompt;
     UpdateFixture() {
         lum::CUserGroup g;
@@ -342,45 +342,45 @@ struct UpdateFixture {
 
 TEST(AutoconfigUpdate, GroupTabWritesIntoGroupAndPostsToItsPlayers) {
     UpdateFixture f;
-    f.poster.online = {{"s1", "Shop", "A"}, {"x", "Home", "B"}, {"s2", "SHOP", "C"}};
+    f.sender.online = {{"s1", "Shop", "A"}, {"x", "Home", "B"}, {"s2", "SHOP", "C"}};
     AutoconfigSettings s;
     s.setTargetTab(AutoconfigSettings::GroupTab);
     f.prompt.answers = {true};
     QString written;
-    EXPECT_EQ(lum::updateAutoconfig(s, "shop", f.store, f.poster, f.prompt, &written),
+    EXPECT_EQ(lum::updateAutoconfig(s, "shop", f.store, f.sender, f.prompt, &written),
               lum::AutoconfigUpdate::Updated);
     EXPECT_EQ(written, f.zeq());
     EXPECT_EQ(lumtest::readFile(f.zeq()), lum::autoconfigBytes(s));
     EXPECT_EQ(f.prompt.questions, QStringList{"Update selected client's setup and reboot"});
-    ASSERT_EQ(f.poster.sent.size(), 2u);
-    EXPECT_EQ(f.poster.sent[1], (lumtest::RecordingPoster::Sent{"s2", 42, ""}));
+    ASSERT_EQ(f.sender.sent.size(), 2u);
+    EXPECT_EQ(f.sender.sent[1], (lumtest::RecordingSender::Sent{"s2", 42, ""}));
 }
 
 TEST(AutoconfigUpdate, ClientTabRulesAndRefusals) {
     UpdateFixture f;
     AutoconfigSettings s;
     // No target chosen: nothing at all.
-    EXPECT_EQ(lum::updateAutoconfig(s, "", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::NoTarget);
     EXPECT_TRUE(f.prompt.questions.isEmpty());
     // Client tab without an account name.
-    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::BlankUserName);
     EXPECT_EQ(f.prompt.messages, QStringList{"User Name can not be 'Blank'"});
     s.userName = "s1";
     // No: nothing written.
-    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::Declined);
     EXPECT_FALSE(QFile::exists(f.zeq()));
     // Unknown player or group: refused, nothing written, nobody registered.
     f.prompt.answers = {true, true};
     f.prompt.messages.clear();
-    EXPECT_EQ(lum::updateAutoconfig(s, "ghost", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "ghost", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::UnknownTarget);
     EXPECT_EQ(f.prompt.messages, QStringList{"Client 'ghost' is not found!"});
     EXPECT_FALSE(f.store.FindUser("ghost", nullptr, nullptr, 0));
     s.setTargetTab(AutoconfigSettings::GroupTab);
-    EXPECT_EQ(lum::updateAutoconfig(s, "Nowhere", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "Nowhere", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::UnknownTarget);
     EXPECT_EQ(f.prompt.messages.last(), "Group 'Nowhere' is not found!");
     EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList());
@@ -388,18 +388,18 @@ TEST(AutoconfigUpdate, ClientTabRulesAndRefusals) {
 
     // The player's group gets the file; only the first connection of that name the command.
     s.setTargetTab(AutoconfigSettings::ClientTab);
-    f.poster.online = {{"S2", "Shop", "A"}, {"s2", "Shop", "B"}};
+    f.sender.online = {{"S2", "Shop", "A"}, {"s2", "Shop", "B"}};
     f.prompt.answers = {true};
-    EXPECT_EQ(lum::updateAutoconfig(s, "s2", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "s2", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::Updated);
     EXPECT_TRUE(lumtest::readFile(f.zeq()).contains("username=s1\r\n"));
-    ASSERT_EQ(f.poster.sent.size(), 1u);
-    EXPECT_EQ(f.poster.sent[0].user, "S2");
+    ASSERT_EQ(f.sender.sent.size(), 1u);
+    EXPECT_EQ(f.sender.sent[0].user, "S2");
 
     // Nobody online: written, and the operator is told.
-    f.poster.online.clear();
+    f.sender.online.clear();
     f.prompt.answers = {true};
-    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.poster, f.prompt),
+    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::NoneReached);
     EXPECT_EQ(f.prompt.messages.last(), "No client is online and no client will be effected!");
 }

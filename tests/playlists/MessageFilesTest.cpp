@@ -2,7 +2,7 @@
 
 #include "common/ScriptedPrompt.h"
 #include "common/TestSupport.h"
-#include "core/CommandPoster.h"
+#include "core/CommandSender.h"
 
 #include <QSettings>
 

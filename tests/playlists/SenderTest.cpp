@@ -6,7 +6,7 @@
 #include "playlists/ReportCenter.h"
 #include "playlists/Schedule.h"
 
-#include "common/RecordingPoster.h"
+#include "common/RecordingSender.h"
 #include "common/ScriptedPrompt.h"
 #include "common/TestSupport.h"
 
@@ -17,7 +17,7 @@
 
 using lum::MessageTarget;
 using lum::SendResult;
-using lumtest::RecordingPoster;
+using lumtest::RecordingSender;
 
 namespace {
 
@@ -25,7 +25,7 @@ namespace {
 struct Fixture {
     QTemporaryDir dir;
     lum::CUserStore store{dir.path()};
-    RecordingPoster poster;
+    RecordingSender sender;
     lumtest::ScriptedPrompt prompt;
 
     Fixture() {
@@ -55,20 +55,20 @@ struct Fixture {
 
 TEST(Senders, InstantMessageToGroupWritesFileThenPosts) {
     Fixture f;
-    f.poster.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}, {"s2", "shop", "M3"}};
+    f.sender.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}, {"s2", "shop", "M3"}};
     QSettings profile(f.dir.filePath("profile.ini"), QSettings::IniFormat);
     lum::InstantMessage m;
     m.text = "Hello";
     m.encoding = lum::InstantMessage::Utf8;
     const SendResult r =
-        lum::sendInstantMessage(m, MessageTarget::group("SHOP"), f.store, f.poster, f.prompt, &profile);
+        lum::sendInstantMessage(m, MessageTarget::group("SHOP"), f.store, f.sender, f.prompt, &profile);
     EXPECT_EQ(r.status, SendResult::Sent);
     EXPECT_EQ(r.reached, 2);
     EXPECT_EQ(lumtest::readFile(f.file("Shop", "instantmessage.txt")),
               QByteArray("\xEF\xBB\xBFosd_settings=0,0,0,2,0,0\r\nHello"));
     EXPECT_FALSE(QFile::exists(f.file("Home", "instantmessage.txt")));
-    ASSERT_EQ(f.poster.sent.size(), 2u);
-    EXPECT_EQ(f.poster.sent[0], (RecordingPoster::Sent{"s1", 12, ""}));
+    ASSERT_EQ(f.sender.sent.size(), 2u);
+    EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 12, ""}));
     EXPECT_EQ(lum::loadMessageEncoding(profile), lum::InstantMessage::Utf8);
     EXPECT_TRUE(f.prompt.messages.isEmpty());
 }
@@ -78,21 +78,21 @@ TEST(Senders, InstantMessageRootPlayerTooLongAndNobodyOnline) {
     lum::InstantMessage m;
     m.text = "x";
     // Root: every group gets the file; nobody online gives the notice.
-    SendResult r = lum::sendInstantMessage(m, MessageTarget::root(), f.store, f.poster, f.prompt);
+    SendResult r = lum::sendInstantMessage(m, MessageTarget::root(), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.status, SendResult::NoneReached);
     EXPECT_EQ(r.written.size(), 2);
     EXPECT_EQ(f.prompt.messages, QStringList{"No client is online and no client will be effected!"});
 
     // A player: its group's file, the command to that player only.
-    f.poster.online = {{"s1", "Shop", "M1"}, {"s2", "Shop", "M3"}};
-    r = lum::sendInstantMessage(m, MessageTarget::player("s2"), f.store, f.poster, f.prompt);
+    f.sender.online = {{"s1", "Shop", "M1"}, {"s2", "Shop", "M3"}};
+    r = lum::sendInstantMessage(m, MessageTarget::player("s2"), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.reached, 1);
-    EXPECT_EQ(f.poster.sent.back().user, "s2");
+    EXPECT_EQ(f.sender.sent.back().user, "s2");
 
     // Too long: the message once per group, the older file stays and still announces itself.
     f.prompt.messages.clear();
     m.text = QString(lum::InstantMessage::kMaxLength, 'y');
-    r = lum::sendInstantMessage(m, MessageTarget::root(), f.store, f.poster, f.prompt);
+    r = lum::sendInstantMessage(m, MessageTarget::root(), f.store, f.sender, f.prompt);
     EXPECT_EQ(f.prompt.messages,
               QStringList(2, "The maximum text length is 20480 bytes!"));
     EXPECT_TRUE(r.written.isEmpty());
@@ -103,18 +103,18 @@ TEST(Senders, InstantMessageRootPlayerTooLongAndNobodyOnline) {
     // A group without any file gets no command.
     QFile::remove(f.file("Shop", "instantmessage.txt"));
     f.prompt.messages.clear();
-    const size_t before = f.poster.sent.size();
-    r = lum::sendInstantMessage(m, MessageTarget::group("Shop"), f.store, f.poster, f.prompt);
-    EXPECT_EQ(f.poster.sent.size(), before);
+    const size_t before = f.sender.sent.size();
+    r = lum::sendInstantMessage(m, MessageTarget::group("Shop"), f.store, f.sender, f.prompt);
+    EXPECT_EQ(f.sender.sent.size(), before);
     EXPECT_EQ(r.status, SendResult::NoneReached);
 
     // Unknown names are refused before anything is written.
     f.prompt.messages.clear();
     m.text = "z";
-    r = lum::sendInstantMessage(m, MessageTarget::group("Nowhere"), f.store, f.poster, f.prompt);
+    r = lum::sendInstantMessage(m, MessageTarget::group("Nowhere"), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.status, SendResult::UnknownTarget);
     EXPECT_EQ(f.prompt.messages, QStringList{"Group 'Nowhere' is not found!"});
-    r = lum::sendInstantMessage(m, MessageTarget::player("ghost"), f.store, f.poster, f.prompt);
+    r = lum::sendInstantMessage(m, MessageTarget::player("ghost"), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.status, SendResult::UnknownTarget);
     EXPECT_FALSE(QDir(f.dir.filePath("Nowhere")).exists());
     lum::CUserGroup g;
@@ -123,22 +123,22 @@ TEST(Senders, InstantMessageRootPlayerTooLongAndNobodyOnline) {
 
 TEST(Senders, ScreenLabelWritesFileAndPostsLabelMessage) {
     Fixture f;
-    f.poster.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}};
+    f.sender.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}};
     lum::ScreenLabel l;
     l.lines = {"A", "", "C"};
     l.setDuration(false, 0, 10);
-    SendResult r = lum::sendScreenLabel(l, MessageTarget::group("Shop"), f.store, f.poster, f.prompt);
+    SendResult r = lum::sendScreenLabel(l, MessageTarget::group("Shop"), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.status, SendResult::Sent);
     EXPECT_EQ(lumtest::readFile(f.file("Shop", "ostnmessage.txt")),
               QByteArray("[OSTM]\r\nLINE0=A\r\nLINE1= \r\nLINE2=C\r\n[SETSEC]\r\nSETTING=0,10,0,0\r\n"));
-    ASSERT_EQ(f.poster.sent.size(), 1u);
-    EXPECT_EQ(f.poster.sent[0], (RecordingPoster::Sent{"s1", 43, "osd_settings=0,10,0,0\rA\r \rC\r"}));
+    ASSERT_EQ(f.sender.sent.size(), 1u);
+    EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 43, "osd_settings=0,10,0,0\rA\r \rC\r"}));
 
     l.numberOnly = true;
     l.number = "12x";
-    r = lum::sendScreenLabel(l, MessageTarget::group("Shop"), f.store, f.poster, f.prompt);
+    r = lum::sendScreenLabel(l, MessageTarget::group("Shop"), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.status, SendResult::Refused);
-    EXPECT_EQ(f.poster.sent.size(), 1u);
+    EXPECT_EQ(f.sender.sent.size(), 1u);
     EXPECT_EQ(f.prompt.messages, QStringList{"Only digital number(000-999) is allowed!"});
 }
 
@@ -182,7 +182,7 @@ TEST(Senders, AssignScheduleToGroup) {
 
 TEST(Senders, ReportEventsAndDeleteSelectedFiles) {
     Fixture f;
-    lum::ReportCenter center(f.store, f.poster);
+    lum::ReportCenter center(f.store, f.sender);
     QList<int> tabs;
     QObject::connect(&center, &lum::ReportCenter::tabRequested, [&](int t) { tabs << t; });
     const QString mac = "00-11-22-33-44-55";
@@ -199,12 +199,12 @@ TEST(Senders, ReportEventsAndDeleteSelectedFiles) {
     EXPECT_FALSE(center.deleteSelectedFiles());
     EXPECT_FALSE(QFile::exists(f.file("Shop", "File2Del.zeb")));
 
-    f.poster.online = {{"s2", "Shop", "other"}, {"s1", "Shop", mac}};
+    f.sender.online = {{"s2", "Shop", "other"}, {"s1", "Shop", mac}};
     EXPECT_TRUE(center.deleteSelectedFiles());
     EXPECT_EQ(lumtest::readFile(f.file("Shop", "File2Del.zeb")),
               QByteArray("[file0]\r\nfilename=a.jpg\r\n[file1]\r\nfilename=c.jpg\r\n"));
-    ASSERT_EQ(f.poster.sent.size(), 1u);
-    EXPECT_EQ(f.poster.sent[0], (RecordingPoster::Sent{"s1", 9, ""}));
+    ASSERT_EQ(f.sender.sent.size(), 1u);
+    EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 9, ""}));
 
     center.playerEvent(lum::kEventDeletionDone, "s1", mac);
     ASSERT_EQ(center.storageList()->rowCount(), 1);
@@ -213,7 +213,7 @@ TEST(Senders, ReportEventsAndDeleteSelectedFiles) {
     // Nothing ticked: the old list goes, none is written, the command is still sent.
     EXPECT_TRUE(center.deleteSelectedFiles());
     EXPECT_FALSE(QFile::exists(f.file("Shop", "File2Del.zeb")));
-    EXPECT_EQ(f.poster.sent.size(), 2u);
+    EXPECT_EQ(f.sender.sent.size(), 2u);
 
     // Playlist report falls back to the group's playlist.mpl.
     lumtest::writeFile(f.file("Shop", "playlist.mpl"), "[file0]\r\npath=/x/y.jpg\r\n");

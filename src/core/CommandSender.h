@@ -19,7 +19,7 @@ inline constexpr int kLabel = 43;           // 647, carries the label message
 inline constexpr int kScreenLabelTextMax = 511;
 
 // Who a command goes to.
-struct CommandTarget {
+struct SendTarget {
     enum class Kind {
         All,     // every online player; the name is unused
         Group,   // every online player of the group (compared without regard to case)
@@ -29,22 +29,22 @@ struct CommandTarget {
     Kind kind = Kind::All;
     QString name;
 
-    static CommandTarget all() { return {Kind::All, {}}; }
-    static CommandTarget group(const QString& g) { return {Kind::Group, g}; }
-    static CommandTarget player(const QString& p) { return {Kind::Player, p}; }
-    static CommandTarget mac(const QString& m) { return {Kind::Mac, m}; }
+    static SendTarget all() { return {Kind::All, {}}; }
+    static SendTarget group(const QString& g) { return {Kind::Group, g}; }
+    static SendTarget player(const QString& p) { return {Kind::Player, p}; }
+    static SendTarget mac(const QString& m) { return {Kind::Mac, m}; }
 };
 
-class ICommandPoster {
+class ICommandSender {
 public:
-    virtual ~ICommandPoster() = default;
+    virtual ~ICommandSender() = default;
 
     // Posts `index` to the connections of `target`; `text` is the command's text where the
     // command carries one (indices 36, 43, 44, 45), else empty. Returns how many connections
     // were reached. Never talks to the operator: a caller whose command wants the notice shows
     // "No client is online and no client will be effected!" itself when 0 comes back.
     // Thread-safe.
-    virtual int postCommand(const CommandTarget& target, int index, const QString& text = {}) = 0;
+    virtual int postCommand(const SendTarget& target, int index, const QString& text = {}) = 0;
 
     // User name of the first online player whose MAC text equals `mac` exactly; empty when no
     // such player is online.

@@ -1,6 +1,6 @@
 // The editors' senders through the real online model: which connection threads get which
 // command, and that the operator sees the "No client" notice once.
-#include "console/OnlineCommandPoster.h"
+#include "console/OnlineCommandSender.h"
 #include "console/OnlineModel.h"
 
 #include "accounts/UserStore.h"
@@ -44,7 +44,7 @@ struct Fixture {
     lumtest::ScriptedPrompt prompt;
     Connections conns;
     COnlineModel model{store, prompt};
-    COnlineCommandPoster poster{model};
+    COnlineCommandSender sender{model};
 
     Fixture() {
         model.setConnections(&conns);
@@ -69,7 +69,7 @@ struct Fixture {
 
 }  // namespace
 
-TEST(OnlineCommandPoster, SendersReachTheModelsTargets) {
+TEST(OnlineCommandSender, SendersReachTheModelsTargets) {
     Fixture f;
     f.login(1, "p1", "AA");
     f.login(2, "s1", "BB");
@@ -77,28 +77,28 @@ TEST(OnlineCommandPoster, SendersReachTheModelsTargets) {
 
     InstantMessage m;
     m.text = "hi";
-    SendResult r = sendInstantMessage(m, MessageTarget::group("shop"), f.store, f.poster, f.prompt);
+    SendResult r = sendInstantMessage(m, MessageTarget::group("shop"), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.reached, 2);
     EXPECT_EQ(f.conns.posts, (std::vector<Connections::Post>{{2, 12, ""}, {3, 12, ""}}));
 
     f.conns.posts.clear();
     ScreenLabel l;
     l.lines = {"x"};
-    r = sendScreenLabel(l, MessageTarget::player("S2"), f.store, f.poster, f.prompt);
+    r = sendScreenLabel(l, MessageTarget::player("S2"), f.store, f.sender, f.prompt);
     EXPECT_EQ(f.conns.posts, (std::vector<Connections::Post>{{3, 43, "osd_settings=0,0,0,0\rx\r"}}));
 
     f.conns.posts.clear();
     f.prompt.answers = {true};
     AutoconfigSettings s;
     s.setTargetTab(AutoconfigSettings::GroupTab);
-    EXPECT_EQ(updateAutoconfig(s, "Home", f.store, f.poster, f.prompt), AutoconfigUpdate::Updated);
+    EXPECT_EQ(updateAutoconfig(s, "Home", f.store, f.sender, f.prompt), AutoconfigUpdate::Updated);
     EXPECT_EQ(f.conns.posts, (std::vector<Connections::Post>{{1, 42, ""}}));
     EXPECT_TRUE(f.prompt.messages.isEmpty());
 
     // Delete Selected Files goes by the MAC of the shown storage list.
     f.conns.posts.clear();
     lumtest::writeFile(f.store.homeDirectoryFor("Shop") + "/filereport_CC.zeb", "a\tFILE\t1\r\n");
-    ReportCenter center(f.store, f.poster);
+    ReportCenter center(f.store, f.sender);
     center.playerEvent(kEventStorageReport, "s2", "CC");
     center.storageList()->setChecked(0, true);
     EXPECT_TRUE(center.deleteSelectedFiles());
@@ -106,15 +106,15 @@ TEST(OnlineCommandPoster, SendersReachTheModelsTargets) {
 
     // Once logged out, the player's MAC no longer finds it.
     f.model.ClientLoggedOut(3);
-    EXPECT_EQ(f.poster.onlineUserByMac("CC"), "");
+    EXPECT_EQ(f.sender.onlineUserByMac("CC"), "");
     EXPECT_FALSE(center.deleteSelectedFiles());
 }
 
-TEST(OnlineCommandPoster, NobodyOnlineShowsTheNoticeOnce) {
+TEST(OnlineCommandSender, NobodyOnlineShowsTheNoticeOnce) {
     Fixture f;
     InstantMessage m;
     m.text = "hi";
-    const SendResult r = sendInstantMessage(m, MessageTarget::root(), f.store, f.poster, f.prompt);
+    const SendResult r = sendInstantMessage(m, MessageTarget::root(), f.store, f.sender, f.prompt);
     EXPECT_EQ(r.status, SendResult::NoneReached);
     EXPECT_EQ(f.prompt.messages, QStringList{"No client is online and no client will be effected!"});
     EXPECT_TRUE(f.conns.posts.empty());

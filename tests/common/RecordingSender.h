@@ -1,8 +1,8 @@
 #pragma once
-// A command poster for tests: a list of online players with the online model's targeting
+// A command sender for tests: a list of online players with the online model's targeting
 // rules, recording every command that reached a player.
 
-#include "core/CommandPoster.h"
+#include "core/CommandSender.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 
 namespace lumtest {
 
-class RecordingPoster : public lum::ICommandPoster {
+class RecordingSender : public lum::ICommandSender {
 public:
     struct Player {
         QString user, group, mac;
@@ -22,8 +22,8 @@ public:
         bool operator==(const Sent&) const = default;
     };
 
-    int postCommand(const lum::CommandTarget& t, int index, const QString& text) override {
-        using K = lum::CommandTarget::Kind;
+    int postCommand(const lum::SendTarget& t, int index, const QString& text) override {
+        using K = lum::SendTarget::Kind;
         int reached = 0;
         for (const Player& p : online) {
             bool match = false;

@@ -1,4 +1,4 @@
-#include "console/OnlineCommandPoster.h"
+#include "console/OnlineCommandSender.h"
 
 #include "console/OnlineModel.h"
 #include "console/OnlineTexts.h"
@@ -17,17 +17,17 @@ public:
 
 }  // namespace
 
-int COnlineCommandPoster::postCommand(const CommandTarget& target, int index, const QString& text) {
+int COnlineCommandSender::postCommand(const SendTarget& target, int index, const QString& text) {
     QuietPrompt quiet;
     OperatorCommandArgs args;
     args.text = text;
     QString key = target.name;
     TargetMode mode = TargetMode::All;
     switch (target.kind) {
-    case CommandTarget::Kind::All: key.clear(); break;
-    case CommandTarget::Kind::Group: mode = TargetMode::Group; break;
-    case CommandTarget::Kind::Player: mode = TargetMode::Player; break;
-    case CommandTarget::Kind::Mac:
+    case SendTarget::Kind::All: key.clear(); break;
+    case SendTarget::Kind::Group: mode = TargetMode::Group; break;
+    case SendTarget::Kind::Player: mode = TargetMode::Player; break;
+    case SendTarget::Kind::Mac:
         key = onlineUserByMac(target.name);
         if (key.isEmpty()) return 0;
         mode = TargetMode::Player;
@@ -36,7 +36,7 @@ int COnlineCommandPoster::postCommand(const CommandTarget& target, int index, co
     return model_.PostToClients(key, index, mode, args, &quiet).targeted;
 }
 
-QString COnlineCommandPoster::onlineUserByMac(const QString& mac) const {
+QString COnlineCommandSender::onlineUserByMac(const QString& mac) const {
     for (const CClientRecord& r : model_.records())
         if (r.macAddress == mac &&
             r.status.compare(QLatin1String(online::kStatusOffline), Qt::CaseInsensitive) != 0)
