@@ -24,6 +24,16 @@ const char* kUsage =
     "  volume LEVEL                    LEVEL 1 to 15\n"
     "  status|capacity|files|playlist  to one player (--player)\n"
     "  send INDEX [TEXT]               any operator command index\n"
+    "  message (--all|--group G|--player P) (--text T|--file F) [--utf8] [--bg N --fg N\n"
+    "          --transparency N --speed fast|normal|slow --clock on|off]\n"
+    "                                  write and send an instant message\n"
+    "  label --group G (--line TEXT ...|--number NNN) [--colour N] [--seconds N|--always]\n"
+    "          [--centre]              write and send an on-screen label\n"
+    "  schedule assign --group G FILE.sch   make a schedule the group's auto playlist\n"
+    "  autoconfig update (--group G|--player P) FILE.zeb --yes\n"
+    "                                  write autoconfig.zeq and tell the players\n"
+    "  backup FILE                     back up config.ini, users.dat and rssconfig.xml\n"
+    "  restore FILE --yes              restore them from a backup\n"
     "Targets: --group NAME or --player NAME (default: every player).";
 
 void out(const QString& s) { std::fprintf(stdout, "%s\n", s.toLocal8Bit().constData()); }
@@ -59,6 +69,24 @@ int main(int argc, char** argv) {
     QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
     QCommandLineOption json("json", "Print the raw JSON reply.");
     parser.addOptions({dataDir, group, player, yes, json});
+    // Options of the operator-file commands.
+    QCommandLineOption all("all", "Message: every group.");
+    QCommandLineOption text("text", "Message text.", "TEXT");
+    QCommandLineOption file("file", "Message file to send.", "FILE");
+    QCommandLineOption utf8("utf8", "Write the message as UTF-8.");
+    QCommandLineOption bg("bg", "Message background colour 0-7.", "N");
+    QCommandLineOption fg("fg", "Message text colour 0-1.", "N");
+    QCommandLineOption transparency("transparency", "Message transparency 0-4.", "N");
+    QCommandLineOption speed("speed", "Message speed: fast, normal or slow.", "SPEED");
+    QCommandLineOption clock("clock", "Message clock: on or off.", "on|off");
+    QCommandLineOption line("line", "Label line (repeat up to 7 times).", "TEXT");
+    QCommandLineOption number("number", "Label number 000-999.", "NNN");
+    QCommandLineOption colour("colour", "Label text colour 0-10.", "N");
+    QCommandLineOption seconds("seconds", "Label display time in seconds.", "N");
+    QCommandLineOption always("always", "Label always on.");
+    QCommandLineOption centre("centre", "Label centred.");
+    parser.addOptions({all, text, file, utf8, bg, fg, transparency, speed, clock, line, number,
+                       colour, seconds, always, centre});
     parser.addPositionalArgument("command", "See the list above.");
     parser.process(app);
 
@@ -99,6 +127,51 @@ int main(int argc, char** argv) {
         }
         req["index"] = index;
         if (args.size() > 2) req["text"] = args.mid(2).join(' ');
+    } else if (cmd == "message") {
+        if (parser.isSet(all)) req["all"] = true;
+        if (parser.isSet(text)) req["text"] = parser.value(text);
+        if (parser.isSet(file)) req["file"] = QFileInfo(parser.value(file)).absoluteFilePath();
+        if (parser.isSet(utf8)) req["utf8"] = true;
+        for (const auto* o : {&bg, &fg, &transparency}) {
+            if (!parser.isSet(*o)) continue;
+            bool ok = false;
+            const int n = parser.value(*o).toInt(&ok);
+            if (!ok) {
+                err(QStringLiteral("--%1 needs a number").arg(o->names().first()));
+                return 1;
+            }
+            req[o->names().first()] = n;
+        }
+        if (parser.isSet(speed)) req["speed"] = parser.value(speed);
+        if (parser.isSet(clock)) req["clock"] = parser.value(clock).compare("on", Qt::CaseInsensitive) == 0;
+    } else if (cmd == "label") {
+        if (parser.isSet(number)) req["number"] = parser.value(number);
+        else req["lines"] = QJsonArray::fromStringList(parser.values(line));
+        for (const auto* o : {&colour, &seconds}) {
+            if (!parser.isSet(*o)) continue;
+            bool ok = false;
+            const int n = parser.value(*o).toInt(&ok);
+            if (!ok) {
+                err(QStringLiteral("--%1 needs a number").arg(o->names().first()));
+                return 1;
+            }
+            req[o->names().first()] = n;
+        }
+        if (parser.isSet(always)) req["always"] = true;
+        if (parser.isSet(centre)) req["centre"] = true;
+    } else if (cmd == "schedule" || cmd == "autoconfig") {
+        if (args.size() < 3) {
+            err(QStringLiteral("%1 needs an action and a file").arg(cmd));
+            return 1;
+        }
+        req["action"] = args[1];
+        req["file"] = QFileInfo(args[2]).absoluteFilePath();
+    } else if (cmd == "backup" || cmd == "restore") {
+        if (args.size() < 2) {
+            err(QStringLiteral("%1 needs a file").arg(cmd));
+            return 1;
+        }
+        req["file"] = QFileInfo(args[1]).absoluteFilePath();
     }
 
     QLocalSocket socket;
@@ -119,6 +192,8 @@ int main(int argc, char** argv) {
     if (parser.isSet(json)) {
         out(QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact)));
     } else if (!reply["ok"].toBool()) {
+        for (const auto& m : reply["messages"].toArray())
+            if (m.toString() != reply["error"].toString()) err(m.toString());
         err(reply["error"].toString());
     } else if (reply.contains("players")) {
         printPlayers(reply["players"].toArray());
@@ -126,9 +201,13 @@ int main(int argc, char** argv) {
         out(reply["running"].toBool() ? QStringLiteral("running") : QStringLiteral("stopped"));
     } else {
         for (const auto& m : reply["messages"].toArray()) out(m.toString());
-        out(QStringLiteral("targeted %1, delivered %2")
-                .arg(reply["targeted"].toInt())
-                .arg(reply["delivered"].toInt()));
+        for (const auto& w : reply["written"].toArray()) out(QStringLiteral("written %1").arg(w.toString()));
+        if (reply.contains("delivered"))
+            out(QStringLiteral("targeted %1, delivered %2")
+                    .arg(reply["targeted"].toInt())
+                    .arg(reply["delivered"].toInt()));
+        else if (reply.contains("targeted"))
+            out(QStringLiteral("targeted %1").arg(reply["targeted"].toInt()));
     }
     return reply["ok"].toBool() ? 0 : 1;
 }
