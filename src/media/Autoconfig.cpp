@@ -256,6 +256,19 @@ void loadAutoconfig(AutoconfigSettings& s, const QString& path) {
     s.setTargetTab(s.tab);
 }
 
+QStringList autoconfigTargets(AutoconfigSettings::TargetTab tab, const QStringList& groupNames,
+                              const std::vector<PlayerStatus>& players) {
+    if (tab == AutoconfigSettings::GroupTab) return groupNames;
+    QStringList out;
+    for (const PlayerStatus& p : players)
+        if (p.status.compare(QLatin1String("offline"), Qt::CaseInsensitive) != 0) out << p.name;
+    return out;
+}
+
+QString defaultAutoconfigTarget(const QStringList& targets) {
+    return targets.size() == 1 ? targets.first() : QString();
+}
+
 bool checkIlumPart(AutoconfigSettings& s, int part, IOperatorPrompt& prompt) {
     if (part < 0 || part > 2) return false;
     QString& text = s.ilumId[size_t(part)];

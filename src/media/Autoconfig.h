@@ -5,8 +5,10 @@
 // rules (what is written when, how a file maps back, which fields a target tab allows) live here.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <vector>
 
 namespace lum {
 
@@ -119,6 +121,17 @@ struct AutoconfigSettings {
     // An ILUM ID part is valid when it holds exactly its number of decimal digits.
     static bool isValidIlumPart(int part, const QString& text);
 };
+
+// The names the target list beside "Update" offers: on the Client tab the user names of the
+// connected players whose status text is not "offline" (any case), on the Group tab every group
+// of the store. When the list holds exactly one name, that name is the chosen one.
+struct PlayerStatus {
+    QString name;
+    QString status;
+};
+QStringList autoconfigTargets(AutoconfigSettings::TargetTab tab, const QStringList& groupNames,
+                              const std::vector<PlayerStatus>& players);
+QString defaultAutoconfigTarget(const QStringList& targets);
 
 // Writes the file (any old file is replaced as a whole). False when it cannot be written.
 bool saveAutoconfig(const AutoconfigSettings& s, const QString& path);

@@ -54,7 +54,8 @@ MessageWriteStatus writeInstantMessage(const InstantMessage& m, const QString& p
 // False when the file cannot be read (`m` unchanged).
 bool loadInstantMessage(InstantMessage& m, const QString& path);
 
-// The encoding choice remembered in the application profile ([MOTIONTEXT] Encoding).
+// The encoding choice remembered in the application profile ([MOTIONTEXT] Encoding); the
+// console passes QSettings("ZEB Software Solutions-LUM", "LUM").
 int loadMessageEncoding(QSettings& profile);
 void saveMessageEncoding(QSettings& profile, int encoding);
 
@@ -74,6 +75,11 @@ struct ScreenLabel {
     int seconds() const { return durationSeconds % 60; }
     void setDuration(bool alwaysOn, int minutes, int seconds) {
         durationSeconds = alwaysOn ? 0 : minutes * 60 + seconds;
+    }
+    // The "Always On" box: unticking it with no time set starts from 5 seconds.
+    void setAlwaysOn(bool on) {
+        if (on) durationSeconds = 0;
+        else if (durationSeconds == 0) durationSeconds = 5;
     }
 
     // "%d,%d,%d,%d": colour, duration, centred, number only.

@@ -403,3 +403,15 @@ TEST(AutoconfigUpdate, ClientTabRulesAndRefusals) {
               lum::AutoconfigUpdate::NoneReached);
     EXPECT_EQ(f.prompt.messages.last(), "No client is online and no client will be effected!");
 }
+
+TEST(AutoconfigUpdate, TargetListPerTab) {
+    const std::vector<lum::PlayerStatus> players = {
+        {"a", "Alive"}, {"b", "OFFLINE"}, {"c", "S3:Playing"}};
+    EXPECT_EQ(lum::autoconfigTargets(AutoconfigSettings::ClientTab, {"Home"}, players),
+              QStringList({"a", "c"}));
+    const QStringList groups =
+        lum::autoconfigTargets(AutoconfigSettings::GroupTab, {"Home"}, players);
+    EXPECT_EQ(groups, QStringList{"Home"});
+    EXPECT_EQ(lum::defaultAutoconfigTarget(groups), "Home");
+    EXPECT_EQ(lum::defaultAutoconfigTarget({"a", "c"}), "");
+}

@@ -147,6 +147,15 @@ TEST(ScreenLabelFile, LinesFileAndMessageExactly) {
     EXPECT_TRUE(back.centred);
     EXPECT_TRUE(prompt.messages.isEmpty());
 
+    // Unticking "Always On" with no time set starts from 5 seconds; a set time stays.
+    l.setAlwaysOn(true);
+    EXPECT_TRUE(l.alwaysOn());
+    l.setAlwaysOn(false);
+    EXPECT_EQ(l.seconds(), 5);
+    l.setDuration(false, 2, 0);
+    l.setAlwaysOn(false);
+    EXPECT_EQ(l.durationSeconds, 120);
+
     // No rows: nothing but an empty file.
     l.lines.clear();
     ASSERT_TRUE(lum::writeScreenLabel(l, path, prompt));
