@@ -3,6 +3,7 @@
 #include "console/OnlineModel.h"
 #include "console/OnlineTexts.h"
 #include "core/OperatorPrompt.h"
+#include "playlists/ReportCenter.h"
 
 namespace lum {
 
@@ -42,6 +43,20 @@ QString COnlineCommandSender::onlineUserByMac(const QString& mac) const {
             r.status.compare(QLatin1String(online::kStatusOffline), Qt::CaseInsensitive) != 0)
             return r.name;
     return {};
+}
+
+QMetaObject::Connection connectReportCenter(COnlineModel& model, ReportCenter& center) {
+    return QObject::connect(
+        &model, &COnlineModel::reportEvent, &center,
+        [&model, &center](int code, const QString& mac, const QString&, const PlayerReport&) {
+            QString player;
+            for (const CClientRecord& r : model.records())
+                if (r.macAddress.compare(mac, Qt::CaseInsensitive) == 0) {
+                    player = r.name;
+                    break;
+                }
+            center.playerEvent(code, player, mac);
+        });
 }
 
 }  // namespace lum

@@ -5,9 +5,12 @@
 
 #include "core/CommandSender.h"
 
+#include <QMetaObject>
+
 namespace lum {
 
 class COnlineModel;
+class ReportCenter;
 
 class COnlineCommandSender : public ICommandSender {
 public:
@@ -21,5 +24,9 @@ public:
 private:
     COnlineModel& model_;
 };
+
+// Feeds the log pane's report tabs from the online model's report events (1001, 1002, 1004,
+// 1006); the player of an event is the record holding its MAC text.
+QMetaObject::Connection connectReportCenter(COnlineModel& model, ReportCenter& center);
 
 }  // namespace lum

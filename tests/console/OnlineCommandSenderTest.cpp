@@ -100,3 +100,19 @@ TEST(OnlineCommandSender, NobodyOnlineShowsTheNoticeOnce) {
     EXPECT_EQ(f.prompt.messages, QStringList{"No client is online and no client will be effected!"});
     EXPECT_TRUE(f.conns.posts.empty());
 }
+
+TEST(OnlineCommandSender, ReportEventsOfTheOnlineModelReachTheReportTabs) {
+    Fixture f;
+    f.login(2, "s1", "BB");
+    f.model.ShowClients("Shop", TargetMode::Group);  // report events come for listed players
+    lumtest::writeFile(f.store.homeDirectoryFor("Shop") + "/filereport_BB.zeb", "a\tFILE\t1\r\n");
+    ReportCenter center(f.store, f.sender);
+    connectReportCenter(f.model, center);
+    QList<int> tabs;
+    QObject::connect(&center, &ReportCenter::tabRequested, [&](int t) { tabs << t; });
+    f.model.ClientEvent(COnlineModel::kEventStorageFiles, "BB", {});
+    ASSERT_TRUE(lumtest::waitUntil([&] { return !tabs.isEmpty(); }));
+    EXPECT_EQ(tabs, QList<int>{ReportCenter::StorageTab});
+    EXPECT_EQ(center.storageList()->rowCount(), 1);
+    EXPECT_EQ(center.storageMac(), "BB");
+}
