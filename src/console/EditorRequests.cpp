@@ -167,13 +167,14 @@ QJsonObject CEditorRequests::autoconfig(const QJsonObject& req) {
     RequestPrompt prompt(req.value("yes").toBool());
     const QString name = req.value(group ? "group" : "player").toString();
     QString written;
-    const AutoconfigUpdate r = updateAutoconfig(s, name, store_, sender_, prompt, &written);
+    int reached = 0;
+    const AutoconfigUpdate r = updateAutoconfig(s, name, store_, sender_, prompt, &written, &reached);
     if (r != AutoconfigUpdate::Updated && r != AutoconfigUpdate::NoneReached)
         return failure(prompt.messages.isEmpty() ? QStringLiteral("nothing to update")
                                                  : prompt.messages.last().toString(),
                        prompt.messages);
     return {{"ok", true},
-            {"targeted", r == AutoconfigUpdate::Updated ? 1 : 0},
+            {"targeted", reached},
             {"written", QJsonArray{written}},
             {"messages", prompt.messages}};
 }

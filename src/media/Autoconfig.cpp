@@ -279,7 +279,18 @@ bool checkIlumPart(AutoconfigSettings& s, int part, IOperatorPrompt& prompt) {
     return false;
 }
 
+namespace {
+
+bool portInRange(const AutoconfigSettings& s, IOperatorPrompt& prompt) {
+    if (s.port >= AutoconfigSettings::kPortMin && s.port <= AutoconfigSettings::kPortMax) return true;
+    prompt.message(QString::fromLatin1(autoconfig_texts::kPortRange), IOperatorPrompt::Icon::Warning);
+    return false;
+}
+
+}  // namespace
+
 AutoconfigField checkBeforeSaveAs(const AutoconfigSettings& s, IOperatorPrompt& prompt) {
+    if (!portInRange(s, prompt)) return AutoconfigField::Port;
     if (s.tab == AutoconfigSettings::ClientTab && s.userName.isEmpty()) {
         prompt.message(QString::fromLatin1(autoconfig_texts::kBlankUserName),
                        IOperatorPrompt::Icon::Stop);
@@ -299,10 +310,12 @@ AutoconfigField checkBeforeSaveAs(const AutoconfigSettings& s, IOperatorPrompt& 
 
 AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& targetName,
                                   CUserStore& store, ICommandSender& sender,
-                                  IOperatorPrompt& prompt, QString* writtenPath) {
+                                  IOperatorPrompt& prompt, QString* writtenPath,
+                                  int* reachedOut) {
     namespace t = autoconfig_texts;
     const QString name = targetName.trimmed();
     if (name.isEmpty()) return AutoconfigUpdate::NoTarget;
+    if (!portInRange(s, prompt)) return AutoconfigUpdate::BadPort;
     const bool client = s.tab == AutoconfigSettings::ClientTab;
     if (client && s.userName.isEmpty()) {
         prompt.message(QString::fromLatin1(t::kBlankUserName), IOperatorPrompt::Icon::Stop);
@@ -328,6 +341,7 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
     if (writtenPath) *writtenPath = path;
     const int reached = sender.postCommand(
         client ? SendTarget::player(name) : SendTarget::group(group.name), command_index::kAutoConfig);
+    if (reachedOut) *reachedOut = reached;
     if (reached == 0) {
         prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);
         return AutoconfigUpdate::NoneReached;

@@ -17,7 +17,7 @@ class ICommandSender;
 class IOperatorPrompt;
 
 // Fields the rules can hand the focus to.
-enum class AutoconfigField { None, UserName, IlumPart0, IlumPart1, IlumPart2 };
+enum class AutoconfigField { None, Port, UserName, IlumPart0, IlumPart1, IlumPart2 };
 
 struct AutoconfigSettings {
     // Choice lists, by position as the window shows them.
@@ -145,14 +145,16 @@ void loadAutoconfig(AutoconfigSettings& s, const QString& path);
 // "INVALD ILUM ID!" and is emptied. Returns false when it was refused.
 bool checkIlumPart(AutoconfigSettings& s, int part, IOperatorPrompt& prompt);
 
-// Checks made before "Save as" opens its file box; returns the field to focus on refusal,
-// AutoconfigField::None when saving may go on.
+// Checks made before "Save as" opens its file box (the port range first, as the window's data
+// exchange does); returns the field to focus on refusal, AutoconfigField::None when saving may
+// go on.
 AutoconfigField checkBeforeSaveAs(const AutoconfigSettings& s, IOperatorPrompt& prompt);
 
 enum class AutoconfigUpdate {
     Updated,        // written and the command reached at least one player
     NoneReached,    // written, but no player was online
     NoTarget,       // no target chosen: nothing happens
+    BadPort,        // the port is outside 0 to 65536 (focus the port)
     BlankUserName,  // Client tab without an account name (focus the account name)
     Declined,       // the operator answered No
     UnknownTarget,  // the group or player is not in the store: nothing written
@@ -162,9 +164,10 @@ enum class AutoconfigUpdate {
 // "Update Client =>": asks "Update selected client's setup and reboot", writes
 // "autoconfig.zeq" into the home directory of the target group (Group tab) or of the player's
 // group (Client tab), and posts command 42 to every online player of that group or to that
-// player. `writtenPath` gets the file written.
+// player. `writtenPath` gets the file written, `reached` how many players were reached.
 AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& targetName,
                                   CUserStore& store, ICommandSender& sender,
-                                  IOperatorPrompt& prompt, QString* writtenPath = nullptr);
+                                  IOperatorPrompt& prompt, QString* writtenPath = nullptr,
+                                  int* reached = nullptr);
 
 }  // namespace lum

@@ -310,6 +310,12 @@ TEST(Autoconfig, IlumIdChecks) {
     s.changeIlumId = false;
     EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::None);
 
+    s.port = 65537;
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::Port);
+    EXPECT_EQ(prompt.messages.last(), "Please enter an integer between 0 and 65536.");
+    s.port = 65536;
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::None);
+
     s.userName.clear();
     EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::UserName);
     EXPECT_EQ(prompt.messages.last(), "User Name can not be 'Blank'");
@@ -347,8 +353,10 @@ TEST(AutoconfigUpdate, GroupTabWritesIntoGroupAndPostsToItsPlayers) {
     s.setTargetTab(AutoconfigSettings::GroupTab);
     f.prompt.answers = {true};
     QString written;
-    EXPECT_EQ(lum::updateAutoconfig(s, "shop", f.store, f.sender, f.prompt, &written),
+    int reached = 0;
+    EXPECT_EQ(lum::updateAutoconfig(s, "shop", f.store, f.sender, f.prompt, &written, &reached),
               lum::AutoconfigUpdate::Updated);
+    EXPECT_EQ(reached, 2);
     EXPECT_EQ(written, f.zeq());
     EXPECT_EQ(lumtest::readFile(f.zeq()), lum::autoconfigBytes(s));
     EXPECT_EQ(f.prompt.questions, QStringList{"Update selected client's setup and reboot"});
