@@ -34,11 +34,9 @@ QJsonObject failure(const QString& error, const QJsonArray& messages = {}) {
     return {{"ok", false}, {"error", error}, {"messages", messages}};
 }
 
-QJsonObject sent(const SendResult& r, const RequestPrompt& prompt) {
+QJsonObject sent(const SendResult& r, const RequestPrompt& prompt, const QString& what) {
     if (r.status == SendResult::UnknownTarget || r.status == SendResult::Refused)
-        return failure(prompt.messages.isEmpty() ? QStringLiteral("refused")
-                                                 : prompt.messages.last().toString(),
-                       prompt.messages);
+        return failure(QStringLiteral("%1 not sent").arg(what), prompt.messages);
     return {{"ok", true},
             {"targeted", r.reached},
             {"written", QJsonArray::fromStringList(r.written)},
@@ -59,9 +57,10 @@ bool intField(const QJsonObject& req, const char* key, int lo, int hi, int* valu
 }
 
 bool messageTarget(const QJsonObject& req, MessageTarget* t) {
-    if (req.value("all").toBool()) *t = MessageTarget::root();
-    else if (req.contains("group")) *t = MessageTarget::group(req.value("group").toString());
-    else if (req.contains("player")) *t = MessageTarget::player(req.value("player").toString());
+    const QJsonObject target = req.value("target").toObject();
+    if (target.value("all").toBool()) *t = MessageTarget::root();
+    else if (target.contains("group")) *t = MessageTarget::group(target.value("group").toString());
+    else if (target.contains("player")) *t = MessageTarget::player(target.value("player").toString());
     else return false;
     return true;
 }
@@ -69,13 +68,13 @@ bool messageTarget(const QJsonObject& req, MessageTarget* t) {
 }  // namespace
 
 std::optional<QJsonObject> CEditorRequests::handle(const QJsonObject& request) {
-    const QString cmd = request.value("cmd").toString();
-    if (cmd == "message") return message(request);
-    if (cmd == "label") return label(request);
-    if (cmd == "schedule") return schedule(request);
-    if (cmd == "autoconfig") return autoconfig(request);
-    if (cmd == "backup") return backup(request);
-    if (cmd == "restore") return restore(request);
+    const QString verb = request.value("verb").toString();
+    if (verb == "message") return message(request);
+    if (verb == "label") return label(request);
+    if (verb == "schedule") return schedule(request);
+    if (verb == "autoconfig") return autoconfig(request);
+    if (verb == "backup") return backup(request);
+    if (verb == "restore") return restore(request);
     return std::nullopt;
 }
 
@@ -107,11 +106,13 @@ QJsonObject CEditorRequests::message(const QJsonObject& req) {
     if (req.contains("clock")) m.clock = req.value("clock").toBool() ? 1 : 0;
     if (req.contains("utf8")) m.encoding = req.value("utf8").toBool() ? InstantMessage::Utf8 : InstantMessage::Ansi;
     RequestPrompt prompt(false);
-    return sent(sendInstantMessage(m, target, store_, sender_, prompt, profile_), prompt);
+    return sent(sendInstantMessage(m, target, store_, sender_, prompt, profile_), prompt,
+                QStringLiteral("message"));
 }
 
 QJsonObject CEditorRequests::label(const QJsonObject& req) {
-    if (!req.contains("group")) return failure(QStringLiteral("label needs --group"));
+    const QString group = req.value("target").toObject().value("group").toString();
+    if (group.isEmpty()) return failure(QStringLiteral("label needs --group"));
     ScreenLabel l;
     if (req.contains("number")) {
         l.numberOnly = true;
@@ -131,15 +132,14 @@ QJsonObject CEditorRequests::label(const QJsonObject& req) {
     if (!req.value("always").toBool() && req.contains("seconds")) l.durationSeconds = seconds;
     l.centred = req.value("centre").toBool();
     RequestPrompt prompt(false);
-    return sent(sendScreenLabel(l, MessageTarget::group(req.value("group").toString()), store_,
-                                sender_, prompt),
-                prompt);
+    return sent(sendScreenLabel(l, MessageTarget::group(group), store_, sender_, prompt), prompt,
+                QStringLiteral("label"));
 }
 
 QJsonObject CEditorRequests::schedule(const QJsonObject& req) {
     if (req.value("action").toString() != "assign")
         return failure(QStringLiteral("schedule knows only 'assign'"));
-    const QString group = req.value("group").toString();
+    const QString group = req.value("target").toObject().value("group").toString();
     if (group.isEmpty()) return failure(QStringLiteral("schedule assign needs --group"));
     const QString file = req.value("file").toString();
     ScheduleModel model;
@@ -147,17 +147,16 @@ QJsonObject CEditorRequests::schedule(const QJsonObject& req) {
     if (model.rowCount() == 0) return failure(QStringLiteral("%1 holds no schedule entry").arg(file));
     RequestPrompt prompt(false);
     if (!model.assignToGroup(group, store_, prompt))
-        return failure(prompt.messages.isEmpty() ? QStringLiteral("not assigned")
-                                                 : prompt.messages.last().toString(),
-                       prompt.messages);
+        return failure(QStringLiteral("schedule not assigned"), prompt.messages);
     return {{"ok", true}, {"messages", prompt.messages}};
 }
 
 QJsonObject CEditorRequests::autoconfig(const QJsonObject& req) {
     if (req.value("action").toString() != "update")
         return failure(QStringLiteral("autoconfig knows only 'update'"));
-    const bool group = req.contains("group");
-    if (!group && !req.contains("player"))
+    const QJsonObject target = req.value("target").toObject();
+    const bool group = target.contains("group");
+    if (!group && !target.contains("player"))
         return failure(QStringLiteral("autoconfig update needs --group or --player"));
     const QString file = req.value("file").toString();
     if (!QFileInfo(file).isFile()) return failure(QStringLiteral("cannot read %1").arg(file));
@@ -165,14 +164,12 @@ QJsonObject CEditorRequests::autoconfig(const QJsonObject& req) {
     s.setTargetTab(group ? AutoconfigSettings::GroupTab : AutoconfigSettings::ClientTab);
     loadAutoconfig(s, file);
     RequestPrompt prompt(req.value("yes").toBool());
-    const QString name = req.value(group ? "group" : "player").toString();
+    const QString name = target.value(group ? "group" : "player").toString();
     QString written;
     int reached = 0;
     const AutoconfigUpdate r = updateAutoconfig(s, name, store_, sender_, prompt, &written, &reached);
     if (r != AutoconfigUpdate::Updated && r != AutoconfigUpdate::NoneReached)
-        return failure(prompt.messages.isEmpty() ? QStringLiteral("nothing to update")
-                                                 : prompt.messages.last().toString(),
-                       prompt.messages);
+        return failure(QStringLiteral("autoconfig not updated"), prompt.messages);
     return {{"ok", true},
             {"targeted", reached},
             {"written", QJsonArray{written}},
@@ -184,7 +181,7 @@ QJsonObject CEditorRequests::backup(const QJsonObject& req) {
     if (file.isEmpty()) return failure(QStringLiteral("backup needs a file"));
     RequestPrompt prompt(false);
     if (backupSettings(file, dataFolder_, &store_, prompt) != BackupStatus::Done)
-        return failure(QStringLiteral("cannot write %1").arg(file), prompt.messages);
+        return failure(QStringLiteral("cannot write %1").arg(file));
     return {{"ok", true}, {"written", QJsonArray{file}}, {"messages", prompt.messages}};
 }
 
@@ -193,10 +190,7 @@ QJsonObject CEditorRequests::restore(const QJsonObject& req) {
     if (file.isEmpty()) return failure(QStringLiteral("restore needs a file"));
     RequestPrompt prompt(req.value("yes").toBool());
     const BackupStatus r = restoreSettings(file, dataFolder_, &store_, prompt);
-    if (r != BackupStatus::Done)
-        return failure(prompt.messages.isEmpty() ? QStringLiteral("not restored")
-                                                 : prompt.messages.last().toString(),
-                       prompt.messages);
+    if (r != BackupStatus::Done) return failure(QStringLiteral("not restored"), prompt.messages);
     return {{"ok", true}, {"messages", prompt.messages}};
 }
 

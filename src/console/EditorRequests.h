@@ -1,16 +1,17 @@
 #pragma once
-// lumctl's requests for the operator's files (one JSON object each, see server/OperatorSocket.h):
-//   {"cmd":"message", target, "text":T | "file":F, "utf8":bool, "bg":N, "fg":N,
-//    "transparency":N, "speed":"fast"|"normal"|"slow", "clock":bool}
-//   {"cmd":"label", "group":G, "lines":[...] | "number":"NNN", "colour":N,
-//    "seconds":N | "always":true, "centre":bool}
-//   {"cmd":"schedule", "action":"assign", "group":G, "file":F}
-//   {"cmd":"autoconfig", "action":"update", "group":G | "player":P, "file":F, "yes":bool}
-//   {"cmd":"backup", "file":F}
-//   {"cmd":"restore", "file":F, "yes":bool}
-// where a target is "all":true, "group":G or "player":P. Files are paths on this machine.
-// Replies: {"ok":bool, "targeted":n, "written":[...], "messages":[...], "error":...}; the
-// messages are what the operator would have been shown, questions with the answer given.
+// lumctl's verbs for the operator's files, in the operator socket's request form
+// ({"verb": V, "target": {"all": true} | {"group": G} | {"player": P}, "yes": bool, ...}):
+//   message    target, "text": T | "file": F, "utf8", "bg", "fg", "transparency",
+//              "speed": "fast"|"normal"|"slow", "clock": bool
+//   label      group target, "lines": [...] | "number": "NNN", "colour", "seconds" | "always",
+//              "centre"
+//   schedule   group target, "action": "assign", "file": F
+//   autoconfig group or player target, "action": "update", "file": F (asks: "yes")
+//   backup     "file": F
+//   restore    "file": F (asks: "yes")
+// Files are paths on this machine. Reply: {"ok", "error", "targeted", "written": [...],
+// "messages": [...]}; the messages are what the operator would have been shown, questions with
+// the answer given.
 
 #include <QJsonObject>
 #include <QString>

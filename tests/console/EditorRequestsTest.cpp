@@ -111,7 +111,8 @@ TEST_F(EditorRequestsTest, MessageToGroupWritesFileAndReachesItsPlayers) {
     EXPECT_FALSE(QFile::exists(home("Shop") + "/instantmessage.txt"));
     const Run none = lumctl({"message", "--player", "ghost", "--text", "x"});
     EXPECT_EQ(none.exitCode, 1);
-    EXPECT_TRUE(none.err.contains("Client 'ghost' is not found!"));
+    EXPECT_TRUE(none.out.contains("Client 'ghost' is not found!"));
+    EXPECT_TRUE(none.err.contains("message not sent"));
 }
 
 TEST_F(EditorRequestsTest, BackupThenRestoreThroughLumctl) {
@@ -152,7 +153,7 @@ TEST_F(EditorRequestsTest, LabelScheduleAndAutoconfigRequests) {
 
     r = lumctl({"label", "--group", "Shop", "--number", "12a"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("Only digital number(000-999) is allowed!"));
+    EXPECT_TRUE(r.out.contains("Only digital number(000-999) is allowed!"));
 
     const QString sch = dir.filePath("plan.sch");
     lumtest::writeFile(sch, "/m/a.mpl,20130301,20130331,0111110\r\n");
@@ -175,5 +176,5 @@ TEST_F(EditorRequestsTest, LabelScheduleAndAutoconfigRequests) {
     EXPECT_EQ(conns.posts.back(), (Connections::Post{2, 42, ""}));
 
     // Requests of other subsystems are left to their handler.
-    EXPECT_FALSE(requests.handle(QJsonObject{{"cmd", "players"}}).has_value());
+    EXPECT_FALSE(requests.handle(QJsonObject{{"verb", "players"}}).has_value());
 }

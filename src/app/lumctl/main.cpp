@@ -1,11 +1,12 @@
 // lumctl: the command-line operator. Talks to a running lum or lum-server over its local
-// operator socket (one JSON object per line).
+// operator socket (one JSON object per line each way).
 
 #include "core/DataFolder.h"
 #include "server/OperatorSocket.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,40 +17,71 @@
 
 namespace {
 
-const char* kUsage =
-    "Commands:\n"
-    "  players                         list the known players\n"
-    "  server start|stop|status        control the control server\n"
-    "  play|stop|reboot|format|msgoff|videoon|videooff|mute|groupstatus\n"
-    "  volume LEVEL                    LEVEL 1 to 15\n"
-    "  status|capacity|files|playlist  to one player (--player)\n"
-    "  send INDEX [TEXT]               any operator command index\n"
-    "  message (--all|--group G|--player P) (--text T|--file F) [--utf8] [--bg N --fg N\n"
-    "          --transparency N --speed fast|normal|slow --clock on|off]\n"
-    "                                  write and send an instant message\n"
-    "  label --group G (--line TEXT ...|--number NNN) [--colour N] [--seconds N|--always]\n"
-    "          [--centre]              write and send an on-screen label\n"
-    "  schedule assign --group G FILE.sch   make a schedule the group's auto playlist\n"
-    "  autoconfig update (--group G|--player P) FILE.zeb --yes\n"
-    "                                  write autoconfig.zeq and tell the players\n"
-    "  backup FILE                     back up config.ini, users.dat and rssconfig.xml\n"
-    "  restore FILE --yes              restore them from a backup\n"
-    "Targets: --group NAME or --player NAME (default: every player).";
+const char* kVerbs =
+    "Verbs:\n"
+    "  status                              server state, port and counters\n"
+    "  players [--group G]                 the online list, tab-separated\n"
+    "  accounts                            groups and their accounts\n"
+    "  server start|stop\n"
+    "  send INDEX [TEXT]                   any operator command index (0-209)\n"
+    "  play | stop | reboot | format | mute | msg-off | group-status\n"
+    "  volume N                            N from 1 to 15\n"
+    "  video on|off\n"
+    "  read-status | capacity | files | playlist   (to one --player)\n"
+    "  ezplay FILE.mpl                     store and send a playlist (--group or --player)\n"
+    "  autoplay FILE.mpl                   make it a group's power-up playlist (--group)\n"
+    "  message (--text T | --file F) [--utf8] [--bg N --fg N --transparency N\n"
+    "          --speed fast|normal|slow --clock on|off]   write and send an instant message\n"
+    "  label (--line TEXT ... | --number NNN) [--colour N] [--seconds N | --always] [--centre]\n"
+    "                                      write and send an on-screen label (--group)\n"
+    "  schedule assign FILE.sch            make a schedule the group's auto playlist (--group)\n"
+    "  autoconfig update FILE.zeb          write autoconfig.zeq, tell the players (--group or\n"
+    "                                      --player; confirm with --yes)\n"
+    "  backup FILE                         back up config.ini, users.dat and rssconfig.xml\n"
+    "  restore FILE                        restore them (confirm with --yes)\n"
+    "Commands to players need a target: --all, --group G or --player P.\n"
+    "reboot and format ask first: confirm with --yes.";
 
 void out(const QString& s) { std::fprintf(stdout, "%s\n", s.toLocal8Bit().constData()); }
-void err(const QString& s) { std::fprintf(stderr, "lumctl: %s\n", s.toLocal8Bit().constData()); }
+int fail(const QString& s, int code = 1) {
+    std::fprintf(stderr, "lumctl: %s\n", s.toLocal8Bit().constData());
+    return code;
+}
 
 void printPlayers(const QJsonArray& players) {
-    out(QStringLiteral("%1 %2 %3 %4 %5 %6")
-            .arg("User", -10).arg("Group", -12).arg("Status", -20).arg("IP Address", -16)
-            .arg("MAC Address", -18).arg("Playlist"));
+    out(QStringLiteral("User\tGroup\tStatus\tIP Address\tMAC Address\tLogin Time\tPlaylist\tDescription"));
     for (const auto& v : players) {
         const QJsonObject p = v.toObject();
-        out(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                .arg(p["name"].toString(), -10).arg(p["group"].toString(), -12)
-                .arg(p["status"].toString(), -20).arg(p["ip"].toString(), -16)
-                .arg(p["mac"].toString(), -18).arg(p["playlist"].toString()));
+        QStringList cells;
+        for (const char* k : {"name", "group", "status", "ip", "mac", "loginTime", "playlist",
+                              "description"})
+            cells << p[k].toString();
+        out(cells.join('\t'));
     }
+}
+
+void printAccounts(const QJsonArray& groups) {
+    for (const auto& gv : groups) {
+        const QJsonObject g = gv.toObject();
+        out(QStringLiteral("%1\t%2\tAutoPlay %3").arg(g["name"].toString(), g["home"].toString(),
+                                                       g["autoPlay"].toBool() ? "on" : "off"));
+        for (const auto& uv : g["accounts"].toArray()) {
+            const QJsonObject u = uv.toObject();
+            out(QStringLiteral("  %1%2%3")
+                    .arg(u["name"].toString(),
+                         u["disabled"].toBool() ? QStringLiteral(" (disabled)") : QString(),
+                         u["description"].toString().isEmpty()
+                             ? QString()
+                             : "\t" + u["description"].toString()));
+        }
+    }
+}
+
+void printStatus(const QJsonObject& s) {
+    out(QStringLiteral("server\t%1").arg(s["running"].toBool() ? "running" : "stopped"));
+    for (const char* k : {"port", "connections", "totalConnections", "bytesSent", "bytesReceived",
+                          "filesSent", "filesReceived", "sendsAborted", "receivesAborted"})
+        if (s.contains(k)) out(QStringLiteral("%1\t%2").arg(k).arg(s[k].toVariant().toString()));
 }
 
 }  // namespace
@@ -60,154 +92,134 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(LUM_VERSION);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Command-line operator for LUM.\n") + kUsage);
+    parser.setApplicationDescription(QStringLiteral("Command-line operator for LUM.\n") + kVerbs);
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption dataDir("data-dir", "Data folder of the running LUM.", "DIR");
-    QCommandLineOption group("group", "Target one group.", "NAME");
-    QCommandLineOption player("player", "Target one player.", "NAME");
-    QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
-    QCommandLineOption json("json", "Print the raw JSON reply.");
-    parser.addOptions({dataDir, group, player, yes, json});
-    // Options of the operator-file commands.
-    QCommandLineOption all("all", "Message: every group.");
-    QCommandLineOption text("text", "Message text.", "TEXT");
-    QCommandLineOption file("file", "Message file to send.", "FILE");
-    QCommandLineOption utf8("utf8", "Write the message as UTF-8.");
-    QCommandLineOption bg("bg", "Message background colour 0-7.", "N");
-    QCommandLineOption fg("fg", "Message text colour 0-1.", "N");
-    QCommandLineOption transparency("transparency", "Message transparency 0-4.", "N");
-    QCommandLineOption speed("speed", "Message speed: fast, normal or slow.", "SPEED");
-    QCommandLineOption clock("clock", "Message clock: on or off.", "on|off");
-    QCommandLineOption line("line", "Label line (repeat up to 7 times).", "TEXT");
-    QCommandLineOption number("number", "Label number 000-999.", "NNN");
-    QCommandLineOption colour("colour", "Label text colour 0-10.", "N");
-    QCommandLineOption seconds("seconds", "Label display time in seconds.", "N");
-    QCommandLineOption always("always", "Label always on.");
-    QCommandLineOption centre("centre", "Label centred.");
-    parser.addOptions({all, text, file, utf8, bg, fg, transparency, speed, clock, line, number,
-                       colour, seconds, always, centre});
-    parser.addPositionalArgument("command", "See the list above.");
+    const QCommandLineOption dataDir("data-dir", "Data folder of the running LUM.", "DIR");
+    const QCommandLineOption all("all", "Target every player.");
+    const QCommandLineOption group("group", "Target one group.", "NAME");
+    const QCommandLineOption player("player", "Target one player.", "NAME");
+    const QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
+    const QCommandLineOption json("json", "Print the raw JSON reply.");
+    parser.addOptions({dataDir, all, group, player, yes, json});
+    // Options of the operator-file verbs.
+    const QCommandLineOption text("text", "Message text.", "TEXT");
+    const QCommandLineOption file("file", "Message file to send.", "FILE");
+    const QCommandLineOption utf8("utf8", "Write the message as UTF-8.");
+    const QCommandLineOption bg("bg", "Message background colour 0-7.", "N");
+    const QCommandLineOption fg("fg", "Message text colour 0-1.", "N");
+    const QCommandLineOption transparency("transparency", "Message transparency 0-4.", "N");
+    const QCommandLineOption speed("speed", "Message speed: fast, normal or slow.", "SPEED");
+    const QCommandLineOption clock("clock", "Message clock: on or off.", "on|off");
+    const QCommandLineOption line("line", "Label line (up to 7).", "TEXT");
+    const QCommandLineOption number("number", "Label number 000-999.", "NNN");
+    const QCommandLineOption colour("colour", "Label text colour 0-10.", "N");
+    const QCommandLineOption seconds("seconds", "Label display time in seconds.", "N");
+    const QCommandLineOption always("always", "Label always on.");
+    const QCommandLineOption centre("centre", "Label centred.");
+    parser.addOptions({text, file, utf8, bg, fg, transparency, speed, clock, line, number, colour,
+                       seconds, always, centre});
+    parser.addPositionalArgument("verb", "See the list above.");
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
-    if (args.isEmpty()) {
-        err(QStringLiteral("no command given (see --help)"));
-        return 1;
-    }
-    const QString exeDir = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-    const QString folder = lum::resolveDataFolder(parser.value(dataDir), exeDir);
+    if (args.isEmpty()) return fail(QStringLiteral("no verb given (see --help)"));
+    const int targets = int(parser.isSet(all)) + int(parser.isSet(group)) + int(parser.isSet(player));
+    if (targets > 1) return fail(QStringLiteral("give only one of --all, --group and --player"));
 
-    QJsonObject req;
-    const QString cmd = args[0];
-    req["cmd"] = cmd;
-    if (parser.isSet(group)) req["group"] = parser.value(group);
-    if (parser.isSet(player)) req["player"] = parser.value(player);
+    const QString verb = args[0];
+    QJsonObject req{{"verb", verb}};
+    QJsonObject target;
+    if (parser.isSet(all)) target["all"] = true;
+    if (parser.isSet(group)) target["group"] = parser.value(group);
+    if (parser.isSet(player)) target["player"] = parser.value(player);
+    if (!target.isEmpty()) req["target"] = target;
     if (parser.isSet(yes)) req["yes"] = true;
-    if (cmd == "server") {
-        if (args.size() < 2) {
-            err(QStringLiteral("server needs start, stop or status"));
-            return 1;
-        }
-        req["action"] = args[1];
-    } else if (cmd == "volume") {
+
+    const QString arg1 = args.value(1);
+    if (verb == "players") {
+        if (parser.isSet(group)) req["group"] = parser.value(group);
+        req.remove("target");
+    } else if (verb == "server") {
+        if (arg1 != "start" && arg1 != "stop") return fail(QStringLiteral("server needs start or stop"));
+        req["action"] = arg1;
+    } else if (verb == "volume") {
         bool ok = false;
-        const int level = args.value(1).toInt(&ok);
-        if (!ok) {
-            err(QStringLiteral("volume needs a level 1 to 15"));
-            return 1;
-        }
+        const int level = arg1.toInt(&ok);
+        if (!ok || level < 1 || level > 15) return fail(QStringLiteral("volume needs a level 1 to 15"));
         req["level"] = level;
-    } else if (cmd == "send") {
+    } else if (verb == "video") {
+        if (arg1 != "on" && arg1 != "off") return fail(QStringLiteral("video needs on or off"));
+        req["on"] = arg1 == "on";
+    } else if (verb == "send") {
         bool ok = false;
-        const int index = args.value(1).toInt(&ok);
-        if (!ok) {
-            err(QStringLiteral("send needs a command index"));
-            return 1;
-        }
+        const int index = arg1.toInt(&ok);
+        if (!ok) return fail(QStringLiteral("send needs a command index"));
         req["index"] = index;
         if (args.size() > 2) req["text"] = args.mid(2).join(' ');
-    } else if (cmd == "message") {
-        if (parser.isSet(all)) req["all"] = true;
+    } else if (verb == "ezplay" || verb == "autoplay") {
+        if (arg1.isEmpty()) return fail(QStringLiteral("%1 needs a playlist file").arg(verb));
+        req["file"] = QFileInfo(arg1).absoluteFilePath();
+    } else if (verb == "message" || verb == "label") {
+        // Numbers are checked by LUM; here they only have to be numbers.
+        for (const QCommandLineOption* o : {&bg, &fg, &transparency, &colour, &seconds}) {
+            if (!parser.isSet(*o)) continue;
+            bool ok = false;
+            const int n = parser.value(*o).toInt(&ok);
+            if (!ok) return fail(QStringLiteral("--%1 needs a number").arg(o->names().first()));
+            req[o->names().first()] = n;
+        }
         if (parser.isSet(text)) req["text"] = parser.value(text);
         if (parser.isSet(file)) req["file"] = QFileInfo(parser.value(file)).absoluteFilePath();
         if (parser.isSet(utf8)) req["utf8"] = true;
-        for (const auto* o : {&bg, &fg, &transparency}) {
-            if (!parser.isSet(*o)) continue;
-            bool ok = false;
-            const int n = parser.value(*o).toInt(&ok);
-            if (!ok) {
-                err(QStringLiteral("--%1 needs a number").arg(o->names().first()));
-                return 1;
-            }
-            req[o->names().first()] = n;
-        }
         if (parser.isSet(speed)) req["speed"] = parser.value(speed);
         if (parser.isSet(clock)) req["clock"] = parser.value(clock).compare("on", Qt::CaseInsensitive) == 0;
-    } else if (cmd == "label") {
+        if (parser.isSet(line)) req["lines"] = QJsonArray::fromStringList(parser.values(line));
         if (parser.isSet(number)) req["number"] = parser.value(number);
-        else req["lines"] = QJsonArray::fromStringList(parser.values(line));
-        for (const auto* o : {&colour, &seconds}) {
-            if (!parser.isSet(*o)) continue;
-            bool ok = false;
-            const int n = parser.value(*o).toInt(&ok);
-            if (!ok) {
-                err(QStringLiteral("--%1 needs a number").arg(o->names().first()));
-                return 1;
-            }
-            req[o->names().first()] = n;
-        }
         if (parser.isSet(always)) req["always"] = true;
         if (parser.isSet(centre)) req["centre"] = true;
-    } else if (cmd == "schedule" || cmd == "autoconfig") {
-        if (args.size() < 3) {
-            err(QStringLiteral("%1 needs an action and a file").arg(cmd));
-            return 1;
-        }
-        req["action"] = args[1];
+    } else if (verb == "schedule" || verb == "autoconfig") {
+        if (args.size() < 3) return fail(QStringLiteral("%1 needs an action and a file").arg(verb));
+        req["action"] = arg1;
         req["file"] = QFileInfo(args[2]).absoluteFilePath();
-    } else if (cmd == "backup" || cmd == "restore") {
-        if (args.size() < 2) {
-            err(QStringLiteral("%1 needs a file").arg(cmd));
-            return 1;
-        }
-        req["file"] = QFileInfo(args[1]).absoluteFilePath();
+    } else if (verb == "backup" || verb == "restore") {
+        if (arg1.isEmpty()) return fail(QStringLiteral("%1 needs a file").arg(verb));
+        req["file"] = QFileInfo(arg1).absoluteFilePath();
     }
 
+    const QString folder = lum::resolveDataFolder(
+        parser.value(dataDir), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
     QLocalSocket socket;
     socket.connectToServer(lum::COperatorSocket::socketNameFor(folder));
-    if (!socket.waitForConnected(3000)) {
-        err(QStringLiteral("no LUM is running on %1 (%2)").arg(folder, socket.errorString()));
-        return 2;
-    }
+    if (!socket.waitForConnected(3000))
+        return fail(QStringLiteral("no LUM is running on %1 (%2)").arg(folder, socket.errorString()), 2);
     socket.write(QJsonDocument(req).toJson(QJsonDocument::Compact) + '\n');
     socket.flush();
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(30000)) {
-            err(QStringLiteral("no reply from LUM"));
-            return 2;
-        }
+        if (!socket.waitForReadyRead(30000)) return fail(QStringLiteral("no reply from LUM"), 2);
     }
     const QJsonObject reply = QJsonDocument::fromJson(socket.readLine()).object();
     if (parser.isSet(json)) {
         out(QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact)));
-    } else if (!reply["ok"].toBool()) {
-        for (const auto& m : reply["messages"].toArray())
-            if (m.toString() != reply["error"].toString()) err(m.toString());
-        err(reply["error"].toString());
-    } else if (reply.contains("players")) {
-        printPlayers(reply["players"].toArray());
-    } else if (reply.contains("running")) {
-        out(reply["running"].toBool() ? QStringLiteral("running") : QStringLiteral("stopped"));
-    } else {
-        for (const auto& m : reply["messages"].toArray()) out(m.toString());
-        for (const auto& w : reply["written"].toArray()) out(QStringLiteral("written %1").arg(w.toString()));
-        if (reply.contains("delivered"))
+        return reply["ok"].toBool() ? 0 : 1;
+    }
+    for (const auto& m : reply["messages"].toArray()) out(m.toString());
+    if (!reply["ok"].toBool()) return fail(reply["error"].toString());
+    if (reply.contains("players")) printPlayers(reply["players"].toArray());
+    else if (reply.contains("groups")) printAccounts(reply["groups"].toArray());
+    else if (verb == "status" || verb == "server") printStatus(reply);
+    else {
+        if (reply.contains("playlist")) out(QStringLiteral("playlist\t%1").arg(reply["playlist"].toString()));
+        for (const auto& w : reply["written"].toArray()) out(QStringLiteral("written\t%1").arg(w.toString()));
+        if (verb == "autoplay") {
+            // the playlist line says it all
+        } else if (reply.contains("delivered")) {
             out(QStringLiteral("targeted %1, delivered %2")
                     .arg(reply["targeted"].toInt())
                     .arg(reply["delivered"].toInt()));
-        else if (reply.contains("targeted"))
+        } else if (reply.contains("targeted")) {  // the operator-file verbs
             out(QStringLiteral("targeted %1").arg(reply["targeted"].toInt()));
+        }
     }
-    return reply["ok"].toBool() ? 0 : 1;
+    return 0;
 }
