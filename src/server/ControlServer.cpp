@@ -21,9 +21,8 @@ CControlServer::CControlServer(IPlayerAccounts* accounts, ILogSink* log, QObject
 
 CControlServer::~CControlServer() {
     Stop();
-    // Threads that ended on their own but were not reaped yet.
-    for (auto& t : owned_) t->wait();
-    owned_.clear();
+    // Threads that were ending on their own (their disconnect call is served here).
+    finishEndingThreads();
 }
 
 void CControlServer::SetPort(int port) { port_ = port; }
@@ -177,6 +176,14 @@ void CControlServer::Stop() {
         }
     }
     Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStopped));
+    finishEndingThreads();
+}
+
+void CControlServer::finishEndingThreads() {
+    for (const auto& t : std::vector<std::shared_ptr<CConnectThread>>(owned_)) {
+        t->RequestQuit();
+        waitForThread(t);
+    }
     reapFinished();
 }
 

@@ -130,6 +130,7 @@ private:
     void onClientDisconnected(CConnectThread* thread);
     void onTransferEvent(int kind, quint32 value);
     void reapFinished();
+    void finishEndingThreads();
     // Waits for the thread in short slices while serving the main thread's events; each served
     // event starts the wait anew. False when it did not end within the wait.
     bool waitForThread(const std::shared_ptr<CConnectThread>& thread);
