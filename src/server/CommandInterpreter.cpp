@@ -297,22 +297,68 @@ void CControlSocket::cmdHelp(const QString& arg) {
     SendReply(tr1(texts::kHelpOne, QString::fromLatin1(commandEntry(id).help)));
 }
 
+QString CControlSocket::logFile(const char* name) const {
+    return config_->programFolder + QStringLiteral("/Log/") + QString::fromLatin1(name);
+}
+
+void CControlSocket::notify(int code, const QString& text) {
+    if (IServerObserver* observer = thread_->Server()->Observer())
+        observer->ClientEvent(code, macText_, text, lastReport_);
+}
+
 void CControlSocket::playerMessage(int id, const QString& arg) {
-    IServerObserver* observer = thread_->Server()->Observer();
+    auto reply = [this](const char* text) { SendReply(QString::fromLatin1(text)); };
+    // Report events go out only for a report that says 0 (done); the playback report always.
+    auto report = [&](int code) {
+        lastReport_ = SplitPlayerReport(arg);
+        if (code == kEventPlayReport) notify(code, arg);
+        else if (atoiBytes(toAnsi(arg)) == 0) notify(code, userName_);
+        reply(texts::kReportDone);
+    };
     switch (id) {
-    case kMsgALIVE: SendReply(QString::fromLatin1(texts::kAliveAck)); break;
+    case kMsgALIVE: reply(texts::kAliveAck); break;
     case kMsgIN_PROCESSING: break;
-    case kMsgCLIENT_STATUS_DONE: SendReply(QString::fromLatin1(texts::kAckOk)); break;
+    case kMsgCLIENT_STATUS_DONE: reply(texts::kAckOk); break;
     case kMsgGET_MAC_ADDR:
         macText_ = arg;
         thread_->SetMacText(arg);
-        if (observer) observer->ClientLoggedIn(thread_->ThreadId(), userName_, thread_->PeerAddress(), arg);
+        if (IServerObserver* observer = thread_->Server()->Observer())
+            observer->ClientLoggedIn(thread_->ThreadId(), userName_, thread_->PeerAddress(), arg);
         break;
-    case kMsgGET_VERSION: SendReply(QString::fromLatin1(texts::kNotImplemented)); break;
-    default:
-        // Status reports, playback reports and the report messages are handled by the
-        // player-message handler that sits on top of this connection.
+    case kMsgSTORAGE_INFO_DONE: {
+        LogConnection(kLogFromPlayer, arg);
+        if (!config_->macRange.enabled) break;
+        const MacHandout h = AssignMac(logFile(texts::kMacListFile), macText_, config_->macRange);
+        if (h.address)
+            SendReply(QString::fromLatin1(texts::kMacCommand).arg(QString::number(texts::kSetMacCode), *h.address));
+        if (h.logText) thread_->Server()->Log(kLogServerEvent, macText_, *h.logText);
         break;
+    }
+    case kMsgSTORAGE_FILE_INFO_DONE: report(kEventStorageFiles); break;
+    case kMsgDELETE_FILE_DONE: report(kEventDeleteDone); break;
+    case kMsgGET_PLAYLIST_DONE: report(kEventPlaylist); break;
+    case kMsgGET_PREPORT_DONE: report(kEventPlayReport); break;
+    case kMsgDOWNLOAD_DONE:
+        notify(kEventStatus, QString::fromLatin1(status::kAlive));
+        reply(texts::kDownloadDoneReply);
+        break;
+    case kMsgSEND_INSTANT_MSG_DONE: reply(texts::kInstantSent); break;
+    case kMsgSTOP_INSTANT_MSG_DONE: reply(texts::kInstantStopped); break;
+    case kMsgGET_VERSION: reply(texts::kNotImplemented); break;
+    case kMsgSTATUS: {
+        const StatusOutcome o = InterpretStatus(arg);
+        if (o.logText) LogConnection(kLogFromPlayer, *o.logText);
+        // The operator is told in the log: a player must not be able to open dialogs.
+        if (o.operatorNotice) LogConnection(kLogFromPlayer, QString::fromLatin1(kStopPlaybackFirst));
+        if (o.statusChange) notify(kEventStatus, *o.statusChange);
+        if (o.endConnection) {
+            CloseDataConnection();
+            EndConnection();
+        }
+        break;
+    }
+    case kMsgPLAY_REPORT: AddPlayReport(logFile(texts::kPlayReportFile), macText_, arg); break;
+    default: break;
     }
 }
 

@@ -44,11 +44,14 @@ void CConnectThread::RequestQuit() {
     quit();
 }
 
-bool CConnectThread::PostThreadCommand(int index, const QVariant& argument) {
+bool CConnectThread::PostThreadCommand(int index, const OperatorCommandArgs& args) {
     std::lock_guard g(lock_);
     if (!socket_) return false;
-    return QMetaObject::invokeMethod(socket_, "OnThreadCommand", Qt::QueuedConnection,
-                                     Q_ARG(int, index), Q_ARG(QVariant, argument));
+    CControlSocket* socket = socket_;
+    // Runs between two socket events of the connection, never inside one.
+    return QMetaObject::invokeMethod(
+        socket, [socket, index, args] { socket->OnThreadCommand(index, args); },
+        Qt::QueuedConnection);
 }
 
 void CConnectThread::CountSent(qint64 n) {

@@ -3,6 +3,8 @@
 // inside the thread from the accepted descriptor, so every socket of the player lives and is
 // notified there.
 
+#include "server/OperatorCommand.h"
+
 #include <QDeadlineTimer>
 #include <QThread>
 #include <QVariant>
@@ -32,7 +34,7 @@ public:
     // Ends the event loop (from any thread); a running data-connection wait gives up too.
     void RequestQuit();
     // Queues an operator command on the connection's thread; false when it no longer runs.
-    bool PostThreadCommand(int index, const QVariant& argument);
+    bool PostThreadCommand(int index, const OperatorCommandArgs& args);
 
     // Activity counters, called on the connection's thread.
     void CountSent(qint64 n);

@@ -63,6 +63,10 @@ void CControlServer::SetProgramFolder(const QString& folder) {
     std::lock_guard g(configLock_);
     config_.programFolder = folder;
 }
+void CControlServer::SetMacRange(const MacRange& range) {
+    std::lock_guard g(configLock_);
+    config_.macRange = range;
+}
 void CControlServer::SetIdleTimeout(int ms) {
     std::lock_guard g(configLock_);
     config_.idleTimeoutMs = ms;
@@ -206,7 +210,8 @@ void CControlServer::StopConnection(quint32 connectionId) {
     if (!waitForThread(thread)) RemoveConnection(thread.get());
 }
 
-bool CControlServer::PostThreadCommand(quint32 connectionId, int index, const QVariant& argument) {
+bool CControlServer::PostThreadCommand(quint32 connectionId, int index,
+                                       const OperatorCommandArgs& args) {
     std::shared_ptr<CConnectThread> thread;
     {
         std::lock_guard g(listLock_);
@@ -217,7 +222,7 @@ bool CControlServer::PostThreadCommand(quint32 connectionId, int index, const QV
             }
         }
     }
-    return thread && thread->PostThreadCommand(index, argument);
+    return thread && thread->PostThreadCommand(index, args);
 }
 
 std::vector<quint32> CControlServer::ConnectionIds() const {

@@ -5,6 +5,7 @@
 // Lives on the main thread. Connection threads reach it through blocking queued calls
 // (connect and disconnect), queued calls (transfer events) and the connection-list lock.
 
+#include "server/OperatorCommand.h"
 #include "server/ServerInterfaces.h"
 
 #include <QHostAddress>
@@ -52,6 +53,7 @@ struct ServerConfig {
     int loginTimeoutMs = 60000;
     int sendPauseMs = 5;
     int dataConnectTimeoutMs = 15000;
+    MacRange macRange;
 };
 
 class CControlServer : public QObject {
@@ -75,6 +77,7 @@ public:
     void SetLogLevel(int level);
     void SetPassiveRange(quint32 start, quint32 count);
     void SetProgramFolder(const QString& folder);
+    void SetMacRange(const MacRange& range);
     void SetRssActive(bool active) { rssActive_ = active; }
     void SetObserver(IServerObserver* observer) { observer_ = observer; }
     // Timing parameters; tests shorten them.
@@ -89,7 +92,10 @@ public:
     // Ends the one connection with that id; any thread.
     void StopConnection(quint32 connectionId);
     // Queues an operator command on a connection's thread; false when it no longer runs.
-    bool PostThreadCommand(quint32 connectionId, int index, const QVariant& argument = {});
+    bool PostThreadCommand(quint32 connectionId, int index, const OperatorCommandArgs& args = {});
+    // Set once a download command (index 11) went out to a player.
+    bool DownloadCommandSent() const { return downloadCommandSent_; }
+    void SetDownloadCommandSent(bool on) { downloadCommandSent_ = on; }
 
     bool IsRunning() const { return running_; }
     bool IsTooManyUsers() const;
@@ -161,6 +167,7 @@ private:
     std::atomic<int> filesSent_{0}, filesReceived_{0}, sendsAborted_{0}, receivesAborted_{0};
     std::atomic<quint32> nextConnectionId_{1};
     std::atomic<int> servedCalls_{0};
+    std::atomic<bool> downloadCommandSent_{false};
 };
 
 // The IP filter rule: `list` holds addresses each followed by ";", "*" standing for a whole

@@ -181,8 +181,8 @@ void CControlSocket::onPeerClosed() {
     // The player closed the control connection.
     if (ending_) return;
     abort();
-    QMetaObject::invokeMethod(this, "OnThreadCommand", Qt::QueuedConnection, Q_ARG(int, 1),
-                              Q_ARG(QVariant, QVariant()));
+    QMetaObject::invokeMethod(this, [this] { OnThreadCommand(kCmdEndConnection); },
+                              Qt::QueuedConnection);
 }
 
 void CControlSocket::onTimer() {
@@ -197,17 +197,17 @@ void CControlSocket::onTimer() {
     }
 }
 
-void CControlSocket::OnThreadCommand(int index, const QVariant& argument) {
-    Q_UNUSED(argument);
-    switch (index) {
-    case 0:
-        CloseDataConnection();
-        return;
-    case 1:
-        EndConnection();
-        return;
-    default:
-        // Operator commands 2 to 209 are built by the operator-command handler.
+void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args) {
+    if (ending_) return;
+    const OperatorCommand cmd = buildOperatorCommand(index, args);
+    switch (cmd.action) {
+    case OperatorAction::Ignore: return;
+    case OperatorAction::CloseData: CloseDataConnection(); return;
+    case OperatorAction::EndConnection: EndConnection(); return;
+    case OperatorAction::SendLine:
+    case OperatorAction::SendLineThenEnd:
+        if (cmd.setsDownloadFlag) thread_->Server()->SetDownloadCommandSent(true);
+        if (SendReply(cmd.line) && cmd.action == OperatorAction::SendLineThenEnd) EndConnection();
         return;
     }
 }

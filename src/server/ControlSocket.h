@@ -3,6 +3,7 @@
 // command interpreter, sends replies, ends idle connections and runs operator commands.
 // Lives on its connection thread.
 
+#include "server/OperatorCommand.h"
 #include "server/PathResolver.h"
 #include "server/ServerInterfaces.h"
 
@@ -56,7 +57,7 @@ public:
 
     // Operator commands and the connection's own deferred actions (index 0 closes the data
     // connection, 1 ends the connection).
-    Q_INVOKABLE void OnThreadCommand(int index, const QVariant& argument);
+    void OnThreadCommand(int index, const OperatorCommandArgs& args = {});
 
     // Data connection (used by CDataSocket).
     bool OpenDataConnection();
@@ -99,6 +100,8 @@ private:
     PathResolver& resolver();
     // Player messages (rows 31 to 45).
     void playerMessage(int id, const QString& arg);
+    void notify(int code, const QString& text);
+    QString logFile(const char* name) const;
 
     // Transfers (Transfers.cpp)
     void cmdPasv();
@@ -127,6 +130,7 @@ private:
     PlayerGroupInfo group_;
     PlayerAccountInfo account_;
     bool loggedInOnce_ = false;
+    PlayerReport lastReport_;
     bool ending_ = false;
 
     QTimer timer_;

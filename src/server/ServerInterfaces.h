@@ -3,6 +3,8 @@
 // builds and runs without the console: the player accounts, and the listeners that show
 // players online (the online view) and new accounts (the account tree).
 
+#include "server/PlayerMessages.h"
+
 #include <QString>
 
 namespace lum {
@@ -48,8 +50,10 @@ public:
                                 const QString& mac) = 0;
     // The connection ended.
     virtual void ClientLoggedOut(quint32 connectionId) = 0;
-    // A player event (codes 1000 to 1006) for the player with that MAC text.
-    virtual void ClientEvent(int code, const QString& mac, const QString& text) = 0;
+    // A player event (codes 1000 to 1006) for the player with that MAC text, with the player's
+    // last report values.
+    virtual void ClientEvent(int code, const QString& mac, const QString& text,
+                             const PlayerReport& report) = 0;
     // A player name unknown to the store was registered in group "Home" at login.
     virtual void AccountRegistered(const QString& name, const QString& group) = 0;
 };

@@ -83,7 +83,15 @@ inline constexpr const char* kDataSocketClosed = "DataSocket Connection closed";
 inline constexpr const char* kAborDataClosed = "426 Data connection closed.";
 inline constexpr const char* kAborOk = "226 ABOR command successful.";
 
-// Player messages handled here
+// Player messages
 inline constexpr const char* kAckOk = "200 ACK ok";
+inline constexpr const char* kReportDone = "Done";
+inline constexpr const char* kDownloadDoneReply = "Download Done";
+inline constexpr const char* kInstantSent = "Succeeded in sending Instant Message ";
+inline constexpr const char* kInstantStopped = "Instant Message Stoped";
+inline constexpr const char* kMacCommand = "%1 %2";  // 643 and the address handed out
+inline constexpr int kSetMacCode = 643;
+inline constexpr const char* kMacListFile = "Mac.txt";
+inline constexpr const char* kPlayReportFile = "PlayReport.txt";
 
 }  // namespace lum::texts

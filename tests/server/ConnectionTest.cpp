@@ -35,7 +35,7 @@ protected:
 TEST_F(ConnectionTest, StartTwiceAndPortInUse) {
     EXPECT_FALSE(server->Start());
     EXPECT_TRUE(server->IsRunning());
-    lum::CControlServer second(&accounts, &sink);
+    lum::CControlServer second(&accounts.accounts, &sink);
     second.SetPort(port);
     EXPECT_FALSE(second.Start());
     EXPECT_FALSE(second.IsRunning());

@@ -35,6 +35,12 @@ TEST_F(LoginTest, GreetingAndUserAloneLogsInAndRegistersUnknownName) {
     EXPECT_EQ(p.command("USER newbie"), "230 User successfully logged in group [Home].");
     EXPECT_TRUE(accounts.hasUser(QStringLiteral("newbie")));
     EXPECT_TRUE(waitUntil([&] { return observer.get(observer.registered).contains("newbie/Home"); }));
+    lum::CUserStore reread(dir.path());  // and it is in users.dat
+    ASSERT_EQ(reread.Load(), 1);
+    lum::CUser u;
+    ASSERT_TRUE(reread.FindUser(QStringLiteral("NEWBIE"), nullptr, &u, 0));
+    EXPECT_EQ(u.group, QStringLiteral("Home"));
+    EXPECT_TRUE(u.password.isEmpty());
     // A blank ends the name; what follows is not used.
     Player q(port);
     EXPECT_EQ(q.login("other extra words"), "230 User successfully logged in group [Home].");
@@ -198,4 +204,47 @@ TEST_F(LoginTest, MacReportReachesTheObserverAndTheLogColumn) {
     for (const auto& e : sink.entries())
         keyed |= e.key == QLatin1String("00-11-22-33-44-55") && e.text.startsWith("[bob] 503");
     EXPECT_TRUE(keyed);
+}
+
+TEST_F(LoginTest, PlayerMessagesReplyAndNotify) {
+    Player p(port);
+    p.login("bob");
+    p.sendLine("ICS_GET_MAC_ADDR 00-11-22-33-44-55");
+    EXPECT_EQ(p.command("ICS_GET_PLAYLIST_DONE 1,x"), "Done");
+    EXPECT_EQ(p.command("ICS_GET_PLAYLIST_DONE 0,7,y,rest"), "Done");
+    EXPECT_EQ(p.command("ICS_DOWNLOAD_DONE"), "Download Done");
+    EXPECT_EQ(p.command("ICS_SEND_INSTANT_MSG_DONE"), "Succeeded in sending Instant Message ");
+    EXPECT_EQ(p.command("ICS_STOP_INSTANT_MSG_DONE"), "Instant Message Stoped");
+    p.sendLine("STATUS 17 clip01.mpg");
+    p.sendLine("IN_PROCESSING");
+    p.sendLine("ICS_PLAY_REPORT clip01.mpg,3");
+    p.sendLine("ICS_PLAY_REPORT clip01.mpg,4");
+    EXPECT_EQ(p.command("ALIVE"), "601 Server ALIVE Ack");
+    EXPECT_TRUE(waitUntil([&] { return observer.get(observer.events).size() == 3; }));
+    const QStringList events = observer.get(observer.events);
+    EXPECT_EQ(events.value(0), QStringLiteral("1004 00-11-22-33-44-55 bob"));
+    EXPECT_EQ(events.value(1), QStringLiteral("1005 00-11-22-33-44-55 Alive"));
+    EXPECT_EQ(events.value(2), QStringLiteral("1005 00-11-22-33-44-55 S3:Playing clip01.mpg"));
+    EXPECT_TRUE(readFile(dir.path() + QStringLiteral("/Log/PlayReport.txt")).contains("clip01.mpg=7"));
+    // Code 27: the player restarts; the connection ends.
+    p.sendLine("STATUS 27");
+    EXPECT_TRUE(p.waitClosed());
+    EXPECT_TRUE(sink.contains(QStringLiteral("[bob] Client is restarting...")));
+}
+
+TEST_F(LoginTest, OperatorCommandsRunOnTheConnectionThread) {
+    Player p(port);
+    p.login("bob");
+    const auto ids = server->ConnectionIds();
+    ASSERT_EQ(ids.size(), 1u);
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], 25));
+    EXPECT_EQ(p.line(), "627 Volume Control");
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], 100));  // nothing is sent for it
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], 205));
+    EXPECT_EQ(p.line(), "658 Input Keys");
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], 38));
+    EXPECT_EQ(p.line(), "640 Shutdown Client");
+    EXPECT_TRUE(p.waitClosed());
+    EXPECT_TRUE(waitUntil([&] { return server->ConnectionIds().empty(); }));
+    EXPECT_FALSE(server->PostThreadCommand(ids[0], 2));
 }

@@ -2,7 +2,9 @@
 // A control server on an ephemeral port over a temporary program folder with a "Home" group.
 
 #include "ServerTestSupport.h"
+#include "accounts/UserStore.h"
 #include "server/ControlServer.h"
+#include "server/UserStoreAccounts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,55 +15,38 @@
 
 namespace lumtest {
 
-// Accounts kept in memory, with the store's lookup rules (names without regard to case,
-// unknown names registered in "Home").
-class MemoryAccounts : public lum::IPlayerAccounts {
+// The real account store in the test's program folder, with helpers in the server's terms.
+class TestAccounts {
 public:
+    explicit TestAccounts(const QString& programFolder) : store(programFolder), accounts(store) {}
     void addGroup(const lum::PlayerGroupInfo& g) {
-        std::lock_guard l(lock_);
-        groups_.push_back(g);
-    }
-    void addUser(const lum::PlayerAccountInfo& a) {
-        std::lock_guard l(lock_);
-        users_.push_back(a);
+        lum::CUserGroup group;
+        group.name = g.name;
+        group.currentPlaylist = g.currentPlaylist;
+        group.autoPlaylist = g.autoPlaylist;
+        group.autoPlay = g.autoPlay ? 1 : 0;
+        store.AddGroup(group);
     }
     void updateGroup(const lum::PlayerGroupInfo& g) {
-        std::lock_guard l(lock_);
-        for (auto& x : groups_)
-            if (x.name.compare(g.name, Qt::CaseInsensitive) == 0) x = g;
+        lum::CUserGroup group;
+        ASSERT_TRUE(store.FindGroup(g.name, &group));
+        group.currentPlaylist = g.currentPlaylist;
+        group.autoPlaylist = g.autoPlaylist;
+        group.autoPlay = g.autoPlay ? 1 : 0;
+        ASSERT_TRUE(store.UpdateGroup(g.name, group));
     }
-    bool hasUser(const QString& name) const {
-        std::lock_guard l(lock_);
-        for (const auto& u : users_)
-            if (u.name.compare(name, Qt::CaseInsensitive) == 0) return true;
-        return false;
+    void addUser(const lum::PlayerAccountInfo& a) {
+        lum::CUser u;
+        u.name = a.name;
+        u.password = a.password;
+        u.group = a.group;
+        u.disabled = a.disabled ? 1 : 0;
+        store.AddUser(u);
     }
-    bool FindUser(const QString& name, bool create, lum::PlayerGroupInfo* group,
-                  lum::PlayerAccountInfo* account, bool* created) override {
-        std::lock_guard l(lock_);
-        for (const auto& u : users_) {
-            if (u.name.compare(name, Qt::CaseInsensitive) != 0) continue;
-            for (const auto& g : groups_)
-                if (g.name.compare(u.group, Qt::CaseInsensitive) == 0) *group = g;
-            *account = u;
-            return true;
-        }
-        if (!create) return false;
-        lum::PlayerAccountInfo a;
-        a.name = name;
-        a.group = QStringLiteral("Home");
-        users_.push_back(a);
-        for (const auto& g : groups_)
-            if (g.name == QLatin1String("Home")) *group = g;
-        *account = a;
-        if (created) *created = true;
-        return true;
-    }
+    bool hasUser(const QString& name) { return store.FindUser(name, nullptr, nullptr, 0) != 0; }
 
-private:
-    mutable std::mutex lock_;
-    std::vector<lum::PlayerGroupInfo> groups_;
-    std::vector<lum::PlayerAccountInfo> users_;
+    lum::CUserStore store;
+    lum::UserStoreAccounts accounts;
 };
 
 class ServerTest : public ::testing::Test {
@@ -75,7 +60,7 @@ protected:
         g.homeDirectory = home;
         g.autoPlay = true;
         accounts.addGroup(g);
-        server = std::make_unique<lum::CControlServer>(&accounts, &sink);
+        server = std::make_unique<lum::CControlServer>(&accounts.accounts, &sink);
         server->SetPort(0);
         server->SetMaxUsers(100);
         server->SetWelcome(QString());
@@ -95,7 +80,7 @@ protected:
 
     QTemporaryDir dir;
     QString home;
-    MemoryAccounts accounts;
+    TestAccounts accounts{dir.path()};  // after `dir`: its folder is the program folder
     CollectingSink sink;
     RecordingObserver observer;
     std::unique_ptr<lum::CControlServer> server;

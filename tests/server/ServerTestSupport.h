@@ -63,7 +63,8 @@ public:
         std::lock_guard g(lock_);
         loggedOut.push_back(id);
     }
-    void ClientEvent(int code, const QString& mac, const QString& text) override {
+    void ClientEvent(int code, const QString& mac, const QString& text,
+                     const lum::PlayerReport&) override {
         std::lock_guard g(lock_);
         events.push_back(QStringLiteral("%1 %2 %3").arg(code).arg(mac, text));
     }
