@@ -1,6 +1,7 @@
 #include "server/ControlServer.h"
 
 #include "core/LogSink.h"
+#include "server/AppSettings.h"
 #include "server/ConnectThread.h"
 #include "server/ServerTexts.h"
 
@@ -93,11 +94,30 @@ void CControlServer::Log(int type, const QString& column, const QString& text) c
     if (log_) log_->addLog(type, column, text);
 }
 
+void CControlServer::ApplySettings(const CAppSettings& s) {
+    SetPort(s.port());
+    SetMaxUsers(s.maxUsers());
+    SetWelcome(s.welcomeText());
+    SetGoodbye(s.goodbyeText());
+    SetFilterMode(s.ipFilterMode());
+    SetFilterList(s.ipFilterList());
+    SetPasswordCheck(s.passwordCheck());
+    SetLogLevel(s.logLevel());
+    SetPassiveRange(s.portStart(), s.portNum());
+    MacRange range;
+    range.enabled = s.enableSetMac();
+    range.first = s.macRangeMin();
+    range.count = s.macRangeMax();
+    SetMacRange(range);
+}
+
 bool CControlServer::Start() {
     if (running_) return false;
+    listenError_.clear();
     listener_ = new CListenSocket(this);
     listener_->setMaxPendingConnections(30);
     if (!listener_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port_))) {
+        listenError_ = listener_->errorString();
         Log(kLogSentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
         delete listener_;
         listener_ = nullptr;

@@ -23,6 +23,7 @@
 namespace lum {
 
 class ILogSink;
+class CAppSettings;
 class CConnectThread;
 class CControlServer;
 
@@ -87,7 +88,13 @@ public:
     void SetDataConnectTimeout(int ms);
     void SetStopWait(int ms) { stopWaitMs_ = ms; }
 
+    // What the application's start copies from the settings: port, maximum users, welcome and
+    // goodbye texts, the IP filter, and the values connections read (password check, log
+    // level, passive range, MAC hand-out).
+    void ApplySettings(const CAppSettings& settings);
     bool Start();
+    // Why the last Start could not listen (empty after a successful start).
+    QString ListenError() const { return listenError_; }
     void Stop();
     // Ends the one connection with that id; any thread.
     void StopConnection(quint32 connectionId);
@@ -158,6 +165,7 @@ private:
     QString filterList_;
     std::atomic<bool> rssActive_{false};
     int stopWaitMs_ = 5000;
+    QString listenError_;
 
     std::atomic<bool> running_{false};
     std::atomic<quint32> bytesReceived_{0};

@@ -120,15 +120,15 @@ bool CControlSocket::isDead() {
 bool CControlSocket::SendReply(const QString& text) {
     if (isDead()) {
         LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        EndConnection();  // first, so that closing is not taken for the player's close
         abort();
-        EndConnection();
         return false;
     }
     const QByteArray bytes = toAnsi(text) + "\r\n";
     if (write(bytes) != bytes.size()) {
+        EndConnection();
         abort();
         LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
-        EndConnection();
         return false;
     }
     flush();
