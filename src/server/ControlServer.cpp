@@ -277,8 +277,10 @@ void CControlServer::callOnMainThread(const std::function<void()>& fn) {
     }
 }
 
-void CControlServer::ClientConnected(CConnectThread* t) {
-    callOnMainThread([this, t] { onClientConnected(t); });
+bool CControlServer::ClientConnected(CConnectThread* t) {
+    bool tooMany = false;
+    callOnMainThread([this, t, &tooMany] { tooMany = onClientConnected(t); });
+    return tooMany;
 }
 
 void CControlServer::ClientDisconnected(CConnectThread* t) {
@@ -290,12 +292,14 @@ void CControlServer::TransferEvent(int kind, quint32 value) {
                               Qt::QueuedConnection);
 }
 
-void CControlServer::onClientConnected(CConnectThread* t) {
+bool CControlServer::onClientConnected(CConnectThread* t) {
     ++servedCalls_;
     ++currentConnections_;
     ++totalConnections_;
+    const bool tooMany = IsTooManyUsers();
     Log(kLogServerEvent, t->MacText(),
         QString::fromLatin1(texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
+    return tooMany;
 }
 
 void CControlServer::onClientDisconnected(CConnectThread* t) {

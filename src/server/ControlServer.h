@@ -131,7 +131,10 @@ public:
     std::vector<quint32> ConnectionIds() const;
 
     // Called by connection threads.
-    void ClientConnected(CConnectThread* thread);     // blocks until the main thread counted it
+    // Blocks until the main thread counted the connection; true when the count, this
+    // connection included, is above the maximum (decided at the count, so that connections
+    // arriving together are not refused for each other).
+    bool ClientConnected(CConnectThread* thread);
     void ClientDisconnected(CConnectThread* thread);  // blocks likewise
     void TransferEvent(int kind, quint32 value);      // queued
     void RemoveConnection(CConnectThread* thread);    // under the list lock
@@ -139,7 +142,7 @@ public:
 private:
     friend class CListenSocket;
     void Accept(qintptr descriptor);
-    void onClientConnected(CConnectThread* thread);
+    bool onClientConnected(CConnectThread* thread);
     void onClientDisconnected(CConnectThread* thread);
     void onTransferEvent(int kind, quint32 value);
     void reapFinished();

@@ -72,10 +72,10 @@ void CControlSocket::closeGracefully() {
 
 const ServerConfig& CControlSocket::Config() const { return *config_; }
 
-bool CControlSocket::Admit() {
+bool CControlSocket::Admit(bool tooManyUsers) {
     CControlServer* server = thread_->Server();
     if (state() != QAbstractSocket::ConnectedState) return false;
-    if (server->IsTooManyUsers()) {
+    if (tooManyUsers) {
         SendReply(QString::fromLatin1(texts::kTooManyUsers));
         return false;
     }

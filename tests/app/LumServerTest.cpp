@@ -148,6 +148,27 @@ TEST_F(LumServerTest, ServesPlayersAndEndsTheirConnectionsOnSigterm) {
     EXPECT_TRUE(store.FindUser("p2", nullptr, nullptr, 0));
 }
 
+TEST_F(LumServerTest, HundredSimulatedPlayersLogInAndTheNextIsRefused) {
+    const QString sim = lumtest::binDir() + "/lum-player-sim";
+    if (!QFileInfo(sim).isExecutable()) GTEST_SKIP() << "lum-player-sim not built";
+    const QString data = dir.path() + "/data";
+    const quint16 port = freePort();
+    QDir().mkpath(data);
+    ASSERT_TRUE(lumtest::writeFile(data + "/config.ini",
+                                   QStringLiteral("[SERVER]\r\nPORT=%1\r\nPORTSTART=%2\r\n")
+                                       .arg(port).arg(lumtest::randomPassiveStart()).toLatin1()));
+    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    QProcess players;
+    players.setProcessChannelMode(QProcess::MergedChannels);
+    players.start(sim, {"--port", QString::number(port), "--count", "101", "--stay", "2", "-q"});
+    ASSERT_TRUE(players.waitForFinished(60000));
+    const QByteArray out = players.readAll();
+    EXPECT_TRUE(out.contains("100 of 101 players succeeded")) << out.toStdString();
+    EXPECT_EQ(out.count("421 Too many users are connected, please try again later."), 2)  // line + summary
+        << out.toStdString();
+    EXPECT_EQ(stopWith(SIGTERM), 0);
+}
+
 TEST_F(LumServerTest, ExitsWithAClearMessageWhenThePortIsTaken) {
     const QString data = dir.path() + "/data";
     QTcpServer holder;
