@@ -22,8 +22,9 @@ CControlServer::CControlServer(IPlayerAccounts* accounts, ILogSink* log, QObject
 
 CControlServer::~CControlServer() {
     Stop();
-    // Threads that were ending on their own (their disconnect call is served here).
-    finishEndingThreads();
+    // Threads that were ending on their own: none may outlive the server (their disconnect
+    // call is served while waiting).
+    while (!owned_.empty()) finishEndingThreads();
 }
 
 void CControlServer::SetPort(int port) { port_ = port; }

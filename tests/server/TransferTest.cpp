@@ -120,6 +120,17 @@ TEST_F(TransferTest, PortChecks) {
     EXPECT_EQ(p.line(), "425 Can't open data connection.");
 }
 
+TEST_F(TransferTest, APlayerThatNeverConnectsGetsTheSocketFailure) {
+    server->SetDataConnectTimeout(200);
+    ASSERT_TRUE(writeFile(path("f.txt"), "payload"));
+    Player p(port);
+    p.login("bob");
+    p.pasv();
+    EXPECT_EQ(p.command("RETR f.txt"), "125 Opening BINARY mode data connection for file transfer.");
+    EXPECT_EQ(p.line(), "421 Failed to create data connection socket.");
+    EXPECT_EQ(p.command("NOOP"), "200 OK");
+}
+
 TEST_F(TransferTest, ForeignPassiveConnectionIsDropped) {
     ASSERT_TRUE(writeFile(path("f.txt"), "payload"));
     Player p(port);
