@@ -189,8 +189,10 @@ TEST_F(TransferTest, ListingFormats) {
 
     const QByteArray names = list(p, "NLST");
     EXPECT_TRUE(names.contains("f1234.bin\r\n") && names.contains("Dir\r\n") && names.contains("old.txt\r\n"));
-    // One file listed by its own name.
-    EXPECT_TRUE(list(p, "NLST old.txt") == "old.txt\r\n");
+    // One file listed by its own name, or entries by a pattern.
+    EXPECT_EQ(list(p, "NLST old.txt"), "old.txt\r\n");
+    EXPECT_EQ(list(p, "NLST *.TXT"), "old.txt\r\n");
+    EXPECT_EQ(list(p, "NLST /f?234.*"), "f1234.bin\r\n");
     // An empty directory: the data connection opens and closes with nothing.
     EXPECT_EQ(list(p, "LIST dir"), "");
     EXPECT_EQ(p.command("LIST nowhere"), "550 \"nowhere\": Directory not found.");
