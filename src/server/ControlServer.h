@@ -79,7 +79,9 @@ public:
     void SetPassiveRange(quint32 start, quint32 count);
     void SetProgramFolder(const QString& folder);
     void SetMacRange(const MacRange& range);
-    void SetRssActive(bool active) { rssActive_ = active; }
+    // Whether the ticker service is on (then "autorss.txt" is served); called on connection
+    // threads, so it must be thread-safe. Set before Start.
+    void SetRssActive(std::function<bool()> query) { rssActive_ = std::move(query); }
     void SetObserver(IServerObserver* observer) { observer_ = observer; }
     // Timing parameters; tests shorten them.
     void SetIdleTimeout(int ms);
@@ -116,7 +118,7 @@ public:
     ServerConfig Config() const;
     IPlayerAccounts* Accounts() const { return accounts_; }
     IServerObserver* Observer() const { return observer_; }
-    bool RssActive() const { return rssActive_; }
+    bool RssActive() const { return rssActive_ && rssActive_(); }
 
     // Counters.
     quint32 TotalBytesReceived() const { return bytesReceived_; }
@@ -166,7 +168,7 @@ private:
     ServerConfig config_;
     int filterMode_ = 0;
     QString filterList_;
-    std::atomic<bool> rssActive_{false};
+    std::function<bool()> rssActive_;
     int stopWaitMs_ = 5000;
     QString listenError_;
 

@@ -5,6 +5,8 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "media/RssAccounts.h"
+#include "media/RssThread.h"
 #include "playlists/HomeGroup.h"
 #include "core/LogSink.h"
 #include "server/AppSettings.h"
@@ -166,6 +168,13 @@ int main(int argc, char** argv) {
     }
     logLine(QStringLiteral("account store written"));
 
+    // The ticker worker: refreshes the groups' RSS channels every minute and rebuilds their
+    // "rssmsg.txt". Players are told of changed tickers once commands can be posted to them.
+    lum::CRssThread rss(dataDir, lum::rssGroupsOf(store), nullptr);
+    lum::connectRssGroupUpkeep(store, rss);
+    rss.start();
+    logLine(QStringLiteral("RSS worker started (%1)").arg(rss.configPath()));
+
     QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
     QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&] {
         char c = 0;
@@ -179,11 +188,13 @@ int main(int argc, char** argv) {
     lum::UserStoreAccounts playerAccounts(store);
     lum::CControlServer server(&playerAccounts, &serverLog);
     server.SetObserver(&observer);
+    server.SetRssActive([&rss] { return rss.autoRss(); });
     if (!startControlServer(server, settings, dataDir)) return 2;
 
     logLine(QStringLiteral("running; stop with SIGINT or SIGTERM"));
     const int rc = app.exec();
     server.Stop();  // ends every connection
+    rss.stop();
     logLine(QStringLiteral("stopped"));
     return rc;
 }
