@@ -3,6 +3,7 @@
 #include "core/LogSink.h"
 #include "server/AppSettings.h"
 #include "server/ConnectThread.h"
+#include "server/DiscoverySocket.h"
 #include "server/ServerTexts.h"
 
 #include <QCoreApplication>
@@ -117,9 +118,19 @@ bool CControlServer::Start() {
     listenError_.clear();
     listener_ = new CListenSocket(this);
     listener_->setMaxPendingConnections(30);
-    if (!listener_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port_))) {
+    bool ok = listener_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port_));
+    if (!ok) {
         listenError_ = listener_->errorString();
+    } else {
+        // Players find the server by UDP on the same port number.
+        discovery_ = new CDiscoverySocket(log_, this);
+        ok = discovery_->create(listener_->serverPort());
+        if (!ok) listenError_ = QStringLiteral("the UDP port for discovery is in use");
+    }
+    if (!ok) {
         Log(kLogSentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
+        delete discovery_;
+        discovery_ = nullptr;
         delete listener_;
         listener_ = nullptr;
         return false;
@@ -177,6 +188,11 @@ bool CControlServer::waitForThread(const std::shared_ptr<CConnectThread>& thread
 void CControlServer::Stop() {
     if (!running_) return;
     running_ = false;
+    if (discovery_) {
+        discovery_->close();
+        delete discovery_;
+        discovery_ = nullptr;
+    }
     if (listener_) {
         listener_->close();
         delete listener_;

@@ -26,6 +26,7 @@ class ILogSink;
 class CAppSettings;
 class CConnectThread;
 class CControlServer;
+class CDiscoverySocket;
 
 // Hands each accepted descriptor to a new connection thread.
 class CListenSocket : public QTcpServer {
@@ -111,6 +112,8 @@ public:
     bool IsAddressAllowed(const QString& peerAddress) const;
     void Log(int type, const QString& column, const QString& text) const;
 
+    // The discovery responder on the control port while running (else null).
+    CDiscoverySocket* Discovery() const { return discovery_; }
     // The port actually listened on (the configured one, or the one the system chose for 0).
     quint16 ListeningPort() const;
     int Port() const { return port_; }
@@ -163,6 +166,7 @@ private:
     std::vector<std::shared_ptr<CConnectThread>> owned_;        // main thread: until reaped
 
     CListenSocket* listener_ = nullptr;
+    CDiscoverySocket* discovery_ = nullptr;
     int port_ = 5021;
     mutable std::mutex configLock_;
     ServerConfig config_;

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QThread>
+#include <QUdpSocket>
 #include <QStandardPaths>
 
 #include <list>
@@ -60,6 +61,25 @@ TEST_F(ConnectionTest, StartTwiceAndPortInUse) {
     EXPECT_FALSE(second.IsRunning());
     EXPECT_TRUE(sink.contains(QStringLiteral("Control Server failed to listen on port %1.").arg(port)));
     EXPECT_TRUE(sink.contains(QStringLiteral("Control Server start on port 0")));
+}
+
+TEST_F(ConnectionTest, DiscoveryAnswersOnTheControlPortWhileRunning) {
+    QUdpSocket player;
+    ASSERT_TRUE(player.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+    player.writeDatagram("LUMServer", QHostAddress(QStringLiteral("127.0.0.1")), port);
+    ASSERT_TRUE(waitUntil([&] { return player.hasPendingDatagrams(); }));
+    QByteArray answer(64, '\0');
+    answer.resize(player.readDatagram(answer.data(), answer.size()));
+    EXPECT_EQ(answer, "LUMServer");
+    server->Stop();
+    EXPECT_EQ(server->Discovery(), nullptr);
+    // A taken UDP port keeps the server from starting.
+    QUdpSocket squatter;
+    ASSERT_TRUE(squatter.bind(QHostAddress::AnyIPv4, port));
+    server->SetPort(port);
+    EXPECT_FALSE(server->Start());
+    EXPECT_TRUE(sink.contains(QStringLiteral("Control Server failed to listen on port %1.").arg(port)));
+    EXPECT_FALSE(server->IsRunning());
 }
 
 TEST_F(ConnectionTest, TheHundredAndFirstConnectionIsRefused) {
