@@ -18,9 +18,7 @@
 #include "playlists/ReportCenter.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
-#include "server/DiscoverySocket.h"
 #include "server/OperatorSocket.h"
-#include "server/ServerTexts.h"
 #include "server/UserStoreAccounts.h"
 
 #include <QDir>
@@ -76,7 +74,6 @@ bool CConsoleCore::Init(QString* error) {
     server_->SetProgramFolder(dataFolder_);
     connections_ = std::make_unique<ServerConnections>(*server_);
     online_->setConnections(connections_.get());
-    discovery_ = std::make_unique<CDiscoverySocket>(logHub_.get());
 
     // Deleting a group takes its rows with it; account changes reach the rows.
     connect(store_.get(), &CUserStore::groupDeleted, online_.get(),
@@ -94,8 +91,7 @@ bool CConsoleCore::Init(QString* error) {
     rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), poster_.get());
     connectRssGroupUpkeep(*store_, *rss_);
     // Path resolution serves "autorss.txt" only while the ticker is on.
-    connect(rss_.get(), &CRssThread::refreshed, this,
-            [this] { server_->SetRssActive(rss_->autoRss()); }, Qt::QueuedConnection);
+    server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });
     rss_->start();
 
     reports_ = std::make_unique<ReportCenter>(*store_, *sender_);
@@ -140,19 +136,12 @@ bool CConsoleCore::StartServer() {
     server_->ApplySettings(*settings_);
     logHub_->setLogLevel(settings_->logLevel());
     if (!server_->Start()) return false;
-    // The discovery responder shares the control port; without it the server does not run.
-    if (!discovery_->create(quint16(server_->ListeningPort()))) {
-        server_->Stop();
-        log(QString::fromLatin1(texts::kServerListenFailed).arg(server_->Port()));
-        return false;
-    }
     Q_EMIT serverStateChanged(true);
     return true;
 }
 
 void CConsoleCore::StopServer() {
     if (!server_ || !server_->IsRunning()) return;
-    discovery_->close();
     server_->Stop();
     Q_EMIT serverStateChanged(false);
 }

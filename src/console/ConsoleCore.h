@@ -15,7 +15,6 @@ namespace lum {
 
 class CAppSettings;
 class CControlServer;
-class CDiscoverySocket;
 class CLogHub;
 class COnlineCommandPoster;
 class COnlineCommandSender;
@@ -43,7 +42,7 @@ public:
     // group, log file, online model, server objects, ticker worker, operator socket.
     // False with a reason when the program cannot run.
     bool Init(QString* error);
-    // Start and stop the control server with the current settings, discovery included.
+    // Start and stop the control server (and its discovery responder) with the current settings.
     bool StartServer();
     void StopServer();
     bool IsServerRunning() const;
@@ -80,7 +79,6 @@ private:
     std::unique_ptr<ServerObserver> observer_;
     std::unique_ptr<CControlServer> server_;
     std::unique_ptr<ServerConnections> connections_;
-    std::unique_ptr<CDiscoverySocket> discovery_;
     std::unique_ptr<COnlineCommandPoster> poster_;
     std::unique_ptr<COnlineCommandSender> sender_;
     std::unique_ptr<CRssThread> rss_;

@@ -87,8 +87,8 @@ void CConnectThread::InitInstance() {
         peer_ = socket->peerAddress().toString();
         socket_ = socket;
     }
-    server_->ClientConnected(this);
-    if (!socket->Admit()) RequestQuit();
+    const bool tooMany = server_->ClientConnected(this);
+    if (!socket->Admit(tooMany)) RequestQuit();
 }
 
 void CConnectThread::ExitInstance() {

@@ -1,7 +1,9 @@
 #include "server/ControlServer.h"
 
 #include "core/LogSink.h"
+#include "server/AppSettings.h"
 #include "server/ConnectThread.h"
+#include "server/DiscoverySocket.h"
 #include "server/ServerTexts.h"
 
 #include <QCoreApplication>
@@ -21,8 +23,9 @@ CControlServer::CControlServer(IPlayerAccounts* accounts, ILogSink* log, QObject
 
 CControlServer::~CControlServer() {
     Stop();
-    // Threads that were ending on their own (their disconnect call is served here).
-    finishEndingThreads();
+    // Threads that were ending on their own: none may outlive the server (their disconnect
+    // call is served while waiting).
+    while (!owned_.empty()) finishEndingThreads();
 }
 
 void CControlServer::SetPort(int port) { port_ = port; }
@@ -93,12 +96,41 @@ void CControlServer::Log(int type, const QString& column, const QString& text) c
     if (log_) log_->addLog(type, column, text);
 }
 
+void CControlServer::ApplySettings(const CAppSettings& s) {
+    SetPort(s.port());
+    SetMaxUsers(s.maxUsers());
+    SetWelcome(s.welcomeText());
+    SetGoodbye(s.goodbyeText());
+    SetFilterMode(s.ipFilterMode());
+    SetFilterList(s.ipFilterList());
+    SetPasswordCheck(s.passwordCheck());
+    SetLogLevel(s.logLevel());
+    SetPassiveRange(s.portStart(), s.portNum());
+    MacRange range;
+    range.enabled = s.enableSetMac();
+    range.first = s.macRangeMin();
+    range.count = s.macRangeMax();
+    SetMacRange(range);
+}
+
 bool CControlServer::Start() {
     if (running_) return false;
+    listenError_.clear();
     listener_ = new CListenSocket(this);
     listener_->setMaxPendingConnections(30);
-    if (!listener_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port_))) {
+    bool ok = listener_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port_));
+    if (!ok) {
+        listenError_ = listener_->errorString();
+    } else {
+        // Players find the server by UDP on the same port number.
+        discovery_ = new CDiscoverySocket(log_, this);
+        ok = discovery_->create(listener_->serverPort());
+        if (!ok) listenError_ = QStringLiteral("the UDP port for discovery is in use");
+    }
+    if (!ok) {
         Log(kLogSentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
+        delete discovery_;
+        discovery_ = nullptr;
         delete listener_;
         listener_ = nullptr;
         return false;
@@ -156,6 +188,11 @@ bool CControlServer::waitForThread(const std::shared_ptr<CConnectThread>& thread
 void CControlServer::Stop() {
     if (!running_) return;
     running_ = false;
+    if (discovery_) {
+        discovery_->close();
+        delete discovery_;
+        discovery_ = nullptr;
+    }
     if (listener_) {
         listener_->close();
         delete listener_;
@@ -257,8 +294,10 @@ void CControlServer::callOnMainThread(const std::function<void()>& fn) {
     }
 }
 
-void CControlServer::ClientConnected(CConnectThread* t) {
-    callOnMainThread([this, t] { onClientConnected(t); });
+bool CControlServer::ClientConnected(CConnectThread* t) {
+    bool tooMany = false;
+    callOnMainThread([this, t, &tooMany] { tooMany = onClientConnected(t); });
+    return tooMany;
 }
 
 void CControlServer::ClientDisconnected(CConnectThread* t) {
@@ -270,12 +309,14 @@ void CControlServer::TransferEvent(int kind, quint32 value) {
                               Qt::QueuedConnection);
 }
 
-void CControlServer::onClientConnected(CConnectThread* t) {
+bool CControlServer::onClientConnected(CConnectThread* t) {
     ++servedCalls_;
     ++currentConnections_;
     ++totalConnections_;
+    const bool tooMany = IsTooManyUsers();
     Log(kLogServerEvent, t->MacText(),
         QString::fromLatin1(texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
+    return tooMany;
 }
 
 void CControlServer::onClientDisconnected(CConnectThread* t) {

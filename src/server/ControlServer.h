@@ -23,8 +23,10 @@
 namespace lum {
 
 class ILogSink;
+class CAppSettings;
 class CConnectThread;
 class CControlServer;
+class CDiscoverySocket;
 
 // Hands each accepted descriptor to a new connection thread.
 class CListenSocket : public QTcpServer {
@@ -78,7 +80,9 @@ public:
     void SetPassiveRange(quint32 start, quint32 count);
     void SetProgramFolder(const QString& folder);
     void SetMacRange(const MacRange& range);
-    void SetRssActive(bool active) { rssActive_ = active; }
+    // Whether the ticker service is on (then "autorss.txt" is served); called on connection
+    // threads, so it must be thread-safe. Set before Start.
+    void SetRssActive(std::function<bool()> query) { rssActive_ = std::move(query); }
     void SetObserver(IServerObserver* observer) { observer_ = observer; }
     // Timing parameters; tests shorten them.
     void SetIdleTimeout(int ms);
@@ -87,7 +91,13 @@ public:
     void SetDataConnectTimeout(int ms);
     void SetStopWait(int ms) { stopWaitMs_ = ms; }
 
+    // What the application's start copies from the settings: port, maximum users, welcome and
+    // goodbye texts, the IP filter, and the values connections read (password check, log
+    // level, passive range, MAC hand-out).
+    void ApplySettings(const CAppSettings& settings);
     bool Start();
+    // Why the last Start could not listen (empty after a successful start).
+    QString ListenError() const { return listenError_; }
     void Stop();
     // Ends the one connection with that id; any thread.
     void StopConnection(quint32 connectionId);
@@ -102,6 +112,8 @@ public:
     bool IsAddressAllowed(const QString& peerAddress) const;
     void Log(int type, const QString& column, const QString& text) const;
 
+    // The discovery responder on the control port while running (else null).
+    CDiscoverySocket* Discovery() const { return discovery_; }
     // The port actually listened on (the configured one, or the one the system chose for 0).
     quint16 ListeningPort() const;
     int Port() const { return port_; }
@@ -109,7 +121,7 @@ public:
     ServerConfig Config() const;
     IPlayerAccounts* Accounts() const { return accounts_; }
     IServerObserver* Observer() const { return observer_; }
-    bool RssActive() const { return rssActive_; }
+    bool RssActive() const { return rssActive_ && rssActive_(); }
 
     // Counters.
     quint32 TotalBytesReceived() const { return bytesReceived_; }
@@ -124,7 +136,10 @@ public:
     std::vector<quint32> ConnectionIds() const;
 
     // Called by connection threads.
-    void ClientConnected(CConnectThread* thread);     // blocks until the main thread counted it
+    // Blocks until the main thread counted the connection; true when the count, this
+    // connection included, is above the maximum (decided at the count, so that connections
+    // arriving together are not refused for each other).
+    bool ClientConnected(CConnectThread* thread);
     void ClientDisconnected(CConnectThread* thread);  // blocks likewise
     void TransferEvent(int kind, quint32 value);      // queued
     void RemoveConnection(CConnectThread* thread);    // under the list lock
@@ -132,7 +147,7 @@ public:
 private:
     friend class CListenSocket;
     void Accept(qintptr descriptor);
-    void onClientConnected(CConnectThread* thread);
+    bool onClientConnected(CConnectThread* thread);
     void onClientDisconnected(CConnectThread* thread);
     void onTransferEvent(int kind, quint32 value);
     void reapFinished();
@@ -151,13 +166,15 @@ private:
     std::vector<std::shared_ptr<CConnectThread>> owned_;        // main thread: until reaped
 
     CListenSocket* listener_ = nullptr;
+    CDiscoverySocket* discovery_ = nullptr;
     int port_ = 5021;
     mutable std::mutex configLock_;
     ServerConfig config_;
     int filterMode_ = 0;
     QString filterList_;
-    std::atomic<bool> rssActive_{false};
+    std::function<bool()> rssActive_;
     int stopWaitMs_ = 5000;
+    QString listenError_;
 
     std::atomic<bool> running_{false};
     std::atomic<quint32> bytesReceived_{0};

@@ -72,10 +72,10 @@ void CControlSocket::closeGracefully() {
 
 const ServerConfig& CControlSocket::Config() const { return *config_; }
 
-bool CControlSocket::Admit() {
+bool CControlSocket::Admit(bool tooManyUsers) {
     CControlServer* server = thread_->Server();
     if (state() != QAbstractSocket::ConnectedState) return false;
-    if (server->IsTooManyUsers()) {
+    if (tooManyUsers) {
         SendReply(QString::fromLatin1(texts::kTooManyUsers));
         return false;
     }
@@ -120,15 +120,15 @@ bool CControlSocket::isDead() {
 bool CControlSocket::SendReply(const QString& text) {
     if (isDead()) {
         LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        EndConnection();  // first, so that closing is not taken for the player's close
         abort();
-        EndConnection();
         return false;
     }
     const QByteArray bytes = toAnsi(text) + "\r\n";
     if (write(bytes) != bytes.size()) {
+        EndConnection();
         abort();
         LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
-        EndConnection();
         return false;
     }
     flush();

@@ -47,7 +47,7 @@ public:
     ~CControlSocket() override;
 
     // Admission and greeting; false when the connection was refused (the thread then quits).
-    bool Admit();
+    bool Admit(bool tooManyUsers);
 
     // Sends one reply line (CR LF appended) and logs it by the quiet-list rule. A dead
     // connection is logged and ended; returns false then.

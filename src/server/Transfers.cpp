@@ -140,7 +140,20 @@ void CControlSocket::CloseDataConnection() {
 void CControlSocket::cmdList(const QString& arg, bool namesOnly) {
     const QString path = arg.isEmpty() ? resolver_.currentDirectory() : arg;
     QString local;
-    if (resolver().ResolveDirectory(path, kDirList, &local) != kResolveFound) {
+    // A last component with "*" or "?" lists the matching entries of its directory.
+    QString pattern;
+    const QString norm = PathResolver::normalise(path);
+    const int slash = norm.lastIndexOf(QLatin1Char('/'));
+    const QString last = norm.mid(slash + 1);
+    if (last.contains(QLatin1Char('*')) || last.contains(QLatin1Char('?'))) {
+        pattern = last;
+        const QString parent = slash < 0 ? QString() : (slash == 0 ? QStringLiteral("/") : norm.left(slash));
+        if (resolver().ResolveDirectory(parent, kDirList, &local) != kResolveFound ||
+            !QFileInfo(local).isDir()) {
+            SendReply(QString::fromLatin1(texts::kDirNotFoundArg).arg(arg));
+            return;
+        }
+    } else if (resolver().ResolveDirectory(path, kDirList, &local) != kResolveFound) {
         SendReply(QString::fromLatin1(texts::kDirNotFoundArg).arg(arg));
         return;
     }
@@ -148,7 +161,9 @@ void CControlSocket::cmdList(const QString& arg, bool namesOnly) {
     const QDateTime now = QDateTime::currentDateTime();
     const QFileInfo target(local);
     if (target.isDir()) {
-        const QFileInfoList entries = QDir(local).entryInfoList(
+        QDir d(local);
+        if (!pattern.isEmpty()) d.setNameFilters({pattern});  // without regard to case
+        const QFileInfoList entries = d.entryInfoList(
             QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
         for (const QFileInfo& fi : entries) listing += listingLine(fi, namesOnly, now);
     } else {

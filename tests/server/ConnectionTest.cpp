@@ -4,6 +4,8 @@
 #include "ServerFixture.h"
 
 #include <QProcess>
+#include <QThread>
+#include <QUdpSocket>
 #include <QStandardPaths>
 
 #include <list>
@@ -20,6 +22,24 @@ protected:
         server->SetLoginTimeout(300);
         server->SetIdleTimeout(600);
     }
+};
+
+// Holds a connection thread inside the registration notice for a while.
+class SlowObserver : public RecordingObserver {
+public:
+    void AccountRegistered(const QString& name, const QString& group) override {
+        QThread::msleep(700);
+        RecordingObserver::AccountRegistered(name, group);
+    }
+};
+
+class SlowThreadTest : public ServerTest {
+protected:
+    void configure() override {
+        server->SetObserver(&slow);
+        server->SetStopWait(100);
+    }
+    SlowObserver slow;
 };
 
 class FilterTest : public ServerTest {
@@ -41,6 +61,25 @@ TEST_F(ConnectionTest, StartTwiceAndPortInUse) {
     EXPECT_FALSE(second.IsRunning());
     EXPECT_TRUE(sink.contains(QStringLiteral("Control Server failed to listen on port %1.").arg(port)));
     EXPECT_TRUE(sink.contains(QStringLiteral("Control Server start on port 0")));
+}
+
+TEST_F(ConnectionTest, DiscoveryAnswersOnTheControlPortWhileRunning) {
+    QUdpSocket player;
+    ASSERT_TRUE(player.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+    player.writeDatagram("LUMServer", QHostAddress(QStringLiteral("127.0.0.1")), port);
+    ASSERT_TRUE(waitUntil([&] { return player.hasPendingDatagrams(); }));
+    QByteArray answer(64, '\0');
+    answer.resize(player.readDatagram(answer.data(), answer.size()));
+    EXPECT_EQ(answer, "LUMServer");
+    server->Stop();
+    EXPECT_EQ(server->Discovery(), nullptr);
+    // A taken UDP port keeps the server from starting.
+    QUdpSocket squatter;
+    ASSERT_TRUE(squatter.bind(QHostAddress::AnyIPv4, port));
+    server->SetPort(port);
+    EXPECT_FALSE(server->Start());
+    EXPECT_TRUE(sink.contains(QStringLiteral("Control Server failed to listen on port %1.").arg(port)));
+    EXPECT_FALSE(server->IsRunning());
 }
 
 TEST_F(ConnectionTest, TheHundredAndFirstConnectionIsRefused) {
@@ -124,6 +163,21 @@ TEST_F(ShortTimeoutTest, IdleConnectionTimesOutWhileTrafficKeepsItAlive) {
     EXPECT_EQ(idle.line(3000), "426 Control Connection timed out");
     EXPECT_TRUE(idle.waitClosed());
     EXPECT_EQ(busy.command("NOOP"), "200 OK");
+}
+
+TEST_F(SlowThreadTest, AThreadThatDoesNotEndInTimeIsReportedAndDropped) {
+    Player p(port);
+    p.line();
+    p.sendLine("USER slowpoke");
+    ASSERT_TRUE(waitUntil([&] { return server->ConnectionIds().size() == 1; }));
+    const quint32 id = server->ConnectionIds().front();
+    QThread::msleep(100);  // the thread is now inside the notice
+    server->Stop();
+    EXPECT_TRUE(sink.contains(QStringLiteral("\"[%1] Problem while killing thread.").arg(id)));
+    EXPECT_TRUE(server->ConnectionIds().empty());
+    // It still ends; its disconnect is counted once it does.
+    EXPECT_TRUE(p.waitClosed());
+    EXPECT_TRUE(waitUntil([&] { return server->CurrentConnections() == 0; }));
 }
 
 TEST_F(FilterTest, IpFilterRefusesUnlistedAddresses) {

@@ -136,3 +136,16 @@ TEST_F(FileCommandsTest, SpecialNamesServeWhatTheConsoleHandedToTheGroup) {
     EXPECT_EQ(retr(p, "InstantMessage.txt"), "MSG");
     EXPECT_EQ(p.command("SIZE autorss.txt"), "550 File not found.");  // feed service off
 }
+
+class RssOnTest : public FileCommandsTest {
+protected:
+    void configure() override { server->SetRssActive([] { return true; }); }
+};
+
+TEST_F(RssOnTest, AutoRssServesTheTickerFileWhileTheServiceIsOn) {
+    ASSERT_TRUE(writeFile(path("rssmsg.txt"), "osd_settings=1,0,4,2,0,1\r\nnews"));
+    Player p(port);
+    p.login("bob");
+    EXPECT_EQ(retr(p, "AUTORSS.TXT"), "osd_settings=1,0,4,2,0,1\r\nnews");
+    EXPECT_EQ(retr(p, "rssmsg.txt"), "osd_settings=1,0,4,2,0,1\r\nnews");
+}

@@ -248,3 +248,31 @@ TEST_F(LoginTest, OperatorCommandsRunOnTheConnectionThread) {
     EXPECT_TRUE(waitUntil([&] { return server->ConnectionIds().empty(); }));
     EXPECT_FALSE(server->PostThreadCommand(ids[0], 2));
 }
+
+namespace {
+class MacHandoutTest : public ServerTest {
+protected:
+    void configure() override {
+        lum::MacRange range;
+        range.enabled = true;
+        range.first = QStringLiteral("00-11-22-33-44-FE");
+        range.count = 5;
+        server->SetMacRange(range);
+        QDir().mkpath(dir.path() + QStringLiteral("/Log"));
+    }
+};
+}  // namespace
+
+TEST_F(MacHandoutTest, StorageReportHandsOutTheNextAddress) {
+    Player a(port), b(port);
+    a.login("a");
+    b.login("b");
+    a.sendLine("ICS_GET_MAC_ADDR 02-00-00-00-00-01");
+    a.sendLine("ICS_GET_STORAGE_INFO_DONE 1024,512");
+    EXPECT_EQ(a.line(), "643 00-11-22-33-44-FE");
+    b.sendLine("ICS_GET_STORAGE_INFO_DONE x");
+    EXPECT_EQ(b.line(), "643 00-11-22-33-44-FF");
+    EXPECT_EQ(readFile(dir.path() + QStringLiteral("/Log/Mac.txt")),
+              "00-11-22-33-44-FE\r\n00-11-22-33-44-FF\r\n");
+    EXPECT_TRUE(waitUntil([&] { return sink.contains(QStringLiteral("[a] 1024,512")); }));
+}

@@ -120,6 +120,17 @@ TEST_F(TransferTest, PortChecks) {
     EXPECT_EQ(p.line(), "425 Can't open data connection.");
 }
 
+TEST_F(TransferTest, APlayerThatNeverConnectsGetsTheSocketFailure) {
+    server->SetDataConnectTimeout(200);
+    ASSERT_TRUE(writeFile(path("f.txt"), "payload"));
+    Player p(port);
+    p.login("bob");
+    p.pasv();
+    EXPECT_EQ(p.command("RETR f.txt"), "125 Opening BINARY mode data connection for file transfer.");
+    EXPECT_EQ(p.line(), "421 Failed to create data connection socket.");
+    EXPECT_EQ(p.command("NOOP"), "200 OK");
+}
+
 TEST_F(TransferTest, ForeignPassiveConnectionIsDropped) {
     ASSERT_TRUE(writeFile(path("f.txt"), "payload"));
     Player p(port);
@@ -178,8 +189,10 @@ TEST_F(TransferTest, ListingFormats) {
 
     const QByteArray names = list(p, "NLST");
     EXPECT_TRUE(names.contains("f1234.bin\r\n") && names.contains("Dir\r\n") && names.contains("old.txt\r\n"));
-    // One file listed by its own name.
-    EXPECT_TRUE(list(p, "NLST old.txt") == "old.txt\r\n");
+    // One file listed by its own name, or entries by a pattern.
+    EXPECT_EQ(list(p, "NLST old.txt"), "old.txt\r\n");
+    EXPECT_EQ(list(p, "NLST *.TXT"), "old.txt\r\n");
+    EXPECT_EQ(list(p, "NLST /f?234.*"), "f1234.bin\r\n");
     // An empty directory: the data connection opens and closes with nothing.
     EXPECT_EQ(list(p, "LIST dir"), "");
     EXPECT_EQ(p.command("LIST nowhere"), "550 \"nowhere\": Directory not found.");

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     // The headless program exists to serve players: it always starts the control server.
     if (parser.isSet(portOption)) core.settings().setPort(parser.value(portOption).toInt());
     if (!core.StartServer()) {
-        logLine(QStringLiteral("cannot listen on port %1: %2")
+        logLine(QStringLiteral("cannot listen on TCP port %1: %2")
                     .arg(core.settings().port())
                     .arg(core.server().ListenError()));
         core.Shutdown();
