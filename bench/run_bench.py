@@ -43,6 +43,7 @@ CLK_TCK = os.sysconf("SC_CLK_TCK")
 # Connections of the staying players start this far apart: all at once overflows a listen
 # backlog (vsftpd's is 32), and the storm rows show what that does.
 STAGGER_MS = 1
+STORM_REPEATS = 3
 
 
 # --- small helpers --------------------------------------------------------------------------
@@ -115,9 +116,9 @@ def proc_tree(pid):
 
 
 def memory_kb(pids):
-    """(RSS, private dirty) in KiB summed over the processes. Private dirty pages are the ones a
-    process wrote and shares with nobody (heap, stacks, written copies after fork), so the figure
-    does not move when other programs map the same libraries."""
+    """(RSS, anonymous PSS) in KiB summed over the processes. Anonymous pages (heap, stacks,
+    copies after fork) are shared only within a process tree, so their proportional sum counts
+    each page once and does not move when other programs map the same libraries."""
     rss = private = 0
     for pid in pids:
         try:
@@ -125,7 +126,7 @@ def memory_kb(pids):
                 for line in f:
                     if line.startswith("Rss:"):
                         rss += int(line.split()[1])
-                    elif line.startswith("Private_Dirty:"):
+                    elif line.startswith("Pss_Anon:"):
                         private += int(line.split()[1])
         except OSError:
             pass
@@ -210,7 +211,7 @@ class SimRun:
             return [l for l in self.other if " ! " in l or "failed" in l][:5]
 
 
-def storm(bin_dir, args, count, timeout=20):
+def storm(bin_dir, args, count, timeout=10):
     """Players that all connect at once, log in and leave. (milliseconds until the last login,
     or None when not all got in; how many got in)."""
     run = SimRun(bin_dir, args + ["--count", str(count), "--alive", "0", "--timeout", str(timeout)])
@@ -338,10 +339,14 @@ def measure_lum(args, work, file_size):
             names = ["--name", f"bench{n}-%03d"]
             # First logins register the new names in group Home (the store is saved for each);
             # then the same, known, names again.
-            r["register_ms"], r["register_in"] = storm(args.bin, ["--port", str(lum.port)] + names, n)
-            wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
-            r["storm_ms"], r["storm_in"] = storm(args.bin, ["--port", str(lum.port)] + names, n)
-            wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
+            r["register"], r["storm"] = [], []
+            for rep in range(STORM_REPEATS):
+                fresh = ["--port", str(lum.port), "--name", f"bench{n}r{rep}-%03d"]
+                r["register"].append(storm(args.bin, fresh, n))
+                wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
+            for rep in range(STORM_REPEATS):
+                r["storm"].append(storm(args.bin, ["--port", str(lum.port)] + names, n))
+                wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
 
             run = SimRun(args.bin, ["--port", str(lum.port), "--count", str(n), "--alive-ms", "1000",
                                     "--timeout", "120", "--stay", "3600", "--no-respond",
@@ -400,14 +405,17 @@ def measure_lum(args, work, file_size):
 # --- vsftpd ---------------------------------------------------------------------------------
 
 def vsftpd_binary(cache):
-    """(binary, library folder or None); fetches and unpacks the Debian package when missing."""
+    """(binary, library folder or None, package version); fetches and unpacks the Debian
+    package when vsftpd is not on this system."""
     for path in (shutil.which("vsftpd"), "/usr/sbin/vsftpd"):
         if path and os.access(path, os.X_OK):
-            return path, None
+            q = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "vsftpd"], capture_output=True,
+                               text=True)
+            return path, None, q.stdout.strip() or "installed"
     root = os.path.join(cache, "vsftpd-root")
     binary = os.path.join(root, "usr", "sbin", "vsftpd")
+    debs = os.path.join(cache, "debs")
     if not os.path.exists(binary):
-        debs = os.path.join(cache, "debs")
         os.makedirs(debs, exist_ok=True)
         packages = ["vsftpd"]
         # Its libraries that this system lacks come along; nothing is installed system-wide.
@@ -421,7 +429,12 @@ def vsftpd_binary(cache):
         for deb in os.listdir(debs):
             if deb.endswith(".deb"):
                 subprocess.run(["dpkg-deb", "-x", os.path.join(debs, deb), root], check=True)
-    return binary, os.path.join(root, "usr", "lib", "x86_64-linux-gnu")
+    version = "unpacked"
+    for deb in sorted(os.listdir(debs)):
+        if deb.startswith("vsftpd_") and deb.endswith(".deb"):
+            version = subprocess.run(["dpkg-deb", "-f", os.path.join(debs, deb), "Version"],
+                                     capture_output=True, text=True).stdout.strip()
+    return binary, os.path.join(root, "usr", "lib", "x86_64-linux-gnu"), version
 
 
 class Vsftpd:
@@ -517,11 +530,8 @@ def ftp_args(port, n, name):
 
 
 def measure_vsftpd(args, work, file_size):
-    binary, libdir = vsftpd_binary(args.cache)
-    version = subprocess.run([binary, "-v"], capture_output=True, text=True, stdin=subprocess.DEVNULL,
-                             env=dict(os.environ, LD_LIBRARY_PATH=libdir or ""))
-    results = {"version": (version.stdout + version.stderr).strip().splitlines()[0] if
-               (version.stdout + version.stderr).strip() else "vsftpd", "counts": {}, "capped": {}}
+    binary, libdir, version = vsftpd_binary(args.cache)
+    results = {"version": f"{version} (Debian package)", "counts": {}, "capped": {}}
     ftpd = Vsftpd(work, binary, libdir, file_size)
     ftpd.start()
     try:
@@ -529,8 +539,10 @@ def measure_vsftpd(args, work, file_size):
         results["base_rss_kb"] = base_rss
         for n in args.counts:
             r = {}
-            r["storm_ms"], r["storm_in"] = storm(args.bin, ftp_args(ftpd.port, n, "storm")[:-6], n)
-            wait_for(lambda: len(ftpd.pids()) == 1, 60, "vsftpd sessions to end")
+            r["storm"] = []
+            for rep in range(STORM_REPEATS):
+                r["storm"].append(storm(args.bin, ftp_args(ftpd.port, n, "storm")[:-6], n))
+                wait_for(lambda: len(ftpd.pids()) == 1, 60, "vsftpd sessions to end")
             run = SimRun(args.bin, ftp_args(ftpd.port, n, "stay") +
                          ["--stay", "3600", "--stagger", str(STAGGER_MS)])
             try:
@@ -595,9 +607,11 @@ def write_results(path, m, lum, ftp, args, started, finished):
         return f"| {label} | " + " | ".join(cells) + " |"
 
     def storm_cell(r, key):
-        if r.get(key + "_ms") is not None:
-            return fmt(r[key + "_ms"])
-        return f"{r.get(key + '_in')} of {r['n']} got in"
+        runs = r[key]
+        if all(ms is not None for ms, _ in runs):
+            times = [ms for ms, _ in runs]
+            return f"{fmt(statistics.median(times))} ({fmt(min(times))}–{fmt(max(times))})"
+        return "got in: " + ", ".join(str(got) for _, got in runs) + f" of {r['n']}"
 
     def storm_row(label, key, lum_only=False):
         cells = [storm_cell(dict(lum["counts"][n], n=n), key) for n in counts]
@@ -644,8 +658,11 @@ def write_results(path, m, lum, ftp, args, started, finished):
         "| aggregate download, vsftpd at 800 KiB/s per session (MB/s) | " +
         " | ".join("–" for _ in counts) + " | " +
         " | ".join(fmt(ftp["capped"][n]["aggregate_MBps"], 2) for n in counts) + " |",
+        "| per-player download, vsftpd at 800 KiB/s per session (MB/s) | " +
+        " | ".join("–" for _ in counts) + " | " +
+        " | ".join(fmt(ftp["capped"][n]["per_player_MBps"], 2) for n in counts) + " |",
         row("memory per player, RSS (KiB)", "rss_per_player_kb", 0),
-        row("memory per player, private dirty (KiB)", "uss_per_player_kb", 0),
+        row("memory per player, anonymous (KiB)", "uss_per_player_kb", 0),
         row("server CPU while idle (% of one CPU)", "idle_cpu_pct", 2),
         "",
         f"Idle server without players: LUM {fmt(lum['idle_cpu_no_players_pct'], 2)} % CPU, "
@@ -656,7 +673,8 @@ def write_results(path, m, lum, ftp, args, started, finished):
         "## How each figure is taken",
         "",
         "- Time until all logged in: from the simulator starting its players to the last `230` "
-        "reply. All at once: every connection starts in the same instant (a reconnect storm); "
+        f"reply. All at once: every connection starts in the same instant (a reconnect storm), "
+        f"{STORM_REPEATS} runs, median (min–max), or how many got in when some never did; "
         "LUM first with names it does not know yet (each is registered in group Home and the "
         "account store is written), then again with the same, now known, names. When the listen "
         "backlog overflows, a refused SYN is retried by the kernel after a second, and a "
@@ -668,11 +686,13 @@ def write_results(path, m, lum, ftp, args, started, finished):
         f"- Command fan-out: {args.fanout_repeats} times `lumctl send 20 --all` (a volume line, "
         "code 622); from starting lumctl (its process start and the operator socket included) to "
         "the last player reading the line, on the wall clock of the one machine.",
-        "- Memory per player: growth of the server's resident set (RSS) and of its private dirty "
-        "pages (written pages no other process shares: heap, stacks, copies after fork) over the "
-        "idle server, divided by the players, one second after the last login. vsftpd runs one "
-        "process per session; its RSS counts the shared library pages once per process, so the "
-        "private dirty figure is the fairer comparison.",
+        "- Memory per player: growth of the server's resident set (RSS) and of its anonymous "
+        "memory (heap, stacks, pages copied after fork; the proportional count of anonymous pages "
+        "summed over the server's processes, so each page counts once) over the idle server, "
+        "divided by the players, one second after the last login. vsftpd runs one process per "
+        "session; its RSS counts the shared library pages once per process, so the anonymous "
+        "figure is the fairer comparison. Kernel memory (socket buffers, thread stacks in the "
+        "kernel, page tables) is in neither.",
         f"- Server CPU while idle: user + system time over {args.idle_seconds} s while the players "
         "are connected and only keep alive (LUM players send ALIVE every second; vsftpd sessions "
         "send nothing).",
