@@ -1,0 +1,141 @@
+// lum-server: the console's server side without a window. Prepares the data folder (settings,
+// account store, Home group) and runs until SIGINT or SIGTERM.
+#include "accounts/AccountRules.h"
+#include "accounts/UserStore.h"
+#include "core/Codepage.h"
+#include "core/DataFolder.h"
+#include "server/AppSettings.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalFd[2] = {-1, -1};
+
+// Only async-signal-safe work here: the event loop picks the signal up from the pipe.
+void onSignal(int sig) {
+    const char c = char(sig);
+    [[maybe_unused]] ssize_t n = ::write(g_signalFd[1], &c, 1);
+}
+
+bool installSignalPipe() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFd) != 0) return false;
+    ::fcntl(g_signalFd[1], F_SETFL, O_NONBLOCK);
+    struct sigaction sa = {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
+}
+
+void logLine(const QString& text) {
+    std::fprintf(stderr, "lum-server: %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lum-server"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("LUM control server without a window: keeps the settings, the player "
+                       "accounts and their group folders in the data folder."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDirOption(
+        QStringLiteral("data-dir"),
+        QStringLiteral("Data folder (config.ini, server data, group folders). Default: the "
+                       "executable's folder when writable, else ~/.local/share/LUM."),
+        QStringLiteral("DIR"));
+    parser.addOption(dataDirOption);
+    parser.process(app);
+
+    // Before anything is written, so a stop request during start-up still ends cleanly.
+    if (!installSignalPipe()) {
+        logLine(QStringLiteral("cannot install the signal handlers"));
+        return 1;
+    }
+
+    const QString dataDir =
+        lum::resolveDataFolder(parser.value(dataDirOption), QCoreApplication::applicationDirPath());
+    if (dataDir.isEmpty()) {
+        logLine(QStringLiteral("cannot create the data folder"));
+        return 1;
+    }
+    logLine(QStringLiteral("data folder %1").arg(dataDir));
+
+    const QString iniPath = lum::joinPath(dataDir, lum::kConfigFile);
+    const bool hadConfig = QFileInfo::exists(iniPath);
+    lum::CAppSettings settings(iniPath);
+    settings.Load();
+    lum::setAnsiCodepage(lum::codepageForLanguage(settings.language()));
+    if (hadConfig) {
+        logLine(QStringLiteral("settings read from %1").arg(iniPath));
+    } else if (settings.Save()) {
+        logLine(QStringLiteral("settings written with defaults to %1").arg(iniPath));
+    } else {
+        logLine(QStringLiteral("cannot write %1").arg(iniPath));
+        return 1;
+    }
+
+    QDir().mkpath(lum::joinPath(dataDir, lum::kLogDir));
+
+    lum::CUserStore store(dataDir);
+    const int loaded = store.Load();
+    const QList<lum::CUserGroup> groups = store.Groups();
+    int accounts = 0;
+    for (const lum::CUserGroup& g : groups) accounts += g.users.size();
+    logLine(QStringLiteral("account store %1: %2 groups, %3 accounts%4")
+                .arg(store.filePath())
+                .arg(groups.size())
+                .arg(accounts)
+                .arg(loaded ? QString() : QStringLiteral(" (file damaged; the rest was dropped)")));
+
+    // Home group guarantee. The starter AutoPlaylist.mpl is written by the playlist layer's
+    // ensureHomeGroup, which takes this place once it exists.
+    if (!store.FindGroup(QLatin1String(lum::kHomeGroupName), nullptr)) {
+        lum::CUserGroup home;
+        home.name = QLatin1String(lum::kHomeGroupName);
+        home.autoPlaylist =
+            lum::joinPath(store.homeDirectoryFor(home.name), QStringLiteral("AutoPlaylist.mpl"));
+        store.AddGroup(home);
+        logLine(QStringLiteral("group Home created"));
+    }
+    for (const lum::CUserGroup& g : store.Groups()) {
+        const QString dir = store.homeDirectoryFor(g.name);
+        if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
+            logLine(QStringLiteral("cannot create the home directory %1").arg(dir));
+    }
+    if (!store.Save()) {
+        logLine(QStringLiteral("cannot write %1").arg(store.filePath()));
+        return 1;
+    }
+    logLine(QStringLiteral("account store written"));
+
+    QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
+    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&] {
+        char c = 0;
+        [[maybe_unused]] ssize_t n = ::read(g_signalFd[0], &c, 1);
+        logLine(QStringLiteral("signal %1 received, stopping").arg(int(c)));
+        QCoreApplication::quit();
+    });
+
+    logLine(QStringLiteral("running; stop with SIGINT or SIGTERM"));
+    const int rc = app.exec();
+    logLine(QStringLiteral("stopped"));
+    return rc;
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The settings kept in config.ini (sections "Startup", "SERVER", "IPLIST", "MAC") and the few
+// values the console carries beside them while it runs.
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+
+namespace lum {
+
+inline constexpr const char* kDefaultConsolePassword = "vemra";
+inline constexpr int kMaxUsersInForce = 100;  // the connection limit whatever the file says
+inline constexpr int kSettingsListBufferSize = 1000;  // IPLIST and MAC values
+
+class CAppSettings {
+public:
+    // `iniPath`: the config.ini this object reads and writes.
+    explicit CAppSettings(const QString& iniPath = {});
+
+    QString iniPath() const { return iniPath_; }
+    void setIniPath(const QString& path) { iniPath_ = path; }
+
+    // Reads every key; a missing key or file gives the default. Always true.
+    bool Load();
+    // Writes every key in order into the existing file (other keys and sections stay) and
+    // applies LAUNCHONSTARTUP. False when config.ini could not be written.
+    bool Save();
+
+    // The autostart entry LAUNCHONSTARTUP creates: $XDG_CONFIG_HOME/autostart/LUM.desktop
+    // (~/.config/autostart when XDG_CONFIG_HOME is unset).
+    static QString autostartFilePath();
+    // The program the autostart entry starts; the running executable unless set.
+    QString executablePath() const;
+    void setExecutablePath(const QString& path) { executablePath_ = path; }
+
+    // "Startup"
+    bool autoActivate() const { return autoActivate_; }
+    void setAutoActivate(bool v) { autoActivate_ = v; }
+    bool launchOnStartup() const { return launchOnStartup_; }
+    void setLaunchOnStartup(bool v) { launchOnStartup_ = v; }
+    bool startInTray() const { return startInTray_; }
+    void setStartInTray(bool v) { startInTray_ = v; }
+    int language() const { return language_; }
+    void setLanguage(int v) { language_ = v; }
+
+    // "SERVER"
+    int logLevel() const { return logLevel_; }
+    void setLogLevel(int v) { logLevel_ = v; }
+    int maxUsers() const { return maxUsers_; }
+    void setMaxUsers(int v) { maxUsers_ = v; }
+    int port() const { return port_; }
+    void setPort(int v) { port_ = v; }
+    quint32 portStart() const { return portStart_; }
+    void setPortStart(quint32 v) { portStart_ = v; }
+    quint32 portNum() const { return portNum_; }
+    void setPortNum(quint32 v) { portNum_ = v; }
+    QString localIpAddress() const { return localIpAddress_; }
+    void setLocalIpAddress(const QString& v);
+    QString password() const { return password_; }  // plain text
+    void setPassword(const QString& v) { password_ = v; }
+    bool passwordCheck() const { return passwordCheck_; }
+    void setPasswordCheck(bool v) { passwordCheck_ = v; }
+
+    // "IPLIST"
+    int ipFilterMode() const { return ipFilterMode_; }
+    void setIpFilterMode(int v) { ipFilterMode_ = v; }
+    QString ipFilterList() const { return ipFilterList_; }
+    void setIpFilterList(const QString& v);
+
+    // "MAC"
+    bool enableSetMac() const { return enableSetMac_; }
+    void setEnableSetMac(bool v) { enableSetMac_ = v; }
+    QString macRangeMin() const { return macRangeMin_; }
+    void setMacRangeMin(const QString& v);
+    quint32 macRangeMax() const { return macRangeMax_; }
+    void setMacRangeMax(quint32 v) { macRangeMax_ = v; }
+
+    // Not stored in config.ini.
+    QString applicationTitle() const { return applicationTitle_; }  // "LUM <version>"
+    QString welcomeText() const { return welcomeText_; }            // empty
+    QString goodbyeText() const { return goodbyeText_; }            // empty
+    // Three integers other parts of the console keep here while the program runs (slot 0-2).
+    int runtimeValue(int slot) const;
+    void setRuntimeValue(int slot, int value);
+
+private:
+    bool applyLaunchOnStartup() const;
+
+    QString iniPath_;
+    QString executablePath_;
+
+    bool autoActivate_ = true;
+    bool launchOnStartup_ = false;
+    bool startInTray_ = false;
+    int language_ = 0;
+    int logLevel_ = 0;
+    int maxUsers_ = kMaxUsersInForce;
+    int port_ = 5021;
+    quint32 portStart_ = 5022;
+    quint32 portNum_ = 10;
+    QString localIpAddress_;
+    QString password_ = QString::fromLatin1(kDefaultConsolePassword);
+    bool passwordCheck_ = false;
+    int ipFilterMode_ = 0;
+    QString ipFilterList_;
+    bool enableSetMac_ = false;
+    QString macRangeMin_ = QStringLiteral("00-00-00-00-00-00");
+    quint32 macRangeMax_ = 1;
+
+    QString applicationTitle_;
+    QString welcomeText_;
+    QString goodbyeText_;
+    std::array<int, 3> runtime_{};
+};
+
+}  // namespace lum

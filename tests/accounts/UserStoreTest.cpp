@@ -1,0 +1,386 @@
+// users.dat bytes, damaged files and the store's operations on real files.
+#include "accounts/UserStore.h"
+
+#include "common/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lum;
+
+namespace {
+
+const QByteArray kHeader = QByteArray("\x24") + "ZEB Software Solutions - StoreObject";
+
+// A one-byte-prefixed text, written out by hand so the expectations do not reuse the writer.
+QByteArray t(const QByteArray& s) { return char(s.size()) + s; }
+QByteArray le32(quint32 v) {
+    QByteArray b(4, 0);
+    for (int i = 0; i < 4; ++i) b[i] = char((v >> (8 * i)) & 0xFF);
+    return b;
+}
+
+CUser makeUser(const QString& name, const QString& group, const QString& password = {}) {
+    CUser u;
+    u.name = name;
+    u.group = group;
+    u.password = password;
+    return u;
+}
+
+CUserGroup makeGroup(const QString& name) {
+    CUserGroup g;
+    g.name = name;
+    return g;
+}
+
+class UserStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString folder() const { return dir.path(); }
+    QString usersFile() const { return dir.path() + "/server data/users.dat"; }
+    QByteArray fileBytes() const { return lumtest::readFile(usersFile()); }
+    void putFile(const QByteArray& data) {
+        QDir().mkpath(dir.path() + "/server data");
+        ASSERT_TRUE(lumtest::writeFile(usersFile(), data));
+    }
+};
+
+TEST_F(UserStoreTest, WritesGroupAndUserRecordsByteForByte) {
+    CUserStore store(folder());
+    CUserGroup g = makeGroup("Lobby");
+    g.currentPlaylist = "/p/EZPlaylist.mpl";
+    g.autoPlaylist = "/p/a.mpl";
+    g.autoPlay = 0;
+    g.autoRss = 1;
+    g.tickerFile = "/t.txt";
+    g.osdSettings = "osd_settings=1,0,4,2,0,1\r\n";
+    ASSERT_EQ(store.AddGroup(g), 1);
+    CUser u = makeUser("pl01", "lobby", "1234");  // group name in other case: stored as the group's
+    u.description = "front door";
+    u.disabled = 1;
+    ASSERT_EQ(store.AddUser(u), 1);
+
+    const QByteArray home = (folder() + "/Lobby").toUtf8();
+    QByteArray expected = kHeader + t("Lobby") + t(home) + t("/p/EZPlaylist.mpl") + t("/p/a.mpl") +
+                          le32(0) + le32(1) + t("/t.txt") + t("osd_settings=1,0,4,2,0,1\r\n") +
+                          QByteArray("\x01\x00", 2) + t("pl01") + t("1234") + t("Lobby") +
+                          t("front door") + le32(1);
+    EXPECT_EQ(fileBytes(), expected);
+}
+
+TEST_F(UserStoreTest, LongTextsUseTheEscapedLengthPrefix) {
+    CUserStore store(folder());
+    CUserGroup g = makeGroup("G");
+    g.autoPlaylist = QString(254, 'a');
+    g.tickerFile = QString(255, 'b');
+    g.osdSettings = QString(0x10000, 'c');  // beyond the 16-bit prefix
+    ASSERT_EQ(store.AddGroup(g), 1);
+
+    const QByteArray bytes = fileBytes();
+    const QByteArray home = (folder() + "/G").toUtf8();
+    QByteArray expected = kHeader + t("G") + t(home) + t("") + QByteArray("\xFE") +
+                          QByteArray(254, 'a') + le32(1) + le32(0) +
+                          QByteArray("\xFF\xFF\x00", 3) + QByteArray(255, 'b') +
+                          QByteArray("\xFF\xFF\xFF", 3) + le32(0x10000) + QByteArray(0x10000, 'c') +
+                          QByteArray(2, '\0');
+    EXPECT_EQ(bytes, expected);
+
+    CUserStore again(folder());
+    ASSERT_EQ(again.Load(), 1);
+    ASSERT_EQ(again.Groups().size(), 1);
+    EXPECT_EQ(again.Groups()[0].tickerFile, QString(255, 'b'));
+    EXPECT_EQ(again.Groups()[0].osdSettings.size(), 0x10000);
+}
+
+TEST_F(UserStoreTest, CountEscapesAbove65534AccountsAndReadsBack) {
+    CUserStore store(folder());
+    CUserGroup small = makeGroup("A");
+    for (int i = 0; i < 0xFFFE; ++i) small.users.append(makeUser(QString("a%1").arg(i), "A"));
+    CUserGroup big = makeGroup("B");
+    for (int i = 0; i < 0xFFFF; ++i) big.users.append(makeUser(QString("b%1").arg(i), "B"));
+    ASSERT_EQ(store.AddGroup(small), 1);
+    ASSERT_EQ(store.AddGroup(big), 1);
+
+    const QByteArray bytes = fileBytes();
+    // Group A: five texts with empty ones in between, then the 16-bit count 0xFFFE.
+    const QByteArray homeA = (folder() + "/A").toUtf8();
+    const QByteArray headA = kHeader + t("A") + t(homeA) + t("") + t("") + le32(1) + le32(0) +
+                             t("") + t("");
+    ASSERT_TRUE(bytes.startsWith(headA + QByteArray("\xFE\xFF", 2)));
+    const QByteArray homeB = (folder() + "/B").toUtf8();
+    const QByteArray headB = t("B") + t(homeB) + t("") + t("") + le32(1) + le32(0) + t("") + t("");
+    const qsizetype at = bytes.indexOf(headB);
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(bytes.mid(at + headB.size(), 6), QByteArray("\xFF\xFF", 2) + le32(0xFFFF));
+
+    CUserStore again(folder());
+    ASSERT_EQ(again.Load(), 1);
+    const QList<CUserGroup> groups = again.Groups();
+    ASSERT_EQ(groups.size(), 2);
+    EXPECT_EQ(groups[0].users.size(), 0xFFFE);
+    EXPECT_EQ(groups[1].users.size(), 0xFFFF);
+    EXPECT_EQ(groups[1].users.last().name, "b65534");
+    CUser found;
+    EXPECT_EQ(again.FindUser("B65534", nullptr, &found, 0), 1);
+    EXPECT_EQ(found.group, "B");
+}
+
+TEST_F(UserStoreTest, MissingForeignAndHeaderOnlyFilesLoadEmpty) {
+    CUserStore missing(folder());
+    EXPECT_EQ(missing.Load(), 1);
+    EXPECT_TRUE(missing.Groups().isEmpty());
+
+    putFile(kHeader);
+    CUserStore headerOnly(folder());
+    EXPECT_EQ(headerOnly.Load(), 1);
+    EXPECT_TRUE(headerOnly.Groups().isEmpty());
+    // The store then writes a fresh file with the groups added.
+    ASSERT_EQ(headerOnly.AddGroup(makeGroup("Home")), 1);
+    EXPECT_TRUE(fileBytes().startsWith(kHeader + t("Home")));
+
+    putFile(QByteArray("\x24") + "ZEB Software Solutions - StoreObjecX" + t("G"));
+    CUserStore foreign(folder());
+    EXPECT_EQ(foreign.Load(), 1);
+    EXPECT_TRUE(foreign.Groups().isEmpty());
+    ASSERT_EQ(foreign.Save(), 1);
+    EXPECT_EQ(fileBytes(), kHeader);
+}
+
+TEST_F(UserStoreTest, HomeDirectoryIsRecomputedFromTheNameOnLoad) {
+    QByteArray data = kHeader + t("Shop") + t("C:\\old\\place\\Shop") + t("") + t("") + le32(1) +
+                      le32(0) + t("") + t("") + QByteArray("\x00\x00", 2);
+    putFile(data);
+    CUserStore store(folder());
+    ASSERT_EQ(store.Load(), 1);
+    CUserGroup g;
+    ASSERT_EQ(store.FindGroup("SHOP", &g), 1);
+    EXPECT_EQ(g.homeDirectory, folder() + "/Shop");
+}
+
+TEST_F(UserStoreTest, TruncatedFileKeepsTheGroupsReadBeforeTheDamage) {
+    CUserStore writer(folder());
+    for (const char* name : {"One", "Two", "Three"}) {
+        CUserGroup g = makeGroup(name);
+        g.users.append(makeUser(QString(name) + "u", name, "pw"));
+        ASSERT_EQ(writer.AddGroup(g), 1);
+    }
+    const QByteArray full = fileBytes();
+    const QByteArray sizeOfOne = CUserStore::Serialize({writer.Groups()[0]});
+    const qsizetype endOfOne = sizeOfOne.size();
+    const qsizetype endOfTwo = endOfOne + CUserStore::Serialize({writer.Groups()[1]}).size() -
+                               kHeader.size();
+
+    for (qsizetype cut = kHeader.size(); cut < full.size(); ++cut) {
+        putFile(full.left(cut));
+        CUserStore store(folder());
+        const int rc = store.Load();
+        const int expectedGroups = cut < endOfOne ? 0 : cut < endOfTwo ? 1 : 2;
+        const bool onBoundary = cut == kHeader.size() || cut == endOfOne || cut == endOfTwo;
+        EXPECT_EQ(rc, onBoundary ? 1 : 0) << "cut at " << cut;
+        ASSERT_EQ(store.Groups().size(), expectedGroups) << "cut at " << cut;
+        if (expectedGroups > 0) {
+            EXPECT_EQ(store.Groups()[0].users[0].name, "Oneu");
+        }
+    }
+}
+
+TEST_F(UserStoreTest, HostileLengthsAndRandomBytesFailCleanly) {
+    const QByteArray good = kHeader + t("G") + t("") + t("") + t("") + le32(1) + le32(0) + t("") +
+                            t("") + QByteArray("\x00\x00", 2);
+    // A huge text length, a huge escaped count with nothing behind it.
+    putFile(good + QByteArray("\xFF\xFF\xFF") + le32(0xFFFFFFF0) + "abc");
+    CUserStore a(folder());
+    EXPECT_EQ(a.Load(), 0);
+    EXPECT_EQ(a.Groups().size(), 1);
+
+    putFile(good + t("H") + t("") + t("") + t("") + le32(1) + le32(0) + t("") + t("") +
+            QByteArray("\xFF\xFF", 2) + le32(0xFFFFFFFF) + t("u"));
+    CUserStore b(folder());
+    EXPECT_EQ(b.Load(), 0);
+    EXPECT_EQ(b.Groups().size(), 1);
+
+    QRandomGenerator rng(20261206);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray junk(int(rng.bounded(1, 400)), 0);
+        for (char& c : junk) c = char(rng.bounded(256));
+        // Half the rounds behind a valid header, so the record reader sees the junk.
+        putFile(round % 2 ? good + junk : junk);
+        CUserStore store(folder());
+        const int rc = store.Load();
+        EXPECT_TRUE(rc == 0 || rc == 1);
+        if (round % 2) {
+            EXPECT_GE(store.Groups().size(), 1);
+        }
+    }
+}
+
+TEST_F(UserStoreTest, SaveReportsAFileThatCannotBeWritten) {
+    QDir().mkpath(usersFile());  // a folder where the file should be
+    CUserStore store(folder());
+    EXPECT_EQ(store.Save(), 0);
+    EXPECT_EQ(store.AddGroup(makeGroup("G")), 0);
+    EXPECT_TRUE(QFileInfo(usersFile()).isDir());
+}
+
+TEST_F(UserStoreTest, LookupsIgnoreLetterCase) {
+    CUserStore store(folder());
+    ASSERT_EQ(store.AddGroup(makeGroup("Home")), 1);
+    ASSERT_EQ(store.AddGroup(makeGroup("Shop")), 1);
+    ASSERT_EQ(store.AddUser(makeUser("alice", "SHOP", "pw")), 1);
+
+    CUserGroup g;
+    CUser u;
+    ASSERT_EQ(store.FindUser("ALICE", &g, &u, 0), 1);
+    EXPECT_EQ(u.name, "alice");
+    EXPECT_EQ(u.group, "Shop");
+    EXPECT_EQ(g.name, "Shop");
+    EXPECT_EQ(store.FindGroup("home", &g), 1);
+    EXPECT_EQ(g.name, "Home");
+    EXPECT_EQ(store.FindUser("bob", &g, &u, 0), 0);
+
+    // Names stay unique without regard to case.
+    EXPECT_EQ(store.AddGroup(makeGroup("SHOP")), 0);
+    EXPECT_EQ(store.AddUser(makeUser("Alice", "Home")), 0);
+    EXPECT_EQ(store.Groups().size(), 2);
+    // An account whose group does not exist is not added, as before, and that is no failure.
+    EXPECT_EQ(store.AddUser(makeUser("carol", "Nowhere")), 1);
+    EXPECT_EQ(store.FindUser("carol", nullptr, nullptr, 0), 0);
+}
+
+TEST_F(UserStoreTest, FindUserWithCreateRegistersInHomeAndPersists) {
+    {
+        CUserStore store(folder());
+        ASSERT_EQ(store.AddGroup(makeGroup("Shop")), 1);
+        ASSERT_EQ(store.AddGroup(makeGroup("Home")), 1);
+        CUserGroup g;
+        CUser u;
+        ASSERT_EQ(store.FindUser("newbie", &g, &u, 1), 1);
+        EXPECT_EQ(u.name, "newbie");
+        EXPECT_EQ(u.group, "Home");
+        EXPECT_TRUE(u.password.isEmpty());
+        EXPECT_EQ(u.disabled, 0);
+        EXPECT_EQ(g.name, "Home");
+        EXPECT_EQ(g.homeDirectory, folder() + "/Home");
+        // Found, not registered twice.
+        ASSERT_EQ(store.FindUser("NEWBIE", &g, &u, 1), 1);
+        EXPECT_EQ(store.Groups()[1].users.size(), 1);
+        EXPECT_EQ(store.FindUser("", &g, &u, 1), 0);
+    }
+    CUserStore reloaded(folder());
+    ASSERT_EQ(reloaded.Load(), 1);
+    CUserGroup g;
+    ASSERT_EQ(reloaded.FindUser("newbie", &g, nullptr, 0), 1);
+    EXPECT_EQ(g.name, "Home");
+}
+
+TEST_F(UserStoreTest, UpdateGroupRenamesAndKeepsAccountsAddedMeanwhile) {
+    CUserStore store(folder());
+    CUserGroup shop = makeGroup("Shop");
+    shop.users.append(makeUser("a1", "Shop"));
+    ASSERT_EQ(store.AddGroup(shop), 1);
+    ASSERT_EQ(store.AddGroup(makeGroup("Home")), 1);
+
+    CUserGroup edited;
+    ASSERT_EQ(store.FindGroup("shop", &edited), 1);
+    ASSERT_EQ(store.AddUser(makeUser("a2", "Shop")), 1);  // a player registered meanwhile
+    edited.name = "Mall";
+    edited.autoPlaylist = "/x/auto.mpl";
+    ASSERT_EQ(store.UpdateGroup("SHOP", edited), 1);
+
+    CUserStore reloaded(folder());
+    ASSERT_EQ(reloaded.Load(), 1);
+    CUserGroup g;
+    ASSERT_EQ(reloaded.FindGroup("Mall", &g), 1);
+    EXPECT_EQ(reloaded.FindGroup("Shop", nullptr), 0);
+    EXPECT_EQ(g.homeDirectory, folder() + "/Mall");
+    EXPECT_EQ(g.autoPlaylist, "/x/auto.mpl");
+    ASSERT_EQ(g.users.size(), 2);
+    for (const CUser& u : g.users) EXPECT_EQ(u.group, "Mall");
+
+    // No rename onto another group, and Home keeps its name.
+    edited.name = "home";
+    EXPECT_EQ(store.UpdateGroup("Mall", edited), 0);
+    CUserGroup home;
+    ASSERT_EQ(store.FindGroup("Home", &home), 1);
+    home.name = "Lobby";
+    EXPECT_EQ(store.UpdateGroup("Home", home), 0);
+    EXPECT_EQ(store.FindGroup("Home", nullptr), 1);
+}
+
+TEST_F(UserStoreTest, UpdateUserInPlaceOrMovedToAnotherGroup) {
+    CUserStore store(folder());
+    ASSERT_EQ(store.AddGroup(makeGroup("Home")), 1);
+    ASSERT_EQ(store.AddGroup(makeGroup("Shop")), 1);
+    for (const char* n : {"u1", "u2", "u3"}) ASSERT_EQ(store.AddUser(makeUser(n, "Home")), 1);
+
+    CUser u = makeUser("u2x", "Home", "9999");
+    ASSERT_EQ(store.UpdateUser("U2", u), 1);
+    QList<CUserGroup> groups = store.Groups();
+    ASSERT_EQ(groups[0].users.size(), 3);
+    EXPECT_EQ(groups[0].users[1].name, "u2x");  // replaced in place
+    EXPECT_EQ(groups[0].users[1].password, "9999");
+
+    u.group = "shop";
+    ASSERT_EQ(store.UpdateUser("u2x", u), 1);
+    groups = store.Groups();
+    EXPECT_EQ(groups[0].users.size(), 2);
+    ASSERT_EQ(groups[1].users.size(), 1);
+    EXPECT_EQ(groups[1].users[0].group, "Shop");
+
+    EXPECT_EQ(store.UpdateUser("u1", makeUser("U3", "Home")), 0);  // name of another account
+    EXPECT_EQ(store.UpdateUser("u1", makeUser("u1", "Nowhere")), 0);
+    EXPECT_EQ(store.UpdateUser("ghost", makeUser("ghost", "Home")), 0);
+    EXPECT_EQ(store.FindUser("u1", nullptr, nullptr, 0), 1);
+}
+
+TEST_F(UserStoreTest, DeleteUserAndDeleteGroupWithItsFolder) {
+    CUserStore store(folder());
+    ASSERT_EQ(store.AddGroup(makeGroup("Home")), 1);
+    CUserGroup shop = makeGroup("Shop");
+    shop.users.append(makeUser("s1", "Shop"));
+    ASSERT_EQ(store.AddGroup(shop), 1);
+    ASSERT_EQ(store.AddUser(makeUser("h1", "Home")), 1);
+    QDir().mkpath(folder() + "/Shop/sub");
+    ASSERT_TRUE(lumtest::writeFile(folder() + "/Shop/sub/f.jpg", "x"));
+    QDir().mkpath(folder() + "/Home");
+
+    ASSERT_EQ(store.DeleteUser("H1"), 1);
+    EXPECT_EQ(store.FindUser("h1", nullptr, nullptr, 0), 0);
+    EXPECT_EQ(store.DeleteUser("h1"), 0);
+
+    ASSERT_EQ(store.DeleteGroup("shop"), 1);
+    EXPECT_FALSE(QFileInfo::exists(folder() + "/Shop"));
+    EXPECT_EQ(store.FindUser("s1", nullptr, nullptr, 0), 0);
+    EXPECT_EQ(store.DeleteGroup("HOME"), 0);
+    EXPECT_TRUE(QFileInfo(folder() + "/Home").isDir());
+
+    CUserStore reloaded(folder());
+    ASSERT_EQ(reloaded.Load(), 1);
+    ASSERT_EQ(reloaded.Groups().size(), 1);
+    EXPECT_TRUE(reloaded.Groups()[0].users.isEmpty());
+}
+
+TEST_F(UserStoreTest, DeletingAGroupNamedLikeAPathRemovesNoFolder) {
+    // Such names can only come from a file; they must never lead outside the group folders.
+    QByteArray data = kHeader;
+    for (const QByteArray& name : {QByteArray(".."), QByteArray("."), QByteArray("x/../..")})
+        data += t(name) + t("") + t("") + t("") + le32(1) + le32(0) + t("") + t("") +
+                QByteArray("\x00\x00", 2);
+    putFile(data);
+    ASSERT_TRUE(lumtest::writeFile(folder() + "/keep.txt", "keep"));
+    CUserStore store(folder());
+    ASSERT_EQ(store.Load(), 1);
+    EXPECT_EQ(store.DeleteGroup(".."), 1);
+    EXPECT_EQ(store.DeleteGroup("."), 1);
+    EXPECT_EQ(store.DeleteGroup("x/../.."), 1);
+    EXPECT_TRUE(store.Groups().isEmpty());
+    EXPECT_EQ(lumtest::readFile(folder() + "/keep.txt"), "keep");
+    EXPECT_TRUE(QFileInfo(usersFile()).isFile());
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+// The built lum-server on an empty data folder: what it leaves behind and how it stops.
+#include "accounts/UserStore.h"
+
+#include "common/TestSupport.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class LumServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(lumtest::binDir().isEmpty()) << "LUM_BIN_DIR is not set";
+        program = lumtest::binDir() + "/lum-server";
+        ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path() + "/xdg");  // keep the real autostart folder out
+        proc.setProcessEnvironment(env);
+    }
+
+    // Starts the server and waits for the line saying it runs; the collected error output.
+    bool startAndWaitUntilUp(const QString& dataDir) {
+        proc.setReadChannel(QProcess::StandardError);
+        proc.start(program, {"--data-dir", dataDir});
+        if (!proc.waitForStarted()) return false;
+        while (!log.contains("running")) {
+            if (!proc.waitForReadyRead(30000)) return false;
+            log += proc.readAllStandardError();
+        }
+        return true;
+    }
+
+    int stopWith(int sig) {
+        ::kill(pid_t(proc.processId()), sig);
+        EXPECT_TRUE(proc.waitForFinished(30000));
+        log += proc.readAllStandardError();
+        EXPECT_EQ(proc.exitStatus(), QProcess::NormalExit);
+        return proc.exitCode();
+    }
+
+    QTemporaryDir dir;
+    QString program;
+    QProcess proc;
+    QByteArray log;
+};
+
+TEST_F(LumServerTest, PreparesAnEmptyDataFolderAndStopsOnSigterm) {
+    const QString data = dir.path() + "/data";
+    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    EXPECT_EQ(stopWith(SIGTERM), 0) << log.toStdString();
+    EXPECT_TRUE(log.contains("stopped"));
+
+    const QByteArray ini = lumtest::readFile(data + "/config.ini");
+    EXPECT_TRUE(ini.startsWith("[Startup]\r\nAUTOACTIVATE=1\r\n"));
+    EXPECT_TRUE(ini.contains("\r\nPORT=5021\r\n"));
+    EXPECT_TRUE(QFileInfo(data + "/Home").isDir());
+    EXPECT_TRUE(QFileInfo(data + "/Log").isDir());
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/xdg/autostart/LUM.desktop"));
+
+    lum::CUserStore store(data);
+    ASSERT_EQ(store.Load(), 1);
+    ASSERT_EQ(store.Groups().size(), 1);
+    const lum::CUserGroup home = store.Groups()[0];
+    EXPECT_EQ(home.name, "Home");
+    EXPECT_EQ(home.autoPlaylist, data + "/Home/AutoPlaylist.mpl");
+    EXPECT_EQ(home.autoPlay, 1);
+}
+
+TEST_F(LumServerTest, KeepsExistingFilesAndStopsOnSigint) {
+    const QString data = dir.path() + "/data";
+    {
+        lum::CUserStore store(data);
+        lum::CUserGroup home;
+        home.name = "Home";
+        lum::CUserGroup shop;
+        shop.name = "Shop";
+        lum::CUser u;
+        u.name = "p1";
+        u.group = "Shop";
+        shop.users.append(u);
+        ASSERT_EQ(store.AddGroup(home), 1);
+        ASSERT_EQ(store.AddGroup(shop), 1);
+    }
+    ASSERT_TRUE(lumtest::writeFile(data + "/config.ini", "[SERVER]\r\nPORT=6000\r\n"));
+    const QByteArray before = lumtest::readFile(data + "/server data/users.dat");
+
+    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    EXPECT_EQ(stopWith(SIGINT), 0) << log.toStdString();
+    EXPECT_EQ(lumtest::readFile(data + "/config.ini"), "[SERVER]\r\nPORT=6000\r\n");
+    EXPECT_EQ(lumtest::readFile(data + "/server data/users.dat"), before);
+    EXPECT_TRUE(QFileInfo(data + "/Shop").isDir());  // every group gets its folder
+    EXPECT_TRUE(log.contains("2 groups, 1 accounts")) << log.toStdString();
+}
+
+TEST_F(LumServerTest, HelpAndVersion) {
+    proc.start(program, {"--version"});
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    EXPECT_EQ(proc.exitCode(), 0);
+    EXPECT_TRUE(proc.readAllStandardOutput().contains(LUM_VERSION));
+
+    proc.start(program, {"--help"});
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    EXPECT_EQ(proc.exitCode(), 0);
+    EXPECT_TRUE(proc.readAllStandardOutput().contains("--data-dir"));
+}
+
+}  // namespace
