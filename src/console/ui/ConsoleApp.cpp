@@ -1,0 +1,187 @@
+#include "console/ui/ConsoleApp.h"
+
+#include "accounts/UserStore.h"
+#include "console/ConsoleModels.h"
+#include "console/ConsoleTexts.h"
+#include "console/Languages.h"
+#include "console/OperatorService.h"
+#include "console/ui/MainFrame.h"
+#include "core/Codepage.h"
+#include "core/DataFolder.h"
+#include "server/AppSettings.h"
+#include "server/OperatorSocket.h"
+#include "widgets/Icons.h"
+#include "widgets/MessageBoxPrompt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHostInfo>
+#include <QLocale>
+#include <QLockFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTranslator>
+
+namespace lum {
+
+namespace t = consoletexts;
+
+CConsoleApp::CConsoleApp() = default;
+
+CConsoleApp::~CConsoleApp() {
+    // Exit order: settings, control server, log file, tray icon, language support. The
+    // window goes first here because it refers to all of them.
+    if (frame_) frame_->hide();
+    frame_.reset();
+    operatorSocket_.reset();
+    service_.reset();
+    settings_.reset();
+    models_.reset();
+    store_.reset();
+    delete tray_;
+    tray_ = nullptr;
+    if (translator_) QCoreApplication::removeTranslator(translator_.get());
+    translator_.reset();
+}
+
+QString CConsoleApp::instanceLockPath(const QString& applicationTitle) {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) dir = QDir::tempPath();
+    QString name = applicationTitle;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return QDir(dir).filePath(name + QStringLiteral(".lock"));
+}
+
+QString CConsoleApp::localAddress() {
+    const QHostInfo info = QHostInfo::fromName(QHostInfo::localHostName());
+    for (const QHostAddress& a : info.addresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol) return a.toString();
+    return QString::fromLatin1(t::kHostLookupFailed);
+}
+
+CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
+    options_ = options;
+    if (options.prompt) {
+        prompt_ = options.prompt;
+    } else {
+        boxPrompt_ = std::make_unique<CMessageBoxPrompt>();
+        prompt_ = boxPrompt_.get();
+    }
+
+    // 1. Settings from config.ini in the data folder.
+    dataDir_ = resolveDataFolder(options.dataDir, options.executableDir);
+    if (dataDir_.isEmpty()) return StartResult::Failed;
+    const QString iniPath = joinPath(dataDir_, QString::fromLatin1(kConfigFile));
+    settings_ = std::make_unique<CAppSettings>(iniPath);
+    settings_->Load();
+    if (boxPrompt_) boxPrompt_->setTitle(settings_->applicationTitle());
+
+    // 2. One console at a time; a second one ends without touching any file.
+    lock_ = std::make_unique<QLockFile>(instanceLockPath(settings_->applicationTitle()));
+    lock_->setStaleLockTime(0);
+    if (!lock_->tryLock(0)) {
+        prompt_->message(QString::fromLatin1(t::kAlreadyRunning), IOperatorPrompt::Icon::Stop);
+        lock_.reset();
+        return StartResult::AlreadyRunning;
+    }
+
+    // 3. A fresh config.ini carries the machine's address.
+    if (!QFileInfo::exists(iniPath)) {
+        settings_->setLocalIpAddress(localAddress());
+        if (!settings_->Save()) return StartResult::Failed;
+    }
+    setAnsiCodepage(codepageForLanguage(settings_->language()));
+
+    // The account store ("server data/users.dat") and the panes' models.
+    QDir().mkpath(joinPath(dataDir_, QString::fromLatin1(kServerDataDir)));
+    store_ = std::make_unique<CUserStore>(dataDir_);
+    store_->Load();
+    models_ = std::make_unique<CConsoleModels>(*store_, *prompt_);
+
+    // 7. Interface language.
+    chooseLanguage();
+
+    // 9. Main window.
+    MainFrameParts parts{*settings_, *models_, *prompt_, {}, {}, {}, settings_->applicationTitle()};
+    frame_ = std::make_unique<CMainFrame>(parts);
+    if (boxPrompt_) boxPrompt_->setParent(frame_.get());
+    models_->tree().FillTree();
+    {
+        QList<LanguageEntry> entries;
+        for (const LanguageInfo& l : availableLanguages(options_.executableDir))
+            entries.append({l.id, l.name});
+        frame_->setLanguages(entries, languageId_);
+        connect(frame_.get(), &CMainFrame::languageChosen, this, &CConsoleApp::onLanguageChosen);
+    }
+    QSettings profile;
+    const bool placed = frame_->restorePlacements(profile);
+
+    // The local operator socket: lumctl drives this console like lum-server.
+    service_ = std::make_unique<COperatorService>(models_->online(), ServerControl{});
+    operatorSocket_ = std::make_unique<COperatorSocket>(
+        [this](const QJsonObject& request) { return service_->handle(request); });
+    operatorSocket_->listen(dataDir_);
+
+    // 10. Tray icon; its menu is the "&Server" menu.
+    createTray();
+
+    // 11. Log folder.
+    QDir().mkpath(joinPath(dataDir_, QString::fromLatin1(kLogDir)));
+
+    // 12. Start in the tray only when there is a tray to come back from.
+    const bool toTray = settings_->startInTray() && tray_;
+    if (options.showWindow && !toTray) {
+        if (placed) frame_->show();
+        else frame_->showMaximized();
+    }
+    return StartResult::Started;
+}
+
+void CConsoleApp::chooseLanguage() {
+    QSettings profile;
+    const QString profileId =
+        profile.value(QStringLiteral("LanguageId"), QString::fromLatin1(kBuiltInLanguageId)).toString();
+    const LanguageInfo lang = lum::chooseLanguage(availableLanguages(options_.executableDir),
+                                                  profileId, QLocale::system().uiLanguages());
+    languageId_ = lang.id;
+    if (!lang.qmPath.isEmpty()) {
+        translator_ = std::make_unique<QTranslator>();
+        if (translator_->load(lang.qmPath)) QCoreApplication::installTranslator(translator_.get());
+        else translator_.reset();
+    }
+}
+
+void CConsoleApp::onLanguageChosen(const QString& id) {
+    QSettings profile;
+    profile.setValue(QStringLiteral("LanguageId"), id);
+    // The notice comes in the newly chosen language when its translation has it.
+    QString text = QString::fromLatin1(t::kPleaseRestart);
+    for (const LanguageInfo& l : availableLanguages(options_.executableDir)) {
+        if (l.id != id || l.qmPath.isEmpty()) continue;
+        QTranslator tr;
+        if (tr.load(l.qmPath)) {
+            const QString translated = tr.translate("lum", t::kPleaseRestart);
+            if (!translated.isEmpty()) text = translated;
+        }
+    }
+    prompt_->message(text.arg(settings_->applicationTitle()), IOperatorPrompt::Icon::Information);
+}
+
+void CConsoleApp::createTray() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+    tray_ = new QSystemTrayIcon(icons::application());
+    tray_->setToolTip(settings_->applicationTitle());
+    tray_->setContextMenu(frame_->serverMenu());
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r != QSystemTrayIcon::DoubleClick || !frame_) return;
+        if (frame_->isMinimized()) frame_->showNormal();
+        else frame_->show();
+        frame_->raise();
+        frame_->activateWindow();
+    });
+    tray_->show();
+}
+
+}  // namespace lum
