@@ -71,6 +71,10 @@ TEST_F(LumServerTest, PreparesAnEmptyDataFolderAndStopsOnSigterm) {
     EXPECT_EQ(home.name, "Home");
     EXPECT_EQ(home.autoPlaylist, data + "/Home/AutoPlaylist.mpl");
     EXPECT_EQ(home.autoPlay, 1);
+    // The starter auto playlist lists the sample media beside the executable.
+    const QByteArray starter = lumtest::readFile(home.autoPlaylist);
+    EXPECT_TRUE(starter.startsWith("[configuration]\r\nglobalinterval=5\r\n[file0]\r\npath="));
+    EXPECT_TRUE(starter.contains("/Samples/sample1.jpg\r\n")) << starter.toStdString();
 }
 
 TEST_F(LumServerTest, KeepsExistingFilesAndStopsOnSigint) {

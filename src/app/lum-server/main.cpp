@@ -4,6 +4,7 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "playlists/HomeGroup.h"
 #include "server/AppSettings.h"
 
 #include <QCommandLineParser>
@@ -105,21 +106,15 @@ int main(int argc, char** argv) {
                 .arg(accounts)
                 .arg(loaded ? QString() : QStringLiteral(" (file damaged; the rest was dropped)")));
 
-    // Home group guarantee. The starter AutoPlaylist.mpl is written by the playlist layer's
-    // ensureHomeGroup, which takes this place once it exists.
-    if (!store.FindGroup(QLatin1String(lum::kHomeGroupName), nullptr)) {
-        lum::CUserGroup home;
-        home.name = QLatin1String(lum::kHomeGroupName);
-        home.autoPlaylist =
-            lum::joinPath(store.homeDirectoryFor(home.name), QStringLiteral("AutoPlaylist.mpl"));
-        store.AddGroup(home);
-        logLine(QStringLiteral("group Home created"));
-    }
-    for (const lum::CUserGroup& g : store.Groups()) {
-        const QString dir = store.homeDirectoryFor(g.name);
-        if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
-            logLine(QStringLiteral("cannot create the home directory %1").arg(dir));
-    }
+    // Home group guarantee: the group, its folder and a starter auto playlist of the samples.
+    const lum::HomeGroupReport home = lum::ensureHomeGroup(
+        store, dataDir, lum::joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("Samples")));
+    if (home.homeCreated)
+        logLine(QStringLiteral("group Home created%1")
+                    .arg(home.starterWritten ? QStringLiteral(" with a starter AutoPlaylist.mpl")
+                                             : QString()));
+    for (const QString& dir : home.failedFolders)
+        logLine(QStringLiteral("cannot create the home directory %1").arg(dir));
     if (!store.Save()) {
         logLine(QStringLiteral("cannot write %1").arg(store.filePath()));
         return 1;

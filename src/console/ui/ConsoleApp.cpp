@@ -5,10 +5,13 @@
 #include "console/ConsoleTexts.h"
 #include "console/Languages.h"
 #include "console/OperatorService.h"
+#include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
 #include "core/Codepage.h"
+#include "core/LogHub.h"
 #include "core/DataFolder.h"
 #include "server/AppSettings.h"
+#include "playlists/HomeGroup.h"
 #include "server/OperatorSocket.h"
 #include "widgets/Icons.h"
 #include "widgets/MessageBoxPrompt.h"
@@ -38,6 +41,7 @@ CConsoleApp::~CConsoleApp() {
     operatorSocket_.reset();
     service_.reset();
     settings_.reset();
+    logHub_.reset();  // writes "*** END OF APPLICATION ***"
     models_.reset();
     store_.reset();
     delete tray_;
@@ -107,6 +111,10 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     MainFrameParts parts{*settings_, *models_, *prompt_, {}, {}, {}, settings_->applicationTitle()};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
+    const QString samples = joinPath(options_.executableDir, QStringLiteral("Samples"));
+    ensureHomeGroup(*store_, dataDir_, samples);
+    models_->tree().setStarterPlaylistWriter(
+        [samples](const QString& path) { writeStarterPlaylist(path, samples); });
     models_->tree().FillTree();
     {
         QList<LanguageEntry> entries;
@@ -127,8 +135,12 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     // 10. Tray icon; its menu is the "&Server" menu.
     createTray();
 
-    // 11. Log folder.
-    QDir().mkpath(joinPath(dataDir_, QString::fromLatin1(kLogDir)));
+    // 11. The log: "Log/ftptrace.log" and the player files, shown in the log pane.
+    logHub_ = std::make_unique<CLogHub>(dataDir_, settings_->logLevel());
+    connect(logHub_.get(), &CLogHub::recordAdded, models_.get(),
+            [this](const CLogRecord& r, const QString& line) { models_->log().addRecord(r.type, r.key, line); });
+    frame_->logPane()->setDropPending([this] { logHub_->dropPending(); });
+    logHub_->open();
 
     // 12. Start in the tray only when there is a tray to come back from.
     const bool toTray = settings_->startInTray() && tray_;

@@ -15,6 +15,7 @@ namespace lum {
 
 class CAppSettings;
 class CConsoleModels;
+class CLogHub;
 class CMainFrame;
 class CMessageBoxPrompt;
 class COperatorService;
@@ -43,6 +44,7 @@ public:
     CAppSettings* settings() const { return settings_.get(); }
     CUserStore* store() const { return store_.get(); }
     CConsoleModels* models() const { return models_.get(); }
+    CLogHub* logHub() const { return logHub_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QString languageId() const { return languageId_; }
@@ -69,6 +71,7 @@ private:
     std::unique_ptr<CConsoleModels> models_;
     std::unique_ptr<COperatorService> service_;
     std::unique_ptr<COperatorSocket> operatorSocket_;
+    std::unique_ptr<CLogHub> logHub_;
     std::unique_ptr<CMainFrame> frame_;
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<QTranslator> translator_;

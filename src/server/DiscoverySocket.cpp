@@ -1,0 +1,132 @@
+#include "server/DiscoverySocket.h"
+
+#include "core/LogSink.h"
+#include "server/DiscoveryTexts.h"
+
+#include <QElapsedTimer>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+
+#include <cstring>
+
+namespace lum {
+
+namespace {
+
+// Sources older than this are forgotten when the table grows.
+constexpr size_t kMaxTrackedSources = 4096;
+
+qint64 monotonicMs() {
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer.elapsed();
+}
+
+}  // namespace
+
+CDiscoverySocket::CDiscoverySocket(ILogSink* log, QObject* parent)
+    : QObject(parent), m_log(log), m_clock(&monotonicMs) {}
+
+CDiscoverySocket::~CDiscoverySocket() { close(); }
+
+bool CDiscoverySocket::create(quint16 port, const QHostAddress& address) {
+    close();
+    m_socket = new QUdpSocket(this);
+    // Shared binding would let a second process steal the datagrams; the port is ours alone.
+    if (!m_socket->bind(address, port, QAbstractSocket::DontShareAddress)) {
+        delete m_socket;
+        m_socket = nullptr;
+        return false;
+    }
+    connect(m_socket, &QUdpSocket::readyRead, this, &CDiscoverySocket::readPending);
+    return true;
+}
+
+void CDiscoverySocket::close() {
+    if (!m_socket) return;
+    m_socket->close();
+    m_socket->deleteLater();
+    m_socket = nullptr;
+    m_recent.clear();
+}
+
+bool CDiscoverySocket::isOpen() const { return m_socket != nullptr; }
+
+quint16 CDiscoverySocket::localPort() const { return m_socket ? m_socket->localPort() : 0; }
+
+bool CDiscoverySocket::isKeyword(const QByteArray& data) {
+    const qsizetype nul = data.indexOf('\0');
+    const QByteArray text = nul >= 0 ? data.left(nul) : data;
+    const QByteArray keyword(discoverytext::kKeyword);
+    if (text.size() > keyword.size()) return false;
+    return keyword.left(text.size()).compare(text, Qt::CaseInsensitive) == 0;
+}
+
+QHostAddress CDiscoverySocket::answerAddress(const QByteArray& data, const QHostAddress& sender) {
+    if (isKeyword(data)) return sender;
+    bool ok = false;
+    const quint32 v4 = sender.toIPv4Address(&ok);
+    if (!ok) return sender;  // no /24 for other families: answer the sender itself
+    return QHostAddress((v4 & 0xFFFFFF00u) | 0xFFu);
+}
+
+qint64 CDiscoverySocket::Recent::newest() const {
+    return times[(next + kMaxAnswersPerSecond - 1) % kMaxAnswersPerSecond];
+}
+
+// A sliding second: an answer is allowed when fewer than the limit were sent to this source
+// in the last 1000 ms.
+bool CDiscoverySocket::admit(quint32 source, qint64 now) {
+    if (m_recent.size() >= kMaxTrackedSources && !m_recent.count(source)) {
+        for (auto it = m_recent.begin(); it != m_recent.end();) {
+            if (now - it->second.newest() >= 1000)
+                it = m_recent.erase(it);
+            else
+                ++it;
+        }
+        if (m_recent.size() >= kMaxTrackedSources) return false;  // a flood: no one new
+    }
+    Recent& r = m_recent[source];
+    if (r.count == kMaxAnswersPerSecond && now - r.times[r.next] < 1000) return false;
+    r.times[r.next] = now;
+    r.next = (r.next + 1) % kMaxAnswersPerSecond;
+    if (r.count < kMaxAnswersPerSecond) ++r.count;
+    return true;
+}
+
+void CDiscoverySocket::readPending() {
+    while (m_socket && m_socket->hasPendingDatagrams()) {
+        const qint64 size = m_socket->pendingDatagramSize();
+        QNetworkDatagram datagram = m_socket->receiveDatagram(kBufferSize + 1);
+        if (size > kBufferSize || datagram.data().size() > kBufferSize) {
+            const qint64 now = m_clock();
+            if (!m_noticeGiven || now - m_lastNotice >= kNoticeIntervalMs) {
+                m_noticeGiven = true;
+                m_lastNotice = now;
+                if (m_log)
+                    m_log->addLog(kLogError, QString(),
+                                  QString::fromLatin1(discoverytext::kDatagramTooLarge));
+            }
+            continue;
+        }
+        const QByteArray data = datagram.data();
+        // An empty datagram carries nothing to answer; it must not close the responder.
+        if (data.isEmpty()) continue;
+        const QHostAddress sender = datagram.senderAddress();
+        const int senderPort = datagram.senderPort();
+        if (senderPort <= 0 || senderPort == m_socket->localPort()) continue;
+        bool ok = false;
+        const quint32 source = sender.toIPv4Address(&ok);
+        if (!ok) continue;  // bound to IPv4 only; anything else is not a player
+        if (!admit(source, m_clock())) continue;
+        const QHostAddress to = answerAddress(data, QHostAddress(source));
+        // Send errors are ignored: the player asks again.
+        if (m_socket->writeDatagram(data, to, static_cast<quint16>(senderPort)) == data.size())
+            Q_EMIT answered(to, static_cast<quint16>(senderPort));
+    }
+}
+
+}  // namespace lum

@@ -1,0 +1,81 @@
+#include "server/OperatorSocket.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QJsonDocument>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+namespace lum {
+
+COperatorSocket::COperatorSocket(Handler handler, QObject* parent)
+    : QObject(parent), handler_(std::move(handler)), server_(new QLocalServer(this)) {
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(server_, &QLocalServer::newConnection, this, &COperatorSocket::onNewConnection);
+}
+
+COperatorSocket::~COperatorSocket() { close(); }
+
+QString COperatorSocket::socketNameFor(const QString& dataFolder) {
+    const QByteArray canonical = QDir(dataFolder).canonicalPath().toUtf8();
+    const QByteArray hash =
+        QCryptographicHash::hash(canonical.isEmpty() ? dataFolder.toUtf8() : canonical,
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
+    return QStringLiteral("lum-%1").arg(QString::fromLatin1(hash));
+}
+
+bool COperatorSocket::listen(const QString& dataFolder, QString* error) {
+    const QString name = socketNameFor(dataFolder);
+    // A socket file left by a crashed run would block the name; a live owner answers a connect.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(200)) {
+        if (error) *error = QStringLiteral("another LUM is already serving this data folder");
+        return false;
+    }
+    QLocalServer::removeServer(name);
+    if (!server_->listen(name)) {
+        if (error) *error = server_->errorString();
+        return false;
+    }
+    return true;
+}
+
+void COperatorSocket::close() {
+    if (server_->isListening()) server_->close();
+}
+
+QString COperatorSocket::serverName() const { return server_->fullServerName(); }
+
+void COperatorSocket::onNewConnection() {
+    while (QLocalSocket* s = server_->nextPendingConnection()) {
+        connect(s, &QLocalSocket::readyRead, this, [this, s] { onReadyRead(s); });
+        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+    }
+}
+
+void COperatorSocket::onReadyRead(QLocalSocket* socket) {
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine(kMaxRequestBytes).trimmed();
+        if (line.isEmpty()) continue;
+        QJsonParseError err{};
+        const QJsonDocument doc = QJsonDocument::fromJson(line, &err);
+        QJsonObject reply;
+        if (err.error != QJsonParseError::NoError || !doc.isObject()) {
+            reply = {{"ok", false}, {"error", QStringLiteral("request is not a JSON object")}};
+        } else {
+            reply = handler_(doc.object());
+        }
+        socket->write(QJsonDocument(reply).toJson(QJsonDocument::Compact) + '\n');
+    }
+    if (socket->bytesAvailable() > kMaxRequestBytes) {
+        socket->write(QJsonDocument(QJsonObject{{"ok", false}, {"error", "request too long"}})
+                          .toJson(QJsonDocument::Compact) +
+                      '\n');
+        socket->disconnectFromServer();
+    }
+}
+
+}  // namespace lum

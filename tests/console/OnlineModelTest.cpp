@@ -1,0 +1,259 @@
+#include "console/OnlineModel.h"
+#include "console/OperatorService.h"
+#include "console/PlayerCommands.h"
+
+#include "accounts/UserStore.h"
+#include "core/OperatorPrompt.h"
+
+#include "common/TestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QJsonArray>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace lum;
+
+namespace {
+
+class RecordingPrompt : public IOperatorPrompt {
+public:
+    void message(const QString& text, Icon) override { messages << text; }
+    bool askYesNo(const QString& text) override {
+        questions << text;
+        return answer;
+    }
+    QStringList messages, questions;
+    bool answer = false;
+};
+
+// The control server's side as the model sees it: which threads got which commands.
+class RecordingConnections : public IPlayerConnections {
+public:
+    void StopConnection(quint32 id) override { stopped.push_back(id); }
+    bool PostThreadCommand(quint32 id, int index, const OperatorCommandArgs& args) override {
+        posts.push_back({id, index, args.text, args.macText, args.imageName});
+        return live.contains(id);
+    }
+    struct Post {
+        quint32 id;
+        int index;
+        QString text, mac, image;
+    };
+    std::vector<quint32> stopped;
+    std::vector<Post> posts;
+    QSet<quint32> live;
+};
+
+class OnlineModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        store = std::make_unique<CUserStore>(dir.path());
+        addGroup("Home", 0);
+        addGroup("Lobby", 1);
+        addUser("p1", "Home", "first");
+        addUser("p2", "Lobby", "second");
+        addUser("p3", "Lobby", "third");
+        model = std::make_unique<COnlineModel>(*store, prompt);
+        model->setConnections(&conns);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    }
+    void addGroup(const QString& name, int autoPlay) {
+        CUserGroup g;
+        g.name = name;
+        g.autoPlay = autoPlay;
+        QDir().mkpath(store->homeDirectoryFor(name));
+        ASSERT_TRUE(store->AddGroup(g));
+    }
+    void addUser(const QString& name, const QString& group, const QString& description) {
+        CUser u;
+        u.name = name;
+        u.group = group;
+        u.description = description;
+        ASSERT_TRUE(store->AddUser(u));
+    }
+    QString cell(int row, int col) const {
+        return model->data(model->index(row, col)).toString();
+    }
+    void login(quint32 id, const QString& name, const QString& mac) {
+        conns.live.insert(id);
+        model->ClientLoggedIn(id, name, "127.0.0.1", mac);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<CUserStore> store;
+    RecordingPrompt prompt;
+    RecordingConnections conns;
+    std::unique_ptr<COnlineModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+}  // namespace
+
+TEST_F(OnlineModelTest, LoginShowsRowAndSecondLoginStopsTheOlderConnection) {
+    login(11, "P1", "00-00-00-00-00-01");
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(cell(0, COnlineModel::ColUser), QString("P1"));
+    EXPECT_EQ(cell(0, COnlineModel::ColGroup), QString("Home"));
+    EXPECT_EQ(cell(0, COnlineModel::ColStatus), QString("Alive"));
+    EXPECT_EQ(cell(0, COnlineModel::ColDescription), QString("first"));
+    EXPECT_EQ(model->data(model->index(0, 0), COnlineModel::ImageRole).toInt(), 0);
+
+    login(12, "p1", "00-00-00-00-00-02");
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(conns.stopped, std::vector<quint32>{11});
+    EXPECT_EQ(model->data(model->index(0, 0), COnlineModel::ConnectionIdRole).toUInt(), 12u);
+    EXPECT_EQ(cell(0, COnlineModel::ColMac), QString("00-00-00-00-00-02"));
+
+    model->ClientLoggedOut(12);
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(cell(0, COnlineModel::ColStatus), QString("Offline"));
+    EXPECT_EQ(model->data(model->index(0, 0), COnlineModel::ImageRole).toInt(), 1);
+
+    model->ClientLoggedIn(13, "nobody", "127.0.0.1", "x");
+    EXPECT_EQ(model->rowCount(), 1);  // not in the store: nothing added
+}
+
+TEST_F(OnlineModelTest, SelectionFiltersRowsAndGroupColumnShowsAutoPlay) {
+    login(1, "p1", "m1");
+    login(2, "p2", "m2");
+    login(3, "p3", "m3");
+    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(cell(1, COnlineModel::ColGroup), QString("Lobby(AutoPlay)"));
+    model->ShowClients("lobby", TargetMode::Group);
+    EXPECT_EQ(model->rowCount(), 2);
+    model->ShowClients("p3", TargetMode::Player);
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(cell(0, COnlineModel::ColUser), QString("p3"));
+    // A login outside the selection adds no row.
+    login(4, "p1", "m1");
+    EXPECT_EQ(model->rowCount(), 1);
+    model->ShowClients("Server", TargetMode::All);
+    EXPECT_EQ(model->rowCount(), 3);
+}
+
+TEST_F(OnlineModelTest, PostingTargetsAndTheNobodyMessage) {
+    auto r = model->PostToClients("Lobby", kCmdStartPlay, TargetMode::Group);
+    EXPECT_EQ(r.targeted, 0);
+    EXPECT_EQ(prompt.messages, QStringList{"No client is online and no client will be effected!"});
+    model->PostToClients("", kCmdUpdateRss, TargetMode::All);
+    EXPECT_EQ(prompt.messages.size(), 1);  // command 14 never shows it
+
+    login(1, "p1", "m1");
+    login(2, "p2", "m2");
+    login(3, "p3", "m3");
+    conns.live.remove(3);  // p3's thread has ended: silently not delivered
+    r = model->PostToClients("LOBBY", kCmdStartPlay, TargetMode::Group);
+    EXPECT_EQ(r.targeted, 2);
+    EXPECT_EQ(r.delivered, 1);
+    conns.posts.clear();
+    r = model->PostToClients("P2", kCmdSetMac, TargetMode::Player);
+    ASSERT_EQ(conns.posts.size(), 1u);
+    EXPECT_EQ(conns.posts[0].id, 2u);
+    EXPECT_EQ(conns.posts[0].mac, QString("m2"));
+    conns.posts.clear();
+    model->PostToClients({}, kCmdReboot, TargetMode::All);
+    EXPECT_EQ(conns.posts.size(), 3u);
+}
+
+TEST_F(OnlineModelTest, FileGuardedSendersNeedTheirFiles) {
+    login(2, "p2", "m2");
+    auto r = model->SendPlaylist("Lobby", TargetMode::Group);
+    EXPECT_EQ(r.targeted, 0);
+    EXPECT_TRUE(prompt.messages.contains(
+        "The playlist file is not find!\r Please generate it in Playlist Commander."));
+    EXPECT_FALSE(prompt.messages.contains("No client is online and no client will be effected!"));
+
+    CUserGroup g;
+    ASSERT_TRUE(store->FindGroup("Lobby", &g));
+    g.currentPlaylist = g.homeDirectory + "/EZPlaylist.mpl";
+    ASSERT_TRUE(lumtest::writeFile(g.currentPlaylist, "[configuration]\r\n"));
+    ASSERT_TRUE(store->UpdateGroup("Lobby", g));
+    EXPECT_EQ(model->SendPlaylist("Lobby", TargetMode::Group).delivered, 1);
+
+    EXPECT_EQ(model->SendInstantMessage("Lobby", TargetMode::Group).targeted, 0);
+    ASSERT_TRUE(lumtest::writeFile(g.homeDirectory + "/instantmessage.txt", "x"));
+    EXPECT_EQ(model->SendInstantMessage("Lobby", TargetMode::Group).delivered, 1);
+
+    conns.posts.clear();
+    model->SendPicture("p2", TargetMode::Player, "instant.jpg", 9);
+    ASSERT_EQ(conns.posts.size(), 1u);
+    EXPECT_EQ(conns.posts[0].index, kCmdPicture);
+    EXPECT_EQ(conns.posts[0].image, QString("instant.jpg"));
+}
+
+TEST_F(OnlineModelTest, EventsUpdateStatusAndReachReportsOnlyForListedPlayers) {
+    login(1, "p1", "AA-BB");
+    QSignalSpy reports(model.get(), &COnlineModel::reportEvent);
+    model->ClientEvent(COnlineModel::kEventStatus, "aa-bb", "S3:Playing clip01.mpg");
+    EXPECT_EQ(cell(0, COnlineModel::ColStatus), QString("S3:Playing clip01.mpg"));
+    model->ClientEvent(COnlineModel::kEventStorageFiles, "AA-BB", "p1");
+    model->ClientEvent(COnlineModel::kEventStorageFiles, "unknown", "p9");
+    EXPECT_EQ(reports.count(), 2);  // the status change and the listed player's report
+    model->ShowClients("Lobby", TargetMode::Group);
+    model->ClientEvent(COnlineModel::kEventPlaylist, "AA-BB", "p1");
+    EXPECT_EQ(reports.count(), 2);  // not listed now
+}
+
+TEST_F(OnlineModelTest, DeletingAGroupRemovesAllItsRows) {
+    login(2, "p2", "m2");
+    login(3, "p3", "m3");
+    login(1, "p1", "m1");
+    model->RemoveGroupRows("lobby");
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(cell(0, COnlineModel::ColUser), QString("p1"));
+    EXPECT_EQ(model->CountOnline("Lobby"), 0);
+    EXPECT_EQ(model->CountOnline("home"), 1);
+}
+
+TEST_F(OnlineModelTest, CallsFromConnectionThreadsAreAppliedOnTheMainThread) {
+    std::thread t([this] {
+        for (quint32 id = 1; id <= 3; ++id)
+            model->ClientLoggedIn(id, QString("p%1").arg(id), "10.0.0.1", QString("m%1").arg(id));
+        model->ClientEvent(COnlineModel::kEventStatus, "m2", "S2:Downloading");
+    });
+    t.join();  // the thread never waited for us
+    EXPECT_EQ(model->rowCount(), 0);
+    ASSERT_TRUE(lumtest::waitUntil([&] { return model->rowCount() == 3; }));
+    lumtest::waitUntil([&] { return cell(1, COnlineModel::ColStatus) == "S2:Downloading"; });
+    EXPECT_EQ(cell(1, COnlineModel::ColStatus), QString("S2:Downloading"));
+}
+
+TEST_F(OnlineModelTest, PlayerCommandsAskFirstAndMapVolume) {
+    login(1, "p1", "m1");
+    CPlayerCommands cmds(*model, prompt);
+    EXPECT_EQ(cmds.reboot(CommandTarget::all()).targeted, 0);
+    EXPECT_EQ(prompt.questions, QStringList{"Are you sure to reboot the players ?"});
+    prompt.answer = true;
+    EXPECT_EQ(cmds.format(CommandTarget::player("p1")).delivered, 1);
+    EXPECT_EQ(conns.posts.back().index, kCmdFormatStorage);
+    cmds.volume(CommandTarget::group("Home"), 15);
+    EXPECT_EQ(conns.posts.back().index, 32);
+    const auto before = conns.posts.size();
+    EXPECT_EQ(cmds.volume(CommandTarget::all(), 16).targeted, 0);
+    EXPECT_EQ(conns.posts.size(), before);
+}
+
+TEST_F(OnlineModelTest, OperatorServiceAnswersRequests) {
+    login(1, "p1", "m1");
+    bool running = false;
+    COperatorService svc(*model, {[&] { return running = true; }, [&] { running = false; },
+                                  [&] { return running; }});
+    auto players = svc.handle({{"cmd", "players"}});
+    ASSERT_TRUE(players["ok"].toBool());
+    EXPECT_EQ(players["players"].toArray().at(0).toObject()["name"].toString(), QString("p1"));
+    EXPECT_TRUE(svc.handle({{"cmd", "server"}, {"action", "start"}})["running"].toBool());
+    auto reboot = svc.handle({{"cmd", "reboot"}, {"player", "p1"}});
+    EXPECT_EQ(reboot["targeted"].toInt(), 0);  // asked, answered No
+    reboot = svc.handle({{"cmd", "reboot"}, {"player", "p1"}, {"yes", true}});
+    EXPECT_EQ(reboot["delivered"].toInt(), 1);
+    auto nobody = svc.handle({{"cmd", "play"}, {"group", "Lobby"}});
+    EXPECT_EQ(nobody["messages"].toArray().at(0).toString(),
+              QString("No client is online and no client will be effected!"));
+    EXPECT_FALSE(svc.handle({{"cmd", "volume"}, {"level", 0}})["ok"].toBool());
+    EXPECT_FALSE(svc.handle({{"cmd", "bogus"}})["ok"].toBool());
+}

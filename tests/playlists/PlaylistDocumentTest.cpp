@@ -1,0 +1,480 @@
+#include "playlists/PlaylistDocument.h"
+
+#include "core/OperatorPrompt.h"
+#include "playlists/PlaylistTexts.h"
+
+#include "common/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace lum;
+using lumtest::readFile;
+using lumtest::writeFile;
+
+namespace {
+
+// Records what the operator would have been told.
+class ScriptedPrompt : public IOperatorPrompt {
+public:
+    QStringList messages;
+    void message(const QString& text, Icon) override { messages << text; }
+    bool askYesNo(const QString& text) override {
+        messages << text;
+        return false;
+    }
+};
+
+PlaylistRow row(const QByteArray& path, int size = 0) {
+    PlaylistRow r;
+    r.item.setPathAndName(path);
+    r.item.size = size;
+    return r;
+}
+
+PlaylistItem zoneItem(const QByteArray& path, int size, int period) {
+    PlaylistItem item;
+    item.setPathAndName(path);
+    item.size = size;
+    item.period = period;
+    return item;
+}
+
+QByteArray crlf(const char* lines) {
+    QByteArray b(lines);
+    b.replace("\n", "\r\n");
+    return b;
+}
+
+}  // namespace
+
+TEST(PlaylistSave, EmptyPlaylistHasOnlyConfiguration) {
+    QTemporaryDir dir;
+    CPlaylistDocument doc;
+    const QString path = dir.filePath("p.mpl");
+    // Nothing of an old file survives.
+    ASSERT_TRUE(writeFile(path, "[file0]\r\npath=/old.jpg\r\n[configuration]\r\nmute=ON\r\n"));
+    ASSERT_TRUE(doc.Save(path));
+    EXPECT_EQ(readFile(path), crlf("[configuration]\nglobalinterval=5\n"));
+
+    doc.settings().setDeleteFilesChoice(1);
+    ASSERT_TRUE(doc.Save(path));
+    EXPECT_EQ(readFile(path), crlf("[command]\nformat=ON\n[configuration]\nglobalinterval=5\n"));
+
+    // "Files in the playlist" lives on the items: with none, nothing shows.
+    doc.settings().setDeleteFilesChoice(3);
+    ASSERT_TRUE(doc.Save(path));
+    EXPECT_EQ(readFile(path), crlf("[configuration]\nglobalinterval=5\n"));
+}
+
+TEST(PlaylistSave, DownloadTimeWithoutZerosStartTimeWithZeros) {
+    QTemporaryDir dir;
+    CPlaylistDocument doc;
+    doc.settings().globalInterval = 10;
+    doc.settings().downloadSchedule = true;
+    doc.settings().downloadHour = 7;
+    doc.settings().downloadMinute = 5;
+    PlaylistRow r = row("/m/a.mpg", 100);
+    r.cells.duration = " 12 ";
+    r.cells.fromTime = "0705";
+    r.cells.toTime = " 09:30 ";
+    doc.appendRow(r);
+    const QString path = dir.filePath("p.mpl");
+    ASSERT_TRUE(doc.Save(path));
+    EXPECT_EQ(readFile(path), crlf("[configuration]\nglobalinterval=10\ndltime=7:5\n"
+                                   "[file0]\npath=/m/a.mpg\nsize=100\nperiod=12\n"
+                                   "starttime=07:05\nstoptime=09:30\n"));
+}
+
+TEST(PlaylistSave, EveryKeyInOrder) {
+    CPlaylistDocument doc;
+    auto& s = doc.settings();
+    s.globalInterval = 99999;
+    s.deleteNotInPlaylist = true;
+    s.format = true;
+    s.deleteInPlaylist = true;
+    s.mute = true;
+    PlaylistRow pic = row("/m/p.jpg", 5);
+    PlaylistItem::setField(pic.item.host, "ftp://u:pw@site:21");
+    pic.cells = {"7", "0800", "1200", "CROSS FADE", true, true};
+    pic.item.fullScreen = 1;
+    doc.appendRow(pic);
+    PlaylistRow yuv = row("/m/big.yuv", 9);
+    yuv.item.period = 3;  // replaced by the picture play time
+    yuv.cells.dlOnly = true;
+    doc.appendRow(yuv);
+    PlaylistRow scroll = row(kScrollTextEndMarker);
+    scroll.cells.transition = "Not a transition";
+    doc.appendRow(scroll);
+    EXPECT_EQ(doc.toBytes(),
+              crlf("[command]\nformat=ON\ndelexpt=ON\n"
+                   "[configuration]\nglobalinterval=99999\nmute=ON\n"
+                   "[file0]\nhost=ftp://u:pw@site:21\npath=/m/p.jpg\nsize=5\nfileaction=DEL\n"
+                   "period=7\nstarttime=08:00\nstoptime=12:00\ndlonly=1\nreload=1\n"
+                   "transition=12\nfullscr=1\n"
+                   "[file1]\npath=/m/big.yuv\nsize=9\nperiod=99999\n"
+                   "[file2]\npath=ScrollText.End\nsize=0\nfileaction=DEL\n"));
+
+    // With the global transition on, items carry none of their own.
+    s = PlaylistSettings{};
+    s.useGlobalTransition = true;
+    s.globalTransition = 2;
+    doc.rows().resize(1);
+    doc.rows()[0].cells = {};
+    doc.rows()[0].cells.transition = "ROLL:IMPLODE";
+    doc.rows()[0].item.fullScreen = 0;
+    EXPECT_EQ(doc.toBytes(), crlf("[configuration]\nglobalinterval=5\ntransition=2\n"
+                                  "[file0]\nhost=ftp://u:pw@site:21\npath=/m/p.jpg\nsize=5\n"));
+}
+
+TEST(PlaylistSave, MultiZoneWritesZonesFirst) {
+    CPlaylistDocument doc;
+    doc.zoneItems().push_back(zoneItem("/m/logo_mz.yuv", 10, 30));
+    doc.zoneItems().push_back(zoneItem("/m/top_tz1.yuv", 20, 40));
+    PlaylistRow r = row("/m/a.jpg", 1);
+    r.cells.dlOnly = true;
+    r.cells.reload = true;
+    r.cells.transition = "ROLL:LEFT TO RIGHT";
+    doc.appendRow(r);
+    doc.appendRow(row("/m/b.mpg", 2));
+
+    // Off: the zone items stay out of the file.
+    EXPECT_EQ(doc.toBytes(), crlf("[configuration]\nglobalinterval=5\n"
+                                  "[file0]\npath=/m/a.jpg\nsize=1\ndlonly=1\nreload=1\n"
+                                  "transition=6\n"
+                                  "[file1]\npath=/m/b.mpg\nsize=2\n"));
+    doc.setMultiZone(true);
+    const QByteArray expected = crlf("[configuration]\nglobalinterval=5\n"
+                                     "[file0]\npath=/m/logo_mz.yuv\nsize=10\nperiod=30\n"
+                                     "[file1]\npath=/m/top_tz1.yuv\nsize=20\nperiod=40\n"
+                                     "[file2]\npath=/m/a.jpg\nsize=1\ndlonly=1\nreload=1\n"
+                                     "transition=6\n"
+                                     "[file3]\npath=/m/b.mpg\nsize=2\n");
+    EXPECT_EQ(doc.toBytes(), expected);
+
+    // Reading it back: the first grid row is [file2] and its cells come from there.
+    CPlaylistDocument back;
+    back.loadFromBytes(expected, "/x/p.mpl");
+    EXPECT_TRUE(back.multiZone());
+    ASSERT_EQ(back.zoneItems().size(), 2u);
+    EXPECT_EQ(back.zoneItems()[1].period, 40);
+    ASSERT_EQ(back.rowCount(), 2);
+    EXPECT_EQ(back.rows()[0].item.pathText(), "/m/a.jpg");
+    EXPECT_TRUE(back.rows()[0].cells.dlOnly);
+    EXPECT_TRUE(back.rows()[0].cells.reload);
+    EXPECT_EQ(back.rows()[0].cells.transition, "ROLL:LEFT TO RIGHT");
+    EXPECT_FALSE(back.rows()[1].cells.dlOnly);
+    EXPECT_EQ(back.toBytes(), expected);
+}
+
+TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.mpl");
+    ASSERT_TRUE(writeFile(path, "keep"));
+    CPlaylistDocument doc;
+    doc.appendRow(row("/m/a.jpg"));
+    PlaylistRow bad = row("/m/b.jpg");
+    bad.cells.fromTime = "2400";
+    doc.appendRow(bad);
+
+    ScriptedPrompt prompt;
+    EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt));
+    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kTimeFormat});
+    EXPECT_EQ(readFile(path), QByteArray("keep"));
+
+    doc.rows()[1].cells.fromTime = " ";
+    doc.rows()[1].cells.toTime = "1030";
+    prompt.messages.clear();
+    EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt));
+    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kStopNeedsStart});
+    EXPECT_EQ(readFile(path), QByteArray("keep"));
+
+    // A malformed stop time is a format fault even without a start time.
+    doc.rows()[1].cells.toTime = "10:3";
+    prompt.messages.clear();
+    EXPECT_FALSE(doc.validateTimes(&prompt));
+    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kTimeFormat});
+
+    doc.rows()[1].cells.fromTime = "10:00";
+    doc.rows()[1].cells.toTime = "1030";
+    prompt.messages.clear();
+    EXPECT_TRUE(doc.Save(path, false, {}, {}, &prompt));
+    EXPECT_TRUE(prompt.messages.isEmpty());
+    EXPECT_TRUE(readFile(path).contains("starttime=10:00\r\nstoptime=10:30\r\n"));
+}
+
+TEST(PlaylistSave, UnwritableTargetIsAFailure) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFile(dir.filePath("file"), "x"));
+    CPlaylistDocument doc;
+    EXPECT_FALSE(doc.Save(dir.filePath("file/p.mpl")));
+}
+
+TEST(PlaylistSave, TitleFollowsFirstSaveButPathStays) {
+    QTemporaryDir dir;
+    CPlaylistDocument doc("My Caption");
+    EXPECT_EQ(doc.title(), "My Caption");
+    const QString path = dir.filePath("p.mpl");
+    ASSERT_TRUE(doc.Save(path));
+    EXPECT_EQ(doc.title(), "Playlist Commander  ---   " + path);
+    EXPECT_TRUE(doc.currentPath().isEmpty());
+
+    ASSERT_TRUE(doc.Load(path));
+    EXPECT_EQ(doc.title(), "My Caption  ---   " + path);
+    EXPECT_EQ(doc.currentPath(), path);
+}
+
+TEST(PlaylistLoad, CommandAndConfigurationQuirks) {
+    CPlaylistDocument doc;
+    doc.loadFromBytes(crlf("[command]\nformat=\ndelexpt=NO\n[configuration]\nmute=off\n"
+                           "transition=1\ndltime=21:45\n"),
+                      "p");
+    EXPECT_FALSE(doc.settings().format);
+    EXPECT_TRUE(doc.settings().deleteNotInPlaylist);  // any value turns it on
+    EXPECT_EQ(doc.settings().deleteFilesChoice(), 2);
+    EXPECT_TRUE(doc.settings().mute);
+    EXPECT_EQ(doc.settings().globalInterval, 3);  // absent
+    EXPECT_TRUE(doc.settings().useGlobalTransition);
+    EXPECT_EQ(doc.settings().globalTransition, 1);
+    EXPECT_TRUE(doc.settings().downloadSchedule);
+    EXPECT_EQ(doc.settings().downloadHour, 21);
+    EXPECT_EQ(doc.settings().downloadMinute, 45);
+
+    doc.loadFromBytes(crlf("[command]\nformat=NO\n[configuration]\nglobalinterval=0\n"), "p");
+    EXPECT_TRUE(doc.settings().format);
+    EXPECT_FALSE(doc.settings().deleteNotInPlaylist);
+    EXPECT_FALSE(doc.settings().mute);
+    EXPECT_EQ(doc.settings().globalInterval, 0);
+    EXPECT_FALSE(doc.settings().useGlobalTransition);
+    EXPECT_EQ(doc.settings().globalTransition, 0);
+    EXPECT_FALSE(doc.settings().downloadSchedule);
+}
+
+TEST(PlaylistLoad, ItemsStopAtFirstMissingPath) {
+    QTemporaryDir dir;
+    CPlaylistDocument doc;
+    doc.appendRow(row("/old.jpg"));
+    EXPECT_FALSE(doc.Load(dir.filePath("none.mpl")));  // unreadable: document untouched
+    EXPECT_EQ(doc.rowCount(), 1);
+    doc.loadFromBytes(crlf("[file0]\npath=/m/a.mpg\nsize=12\n[file1]\nsize=3\n"
+                           "[file2]\npath=/m/c.mpg\n"),
+                      "p");
+    ASSERT_EQ(doc.rowCount(), 1);
+    EXPECT_EQ(doc.rows()[0].item.pathText(), "/m/a.mpg");
+    EXPECT_EQ(doc.rows()[0].item.size, 12);
+
+    doc.loadFromBytes(crlf("[file0]\npath=\n[file1]\npath=/m/b.mpg\n"), "p");
+    EXPECT_EQ(doc.rowCount(), 0);
+}
+
+TEST(PlaylistLoad, ItemFields) {
+    CPlaylistDocument doc;
+    doc.loadFromBytes(crlf("[file0]\nhost=www.example.test\npath=/news/a.jpg\nsize=77\n"
+                           "protocal=HTTP\nport=8080\nfileaction=DEL\nfullscr=2\nperiod=15\n"
+                           "starttime=07:05\nstoptime=08:00\ntransition=13\n"
+                           "[file1]\npath=C:\\m\\clip.mpg\nfileaction=del\ntransition=3\n"
+                           "[file2]\npath=/m/week.sch\ntransition=4\n"
+                           "[file3]\npath=/m/b.Yuv\n"
+                           "[file4]\npath=/m/z_bz.YUV\nperiod=20\n"),
+                      "p");
+    ASSERT_EQ(doc.rowCount(), 4);
+    const PlaylistItem& a = doc.rows()[0].item;
+    EXPECT_EQ(a.hostText(), "www.example.test");
+    EXPECT_EQ(PlaylistItem::field(a.protocol), QByteArray("HTTP"));
+    EXPECT_EQ(a.port, 8080);
+    EXPECT_EQ(a.size, 77);
+    EXPECT_EQ(a.deleteAfter, 1);
+    EXPECT_EQ(a.fullScreen, 1);
+    EXPECT_EQ(a.period, 15);
+    EXPECT_EQ(PlaylistItem::field(a.startTime), QByteArray("07:05"));
+    EXPECT_EQ(doc.rows()[0].cells.fromTime, "07:05");
+    EXPECT_EQ(doc.rows()[0].cells.toTime, "08:00");
+    EXPECT_EQ(doc.rows()[0].cells.duration, "15");
+    EXPECT_TRUE(doc.rows()[0].cells.transition.isEmpty());  // outside the table
+
+    const PlaylistItem& clip = doc.rows()[1].item;
+    EXPECT_EQ(clip.fileNameText(), "clip.mpg");
+    EXPECT_EQ(clip.deleteAfter, 0);  // "DEL" exactly
+    EXPECT_TRUE(doc.rows()[1].cells.transition.isEmpty());  // not a picture
+    EXPECT_TRUE(doc.rows()[1].cells.duration.isEmpty());
+
+    EXPECT_TRUE(doc.hasSchedule());
+    EXPECT_EQ(doc.rows()[3].item.fileNameText(), "b.Yuv");  // main item: not ".yuv"
+
+    ASSERT_EQ(doc.zoneItems().size(), 1u);
+    EXPECT_TRUE(doc.multiZone());
+    EXPECT_EQ(doc.zoneItems()[0].period, 20);
+    EXPECT_TRUE(doc.settings().deleteInPlaylist);
+}
+
+TEST(PlaylistLoad, ScheduleNeedsTransitionInRange) {
+    CPlaylistDocument doc;
+    doc.setHasSchedule(true);
+    doc.loadFromBytes(crlf("[file0]\npath=/m/week.sch\ntransition=20\n"), "p");
+    EXPECT_FALSE(doc.hasSchedule());
+    EXPECT_FALSE(doc.multiZone());
+    doc.removeRow(0);
+    doc.appendRow(row("/m/w.sch"));
+    EXPECT_TRUE(doc.hasSchedule());
+    doc.removeRow(0);
+    EXPECT_FALSE(doc.hasSchedule());
+}
+
+TEST(PlaylistRoundTrip, SaveLoadSaveKeepsBytes) {
+    QTemporaryDir dir;
+    CPlaylistDocument doc;
+    auto& s = doc.settings();
+    s.globalInterval = 12;
+    s.format = true;
+    s.deleteNotInPlaylist = true;
+    s.deleteInPlaylist = true;
+    s.mute = true;
+    s.downloadSchedule = true;
+    s.downloadHour = 23;
+    s.downloadMinute = 0;
+    doc.setMultiZone(true);
+    doc.zoneItems().push_back(zoneItem("/m/x_bz.yuv", 4, 60));
+    PlaylistRow a = row("/m/p.jpeg", 50);
+    a.cells = {"9", "0000", "2359", "BLIND:LEFT TO RIGHT", true, false};
+    a.item.fullScreen = 1;
+    doc.appendRow(a);
+    doc.appendRow(row(kTvFeedMarker));
+    PlaylistRow web = row("/news/today.mpg", 4096);
+    PlaylistItem::setField(web.item.host, "media.example.test");
+    doc.appendRow(web);
+    doc.appendRow(row("/m/week.sch", 33));
+
+    const QString p1 = dir.filePath("one.mpl"), p2 = dir.filePath("two.mpl");
+    ASSERT_TRUE(doc.Save(p1));
+    CPlaylistDocument back;
+    ASSERT_TRUE(back.Load(p1));
+    EXPECT_TRUE(back.hasSchedule());
+    EXPECT_EQ(back.settings().deleteFilesChoice(), 1);
+    ASSERT_TRUE(back.Save(p2));
+    EXPECT_EQ(readFile(p2), readFile(p1));
+}
+
+TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
+    QTemporaryDir dir;
+    const QString src = dir.filePath("src"), dst = dir.filePath("drive/MEDIA");
+    ASSERT_TRUE(QDir().mkpath(src + "/sub"));
+    ASSERT_TRUE(writeFile(src + "/logo_mz.yuv", "LOGO"));
+    ASSERT_TRUE(writeFile(src + "/tz1.yuv", "TZ"));
+    ASSERT_TRUE(writeFile(src + "/a_mz.Yuv", "AMZ"));
+    ASSERT_TRUE(writeFile(src + "/pic%1.jpg", "PIC"));
+    ASSERT_TRUE(QDir().mkpath(dst));
+    ASSERT_TRUE(writeFile(dst + "/pic%1.jpg", "OLD CONTENT THAT IS LONGER"));
+
+    CPlaylistDocument doc;
+    doc.setMultiZone(true);
+    doc.zoneItems().push_back(zoneItem(QFile::encodeName(src + "/logo_mz.yuv"), 4, 10));
+    doc.zoneItems().push_back(zoneItem(QFile::encodeName(src + "/tz1.yuv"), 2, 10));
+    doc.appendRow(row(QFile::encodeName(src + "/a_mz.Yuv"), 3));
+    doc.appendRow(row(QFile::encodeName(src + "/pic%1.jpg"), 3));
+    doc.appendRow(row(QFile::encodeName(src + "/missing.mpg"), 1));
+    PlaylistRow web = row("/remote/only.mpg", 1);
+    PlaylistItem::setField(web.item.host, "media.example.test");
+    doc.appendRow(web);  // remote: its path names a file on the web server
+    doc.appendRow(row(kScrollTextEndMarker));
+
+    QStringList statuses, failed;
+    const QString playlist = dst + "/" + kCopyPlaylistName;
+    ASSERT_TRUE(doc.Save(
+        playlist, true, dst,
+        [&](const QString& text, int, int) { statuses << text; }, nullptr, &failed));
+
+    // logo_mz.yuv went first as logozone.yuv; the main item a_mz.Yuv (any-case extension)
+    // took the same name later and replaced it.
+    EXPECT_EQ(readFile(dst + "/logozone.yuv"), QByteArray("AMZ"));
+    EXPECT_EQ(readFile(dst + "/tz1.yuv"), QByteArray("TZ"));
+    EXPECT_EQ(readFile(dst + "/pic%1.jpg"), QByteArray("PIC"));
+    EXPECT_FALSE(QFile::exists(dst + "/a_mz.Yuv"));
+    EXPECT_EQ(QDir(dst).entryList(QDir::Files, QDir::Name),
+              (QStringList{"logozone.yuv", "pic%1.jpg", "playlist.mpl", "tz1.yuv"}));
+
+    EXPECT_EQ(failed, QStringList{src + "/missing.mpg"});
+    ASSERT_EQ(statuses.size(), 6);
+    EXPECT_EQ(statuses[0], QString("Copying... %1/logo_mz.yuv(0/2)").arg(src));
+    EXPECT_EQ(statuses[3], "Copying... " + src + "/pic%1.jpg(1/5)");
+    EXPECT_EQ(statuses[4], QString("Copying... %1/missing.mpg(2/5)").arg(src));
+    EXPECT_TRUE(statuses.last().isEmpty());
+
+    // The failed copy is still listed, and the paths name the sources.
+    const QByteArray written = readFile(playlist);
+    EXPECT_TRUE(written.contains("path=" + QFile::encodeName(src) + "/missing.mpg\r\n"));
+    EXPECT_TRUE(written.contains("path=" + QFile::encodeName(src) + "/logo_mz.yuv\r\n"));
+    EXPECT_EQ(written, doc.toBytes());
+}
+
+TEST(PlaylistCopy, CopyIntoTheSourceFolderKeepsTheFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
+    CPlaylistDocument doc;
+    doc.appendRow(row(QFile::encodeName(dir.filePath("pic.jpg")), 3));
+    QStringList failed;
+    ASSERT_TRUE(doc.Save(dir.filePath("playlist.mpl"), true, dir.path(), {}, nullptr, &failed));
+    EXPECT_TRUE(failed.isEmpty());
+    EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
+}
+
+TEST(PlaylistCopy, WithoutFolderMediaGoBesideThePlaylist) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
+    CPlaylistDocument doc;
+    doc.appendRow(row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1));
+    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
+    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
+}
+
+TEST(PlaylistSave, LineBreaksCannotAddKeys) {
+    CPlaylistDocument doc;
+    PlaylistRow r = row("/m/evil\r\n[command]\r\nformat=ON.mpg");
+    r.cells.duration = "5\nfullscr=1";
+    doc.appendRow(r);
+    EXPECT_EQ(doc.toBytes(), crlf("[configuration]\nglobalinterval=5\n"
+                                  "[file0]\npath=/m/evil\nsize=0\nperiod=5\n"));
+}
+
+TEST(PlaylistCopy, InvalidTimesCopyNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
+    CPlaylistDocument doc;
+    PlaylistRow r = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
+    r.cells.toTime = "0800";
+    doc.appendRow(r);
+    ScriptedPrompt prompt;
+    int calls = 0;
+    EXPECT_FALSE(doc.Save(dir.filePath("out/playlist.mpl"), true, dir.filePath("out"),
+                          [&](const QString&, int, int) { ++calls; }, &prompt));
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath("out/pic.jpg")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out/playlist.mpl")));
+    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kStopNeedsStart});
+}
+
+TEST(PlaylistDocument, RowsMoveWithTheirCellsAndClearKeepsWhatItShould) {
+    CPlaylistDocument doc;
+    PlaylistRow a = row("/m/a.jpg"), b = row("/m/b.jpg");
+    a.cells.duration = "1";
+    b.cells.duration = "2";
+    doc.appendRow(a);
+    doc.appendRow(b);
+    EXPECT_FALSE(doc.moveRowUp(0));
+    EXPECT_FALSE(doc.moveRowDown(1));
+    EXPECT_TRUE(doc.moveRowDown(0));
+    EXPECT_EQ(doc.rows()[1].item.fileNameText(), "a.jpg");
+    EXPECT_EQ(doc.rows()[1].cells.duration, "1");
+
+    doc.zoneItems().push_back(zoneItem("/m/z_mz.yuv", 1, 1));
+    doc.settings().mute = true;
+    doc.clearRows();  // File "New": zone list and settings stay
+    EXPECT_EQ(doc.zoneItems().size(), 1u);
+    EXPECT_TRUE(doc.settings().mute);
+    doc.setCurrentPath("/x.mpl");
+    doc.clearAll();
+    EXPECT_TRUE(doc.zoneItems().empty());
+    EXPECT_EQ(doc.settings().globalInterval, 5);
+    EXPECT_TRUE(doc.currentPath().isEmpty());
+}
