@@ -177,6 +177,13 @@ void CAccountManagementDialog::showPage(Page page) {
     activateWindow();
 }
 
+bool CAccountManagementDialog::openedFromList() const {
+    // A page opened from the list (or from another page opened from it) goes back to it.
+    if (!isVisible()) return false;
+    const int page = pages_->currentIndex();
+    return page == ListPage || (cameFromList_ && page != ChoicePage);
+}
+
 void CAccountManagementDialog::showChoice() {
     cameFromList_ = false;
     showPage(ChoicePage);
@@ -226,7 +233,7 @@ void CAccountManagementDialog::leavePage() {
 }
 
 void CAccountManagementDialog::showNewGroup() {
-    cameFromList_ = pages_->currentIndex() == ListPage && isVisible();
+    cameFromList_ = openedFromList();
     editedGroup_.clear();
     groupName_->clear();
     groupName_->setReadOnly(false);
@@ -239,7 +246,7 @@ void CAccountManagementDialog::showNewGroup() {
 void CAccountManagementDialog::showEditGroup(const QString& name) {
     CUserGroup g;
     if (!store_.FindGroup(name, &g)) return;
-    cameFromList_ = pages_->currentIndex() == ListPage && isVisible();
+    cameFromList_ = openedFromList();
     editedGroup_ = g.name;
     groupName_->setText(g.name);
     groupName_->setReadOnly(!isGroupNameEditable(g.name));
@@ -250,7 +257,7 @@ void CAccountManagementDialog::showEditGroup(const QString& name) {
 }
 
 void CAccountManagementDialog::showNewAccount(const QString& group) {
-    cameFromList_ = pages_->currentIndex() == ListPage && isVisible();
+    cameFromList_ = openedFromList();
     editedAccount_.clear();
     accountName_->clear();
     password_->clear();
@@ -268,7 +275,7 @@ void CAccountManagementDialog::showEditAccount(const QString& name) {
     CUserGroup g;
     CUser u;
     if (!store_.FindUser(name, &g, &u, 0)) return;
-    cameFromList_ = pages_->currentIndex() == ListPage && isVisible();
+    cameFromList_ = openedFromList();
     editedAccount_ = u.name;
     accountName_->setText(u.name);
     password_->setText(u.password);

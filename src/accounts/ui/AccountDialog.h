@@ -61,6 +61,7 @@ private:
     QWidget* buildListPage();
     QWidget* buildGroupPage();
     QWidget* buildAccountPage();
+    bool openedFromList() const;
     void leavePage();  // back to the list when it was open, else close
     void showPage(Page page);
 

@@ -104,7 +104,8 @@ void CAccountView::resizeEvent(QResizeEvent* event) {
 
 void CAccountView::layoutChildren() {
     const int w = width();
-    const int boxH = w * 3 / 4;
+    // Each box is three quarters of the width tall, but the tree keeps at least half the pane.
+    const int boxH = std::min(w * 3 / 4, height() / 4);
     const int treeH = std::max(0, height() - 2 * boxH);
     tree_->setGeometry(0, 0, w, treeH);
     upper_->setGeometry(0, treeH, w, boxH);

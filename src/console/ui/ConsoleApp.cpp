@@ -22,6 +22,7 @@
 #include <QHostInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
@@ -146,7 +147,11 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     const bool toTray = settings_->startInTray() && tray_;
     if (options.showWindow && !toTray) {
         if (placed) frame_->show();
-        else frame_->showMaximized();
+        else {
+            // Without a window manager "maximised" means nothing; fill the screen anyway.
+            if (QScreen* screen = frame_->screen()) frame_->setGeometry(screen->availableGeometry());
+            frame_->showMaximized();
+        }
     }
     return StartResult::Started;
 }

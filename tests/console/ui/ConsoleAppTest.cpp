@@ -1,0 +1,88 @@
+#include "accounts/UserStore.h"
+#include "console/ConsoleModels.h"
+#include "console/ui/ConsoleApp.h"
+#include "console/ui/MainFrame.h"
+#include "core/LogHub.h"
+#include "server/AppSettings.h"
+
+#include "console/ConsoleTestSupport.h"
+#include "common/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace lum;
+
+namespace {
+
+class ConsoleAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        const QString run = dir.filePath(QStringLiteral("run"));
+        QDir().mkpath(run);
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
+        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
+        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+    }
+    CConsoleApp::Options options(const QString& data, lumtest::RecordingPrompt& p) {
+        CConsoleApp::Options o;
+        o.dataDir = data;
+        o.executableDir = dir.filePath(QStringLiteral("bin"));
+        o.prompt = &p;
+        o.showWindow = false;
+        return o;
+    }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
+    const QString data = dir.filePath(QStringLiteral("data"));
+    lumtest::RecordingPrompt prompt;
+    {
+        CConsoleApp app;
+        ASSERT_EQ(app.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+        EXPECT_TRUE(prompt.messages.isEmpty());
+        for (const char* f : {"config.ini", "server data/users.dat", "Log/ftptrace.log"})
+            EXPECT_TRUE(QFileInfo(QDir(data).filePath(QLatin1String(f))).isFile()) << f;
+        for (const char* d : {"server data", "Log", "Home"})
+            EXPECT_TRUE(QFileInfo(QDir(data).filePath(QLatin1String(d))).isDir()) << d;
+        // The fresh config.ini carries an address (or "failed").
+        CAppSettings s(QDir(data).filePath(QStringLiteral("config.ini")));
+        s.Load();
+        EXPECT_FALSE(s.localIpAddress().isEmpty());
+        // The tree shows the Home group; the window is built with its panes.
+        ASSERT_NE(app.mainFrame(), nullptr);
+        EXPECT_EQ(app.models()->tree().groupIndex(QStringLiteral("Home")).data().toString(),
+                  QStringLiteral("Home(0)"));
+        EXPECT_EQ(app.mainFrame()->statusText(), QStringLiteral("ICS Server is offline"));
+
+        // Log entries reach the log pane's list in colour.
+        app.logHub()->addLog(2, QStringLiteral("00-11"), QStringLiteral("[p1] hello"));
+        app.logHub()->processPending();
+        app.models()->log().all().flush();
+        ASSERT_EQ(app.models()->log().all().rowCount(), 1);
+        EXPECT_TRUE(app.models()->log().all().lines().first().endsWith(QStringLiteral("     [p1] hello")));
+
+        // A second console is refused before it touches any file.
+        const QString other = dir.filePath(QStringLiteral("other"));
+        lumtest::RecordingPrompt secondPrompt;
+        CConsoleApp second;
+        EXPECT_EQ(second.start(options(other, secondPrompt)), CConsoleApp::StartResult::AlreadyRunning);
+        EXPECT_EQ(secondPrompt.texts(), QStringList{QStringLiteral("LUM is ON already!")});
+        EXPECT_FALSE(QFileInfo::exists(QDir(other).filePath(QStringLiteral("config.ini"))));
+    }
+    // Once the first has ended, the next start succeeds on the same folder.
+    CConsoleApp again;
+    EXPECT_EQ(again.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+}
