@@ -176,9 +176,10 @@ void CAccountView::showMenuAt(const QModelIndex& index, const QPoint& globalPos)
     QMenu menu(this);
     switch (CAccountTreeModel::kindOf(index)) {
     case CAccountTreeModel::KindRoot:
+        // A null entry is a separator; actions the window does not offer are left out.
         for (QAction* a : rootActions_) {
             if (a) menu.addAction(a);
-            else menu.addSeparator();
+            else if (!menu.isEmpty()) menu.addSeparator();
         }
         break;
     case CAccountTreeModel::KindGroup:

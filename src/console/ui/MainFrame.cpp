@@ -67,6 +67,12 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     buildMenus();
     buildToolBar();
     buildStatusBar();
+    // The tree root's menu: start and stop of the server, "New Group", "E&xit".
+    QList<QAction*> rootActions;
+    for (int id : {cmd::StartServer, cmd::StopServer, cmd::NewGroup})
+        if (QAction* a = action(id)) rootActions << a;
+    rootActions << nullptr << action(cmd::Exit);
+    accountView_->setRootActions(rootActions);
 
     connect(accountView_, &CAccountView::showClients, this, [this](const QString& filter, int mode) {
         parts_.models.online().ShowClients(filter, TargetMode(mode));
