@@ -9,6 +9,8 @@
 #include "common/TestSupport.h"
 
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -85,4 +87,28 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
     // Once the first has ended, the next start succeeds on the same folder.
     CConsoleApp again;
     EXPECT_EQ(again.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+}
+
+TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    const QString qm = lumtest::binDir() + QStringLiteral("/lum_zh_CN.qm");
+    ASSERT_TRUE(QFile::copy(qm, bin + QStringLiteral("/lum_zh_CN.qm"))) << qm.toStdString();
+    lumtest::RecordingPrompt prompt;
+    CConsoleApp app;
+    ASSERT_EQ(app.start(options(dir.filePath(QStringLiteral("data")), prompt)), CConsoleApp::StartResult::Started);
+    EXPECT_EQ(app.languageId(), QStringLiteral("1033"));
+    QMenu* menu = nullptr;
+    for (QAction* a : app.mainFrame()->menuBar()->actions())
+        if (a->text() == QStringLiteral("&Language")) menu = a->menu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("English"));
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(QSettings().value(QStringLiteral("LanguageId")).toString(), QStringLiteral("zh_CN"));
+    ASSERT_EQ(prompt.messages.size(), 1);
+    // Said in the language just chosen.
+    EXPECT_EQ(prompt.messages[0].first,
+              QString::fromUtf8("\u8bf7\u91cd\u65b0\u542f\u52a8 ") + app.settings()->applicationTitle());
 }
