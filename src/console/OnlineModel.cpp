@@ -351,6 +351,12 @@ PostResult COnlineModel::PostToClients(const QString& key, int index, TargetMode
     return post(key, index, mode, args, {}, index == kCmdUpdateRss, prompt);
 }
 
+PostResult COnlineModel::PostToOnline(const QString& key, int index, TargetMode mode,
+                                      IOperatorPrompt* prompt) {
+    auto online = [](const CClientRecord& r) { return !sameText(r.status, online::kStatusOffline); };
+    return post(key, index, mode, {}, online, false, prompt);
+}
+
 PostResult COnlineModel::SendPlaylist(const QString& key, TargetMode mode) {
     bool missing = false;
     auto hasPlaylist = [&](const CClientRecord& r) {

@@ -91,6 +91,9 @@ public:
     PostResult PostToClients(const QString& key, int index, TargetMode mode,
                              const OperatorCommandArgs& args = {},
                              IOperatorPrompt* prompt = nullptr);
+    // Like PostToClients, but only to players that are online (EZ-Play's playlist command).
+    PostResult PostToOnline(const QString& key, int index, TargetMode mode,
+                            IOperatorPrompt* prompt = nullptr);
     // Index 3: only to players whose group's current playlist file exists.
     PostResult SendPlaylist(const QString& key, TargetMode mode);
     // Index 12: only to players whose group holds "instantmessage.txt".

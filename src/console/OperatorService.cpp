@@ -1,25 +1,31 @@
 #include "console/OperatorService.h"
 
+#include "accounts/UserStore.h"
 #include "console/OnlineModel.h"
 #include "console/PlayerCommands.h"
+#include "console/PlaylistHandover.h"
 #include "core/OperatorPrompt.h"
+#include "playlists/PlaylistDocument.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace lum {
 
 namespace {
 
-// Collects what the operator would have been shown; answers questions as the request says.
+// Collects what the operator would have been shown; answers questions as the request says and
+// remembers a question answered No.
 class RequestPrompt : public IOperatorPrompt {
 public:
     explicit RequestPrompt(bool yes) : yes_(yes) {}
     void message(const QString& text, Icon) override { messages.append(text); }
     bool askYesNo(const QString& text) override {
-        messages.append(text + (yes_ ? QStringLiteral(" -> Yes") : QStringLiteral(" -> No")));
+        if (!yes_) refusedQuestion = text;
         return yes_;
     }
     QJsonArray messages;
+    QString refusedQuestion;
 
 private:
     bool yes_;
@@ -27,82 +33,166 @@ private:
 
 QJsonObject failure(const QString& error) { return {{"ok", false}, {"error", error}}; }
 
-QJsonObject playersReply(const COnlineModel& online) {
-    QJsonArray list;
-    for (const auto& r : online.records()) {
-        list.append(QJsonObject{{"name", r.name},
-                                {"group", r.group},
-                                {"status", r.status},
-                                {"ip", r.ipAddress},
-                                {"mac", r.macAddress},
-                                {"loginTime", r.loginTime},
-                                {"playlist", r.playlist},
-                                {"description", r.description},
-                                {"connection", qint64(r.connectionId)}});
-    }
-    return {{"ok", true}, {"players", list}};
-}
-
-}  // namespace
-
-QJsonObject COperatorService::handle(const QJsonObject& request) {
-    const QString cmd = request.value("cmd").toString();
-    if (cmd == "players") return playersReply(online_);
-
-    if (cmd == "server") {
-        const QString action = request.value("action").toString();
-        if (action == "start") {
-            const bool ok = server_.start && server_.start();
-            return {{"ok", ok}, {"running", server_.running && server_.running()}};
-        }
-        if (action == "stop") {
-            if (server_.stop) server_.stop();
-            return {{"ok", true}, {"running", server_.running && server_.running()}};
-        }
-        if (action == "status") return {{"ok", true}, {"running", server_.running && server_.running()}};
-        return failure(QStringLiteral("unknown server action '%1'").arg(action));
-    }
-
-    CommandTarget target;
-    if (request.contains("group")) target = CommandTarget::group(request.value("group").toString());
-    if (request.contains("player"))
-        target = CommandTarget::player(request.value("player").toString());
-
-    RequestPrompt prompt(request.value("yes").toBool(false));
-    CPlayerCommands commands(online_, prompt);
-    const QString player = request.value("player").toString();
-    PostResult r;
-    bool known = true;
-    if (cmd == "play") r = commands.play(target);
-    else if (cmd == "stop") r = commands.stop(target);
-    else if (cmd == "reboot") r = commands.reboot(target);
-    else if (cmd == "format") r = commands.format(target);
-    else if (cmd == "msgoff") r = commands.messageOff(target);
-    else if (cmd == "videoon") r = commands.videoOn(target);
-    else if (cmd == "videooff") r = commands.videoOff(target);
-    else if (cmd == "mute") r = commands.mute(target);
-    else if (cmd == "groupstatus") r = commands.groupStatus(target);
-    else if (cmd == "volume") {
-        const int level = request.value("level").toInt(0);
-        if (level < 1 || level > 15) return failure(QStringLiteral("volume level must be 1 to 15"));
-        r = commands.volume(target, level);
-    } else if (cmd == "status" || cmd == "capacity" || cmd == "files" || cmd == "playlist") {
-        if (player.isEmpty()) return failure(QStringLiteral("'%1' needs a player").arg(cmd));
-        if (cmd == "status") r = commands.readStatus(player);
-        else if (cmd == "capacity") r = commands.readCapacity(player);
-        else if (cmd == "files") r = commands.readFiles(player);
-        else r = commands.readPlaylist(player);
-    } else if (cmd == "send") {
-        if (!request.value("index").isDouble()) return failure(QStringLiteral("'send' needs an index"));
-        r = commands.send(target, request.value("index").toInt(), request.value("text").toString());
-    } else {
-        known = false;
-    }
-    if (!known) return failure(QStringLiteral("unknown command '%1'").arg(cmd));
+QJsonObject postReply(const PostResult& r, const RequestPrompt& prompt) {
+    if (!prompt.refusedQuestion.isEmpty())
+        return {{"ok", false},
+                {"error", prompt.refusedQuestion + QStringLiteral(" (confirm with --yes)")},
+                {"question", prompt.refusedQuestion}};
     return {{"ok", true},
             {"targeted", r.targeted},
             {"delivered", r.delivered},
             {"messages", prompt.messages}};
+}
+
+const QStringList kTargetVerbs = {"send",   "play",  "stop",  "reboot",       "format",
+                                  "mute",   "msg-off", "group-status", "volume", "video"};
+const QStringList kPlayerVerbs = {"read-status", "capacity", "files", "playlist"};
+
+}  // namespace
+
+QJsonObject COperatorService::serverStatus() const {
+    QJsonObject s = server_.status ? server_.status() : QJsonObject{{"running", false}};
+    s["ok"] = true;
+    return s;
+}
+
+QJsonObject COperatorService::handle(const QJsonObject& request) {
+    const QString verb = request.value("verb").toString();
+    const QJsonObject target = request.value("target").toObject();
+
+    if (verb == "status") return serverStatus();
+
+    if (verb == "players") {
+        const QString group = request.value("group").toString();
+        QJsonArray list;
+        for (const auto& r : online_.records()) {
+            if (!group.isEmpty() && r.group.compare(group, Qt::CaseInsensitive) != 0) continue;
+            list.append(QJsonObject{{"name", r.name},        {"group", r.group},
+                                    {"status", r.status},    {"ip", r.ipAddress},
+                                    {"mac", r.macAddress},   {"loginTime", r.loginTime},
+                                    {"playlist", r.playlist}, {"description", r.description}});
+        }
+        return {{"ok", true}, {"players", list}};
+    }
+
+    if (verb == "accounts") {
+        QJsonArray groups;
+        for (const auto& g : store_.Groups()) {
+            QJsonArray users;
+            for (const auto& u : g.users)
+                users.append(QJsonObject{{"name", u.name},
+                                         {"description", u.description},
+                                         {"disabled", u.disabled != 0}});
+            groups.append(QJsonObject{{"name", g.name},
+                                      {"home", g.homeDirectory},
+                                      {"autoPlay", g.autoPlay != 0},
+                                      {"autoPlaylist", g.autoPlaylist},
+                                      {"currentPlaylist", g.currentPlaylist},
+                                      {"accounts", users}});
+        }
+        return {{"ok", true}, {"groups", groups}};
+    }
+
+    if (verb == "server") {
+        const QString action = request.value("action").toString();
+        if (action == "start") {
+            if (!server_.start || !server_.start()) {
+                QJsonObject s = serverStatus();
+                s["ok"] = false;
+                s["error"] = QStringLiteral("the control server did not start (see the log)");
+                return s;
+            }
+            return serverStatus();
+        }
+        if (action == "stop") {
+            if (server_.stop) server_.stop();
+            return serverStatus();
+        }
+        return failure(QStringLiteral("server needs start or stop, not '%1'").arg(action));
+    }
+
+    // Everything below goes to players: check the target first.
+    CommandTarget t;
+    bool hasTarget = false;
+    if (target.value("all").toBool()) {
+        t = CommandTarget::all();
+        hasTarget = true;
+    }
+    if (target.contains("group")) {
+        t = CommandTarget::group(target.value("group").toString());
+        if (!store_.FindGroup(t.key, nullptr))
+            return failure(QStringLiteral("unknown group '%1'").arg(t.key));
+        hasTarget = true;
+    }
+    if (target.contains("player")) {
+        t = CommandTarget::player(target.value("player").toString());
+        if (!store_.FindUser(t.key, nullptr, nullptr, 0))
+            return failure(QStringLiteral("unknown player '%1'").arg(t.key));
+        hasTarget = true;
+    }
+
+    RequestPrompt prompt(request.value("yes").toBool(false));
+    CPlayerCommands commands(online_, prompt);
+
+    if (kPlayerVerbs.contains(verb)) {
+        if (t.mode != TargetMode::Player)
+            return failure(QStringLiteral("'%1' goes to one player: give --player NAME").arg(verb));
+        PostResult r;
+        if (verb == "read-status") r = commands.readStatus(t.key);
+        else if (verb == "capacity") r = commands.readCapacity(t.key);
+        else if (verb == "files") r = commands.readFiles(t.key);
+        else r = commands.readPlaylist(t.key);
+        return postReply(r, prompt);
+    }
+
+    if (kTargetVerbs.contains(verb)) {
+        if (!hasTarget)
+            return failure(QStringLiteral("'%1' needs a target: --all, --group NAME or --player NAME").arg(verb));
+        PostResult r;
+        if (verb == "send") {
+            if (!request.value("index").isDouble())
+                return failure(QStringLiteral("'send' needs a command index"));
+            const int index = request.value("index").toInt(-1);
+            if (index < 0 || index > kMaxCommandIndex)
+                return failure(QStringLiteral("command index must be 0 to %1").arg(kMaxCommandIndex));
+            r = commands.send(t, index, request.value("text").toString());
+        } else if (verb == "play") r = commands.play(t);
+        else if (verb == "stop") r = commands.stop(t);
+        else if (verb == "reboot") r = commands.reboot(t);
+        else if (verb == "format") r = commands.format(t);
+        else if (verb == "mute") r = commands.mute(t);
+        else if (verb == "msg-off") r = commands.messageOff(t);
+        else if (verb == "group-status") r = commands.groupStatus(t);
+        else if (verb == "video") r = request.value("on").toBool() ? commands.videoOn(t) : commands.videoOff(t);
+        else {
+            const int level = request.value("level").toInt(0);
+            if (level < 1 || level > 15) return failure(QStringLiteral("volume level must be 1 to 15"));
+            r = commands.volume(t, level);
+        }
+        return postReply(r, prompt);
+    }
+
+    if (verb == "ezplay" || verb == "autoplay") {
+        if (t.mode == TargetMode::All)
+            return failure(QStringLiteral("'%1' needs --group NAME%2")
+                               .arg(verb, verb == "ezplay" ? " or --player NAME" : ""));
+        const QString file = request.value("file").toString();
+        CPlaylistDocument doc;
+        if (file.isEmpty() || !QFileInfo(file).isFile() || !doc.Load(file))
+            return failure(QStringLiteral("cannot read playlist '%1'").arg(file));
+        const HandoverResult h = verb == "ezplay"
+                                     ? EzPlay(store_, online_, prompt, t.mode, t.key, doc)
+                                     : AutoPlay(store_, prompt, t.mode, t.key, doc);
+        QJsonObject reply{{"ok", h.ok},
+                          {"playlist", h.playlistPath},
+                          {"targeted", h.posted.targeted},
+                          {"delivered", h.posted.delivered},
+                          {"messages", prompt.messages}};
+        if (!h.ok) reply["error"] = h.error;
+        return reply;
+    }
+
+    return failure(QStringLiteral("unknown verb '%1'").arg(verb));
 }
 
 }  // namespace lum

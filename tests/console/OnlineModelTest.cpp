@@ -1,6 +1,8 @@
 #include "console/OnlineModel.h"
 #include "console/OperatorService.h"
 #include "console/PlayerCommands.h"
+#include "console/PlaylistHandover.h"
+#include "playlists/PlaylistDocument.h"
 
 #include "accounts/UserStore.h"
 #include "core/OperatorPrompt.h"
@@ -241,19 +243,81 @@ TEST_F(OnlineModelTest, PlayerCommandsAskFirstAndMapVolume) {
 TEST_F(OnlineModelTest, OperatorServiceAnswersRequests) {
     login(1, "p1", "m1");
     bool running = false;
-    COperatorService svc(*model, {[&] { return running = true; }, [&] { running = false; },
-                                  [&] { return running; }});
-    auto players = svc.handle({{"cmd", "players"}});
+    COperatorService svc(*store, *model,
+                         {[&] { return running = true; }, [&] { running = false; },
+                          [&] { return QJsonObject{{"running", running}, {"port", 5021}}; }});
+    auto players = svc.handle({{"verb", "players"}, {"group", "home"}});
     ASSERT_TRUE(players["ok"].toBool());
+    ASSERT_EQ(players["players"].toArray().size(), 1);
     EXPECT_EQ(players["players"].toArray().at(0).toObject()["name"].toString(), QString("p1"));
-    EXPECT_TRUE(svc.handle({{"cmd", "server"}, {"action", "start"}})["running"].toBool());
-    auto reboot = svc.handle({{"cmd", "reboot"}, {"player", "p1"}});
-    EXPECT_EQ(reboot["targeted"].toInt(), 0);  // asked, answered No
-    reboot = svc.handle({{"cmd", "reboot"}, {"player", "p1"}, {"yes", true}});
+    EXPECT_EQ(svc.handle({{"verb", "players"}, {"group", "Lobby"}})["players"].toArray().size(), 0);
+    EXPECT_TRUE(svc.handle({{"verb", "server"}, {"action", "start"}})["running"].toBool());
+    EXPECT_EQ(svc.handle({{"verb", "status"}})["port"].toInt(), 5021);
+
+    const QJsonObject p1{{"player", "p1"}};
+    auto reboot = svc.handle({{"verb", "reboot"}, {"target", p1}});
+    EXPECT_FALSE(reboot["ok"].toBool());  // refused with the question
+    EXPECT_EQ(reboot["question"].toString(), QString("Are you sure to reboot the players ?"));
+    EXPECT_TRUE(conns.posts.empty());
+    reboot = svc.handle({{"verb", "reboot"}, {"target", p1}, {"yes", true}});
     EXPECT_EQ(reboot["delivered"].toInt(), 1);
-    auto nobody = svc.handle({{"cmd", "play"}, {"group", "Lobby"}});
+    EXPECT_EQ(conns.posts.back().index, kCmdReboot);
+
+    auto nobody = svc.handle({{"verb", "play"}, {"target", QJsonObject{{"group", "Lobby"}}}});
     EXPECT_EQ(nobody["messages"].toArray().at(0).toString(),
               QString("No client is online and no client will be effected!"));
-    EXPECT_FALSE(svc.handle({{"cmd", "volume"}, {"level", 0}})["ok"].toBool());
-    EXPECT_FALSE(svc.handle({{"cmd", "bogus"}})["ok"].toBool());
+    svc.handle({{"verb", "video"}, {"on", true}, {"target", QJsonObject{{"all", true}}}});
+    EXPECT_EQ(conns.posts.back().index, kCmdVideoOn);
+    svc.handle({{"verb", "send"}, {"index", 44}, {"text", "hello"}, {"target", p1}});
+    EXPECT_EQ(conns.posts.back().text, QString("hello"));
+
+    // Refusals with clear errors.
+    EXPECT_FALSE(svc.handle({{"verb", "play"}})["ok"].toBool());  // no target
+    EXPECT_EQ(svc.handle({{"verb", "play"}, {"target", QJsonObject{{"group", "Nope"}}}})["error"].toString(),
+              QString("unknown group 'Nope'"));
+    EXPECT_FALSE(svc.handle({{"verb", "capacity"}, {"target", QJsonObject{{"all", true}}}})["ok"].toBool());
+    EXPECT_FALSE(svc.handle({{"verb", "volume"}, {"level", 0}, {"target", p1}})["ok"].toBool());
+    EXPECT_FALSE(svc.handle({{"verb", "send"}, {"index", 300}, {"target", p1}})["ok"].toBool());
+    EXPECT_FALSE(svc.handle({{"verb", "bogus"}})["ok"].toBool());
+
+    auto accounts = svc.handle({{"verb", "accounts"}});
+    EXPECT_EQ(accounts["groups"].toArray().size(), 2);
+}
+
+TEST_F(OnlineModelTest, EzPlayStoresSendsAndAutoPlayMakesThePowerUpPlaylist) {
+    login(2, "p2", "m2");
+    login(3, "p3", "m3");
+    model->ClientLoggedOut(3);
+    CPlaylistDocument doc;
+    PlaylistRow row;
+    row.item.setPathAndName("/media/a.jpg");
+    doc.appendRow(row);
+
+    auto r = EzPlay(*store, *model, prompt, TargetMode::Group, "lobby", doc);
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    CUserGroup g;
+    ASSERT_TRUE(store->FindGroup("Lobby", &g));
+    EXPECT_EQ(r.playlistPath, g.homeDirectory + "/EZPlaylist.mpl");
+    EXPECT_TRUE(QFileInfo::exists(r.playlistPath));
+    EXPECT_EQ(g.currentPlaylist, r.playlistPath);
+    EXPECT_EQ(g.autoPlay, 0);
+    EXPECT_EQ(r.posted.targeted, 1);  // p3 is offline
+    EXPECT_EQ(conns.posts.back().index, kCmdAutoCommand);
+    EXPECT_EQ(conns.posts.back().id, 2u);
+    EXPECT_EQ(cell(0, COnlineModel::ColPlaylist), QString("EZPlaylist.mpl"));
+    EXPECT_EQ(cell(0, COnlineModel::ColGroup), QString("Lobby"));  // AutoPlay cleared
+
+    // A player entry stores under its group's home directory.
+    EXPECT_TRUE(EzPlay(*store, *model, prompt, TargetMode::Player, "P2", doc).ok);
+
+    r = AutoPlay(*store, prompt, TargetMode::Player, "p2", doc);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(prompt.messages.last(), QString("Autoplay must select Group name, not Device only."));
+    r = AutoPlay(*store, prompt, TargetMode::Group, "Lobby", doc);
+    ASSERT_TRUE(r.ok);
+    ASSERT_TRUE(store->FindGroup("Lobby", &g));
+    EXPECT_EQ(g.autoPlaylist, g.homeDirectory + "/AutoPlaylist.mpl");
+    EXPECT_EQ(g.autoPlay, 1);
+    EXPECT_EQ(prompt.messages.last(),
+              QString("AutoPlay function will be executed after players restart or power up next time"));
 }

@@ -1,11 +1,12 @@
 // lumctl: the command-line operator. Talks to a running lum or lum-server over its local
-// operator socket (one JSON object per line).
+// operator socket (one JSON object per line each way).
 
 #include "core/DataFolder.h"
 #include "server/OperatorSocket.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,30 +17,62 @@
 
 namespace {
 
-const char* kUsage =
-    "Commands:\n"
-    "  players                         list the known players\n"
-    "  server start|stop|status        control the control server\n"
-    "  play|stop|reboot|format|msgoff|videoon|videooff|mute|groupstatus\n"
-    "  volume LEVEL                    LEVEL 1 to 15\n"
-    "  status|capacity|files|playlist  to one player (--player)\n"
-    "  send INDEX [TEXT]               any operator command index\n"
-    "Targets: --group NAME or --player NAME (default: every player).";
+const char* kVerbs =
+    "Verbs:\n"
+    "  status                              server state, port and counters\n"
+    "  players [--group G]                 the online list, tab-separated\n"
+    "  accounts                            groups and their accounts\n"
+    "  server start|stop\n"
+    "  send INDEX [TEXT]                   any operator command index (0-209)\n"
+    "  play | stop | reboot | format | mute | msg-off | group-status\n"
+    "  volume N                            N from 1 to 15\n"
+    "  video on|off\n"
+    "  read-status | capacity | files | playlist   (to one --player)\n"
+    "  ezplay FILE.mpl                     store and send a playlist (--group or --player)\n"
+    "  autoplay FILE.mpl                   make it a group's power-up playlist (--group)\n"
+    "Commands to players need a target: --all, --group G or --player P.\n"
+    "reboot and format ask first: confirm with --yes.";
 
 void out(const QString& s) { std::fprintf(stdout, "%s\n", s.toLocal8Bit().constData()); }
-void err(const QString& s) { std::fprintf(stderr, "lumctl: %s\n", s.toLocal8Bit().constData()); }
+int fail(const QString& s, int code = 1) {
+    std::fprintf(stderr, "lumctl: %s\n", s.toLocal8Bit().constData());
+    return code;
+}
 
 void printPlayers(const QJsonArray& players) {
-    out(QStringLiteral("%1 %2 %3 %4 %5 %6")
-            .arg("User", -10).arg("Group", -12).arg("Status", -20).arg("IP Address", -16)
-            .arg("MAC Address", -18).arg("Playlist"));
+    out(QStringLiteral("User\tGroup\tStatus\tIP Address\tMAC Address\tLogin Time\tPlaylist\tDescription"));
     for (const auto& v : players) {
         const QJsonObject p = v.toObject();
-        out(QStringLiteral("%1 %2 %3 %4 %5 %6")
-                .arg(p["name"].toString(), -10).arg(p["group"].toString(), -12)
-                .arg(p["status"].toString(), -20).arg(p["ip"].toString(), -16)
-                .arg(p["mac"].toString(), -18).arg(p["playlist"].toString()));
+        QStringList cells;
+        for (const char* k : {"name", "group", "status", "ip", "mac", "loginTime", "playlist",
+                              "description"})
+            cells << p[k].toString();
+        out(cells.join('\t'));
     }
+}
+
+void printAccounts(const QJsonArray& groups) {
+    for (const auto& gv : groups) {
+        const QJsonObject g = gv.toObject();
+        out(QStringLiteral("%1\t%2\tAutoPlay %3").arg(g["name"].toString(), g["home"].toString(),
+                                                       g["autoPlay"].toBool() ? "on" : "off"));
+        for (const auto& uv : g["accounts"].toArray()) {
+            const QJsonObject u = uv.toObject();
+            out(QStringLiteral("  %1%2%3")
+                    .arg(u["name"].toString(),
+                         u["disabled"].toBool() ? QStringLiteral(" (disabled)") : QString(),
+                         u["description"].toString().isEmpty()
+                             ? QString()
+                             : "\t" + u["description"].toString()));
+        }
+    }
+}
+
+void printStatus(const QJsonObject& s) {
+    out(QStringLiteral("server\t%1").arg(s["running"].toBool() ? "running" : "stopped"));
+    for (const char* k : {"port", "connections", "totalConnections", "bytesSent", "bytesReceived",
+                          "filesSent", "filesReceived", "sendsAborted", "receivesAborted"})
+        if (s.contains(k)) out(QStringLiteral("%1\t%2").arg(k).arg(s[k].toVariant().toString()));
 }
 
 }  // namespace
@@ -50,85 +83,86 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(LUM_VERSION);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Command-line operator for LUM.\n") + kUsage);
+    parser.setApplicationDescription(QStringLiteral("Command-line operator for LUM.\n") + kVerbs);
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption dataDir("data-dir", "Data folder of the running LUM.", "DIR");
-    QCommandLineOption group("group", "Target one group.", "NAME");
-    QCommandLineOption player("player", "Target one player.", "NAME");
-    QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
-    QCommandLineOption json("json", "Print the raw JSON reply.");
-    parser.addOptions({dataDir, group, player, yes, json});
-    parser.addPositionalArgument("command", "See the list above.");
+    const QCommandLineOption dataDir("data-dir", "Data folder of the running LUM.", "DIR");
+    const QCommandLineOption all("all", "Target every player.");
+    const QCommandLineOption group("group", "Target one group.", "NAME");
+    const QCommandLineOption player("player", "Target one player.", "NAME");
+    const QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
+    const QCommandLineOption json("json", "Print the raw JSON reply.");
+    parser.addOptions({dataDir, all, group, player, yes, json});
+    parser.addPositionalArgument("verb", "See the list above.");
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
-    if (args.isEmpty()) {
-        err(QStringLiteral("no command given (see --help)"));
-        return 1;
-    }
-    const QString exeDir = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-    const QString folder = lum::resolveDataFolder(parser.value(dataDir), exeDir);
+    if (args.isEmpty()) return fail(QStringLiteral("no verb given (see --help)"));
+    const int targets = int(parser.isSet(all)) + int(parser.isSet(group)) + int(parser.isSet(player));
+    if (targets > 1) return fail(QStringLiteral("give only one of --all, --group and --player"));
 
-    QJsonObject req;
-    const QString cmd = args[0];
-    req["cmd"] = cmd;
-    if (parser.isSet(group)) req["group"] = parser.value(group);
-    if (parser.isSet(player)) req["player"] = parser.value(player);
+    const QString verb = args[0];
+    QJsonObject req{{"verb", verb}};
+    QJsonObject target;
+    if (parser.isSet(all)) target["all"] = true;
+    if (parser.isSet(group)) target["group"] = parser.value(group);
+    if (parser.isSet(player)) target["player"] = parser.value(player);
+    if (!target.isEmpty()) req["target"] = target;
     if (parser.isSet(yes)) req["yes"] = true;
-    if (cmd == "server") {
-        if (args.size() < 2) {
-            err(QStringLiteral("server needs start, stop or status"));
-            return 1;
-        }
-        req["action"] = args[1];
-    } else if (cmd == "volume") {
+
+    const QString arg1 = args.value(1);
+    if (verb == "players") {
+        if (parser.isSet(group)) req["group"] = parser.value(group);
+        req.remove("target");
+    } else if (verb == "server") {
+        if (arg1 != "start" && arg1 != "stop") return fail(QStringLiteral("server needs start or stop"));
+        req["action"] = arg1;
+    } else if (verb == "volume") {
         bool ok = false;
-        const int level = args.value(1).toInt(&ok);
-        if (!ok) {
-            err(QStringLiteral("volume needs a level 1 to 15"));
-            return 1;
-        }
+        const int level = arg1.toInt(&ok);
+        if (!ok || level < 1 || level > 15) return fail(QStringLiteral("volume needs a level 1 to 15"));
         req["level"] = level;
-    } else if (cmd == "send") {
+    } else if (verb == "video") {
+        if (arg1 != "on" && arg1 != "off") return fail(QStringLiteral("video needs on or off"));
+        req["on"] = arg1 == "on";
+    } else if (verb == "send") {
         bool ok = false;
-        const int index = args.value(1).toInt(&ok);
-        if (!ok) {
-            err(QStringLiteral("send needs a command index"));
-            return 1;
-        }
+        const int index = arg1.toInt(&ok);
+        if (!ok) return fail(QStringLiteral("send needs a command index"));
         req["index"] = index;
         if (args.size() > 2) req["text"] = args.mid(2).join(' ');
+    } else if (verb == "ezplay" || verb == "autoplay") {
+        if (arg1.isEmpty()) return fail(QStringLiteral("%1 needs a playlist file").arg(verb));
+        req["file"] = QFileInfo(arg1).absoluteFilePath();
     }
 
+    const QString folder = lum::resolveDataFolder(
+        parser.value(dataDir), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
     QLocalSocket socket;
     socket.connectToServer(lum::COperatorSocket::socketNameFor(folder));
-    if (!socket.waitForConnected(3000)) {
-        err(QStringLiteral("no LUM is running on %1 (%2)").arg(folder, socket.errorString()));
-        return 2;
-    }
+    if (!socket.waitForConnected(3000))
+        return fail(QStringLiteral("no LUM is running on %1 (%2)").arg(folder, socket.errorString()), 2);
     socket.write(QJsonDocument(req).toJson(QJsonDocument::Compact) + '\n');
     socket.flush();
     while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(30000)) {
-            err(QStringLiteral("no reply from LUM"));
-            return 2;
-        }
+        if (!socket.waitForReadyRead(30000)) return fail(QStringLiteral("no reply from LUM"), 2);
     }
     const QJsonObject reply = QJsonDocument::fromJson(socket.readLine()).object();
     if (parser.isSet(json)) {
         out(QString::fromUtf8(QJsonDocument(reply).toJson(QJsonDocument::Compact)));
-    } else if (!reply["ok"].toBool()) {
-        err(reply["error"].toString());
-    } else if (reply.contains("players")) {
-        printPlayers(reply["players"].toArray());
-    } else if (reply.contains("running")) {
-        out(reply["running"].toBool() ? QStringLiteral("running") : QStringLiteral("stopped"));
-    } else {
-        for (const auto& m : reply["messages"].toArray()) out(m.toString());
-        out(QStringLiteral("targeted %1, delivered %2")
-                .arg(reply["targeted"].toInt())
-                .arg(reply["delivered"].toInt()));
+        return reply["ok"].toBool() ? 0 : 1;
     }
-    return reply["ok"].toBool() ? 0 : 1;
+    for (const auto& m : reply["messages"].toArray()) out(m.toString());
+    if (!reply["ok"].toBool()) return fail(reply["error"].toString());
+    if (reply.contains("players")) printPlayers(reply["players"].toArray());
+    else if (reply.contains("groups")) printAccounts(reply["groups"].toArray());
+    else if (verb == "status" || verb == "server") printStatus(reply);
+    else {
+        if (reply.contains("playlist")) out(QStringLiteral("playlist\t%1").arg(reply["playlist"].toString()));
+        if (verb != "autoplay")
+            out(QStringLiteral("targeted %1, delivered %2")
+                    .arg(reply["targeted"].toInt())
+                    .arg(reply["delivered"].toInt()));
+    }
+    return 0;
 }

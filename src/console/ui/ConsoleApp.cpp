@@ -128,7 +128,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     const bool placed = frame_->restorePlacements(profile);
 
     // The local operator socket: lumctl drives this console like lum-server.
-    service_ = std::make_unique<COperatorService>(models_->online(), ServerControl{});
+    service_ = std::make_unique<COperatorService>(*store_, models_->online(), ServerControl{});
     operatorSocket_ = std::make_unique<COperatorSocket>(
         [this](const QJsonObject& request) { return service_->handle(request); });
     operatorSocket_->listen(dataDir_);

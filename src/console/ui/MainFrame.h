@@ -4,10 +4,11 @@
 // bar with the server's state. Player commands go through CPlayerCommands to the selection of
 // the account tree (or the selected row of the online list).
 
-#include "console/OperatorService.h"  // ServerControl
 #include "console/PlayerCommands.h"
 
 #include <QHash>
+
+#include <functional>
 #include <QMainWindow>
 
 class QDockWidget;
@@ -44,11 +45,18 @@ struct LanguageEntry {
     QString name;  // native name shown in the menu
 };
 
+// The control server as the window drives it.
+struct ServerCommands {
+    std::function<bool()> start;
+    std::function<void()> stop;
+    std::function<bool()> running;
+};
+
 struct MainFrameParts {
     CAppSettings& settings;
     CConsoleModels& models;
     IOperatorPrompt& prompt;
-    ServerControl server;  // start, stop, running; empty: the server commands are not offered
+    ServerCommands server;  // empty: the server commands are not offered
     std::function<void()> backup;   // the "&Server" menu's Backup (absent: not offered)
     std::function<void()> restore;  // and Restore
     QString applicationTitle;

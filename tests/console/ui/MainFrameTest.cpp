@@ -29,7 +29,7 @@ protected:
         addUser(QStringLiteral("p3"), QStringLiteral("Hall"));
         models->tree().FillTree();
         settle();
-        ServerControl server;
+        ServerCommands server;
         server.start = [this] { ++starts; running = true; return true; };
         server.stop = [this] { ++stops; running = false; };
         server.running = [this] { return running; };

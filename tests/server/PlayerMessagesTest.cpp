@@ -1,0 +1,130 @@
+#include "server/PlayerMessages.h"
+
+#include "core/IniFile.h"
+
+#include "common/TestSupport.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+using namespace lum;
+
+TEST(PlayerMessages, ReportSplitsAtCommasAfterTheFirstCharacter) {
+    EXPECT_EQ(SplitPlayerReport("a,12,b,rest,more"), (PlayerReport{12, "a", "b", "rest,more"}));
+    EXPECT_EQ(SplitPlayerReport("0"), (PlayerReport{0, "", "", "0"}));
+    // A comma at the very start is not a cut: the field stays empty, the text stays whole.
+    EXPECT_EQ(SplitPlayerReport(",x,y"), (PlayerReport{0, "", "", ",x,y"}));
+    EXPECT_EQ(SplitPlayerReport("1,abc"), (PlayerReport{0, "1", "", "abc"}));
+}
+
+TEST(PlayerMessages, StatusCodesGiveTheirTextsAndChanges) {
+    auto s = InterpretStatus("17 clip01.mpg");
+    EXPECT_FALSE(s.logText);
+    EXPECT_EQ(*s.statusChange, QString("S3:Playing clip01.mpg"));
+
+    s = InterpretStatus("24 anything");
+    EXPECT_EQ(*s.logText, QString("Start downloading..."));
+    EXPECT_EQ(*s.statusChange, QString("S2:Downloading"));
+
+    s = InterpretStatus("23");
+    EXPECT_EQ(*s.statusChange, QString("S2:D/L done"));
+    s = InterpretStatus("21");
+    EXPECT_EQ(*s.logText, QString("Playback Started"));
+    EXPECT_EQ(*s.statusChange, QString("S3:Playing"));
+    s = InterpretStatus("16");
+    EXPECT_EQ(*s.statusChange, QString("S1:Playlist Done"));
+
+    s = InterpretStatus("99 System Idle now");
+    EXPECT_EQ(*s.logText, QString("99 System Idle now"));
+    EXPECT_EQ(*s.statusChange, QString("Alive"));
+    s = InterpretStatus("nonsense");
+    EXPECT_EQ(*s.logText, QString("nonsense"));
+    EXPECT_FALSE(s.statusChange);
+
+    EXPECT_TRUE(InterpretStatus("26").endConnection);
+    EXPECT_EQ(*InterpretStatus("26").logText, QString());
+    EXPECT_TRUE(InterpretStatus("27 x").endConnection);
+    EXPECT_TRUE(InterpretStatus("11").operatorNotice);
+    for (const char* quiet : {"28", "52"}) {
+        const auto q = InterpretStatus(quiet);
+        EXPECT_FALSE(q.logText || q.statusChange || q.endConnection) << quiet;
+    }
+    EXPECT_EQ(*InterpretStatus("53").logText, QString("Done, Displaying Pictavo Image"));
+}
+
+TEST(PlayerMessages, MacHandoutCountsUpWithCarryAndStopsAtTheRange) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Log/Mac.txt");
+    MacRange range{true, "00-11-22-33-44-FE", 4};
+    QStringList got;
+    for (int i = 0; i < 4; ++i) {
+        auto h = AssignMac(path, QString("player-%1").arg(i), range);
+        ASSERT_TRUE(h.address) << i;
+        got << *h.address;
+    }
+    EXPECT_EQ(got, QStringList({"00-11-22-33-44-FE", "00-11-22-33-44-FF", "00-11-22-33-45-00",
+                                "00-11-22-33-45-01"}));
+    EXPECT_EQ(lumtest::readFile(path), QByteArray("00-11-22-33-44-FE\r\n00-11-22-33-44-FF\r\n"
+                                                  "00-11-22-33-45-00\r\n00-11-22-33-45-01\r\n"));
+    // A player that already holds an address of the range gets nothing new.
+    auto again = AssignMac(path, "00-11-22-33-44-ff", range);
+    EXPECT_FALSE(again.address);
+    EXPECT_FALSE(again.logText);
+    // The range is used up.
+    auto none = AssignMac(path, "new", range);
+    EXPECT_FALSE(none.address);
+    EXPECT_EQ(*none.logText, QString("No more MAC address aviliable!"));
+
+    EXPECT_EQ(NextMacAddress("00-00-00-FF-FF-FF"), QString("00-00-01-00-00-00"));
+}
+
+TEST(PlayerMessages, ConcurrentHandoutsNeverGiveOneAddressTwice) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Mac.txt");
+    MacRange range{true, "02-00-00-00-00-00", 1000};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 8; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 25; ++i) AssignMac(path, QString("p%1-%2").arg(t).arg(i), range);
+        });
+    for (auto& th : threads) th.join();
+    const QList<QByteArray> lines = lumtest::readFile(path).split('\n');
+    QSet<QByteArray> unique;
+    int count = 0;
+    for (const auto& l : lines)
+        if (!l.trimmed().isEmpty()) {
+            ++count;
+            unique.insert(l.trimmed());
+        }
+    EXPECT_EQ(count, 200);
+    EXPECT_EQ(unique.size(), 200);
+}
+
+TEST(PlayerMessages, PlayReportAccumulatesPerPlayerAndDay) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Log/PlayReport.txt");
+    EXPECT_FALSE(AddPlayReport(path, "AA", "no comma"));
+    EXPECT_TRUE(AddPlayReport(path, "AA", " clip.mpg , 3 "));
+    EXPECT_TRUE(AddPlayReport(path, "AA", "clip.mpg,4"));
+    EXPECT_TRUE(AddPlayReport(path, "BB", "clip.mpg,2"));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    const QByteArray today = PlayReportSection("AA", QDate::currentDate()).toLatin1();
+    EXPECT_EQ(ini.value(today, "clip.mpg"), QByteArray("7"));
+    EXPECT_EQ(PlayReportSection("AA", QDate(2026, 3, 4)), QString("AA@26-03-04"));
+
+    // Many players reporting at once lose nothing.
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 50; ++i) AddPlayReport(path, "CC", "x.jpg,1");
+        });
+    for (auto& th : threads) th.join();
+    ini.load(path);
+    // The first report writes its count text as it came; the rest add up.
+    EXPECT_EQ(ini.value(PlayReportSection("CC", QDate::currentDate()).toLatin1(), "x.jpg"),
+              QByteArray("200"));
+}
