@@ -29,7 +29,6 @@ inline constexpr const char* kSettingsSaveFailed = "Can't write the settings fil
 inline constexpr const char* kAlreadyRunning = "LUM is ON already!";
 inline constexpr const char* kServerOnline = "ICS Server is online";
 inline constexpr const char* kServerOffline = "ICS Server is offline";
-inline constexpr const char* kPlaylistFile = "Playlist file:";
 inline constexpr const char* kPleaseRestart = "Please restart %1";
 inline constexpr const char* kAskReboot = "Are you sure to reboot the players ?";
 inline constexpr const char* kAskFormat = "Are you sure to format player's storage?";

@@ -148,7 +148,7 @@ void CAccountView::onCurrentChanged(const QModelIndex& current) {
     Q_EMIT showClients(name, 1);
     CUserGroup group;
     if (kind == CAccountTreeModel::KindGroup && store_.FindGroup(name, &group))
-        Q_EMIT statusMessage(QStringLiteral("Playlist file:") + group.currentPlaylist);
+        Q_EMIT statusMessage(QString::fromLatin1(t::kPlaylistFile) + group.currentPlaylist);
 }
 
 bool CAccountView::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,9 @@ inline constexpr const char* kDeleteGroup = "Delete Group";
 inline constexpr const char* kGetLogFile = "Get Log file...";
 inline constexpr const char* kAskDeleteThisGroup = "Are you sure to delete this group?";
 
+// Status bar text for a selected group, followed by its current playlist
+inline constexpr const char* kPlaylistFile = "Playlist file:";
+
 // Account management dialog
 inline constexpr const char* kDialogTitle = "Account Management";
 inline constexpr const char* kUserGroup = "User Group";

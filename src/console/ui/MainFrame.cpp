@@ -340,8 +340,12 @@ void CMainFrame::updateActions() {
 }
 
 void CMainFrame::protectMode() {
+    // The tray offers the "&Server" menu outside this window: locked as well until the
+    // password is typed.
+    serverMenu_->setEnabled(false);
     CResumeDialog dlg([this] { return parts_.settings.password(); }, this);
     dlg.exec();
+    serverMenu_->setEnabled(true);
 }
 
 void CMainFrame::changePassword() {

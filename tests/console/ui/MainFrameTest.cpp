@@ -2,6 +2,7 @@
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
 #include "console/ui/OnlineView.h"
+#include "console/ui/PasswordDialogs.h"
 #include "console/ui/WindowPlacement.h"
 
 #include "console/ui/GuiTestSupport.h"
@@ -9,6 +10,9 @@
 #include <QAction>
 #include <QIdentityProxyModel>
 #include <QMenu>
+#include <QTimer>
+#include <QLineEdit>
+#include <QApplication>
 #include <QTest>
 #include <QTreeView>
 
@@ -214,4 +218,24 @@ TEST_F(MainFrameTest, WindowPositionsRoundTrip) {
     EXPECT_FALSE(second.restorePlacements(profile));
     profile.remove(QStringLiteral("MainFrm"));
     EXPECT_FALSE(second.restorePlacements(profile));
+}
+
+TEST_F(MainFrameTest, ProtectModeLocksUntilThePasswordIsTyped) {
+    settings->setPassword(QStringLiteral("Secret"));
+    bool sawLocked = false, stayedAfterWrong = false;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<CResumeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        sawLocked = !frame->serverMenu()->isEnabled();
+        dlg->reject();
+        dlg->passwordEdit()->setText(QStringLiteral("wrong"));
+        dlg->accept();
+        stayedAfterWrong = dlg->isVisible();
+        dlg->passwordEdit()->setText(QStringLiteral("sECRET"));
+        dlg->accept();
+    });
+    frame->action(cmd::ProtectMode)->trigger();  // returns once unlocked
+    EXPECT_TRUE(sawLocked);
+    EXPECT_TRUE(stayedAfterWrong);
+    EXPECT_TRUE(frame->serverMenu()->isEnabled());
 }
