@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace lum {
 
 namespace t = consoletexts;
@@ -69,11 +71,13 @@ QListView* CLogPane::makeList(CLogModel& model) {
     connect(view, &QWidget::customContextMenuRequested, this,
             [this, view, &model](const QPoint& pos) { showMenu(view, model, pos); });
     // Follow the newest line unless the operator scrolled up to read.
-    connect(&model, &CLogModel::linesAppended, view, [view] {
-        QScrollBar* bar = view->verticalScrollBar();
-        if (bar->value() >= bar->maximum() - 2 || !view->currentIndex().isValid() ||
-            view->currentIndex().row() >= view->model()->rowCount() - 64)
-            view->scrollToBottom();
+    auto atBottom = std::make_shared<bool>(true);
+    connect(&model, &QAbstractItemModel::rowsAboutToBeInserted, view, [view, atBottom] {
+        const QScrollBar* bar = view->verticalScrollBar();
+        *atBottom = bar->value() >= bar->maximum() - 1;
+    });
+    connect(&model, &CLogModel::linesAppended, view, [view, atBottom] {
+        if (*atBottom) view->scrollToBottom();
     });
     return view;
 }
