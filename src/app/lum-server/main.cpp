@@ -4,6 +4,8 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "media/RssAccounts.h"
+#include "media/RssThread.h"
 #include "playlists/HomeGroup.h"
 #include "server/AppSettings.h"
 
@@ -121,6 +123,13 @@ int main(int argc, char** argv) {
     }
     logLine(QStringLiteral("account store written"));
 
+    // The ticker worker: refreshes the groups' RSS channels every minute and rebuilds their
+    // "rssmsg.txt". Players are told of changed tickers once commands can be posted to them.
+    lum::CRssThread rss(dataDir, lum::rssGroupsOf(store), nullptr);
+    lum::connectRssGroupUpkeep(store, rss);
+    rss.start();
+    logLine(QStringLiteral("RSS worker started (%1)").arg(rss.configPath()));
+
     QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
     QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&] {
         char c = 0;
@@ -131,6 +140,7 @@ int main(int argc, char** argv) {
 
     logLine(QStringLiteral("running; stop with SIGINT or SIGTERM"));
     const int rc = app.exec();
+    rss.stop();
     logLine(QStringLiteral("stopped"));
     return rc;
 }

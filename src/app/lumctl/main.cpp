@@ -2,6 +2,7 @@
 // operator socket (one JSON object per line each way).
 
 #include "core/DataFolder.h"
+#include "media/YuvImage.h"
 #include "server/OperatorSocket.h"
 
 #include <QCommandLineParser>
@@ -30,6 +31,11 @@ const char* kVerbs =
     "  read-status | capacity | files | playlist   (to one --player)\n"
     "  ezplay FILE.mpl                     store and send a playlist (--group or --player)\n"
     "  autoplay FILE.mpl                   make it a group's power-up playlist (--group)\n"
+    "  ticker                              build a group's ticker and send it (--group)\n"
+    "  rss refresh                         refresh every RSS channel now\n"
+    "  rss add --group G --url U [--title T] [--detailed]\n"
+    "  picture FILE.jpg [--seconds N]      show a picture at once (Pictavo time N), to a target\n"
+    "  convert-yuv IN OUT [--size WxH]     picture to zone image, locally (no LUM needed)\n"
     "Commands to players need a target: --all, --group G or --player P.\n"
     "reboot and format ask first: confirm with --yes.";
 
@@ -92,7 +98,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption player("player", "Target one player.", "NAME");
     const QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
     const QCommandLineOption json("json", "Print the raw JSON reply.");
-    parser.addOptions({dataDir, all, group, player, yes, json});
+    const QCommandLineOption url("url", "Feed address (rss add).", "URL");
+    const QCommandLineOption title("title", "Feed title (rss add; default: the feed's own).", "TEXT");
+    const QCommandLineOption detailed("detailed", "Use the feed's descriptions (rss add).");
+    const QCommandLineOption seconds("seconds", "Display time of a picture.", "N");
+    const QCommandLineOption size("size", "Zone image size (convert-yuv; default: the picture's).",
+                                  "WxH");
+    parser.addOptions({dataDir, all, group, player, yes, json, url, title, detailed, seconds, size});
     parser.addPositionalArgument("verb", "See the list above.");
     parser.process(app);
 
@@ -102,6 +114,26 @@ int main(int argc, char** argv) {
     if (targets > 1) return fail(QStringLiteral("give only one of --all, --group and --player"));
 
     const QString verb = args[0];
+    if (verb == "convert-yuv") {
+        // Local work: no running LUM needed.
+        if (args.size() != 3) return fail(QStringLiteral("convert-yuv needs IN and OUT"));
+        int w = 0, h = 0;
+        if (parser.isSet(size)) {
+            const QStringList wh = parser.value(size).split('x');
+            bool okW = false, okH = false;
+            if (wh.size() == 2) {
+                w = wh[0].toInt(&okW);
+                h = wh[1].toInt(&okH);
+            }
+            if (!okW || !okH || w <= 0 || h <= 0)
+                return fail(QStringLiteral("--size needs WxH, e.g. 560x560"));
+        }
+        const qint64 written = lum::convertToYuv(args[1], args[2], w, h);
+        if (written == 0) return fail(QStringLiteral("cannot write %1").arg(args[2]));
+        out(QStringLiteral("%1 bytes written to %2").arg(written).arg(args[2]));
+        return 0;
+    }
+
     QJsonObject req{{"verb", verb}};
     QJsonObject target;
     if (parser.isSet(all)) target["all"] = true;
@@ -134,6 +166,22 @@ int main(int argc, char** argv) {
     } else if (verb == "ezplay" || verb == "autoplay") {
         if (arg1.isEmpty()) return fail(QStringLiteral("%1 needs a playlist file").arg(verb));
         req["file"] = QFileInfo(arg1).absoluteFilePath();
+    } else if (verb == "rss") {
+        if (arg1 != "refresh" && arg1 != "add") return fail(QStringLiteral("rss needs refresh or add"));
+        req["action"] = arg1;
+        if (arg1 == "add") {
+            if (!parser.isSet(group) || !parser.isSet(url))
+                return fail(QStringLiteral("rss add needs --group and --url"));
+            req["group"] = parser.value(group);
+            req["url"] = parser.value(url);
+            if (parser.isSet(title)) req["title"] = parser.value(title);
+            if (parser.isSet(detailed)) req["detailed"] = true;
+            req.remove("target");
+        }
+    } else if (verb == "picture") {
+        if (arg1.isEmpty()) return fail(QStringLiteral("picture needs a JPEG file"));
+        req["file"] = QFileInfo(arg1).absoluteFilePath();
+        if (parser.isSet(seconds)) req["seconds"] = parser.value(seconds).toInt();
     }
 
     const QString folder = lum::resolveDataFolder(
@@ -157,7 +205,10 @@ int main(int argc, char** argv) {
     if (reply.contains("players")) printPlayers(reply["players"].toArray());
     else if (reply.contains("groups")) printAccounts(reply["groups"].toArray());
     else if (verb == "status" || verb == "server") printStatus(reply);
-    else {
+    else if (verb == "ticker" || verb == "rss" || verb == "picture") {
+        if (reply.contains("title")) out(QStringLiteral("title\t%1").arg(reply["title"].toString()));
+        if (reply.contains("file")) out(QStringLiteral("file\t%1").arg(reply["file"].toString()));
+    } else {
         if (reply.contains("playlist")) out(QStringLiteral("playlist\t%1").arg(reply["playlist"].toString()));
         if (verb != "autoplay")
             out(QStringLiteral("targeted %1, delivered %2")

@@ -1,9 +1,11 @@
 #include "console/ui/ConsoleApp.h"
 
 #include "accounts/UserStore.h"
+#include "accounts/ui/AccountView.h"
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
 #include "console/Languages.h"
+#include "console/OnlineCommandPoster.h"
 #include "console/OperatorService.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
@@ -11,6 +13,10 @@
 #include "core/LogHub.h"
 #include "core/DataFolder.h"
 #include "server/AppSettings.h"
+#include "media/MediaRequests.h"
+#include "media/RssAccounts.h"
+#include "media/RssThread.h"
+#include "media/YuvImage.h"
 #include "playlists/HomeGroup.h"
 #include "server/OperatorSocket.h"
 #include "widgets/Icons.h"
@@ -32,6 +38,22 @@ namespace lum {
 
 namespace t = consoletexts;
 
+QImage yuvToImage(const QString& path) {
+    RgbPlanes planes;
+    if (!readYuv(path, &planes)) return {};
+    QImage image(planes.width, planes.height, QImage::Format_RGB888);
+    for (int y = 0; y < planes.height; ++y) {
+        uchar* line = image.scanLine(y);
+        const int row = y * planes.width;
+        for (int x = 0; x < planes.width; ++x) {
+            line[3 * x] = uchar(planes.r[row + x]);
+            line[3 * x + 1] = uchar(planes.g[row + x]);
+            line[3 * x + 2] = uchar(planes.b[row + x]);
+        }
+    }
+    return image;
+}
+
 CConsoleApp::CConsoleApp() = default;
 
 CConsoleApp::~CConsoleApp() {
@@ -40,6 +62,8 @@ CConsoleApp::~CConsoleApp() {
     if (frame_) frame_->hide();
     frame_.reset();
     operatorSocket_.reset();
+    if (rss_) rss_->stop();
+    rss_.reset();
     service_.reset();
     settings_.reset();
     logHub_.reset();  // writes "*** END OF APPLICATION ***"
@@ -127,10 +151,19 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     QSettings profile;
     const bool placed = frame_->restorePlacements(profile);
 
+    // Zone images (".yuv") in the account pane's picture boxes.
+    frame_->accountView()->setYuvReader([](const QString& path) { return yuvToImage(path); });
+
     // The local operator socket: lumctl drives this console like lum-server.
+    poster_ = std::make_unique<COnlineCommandPoster>(models_->online());
     service_ = std::make_unique<COperatorService>(*store_, models_->online(), ServerControl{});
-    operatorSocket_ = std::make_unique<COperatorSocket>(
-        [this](const QJsonObject& request) { return service_->handle(request); });
+    operatorSocket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
+        QJsonObject reply;
+        const MediaServices media{dataDir_, rss_.get(), poster_.get(),
+                                  [this] { return store_->GroupNames(); }};
+        if (handleMediaRequest(request, media, &reply)) return reply;
+        return service_->handle(request);
+    });
     operatorSocket_->listen(dataDir_);
 
     // 10. Tray icon; its menu is the "&Server" menu.
@@ -142,6 +175,11 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
             [this](const CLogRecord& r, const QString& line) { models_->log().addRecord(r.type, r.key, line); });
     frame_->logPane()->setDropPending([this] { logHub_->dropPending(); });
     logHub_->open();
+
+    // 14. The ticker worker: refreshes the RSS channels and rebuilds the groups' tickers.
+    rss_ = std::make_unique<CRssThread>(dataDir_, rssGroupsOf(*store_), poster_.get());
+    connectRssGroupUpkeep(*store_, *rss_);
+    rss_->start();
 
     // 12. Start in the tray only when there is a tray to come back from.
     const bool toTray = settings_->startInTray() && tray_;

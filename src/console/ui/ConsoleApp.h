@@ -2,6 +2,7 @@
 // The windowed console's application object: owns the settings, the account store, the models,
 // the main window and the tray icon, and runs the start-up and exit sequences.
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 
@@ -16,12 +17,17 @@ namespace lum {
 class CAppSettings;
 class CConsoleModels;
 class CLogHub;
+class COnlineCommandPoster;
+class CRssThread;
 class CMainFrame;
 class CMessageBoxPrompt;
 class COperatorService;
 class COperatorSocket;
 class CUserStore;
 class IOperatorPrompt;
+
+// A player zone image as a picture; null when the file is not a readable zone image.
+QImage yuvToImage(const QString& path);
 
 class CConsoleApp : public QObject {
     Q_OBJECT
@@ -69,6 +75,8 @@ private:
     std::unique_ptr<CAppSettings> settings_;
     std::unique_ptr<CUserStore> store_;
     std::unique_ptr<CConsoleModels> models_;
+    std::unique_ptr<COnlineCommandPoster> poster_;
+    std::unique_ptr<CRssThread> rss_;
     std::unique_ptr<COperatorService> service_;
     std::unique_ptr<COperatorSocket> operatorSocket_;
     std::unique_ptr<CLogHub> logHub_;

@@ -1,6 +1,8 @@
 #include "accounts/ui/AccountDialog.h"
 #include "accounts/ui/AccountView.h"
+#include "console/ui/ConsoleApp.h"
 #include "console/ui/PasswordDialogs.h"
+#include "media/YuvImage.h"
 #include "core/IniFile.h"
 #include "server/ui/SettingsDialog.h"
 
@@ -169,6 +171,22 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
     EXPECT_FALSE(view.ShowPicture(dir.filePath(QStringLiteral("none.png")), 1));
     EXPECT_EQ(view.pictureBox(1)->image().size(), QSize(40, 20));
     EXPECT_TRUE(view.pictureBox(0)->image().isNull());
+    // A zone image is shown through its decoded colours.
+    const QString yuv = dir.filePath(QStringLiteral("zone.YUV"));
+    QImage blue(64, 32, QImage::Format_RGB32);
+    blue.fill(QColor(0, 0, 255));
+    ASSERT_TRUE(blue.save(dir.filePath(QStringLiteral("blue.png"))));
+    ASSERT_GT(convertToYuv(dir.filePath(QStringLiteral("blue.png")), yuv, 0, 0), 0);
+    EXPECT_FALSE(view.ShowPicture(yuv, 0));  // no reader: the box stays as it was
+    view.setYuvReader([](const QString& p) { return yuvToImage(p); });
+    ASSERT_TRUE(view.ShowPicture(yuv, 0));
+    const QImage shown = view.pictureBox(0)->image();
+    EXPECT_EQ(shown.size(), QSize(64, 32));
+    const QColor c = shown.pixelColor(10, 10);
+    EXPECT_GT(c.blue(), 200);
+    EXPECT_LT(c.red(), 60);
+    EXPECT_TRUE(yuvToImage(png).isNull());  // not a zone image
+
     // Scaled into the box with its aspect ratio, centred; a small picture keeps its size.
     EXPECT_EQ(CPictureBox::placement(QSize(400, 200), QRect(0, 0, 100, 100)), QRect(0, 25, 100, 50));
     EXPECT_EQ(CPictureBox::placement(QSize(40, 20), QRect(0, 0, 100, 100)), QRect(30, 40, 40, 20));

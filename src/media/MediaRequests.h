@@ -1,0 +1,33 @@
+#pragma once
+// lumctl's media verbs, answered by a running lum or lum-server. Requests have the operator
+// service's shape ({"verb": V, "target": {"all"|"group"|"player"}, ...}):
+//   ticker    target {"group": G}            build G's ticker, then command 13 to G
+//   rss       action "refresh"               refresh every channel now (on the worker)
+//   rss       action "add", group G, url U, title T, detailed bool
+//                                            "Add Feed" with "Connect"; T defaults to the
+//                                            feed's first title
+//   picture   file F, seconds N, a target    F over "instant.jpg", then command 45
+// Replies: {"ok": bool, "messages": [...], "error": text} plus verb-specific fields.
+
+#include "media/CommandPoster.h"
+#include "media/RssThread.h"
+
+#include <QJsonObject>
+#include <QStringList>
+
+#include <functional>
+
+namespace lum {
+
+struct MediaServices {
+    QString programFolder;
+    CRssThread* rss = nullptr;
+    ICommandPoster* poster = nullptr;  // pictures (the ticker uses the worker's own poster)
+    std::function<QStringList()> groupNames;  // the store's groups, for a new RSS document
+};
+
+// False when `request` is not a media request (`reply` untouched).
+bool handleMediaRequest(const QJsonObject& request, const MediaServices& services,
+                        QJsonObject* reply);
+
+}  // namespace lum

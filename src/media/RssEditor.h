@@ -1,0 +1,62 @@
+#pragma once
+// The RSS editor's operations without its windows: opening (creating the document when
+// missing), the preview, "Add Feed" with its "Connect", delete, refresh of one channel on a
+// worker thread, "Property" (with a move to another group), and the group and global settings.
+// Every change saves the document and has the ticker worker reload it.
+
+#include "core/OperatorPrompt.h"
+#include "media/RssConfig.h"
+#include "media/RssFeed.h"
+#include "media/RssThread.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace lum {
+
+inline constexpr int kLeadCharsMax = 20;
+inline constexpr qsizetype kFirstTitleMax = 2048;
+
+class CRssEditor {
+public:
+    explicit CRssEditor(CRssThread& thread) : thread_(thread) {}
+
+    // Creates the document with the defaults when it does not exist, then loads it.
+    bool open(const QStringList& storeGroups);
+    const RssConfig& document() const { return doc_; }
+
+    // The part a channel contributes (descriptions when detailed); empty when unreadable.
+    QString preview(const RssChannel& channel) const;
+
+    // "Connect": trims the URL; fetches it and gives the collected text and first title.
+    // Shows "Can not connect to: %s" on failure. Blocks: run it off the window's thread.
+    bool connectFeed(const QString& url, IOperatorPrompt& prompt, FetchedFeed* collected) const;
+
+    // OK of "Add New Feed". Needs a URL and a title. Returns the new channel's index in its
+    // group, -1 when refused or the document cannot be saved.
+    int addFeed(const QString& group, const QString& url, const QString& title, bool active,
+                bool detailed, const FetchedFeed& collected);
+    bool deleteChannel(const QString& group, int index);
+    // "&Property": title, Active and Detailed news; a different `newGroup` moves the channel.
+    bool changeChannel(const QString& group, int index, const QString& title, bool active,
+                       bool detailed, const QString& newGroup);
+    bool setGroupSettings(const QString& group, const RssDisplaySettings& s);
+    // "Save" of the settings box; the lead characters are cut to 20.
+    bool setGlobalSettings(const RssDisplaySettings& s, const QString& leadChars);
+
+    // "&Refresh": fetches one channel, rewrites its text file and gives the preview. Blocks.
+    bool refreshChannel(const QString& group, int index, QString* preview) const;
+    // The same on a short-lived worker thread; `done` runs on `context`'s thread.
+    void refreshChannelAsync(const QString& group, int index, QObject* context,
+                             std::function<void(bool ok, const QString& preview)> done) const;
+
+private:
+    bool commit(const std::function<bool(RssConfig&)>& edit);
+    QString channelPath(const QString& fileName) const;
+
+    CRssThread& thread_;
+    RssConfig doc_;
+};
+
+}  // namespace lum

@@ -1,0 +1,83 @@
+#include "media/MediaRequests.h"
+#include "media/RssConfig.h"
+
+#include "MediaTestSupport.h"
+#include "common/TestSupport.h"
+
+#include <QDir>
+#include <QImage>
+#include <QJsonArray>
+#include <gtest/gtest.h>
+
+TEST(MediaRequests, TickerRssAndPictureRequests) {
+    QTemporaryDir dir;
+    lumtest::TestHttpServer http;
+    http.set("/feed.xml", {"<rss><channel><title>Harbour radio</title>"
+                           "<item><title>Ferry late</title></item></channel></rss>"});
+    const QString lobby = dir.filePath("Lobby");
+    QDir().mkpath(lobby);
+    lumtest::RecordingPoster poster;
+    lum::CRssThread rss(dir.path(), [&] { return QList<lum::RssGroupInfo>{{"Lobby", lobby}}; }, &poster);
+    lum::MediaServices services{dir.path(), &rss, &poster, [] { return QStringList{"Home", "Lobby"}; }};
+    QJsonObject reply;
+
+    EXPECT_FALSE(lum::handleMediaRequest({{"verb", "players"}}, services, &reply));
+    EXPECT_TRUE(reply.isEmpty());
+
+    // rss add creates the document, fetches the feed and takes its first title.
+    ASSERT_TRUE(lum::handleMediaRequest(
+        {{"verb", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/feed.xml")}},
+        services, &reply));
+    ASSERT_TRUE(reply["ok"].toBool()) << reply["error"].toString().toStdString();
+    EXPECT_EQ(reply["title"].toString(), "Harbour radio");
+    lum::RssConfig doc;
+    ASSERT_TRUE(doc.load(rss.configPath()));
+    ASSERT_EQ(doc.channels("Lobby").size(), 1);
+    EXPECT_EQ(doc.channels("Lobby")[0].link, http.url("/feed.xml"));
+
+    ASSERT_TRUE(lum::handleMediaRequest(
+        {{"verb", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/none.xml")}},
+        services, &reply));
+    EXPECT_FALSE(reply["ok"].toBool());
+    EXPECT_EQ(reply["messages"].toArray().first().toString(), "Can not connect to: " + http.url("/none.xml"));
+
+    // ticker: built from the channel text the add wrote, then command 13.
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "ticker"}, {"target", QJsonObject{{"group", "lobby"}}}}, services, &reply));
+    EXPECT_TRUE(reply["ok"].toBool());
+    EXPECT_EQ(lumtest::readFile(lobby + "/rssmsg.txt"),
+              "osd_settings=1,0,4,2,0,1\r\n <<Harbour radio \r\n <<Ferry late \r\n");
+    ASSERT_EQ(poster.calls().size(), 1);
+    EXPECT_EQ(poster.calls()[0].index, 13);
+
+    // refresh needs the running worker.
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
+    EXPECT_FALSE(reply["ok"].toBool());
+    int refreshes = 0;
+    QObject::connect(&rss, &lum::CRssThread::refreshed, &rss, [&] { ++refreshes; });
+    rss.start();
+    ASSERT_TRUE(lumtest::waitUntil([&] { return refreshes == 1; }, 20000));
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
+    EXPECT_TRUE(reply["ok"].toBool());
+    ASSERT_TRUE(lumtest::waitUntil([&] { return refreshes == 2; }, 20000));
+    rss.stop();
+
+    // picture: copied over instant.jpg, command 45 to the player.
+    QImage img(2, 2, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    ASSERT_TRUE(img.save(dir.filePath("promo.jpg")));
+    ASSERT_TRUE(lum::handleMediaRequest(
+        {{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}, {"seconds", 12}, {"target", QJsonObject{{"player", "p7"}}}},
+        services, &reply));
+    ASSERT_TRUE(reply["ok"].toBool());
+    EXPECT_TRUE(QFile::exists(dir.filePath("instant.jpg")));
+    ASSERT_EQ(poster.calls().size(), 2);
+    EXPECT_EQ(poster.calls()[1].index, 45);
+    EXPECT_EQ(poster.calls()[1].target.kind, lum::MediaTarget::Kind::Player);
+    EXPECT_EQ(poster.calls()[1].seconds, 12u);
+    ASSERT_TRUE(lum::handleMediaRequest(
+        {{"verb", "picture"}, {"file", "rel.jpg"}, {"target", QJsonObject{{"all", true}}}}, services, &reply));
+    EXPECT_FALSE(reply["ok"].toBool());
+    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}}, services, &reply));
+    EXPECT_FALSE(reply["ok"].toBool());  // no target
+    EXPECT_EQ(poster.calls().size(), 2);
+}

@@ -1,0 +1,163 @@
+#pragma once
+// Test helpers of the media suite: a real HTTP server on its own thread, a scripted operator
+// prompt and a poster that records commands.
+
+#include "core/OperatorPrompt.h"
+#include "media/CommandPoster.h"
+
+#include <QHostAddress>
+#include <QMap>
+#include <QMutex>
+#include <QStringList>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <memory>
+
+namespace lumtest {
+
+// Serves fixed resources over HTTP/1.0 on 127.0.0.1. The server lives on its own thread so that
+// blocking clients on the test thread get answers.
+class TestHttpServer {
+public:
+    struct Resource {
+        QByteArray body;
+        bool withLength = true;
+        int status = 200;
+    };
+
+    TestHttpServer() {
+        thread_.start();
+        server_ = new QTcpServer;
+        server_->moveToThread(&thread_);
+        QMetaObject::invokeMethod(
+            server_,
+            [this] {
+                QObject::connect(server_, &QTcpServer::newConnection, server_, [this] { accept(); });
+                server_->listen(QHostAddress::LocalHost, 0);
+                port_ = server_->serverPort();
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    ~TestHttpServer() {
+        QMetaObject::invokeMethod(server_, [this] { delete server_; }, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
+
+    quint16 port() const { return port_; }
+    QString url(const QString& path) const {
+        return QString("http://127.0.0.1:%1%2").arg(port_).arg(path);
+    }
+    void set(const QString& path, Resource r) {
+        QMutexLocker lock(&mutex_);
+        resources_[path] = std::move(r);
+    }
+    void remove(const QString& path) {
+        QMutexLocker lock(&mutex_);
+        resources_.remove(path);
+    }
+    int hits(const QString& path) const {
+        QMutexLocker lock(&mutex_);
+        return hits_.value(path);
+    }
+
+private:
+    void accept() {
+        while (QTcpSocket* s = server_->nextPendingConnection()) {
+            auto buffer = std::make_shared<QByteArray>();
+            QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, buffer] {
+                buffer->append(s->readAll());
+                const int end = buffer->indexOf("\r\n\r\n");
+                if (end < 0) return;
+                const QList<QByteArray> first = buffer->left(buffer->indexOf("\r\n")).split(' ');
+                const QString path = first.size() > 1 ? QString::fromLatin1(first[1]) : QString();
+                const bool head = first.value(0) == "HEAD";
+                Resource r;
+                bool found = false;
+                {
+                    QMutexLocker lock(&mutex_);
+                    hits_[path]++;
+                    found = resources_.contains(path);
+                    if (found) r = resources_.value(path);
+                }
+                QByteArray reply;
+                if (!found) {
+                    reply = "HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found";
+                } else {
+                    reply = "HTTP/1.0 " + QByteArray::number(r.status) + " X\r\nContent-Type: text/xml\r\n";
+                    if (r.withLength) reply += "Content-Length: " + QByteArray::number(r.body.size()) + "\r\n";
+                    reply += "\r\n";
+                    if (!head) reply += r.body;
+                }
+                s->write(reply);
+                s->disconnectFromHost();
+            });
+            QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+        }
+    }
+
+    QThread thread_;
+    QTcpServer* server_ = nullptr;
+    quint16 port_ = 0;
+    mutable QMutex mutex_;
+    QMap<QString, Resource> resources_;
+    QMap<QString, int> hits_;
+};
+
+// Records messages; answers questions from a script (No when the script is empty).
+class ScriptedPrompt : public lum::IOperatorPrompt {
+public:
+    QStringList messages;
+    QList<bool> answers;
+    void message(const QString& text, Icon) override {
+        QMutexLocker lock(&mutex_);
+        messages << text;
+    }
+    bool askYesNo(const QString& text) override {
+        QMutexLocker lock(&mutex_);
+        messages << text;
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    QStringList snapshot() const {
+        QMutexLocker lock(&mutex_);
+        return messages;
+    }
+
+private:
+    mutable QMutex mutex_;
+};
+
+// Records the commands it is asked to post.
+class RecordingPoster : public lum::ICommandPoster {
+public:
+    struct Call {
+        lum::MediaTarget target;
+        int index;  // 13, 14 or 45
+        QString text;  // picture name
+        quint32 seconds = 0;
+    };
+    void postTicker(const QString& group, bool update) override {
+        QMutexLocker lock(&mutex_);
+        calls_.append({lum::MediaTarget::group(group), update ? 14 : 13, {}, 0});
+    }
+    void postPicture(const lum::MediaTarget& t, const QString& name, quint32 seconds) override {
+        QMutexLocker lock(&mutex_);
+        calls_.append({t, 45, name, seconds});
+    }
+    QList<Call> calls() const {
+        QMutexLocker lock(&mutex_);
+        return calls_;
+    }
+    void clear() {
+        QMutexLocker lock(&mutex_);
+        calls_.clear();
+    }
+
+private:
+    mutable QMutex mutex_;
+    QList<Call> calls_;
+};
+
+}  // namespace lumtest

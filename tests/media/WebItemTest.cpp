@@ -1,0 +1,93 @@
+#include "media/WebItem.h"
+
+#include "MediaTestSupport.h"
+#include "common/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+TEST(WebLength, RealServerLengthsAndFailures) {
+    lumtest::TestHttpServer http;
+    http.set("/media/clip.mp4", {QByteArray(12345, 'v')});
+    http.set("/empty.jpg", {QByteArray()});
+    http.set("/stream", {QByteArray(500, 's'), false});
+    http.set("/gone", {QByteArray("x"), true, 410});
+
+    EXPECT_EQ(lum::queryWebLength(http.url("/media/clip.mp4")), 12345u);
+    EXPECT_EQ(lum::queryWebLength(http.url("/empty.jpg")), 0u);
+    EXPECT_EQ(lum::queryWebLength(http.url("/stream")), lum::kWebLengthFailed);  // no length given
+    EXPECT_EQ(lum::queryWebLength(http.url("/missing")), lum::kWebLengthFailed);
+    EXPECT_EQ(lum::queryWebLength(http.url("/gone")), lum::kWebLengthFailed);
+
+    QTemporaryDir local;
+    lumtest::writeFile(local.filePath("f.bin"), "12345");
+    EXPECT_EQ(lum::queryWebLength("file://" + local.filePath("f.bin")), lum::kWebLengthFailed);
+
+    // A port nobody listens on.
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 dead = probe.serverPort();
+    probe.close();
+    EXPECT_EQ(lum::queryWebLength(QString("http://127.0.0.1:%1/x").arg(dead)), lum::kWebLengthFailed);
+}
+
+TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
+    lumtest::TestHttpServer http;
+    http.set("/promo/spring/Banner.JPG", {QByteArray(777, 'j')});
+    const QString hostPort = QString("127.0.0.1:%1").arg(http.port());
+    lumtest::ScriptedPrompt prompt;
+
+    const lum::WebItemResult r = lum::composeWebItem(
+        "  HTTP://" + hostPort + "/PROMO/Spring/ ", " Banner.JPG ", prompt);
+    ASSERT_TRUE(r.ok) << prompt.messages.join("|").toStdString();
+    EXPECT_EQ(r.item.host, "http://" + hostPort);
+    EXPECT_EQ(r.item.path, "promo/spring/Banner.JPG");
+    EXPECT_EQ(r.item.size, 777u);
+    EXPECT_EQ(r.item.port, 80);
+    EXPECT_EQ(r.item.protocol, "HTTP");
+    EXPECT_TRUE(prompt.messages.isEmpty());
+
+    const lum::PlaylistItem item = lum::toPlaylistItem(r.item);
+    EXPECT_EQ(lum::PlaylistItem::field(item.protocol), "HTTP");
+    EXPECT_EQ(item.hostText(), "http://" + hostPort);
+    EXPECT_EQ(item.port, 80);
+    EXPECT_EQ(item.pathText(), "promo/spring/Banner.JPG");
+    EXPECT_EQ(item.fileNameText(), "Banner.JPG");
+    EXPECT_EQ(item.size, 777);
+}
+
+TEST(WebItem, PathRulesAndRefusals) {
+    lumtest::ScriptedPrompt prompt;
+    QStringList asked;
+    auto fixed = [&](quint32 v) {
+        return [&asked, v](const QString& url) { asked << url; return v; };
+    };
+
+    lum::WebItemResult r = lum::composeWebItem("www.Example.com", "a.jpg", prompt, fixed(5));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.item.path, "a.jpg");
+    r = lum::composeWebItem("http://x.org/dir", "b.jpg", prompt, fixed(5));
+    EXPECT_EQ(r.item.path, "dir/b.jpg");
+    EXPECT_EQ(asked, QStringList({"http://www.example.com/a.jpg", "http://x.org/dir/b.jpg"}));
+
+    r = lum::composeWebItem("", "b.jpg", prompt, fixed(5));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.focus, lum::WebItemResult::Focus::UrlField);
+    r = lum::composeWebItem("x.org", "", prompt, fixed(5));
+    EXPECT_EQ(r.focus, lum::WebItemResult::Focus::FileNameField);
+    r = lum::composeWebItem("x.org", "c.jpg", prompt, fixed(0xFFFFFFFEu));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(prompt.messages, QStringList({"URL can not be 'Blank'", "File name can not be 'Blank'",
+                                            "Can't get the file length, please check url"}));
+}
+
+TEST(WebItem, UnreachableHostAddsNothing) {
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 dead = probe.serverPort();
+    probe.close();
+    lumtest::ScriptedPrompt prompt;
+    const lum::WebItemResult r =
+        lum::composeWebItem(QString("127.0.0.1:%1/v").arg(dead), "clip.mp4", prompt);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(prompt.messages, QStringList({"Can't get the file length, please check url"}));
+}
