@@ -119,6 +119,13 @@ int CUserStore::Load() {
     return complete ? 1 : 0;
 }
 
+int CUserStore::Reload() {
+    Guard lock(this);
+    groups_.clear();
+    notify([this] { Q_EMIT storeReset(); });
+    return Load();  // the lock is re-entrant: the emptied list and the new one are one step
+}
+
 int CUserStore::Save() {
     Guard lock(this);
     return saveLocked();

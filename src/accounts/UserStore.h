@@ -39,6 +39,9 @@ public:
     // Writes the whole list atomically. 1 when written; 0 when the file could not be written
     // (the previous file stays as it was).
     int Save();
+    // Empties the list and reads the file again, so that a users.dat written from outside (a
+    // restored backup) replaces the accounts. Same results as Load.
+    int Reload();
 
     // First account named `name` (no case) in list order; copies its group and itself out.
     // With `create` set, an unknown name is registered in "Home" with an empty password and 1

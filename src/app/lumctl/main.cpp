@@ -36,6 +36,15 @@ const char* kVerbs =
     "  rss add --group G --url U [--title T] [--detailed]\n"
     "  picture FILE.jpg [--seconds N]      show a picture at once (Pictavo time N), to a target\n"
     "  convert-yuv IN OUT [--size WxH]     picture to zone image, locally (no LUM needed)\n"
+    "  message (--text T | --file F) [--utf8] [--bg N --fg N --transparency N\n"
+    "          --speed fast|normal|slow --clock on|off]   write and send an instant message\n"
+    "  label (--line TEXT ... | --number NNN) [--colour N] [--seconds N | --always] [--centre]\n"
+    "                                      write and send an on-screen label (--group)\n"
+    "  schedule assign FILE.sch            make a schedule the group's auto playlist (--group)\n"
+    "  autoconfig update FILE.zeb          write autoconfig.zeq, tell the players (--group or\n"
+    "                                      --player; confirm with --yes)\n"
+    "  backup FILE                         back up config.ini, users.dat and rssconfig.xml\n"
+    "  restore FILE                        restore them (confirm with --yes)\n"
     "Commands to players need a target: --all, --group G or --player P.\n"
     "reboot and format ask first: confirm with --yes.";
 
@@ -101,10 +110,26 @@ int main(int argc, char** argv) {
     const QCommandLineOption url("url", "Feed address (rss add).", "URL");
     const QCommandLineOption title("title", "Feed title (rss add; default: the feed's own).", "TEXT");
     const QCommandLineOption detailed("detailed", "Use the feed's descriptions (rss add).");
-    const QCommandLineOption seconds("seconds", "Display time of a picture.", "N");
     const QCommandLineOption size("size", "Zone image size (convert-yuv; default: the picture's).",
                                   "WxH");
-    parser.addOptions({dataDir, all, group, player, yes, json, url, title, detailed, seconds, size});
+    parser.addOptions({dataDir, all, group, player, yes, json, url, title, detailed, size});
+    // Options of the operator-file verbs.
+    const QCommandLineOption text("text", "Message text.", "TEXT");
+    const QCommandLineOption file("file", "Message file to send.", "FILE");
+    const QCommandLineOption utf8("utf8", "Write the message as UTF-8.");
+    const QCommandLineOption bg("bg", "Message background colour 0-7.", "N");
+    const QCommandLineOption fg("fg", "Message text colour 0-1.", "N");
+    const QCommandLineOption transparency("transparency", "Message transparency 0-4.", "N");
+    const QCommandLineOption speed("speed", "Message speed: fast, normal or slow.", "SPEED");
+    const QCommandLineOption clock("clock", "Message clock: on or off.", "on|off");
+    const QCommandLineOption line("line", "Label line (up to 7).", "TEXT");
+    const QCommandLineOption number("number", "Label number 000-999.", "NNN");
+    const QCommandLineOption colour("colour", "Label text colour 0-10.", "N");
+    const QCommandLineOption seconds("seconds", "Display time in seconds (picture, label).", "N");
+    const QCommandLineOption always("always", "Label always on.");
+    const QCommandLineOption centre("centre", "Label centred.");
+    parser.addOptions({text, file, utf8, bg, fg, transparency, speed, clock, line, number, colour,
+                       seconds, always, centre});
     parser.addPositionalArgument("verb", "See the list above.");
     parser.process(app);
 
@@ -182,6 +207,31 @@ int main(int argc, char** argv) {
         if (arg1.isEmpty()) return fail(QStringLiteral("picture needs a JPEG file"));
         req["file"] = QFileInfo(arg1).absoluteFilePath();
         if (parser.isSet(seconds)) req["seconds"] = parser.value(seconds).toInt();
+    } else if (verb == "message" || verb == "label") {
+        // Numbers are checked by LUM; here they only have to be numbers.
+        for (const QCommandLineOption* o : {&bg, &fg, &transparency, &colour, &seconds}) {
+            if (!parser.isSet(*o)) continue;
+            bool ok = false;
+            const int n = parser.value(*o).toInt(&ok);
+            if (!ok) return fail(QStringLiteral("--%1 needs a number").arg(o->names().first()));
+            req[o->names().first()] = n;
+        }
+        if (parser.isSet(text)) req["text"] = parser.value(text);
+        if (parser.isSet(file)) req["file"] = QFileInfo(parser.value(file)).absoluteFilePath();
+        if (parser.isSet(utf8)) req["utf8"] = true;
+        if (parser.isSet(speed)) req["speed"] = parser.value(speed);
+        if (parser.isSet(clock)) req["clock"] = parser.value(clock).compare("on", Qt::CaseInsensitive) == 0;
+        if (parser.isSet(line)) req["lines"] = QJsonArray::fromStringList(parser.values(line));
+        if (parser.isSet(number)) req["number"] = parser.value(number);
+        if (parser.isSet(always)) req["always"] = true;
+        if (parser.isSet(centre)) req["centre"] = true;
+    } else if (verb == "schedule" || verb == "autoconfig") {
+        if (args.size() < 3) return fail(QStringLiteral("%1 needs an action and a file").arg(verb));
+        req["action"] = arg1;
+        req["file"] = QFileInfo(args[2]).absoluteFilePath();
+    } else if (verb == "backup" || verb == "restore") {
+        if (arg1.isEmpty()) return fail(QStringLiteral("%1 needs a file").arg(verb));
+        req["file"] = QFileInfo(arg1).absoluteFilePath();
     }
 
     const QString folder = lum::resolveDataFolder(
@@ -210,10 +260,16 @@ int main(int argc, char** argv) {
         if (reply.contains("file")) out(QStringLiteral("file\t%1").arg(reply["file"].toString()));
     } else {
         if (reply.contains("playlist")) out(QStringLiteral("playlist\t%1").arg(reply["playlist"].toString()));
-        if (verb != "autoplay")
+        for (const auto& w : reply["written"].toArray()) out(QStringLiteral("written\t%1").arg(w.toString()));
+        if (verb == "autoplay") {
+            // the playlist line says it all
+        } else if (reply.contains("delivered")) {
             out(QStringLiteral("targeted %1, delivered %2")
                     .arg(reply["targeted"].toInt())
                     .arg(reply["delivered"].toInt()));
+        } else if (reply.contains("targeted")) {  // the operator-file verbs
+            out(QStringLiteral("targeted %1").arg(reply["targeted"].toInt()));
+        }
     }
     return 0;
 }

@@ -1,0 +1,58 @@
+#include "playlists/ReportCenter.h"
+
+#include "accounts/UserStore.h"
+#include "core/CommandSender.h"
+#include "core/DataFolder.h"
+#include "playlists/OperatorFileTexts.h"
+
+namespace lum {
+
+namespace texts = operator_file_texts;
+
+ReportCenter::ReportCenter(CUserStore& store, ICommandSender& sender, QObject* parent)
+    : QObject(parent), store_(store), sender_(sender) {}
+
+QString ReportCenter::playerFolder(const QString& player) const {
+    CUserGroup group;
+    if (player.isEmpty() || !store_.FindUser(player, &group, nullptr, 0)) return {};
+    return store_.homeDirectoryFor(group.name);
+}
+
+void ReportCenter::playerEvent(int event, const QString& player, const QString& mac) {
+    const QString folder = playerFolder(player);
+    // An unknown player has no folder: its reports read as missing files.
+    auto inFolder = [&](const QString& name) {
+        return folder.isEmpty() ? QString() : joinPath(folder, name);
+    };
+    switch (event) {
+    case kEventStorageReport:
+        storageMac_ = mac;
+        storage_.showReport(inFolder(reportFileName(texts::kStorageReportTemplate, mac)));
+        Q_EMIT tabRequested(StorageTab);
+        break;
+    case kEventDeletionDone:
+        if (!folder.isEmpty()) storage_.removeDeleted(readDeleteList(folder));
+        break;
+    case kEventPlaylistReport:
+    case kEventPlaybackReport:
+        playlist_.show(inFolder(reportFileName(texts::kPlaylistReportTemplate, mac)),
+                       inFolder(QString::fromLatin1(texts::kGroupPlaylistFile)),
+                       event == kEventPlaybackReport ? PlaylistReportModel::Mode::PlaybackReport
+                                                     : PlaylistReportModel::Mode::Playlist);
+        Q_EMIT tabRequested(PlaylistTab);
+        break;
+    default: break;
+    }
+}
+
+bool ReportCenter::deleteSelectedFiles() {
+    if (storage_.rowCount() == 0) return false;
+    const QString user = sender_.onlineUserByMac(storageMac_);
+    if (user.isEmpty()) return false;  // dropped silently, as the player is gone
+    const QString folder = playerFolder(user);
+    if (folder.isEmpty()) return false;
+    writeDeleteList(folder, storage_.checkedNames());
+    return sender_.postCommand(SendTarget::mac(storageMac_), command_index::kDeleteFiles) > 0;
+}
+
+}  // namespace lum

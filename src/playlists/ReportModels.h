@@ -1,0 +1,88 @@
+#pragma once
+// The report files players upload into their group's home directory, and the delete list the
+// console writes there, as the item models the log pane's "CF Device" and "Playlist" tabs show.
+//   "filereport_<MAC>.zeb"  storage entries: one line each, TAB-separated name, kind, size
+//   "playlist_<MAC>.zeb"    the player's playlist ([fileN] path/period/starttime/stoptime)
+//   "File2Del.zeb"          [fileN] filename, the entries the player is to delete
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace lum {
+
+// A report name with the player's MAC text in place of "XX-XX-XX".
+QString reportFileName(const char* nameTemplate, const QString& mac);
+
+// Writes the delete list into `folder`: an older list is removed first, and no file is written
+// when `names` is empty. False when the list could not be written.
+bool writeDeleteList(const QString& folder, const QStringList& names);
+// The names of a delete list, [file0] onward, trimmed, up to the first empty one.
+QStringList readDeleteList(const QString& folder);
+
+class StorageListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { NameColumn, KindColumn, SizeColumn, ColumnCount };
+    struct Row {
+        QString name, kind, size;
+        int number = 0;  // running number in the report, from 0
+        bool checked = false;
+    };
+
+    explicit StorageListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+
+    // Empties the list and reads the report (a missing file leaves it empty).
+    void showReport(const QString& reportPath);
+    void clear();
+    const std::vector<Row>& rows() const { return rows_; }
+    void setChecked(int row, bool checked);
+    // Names of the ticked rows, in list order.
+    QStringList checkedNames() const;
+    // Deletion done: each name removes the first row whose name starts with it (no case).
+    void removeDeleted(const QStringList& names);
+
+private:
+    std::vector<Row> rows_;
+};
+
+class PlaylistReportModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { SeqColumn, PathColumn, PeriodColumn, FromColumn, ToColumn, ColumnCount };
+    enum class Mode { Playlist, PlaybackReport };
+    struct Row {
+        QString path, period, startTime, stopTime;
+    };
+    // Column widths of the view (pixels; "Seq." hidden until widened).
+    static constexpr int kColumnWidths[ColumnCount] = {0, 80, 40, 40, 40};
+
+    explicit PlaylistReportModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
+
+    // Shows `reportPath`, or `fallbackPath` when the report does not exist.
+    void show(const QString& reportPath, const QString& fallbackPath, Mode mode);
+    void clear();
+    Mode mode() const { return mode_; }
+    QString tabLabel() const;
+    const std::vector<Row>& rows() const { return rows_; }
+
+private:
+    std::vector<Row> rows_;
+    Mode mode_ = Mode::Playlist;
+};
+
+}  // namespace lum

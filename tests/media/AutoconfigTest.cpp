@@ -1,0 +1,425 @@
+#include "media/Autoconfig.h"
+
+#include "accounts/UserStore.h"
+#include "common/RecordingSender.h"
+#include "common/ScriptedPrompt.h"
+#include "common/TestSupport.h"
+#include "core/IniFile.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using lum::AutoconfigSettings;
+
+namespace {
+
+QByteArray crlf(const char* lines) { return QByteArray(lines).replace("\n", "\r\n"); }
+
+AutoconfigSettings roundTrip(const AutoconfigSettings& s) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.zeb");
+    EXPECT_TRUE(lum::saveAutoconfig(s, path));
+    AutoconfigSettings back;
+    lum::loadAutoconfig(back, path);
+    return back;
+}
+
+}  // namespace
+
+TEST(Autoconfig, DefaultsOnClientTabWriteEveryKeyInOrder) {
+    AutoconfigSettings s;
+    s.userName = "player1";
+    EXPECT_EQ(lum::autoconfigBytes(s), crlf("[Server]\n"
+                                            "servername=192.168.1.100\n"
+                                            "serverport=5021\n"
+                                            "username=player1\n"
+                                            "pwd=\n"
+                                            "hidemenu=0\n"
+                                            "[Network]\n"
+                                            "dhcp=1\n"
+                                            "staticip=192.168.1.1\n"
+                                            "submask=255.255.255.0\n"
+                                            "gateway=192.168.1.1\n"
+                                            "dns=192.168.1.1\n"
+                                            "[Time]\n"
+                                            "timezone=-12\n"
+                                            "daylsaving=0\n"
+                                            "Time_12_or_24=2\n"
+                                            "reboottime=OFF\n"
+                                            "starttime=OFF\n"
+                                            "stoptime=OFF\n"
+                                            "devicetimeoff=1\n"
+                                            "[Preference]\n"
+                                            "autoplay=0\n"
+                                            "videoout=1\n"
+                                            "tvmode=2\n"
+                                            "tvtype=2\n"
+                                            "hdmi=1\n"
+                                            "Scroll_Txt_Time_Format=0\n"
+                                            "File_repeat=0\n"
+                                            "Pic_Auto_Rotate=0\n"
+                                            "User_Input_Mode=0\n"
+                                            "Weahter_On_Or_Off=0\n"));
+}
+
+TEST(Autoconfig, GroupTabForcesDhcpDropsAccountAndAddressesAndIlum) {
+    AutoconfigSettings s;
+    s.userName = "p";
+    s.password = "1234";
+    s.dhcp = false;
+    s.startupMode = AutoconfigSettings::Ilum;
+    s.setTargetTab(AutoconfigSettings::GroupTab);
+    EXPECT_TRUE(s.dhcp);
+    EXPECT_EQ(s.startupMode, AutoconfigSettings::Lum);
+    s.setStartupMode(AutoconfigSettings::Ilum);  // not offered on the Group tab
+    EXPECT_EQ(s.startupMode, AutoconfigSettings::Lum);
+
+    const lum::IniFile ini = lum::IniFile::fromBytes(lum::autoconfigBytes(s));
+    for (const char* key : {"username", "pwd"}) EXPECT_FALSE(ini.hasKey("Server", key)) << key;
+    for (const char* key : {"staticip", "submask", "gateway", "dns"})
+        EXPECT_FALSE(ini.hasKey("Network", key)) << key;
+    EXPECT_EQ(ini.value("Network", "dhcp"), QByteArray("1"));
+    EXPECT_EQ(ini.value("Preference", "autoplay"), QByteArray("0"));
+}
+
+TEST(Autoconfig, TimeZoneCodesIncludingHalfHourZone) {
+    EXPECT_EQ(AutoconfigSettings::timeZoneCode(0), -12);
+    EXPECT_EQ(AutoconfigSettings::timeZoneCode(12), 0);
+    EXPECT_EQ(AutoconfigSettings::timeZoneCode(17), 5);
+    EXPECT_EQ(AutoconfigSettings::timeZoneCode(18), 53);
+    EXPECT_EQ(AutoconfigSettings::timeZoneCode(19), 6);
+    EXPECT_EQ(AutoconfigSettings::timeZoneCode(25), 12);
+    for (int i = 0; i < AutoconfigSettings::kTimeZoneCount; ++i) {
+        AutoconfigSettings s;
+        s.timeZoneIndex = i;
+        EXPECT_EQ(roundTrip(s).timeZoneIndex, i) << i;
+    }
+    AutoconfigSettings india;
+    india.timeZoneIndex = AutoconfigSettings::kIndiaTimeZone;
+    EXPECT_TRUE(lum::autoconfigBytes(india).contains("\r\ntimezone=53\r\n"));
+}
+
+TEST(Autoconfig, StartupModesWriteTheirCodesAndOptionalKeys) {
+    AutoconfigSettings s;
+    s.setStartupMode(AutoconfigSettings::HttpUrl);
+    s.url = "  http://x/list.mpl  ";
+    lum::IniFile ini = lum::IniFile::fromBytes(lum::autoconfigBytes(s));
+    EXPECT_EQ(ini.value("Preference", "autoplay"), QByteArray("2"));
+    EXPECT_EQ(ini.value("Preference", "playlist"), QByteArray("http://x/list.mpl"));
+    EXPECT_TRUE(lum::autoconfigBytes(s).contains("playlist=http://x/list.mpl\r\nvideoout="));
+
+    s.startupMode = AutoconfigSettings::Lum;
+    ini = lum::IniFile::fromBytes(lum::autoconfigBytes(s));
+    EXPECT_FALSE(ini.hasKey("Preference", "playlist"));
+
+    s.startupMode = AutoconfigSettings::HttpPictavo;
+    ini = lum::IniFile::fromBytes(lum::autoconfigBytes(s));
+    EXPECT_EQ(ini.value("Preference", "autoplay"), QByteArray("5"));
+    EXPECT_TRUE(ini.hasKey("Preference", "playlist"));
+
+    s.startupMode = AutoconfigSettings::Ilum;
+    ini = lum::IniFile::fromBytes(lum::autoconfigBytes(s));
+    EXPECT_EQ(ini.value("Preference", "autoplay"), QByteArray("4"));
+    EXPECT_EQ(ini.value("Preference", "ilumid"), QByteArray("001-001-0013"));
+    s.changeIlumId = false;
+    ini = lum::IniFile::fromBytes(lum::autoconfigBytes(s));
+    EXPECT_FALSE(ini.hasKey("Preference", "ilumid"));
+
+    // Choosing an HTTP mode clears the URL field for new input.
+    s.url = "old";
+    s.setStartupMode(AutoconfigSettings::HttpPictavo);
+    EXPECT_TRUE(s.url.isEmpty());
+}
+
+TEST(Autoconfig, AutoplayCodesLoadBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.zeb");
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 3}, {5, 4}, {7, 6}};
+    for (auto [code, mode] : cases) {
+        lumtest::writeFile(path, "[Preference]\r\nautoplay=" + QByteArray::number(code) + "\r\n");
+        AutoconfigSettings s;
+        lum::loadAutoconfig(s, path);
+        EXPECT_EQ(s.startupMode, mode) << code;
+    }
+}
+
+TEST(Autoconfig, TimesWeatherAndWifiRoundTrip) {
+    AutoconfigSettings s;
+    s.restartTime = true;
+    s.rebootHour = "3";
+    s.rebootMinute = "045";  // more than the field holds: cut to two characters
+    s.deviceOnOff = true;
+    s.startHour = "08";
+    s.startMinute = "00";
+    s.stopHour = "22";
+    s.stopMinute = "30";
+    s.standbyWhenOff = false;
+    s.weather = true;
+    s.celsius = true;
+    s.cityCode = "12345";
+    s.ssid = "office";
+    s.wifiEncryption = AutoconfigSettings::Wpa2;
+    s.wpaKeyType = 1;
+    s.wpaKey = "secretkey";
+    const QByteArray bytes = lum::autoconfigBytes(s);
+    EXPECT_TRUE(bytes.contains("reboottime=3:04\r\nstarttime=08:00\r\nstoptime=22:30\r\n"
+                               "devicetimeoff=0\r\n"));
+    EXPECT_TRUE(bytes.contains("Weahter_On_Or_Off=1\r\nWeather_World_Code=12345\r\n"
+                               "Weather_F_Or_C=2\r\n[WIFI]\r\nSSID=office\r\nWSEnc=4\r\n"
+                               "KeyType=1\r\nkeyvalue=secretkey\r\n"));
+    EXPECT_TRUE(bytes.endsWith("keyvalue=secretkey\r\n"));
+
+    const AutoconfigSettings back = roundTrip(s);
+    EXPECT_TRUE(back.restartTime);
+    EXPECT_EQ(back.rebootHour, "3");
+    EXPECT_EQ(back.rebootMinute, "04");
+    EXPECT_EQ(back.stopMinute, "30");
+    EXPECT_FALSE(back.standbyWhenOff);
+    EXPECT_TRUE(back.weather);
+    EXPECT_TRUE(back.celsius);
+    EXPECT_EQ(back.cityCode, "12345");
+    EXPECT_EQ(back.ssid, "office");
+    EXPECT_EQ(back.wifiEncryption, AutoconfigSettings::Wpa2);
+    EXPECT_EQ(back.wpaKeyType, 1);
+    EXPECT_EQ(back.wpaKey, "secretkey");
+}
+
+TEST(Autoconfig, WifiConditions) {
+    AutoconfigSettings s;
+    s.wepKey = "k";
+    EXPECT_FALSE(lum::autoconfigBytes(s).contains("[WIFI]"));  // no SSID, no section
+
+    s.ssid = "n";
+    EXPECT_TRUE(lum::autoconfigBytes(s).endsWith("[WIFI]\r\nSSID=n\r\nWSEnc=0\r\n"));
+
+    s.wifiEncryption = AutoconfigSettings::WepShared;
+    s.wepKeyLength = 1;
+    EXPECT_TRUE(lum::autoconfigBytes(s).endsWith("WSEnc=2\r\nKeyType=2\r\nkeyvalue=k\r\n"));
+    s.wepKey.clear();
+    EXPECT_TRUE(lum::autoconfigBytes(s).endsWith("WSEnc=2\r\nKeyType=2\r\n"));
+
+    s.wifiEncryption = AutoconfigSettings::Wpa;
+    EXPECT_TRUE(lum::autoconfigBytes(s).endsWith("WSEnc=3\r\nKeyType=0\r\n"));
+}
+
+TEST(Autoconfig, MissingOrDamagedFileLoadsTheLoaderDefaults) {
+    QTemporaryDir dir;
+    AutoconfigSettings s;
+    s.userName = "x";
+    lum::loadAutoconfig(s, dir.filePath("none.zeb"));
+    EXPECT_EQ(s.server, "");
+    EXPECT_EQ(s.port, 5021);
+    EXPECT_EQ(s.userName, "");
+    EXPECT_TRUE(s.dhcp);
+    EXPECT_EQ(s.timeZoneIndex, 12);    // code 0 is "GMT"
+    EXPECT_EQ(s.timeFormatIndex, -1);  // no choice, as the key's default 0 gives
+    EXPECT_FALSE(s.restartTime);
+    EXPECT_FALSE(s.standbyWhenOff);
+    EXPECT_EQ(s.tvModeIndex, 0);
+    EXPECT_EQ(s.tvTypeIndex, 1);
+    EXPECT_EQ(s.videoOut, 1);
+    EXPECT_EQ(s.hdmi, 0);
+    EXPECT_EQ(s.snNumber, " ");
+    EXPECT_EQ(s.startTime2, "OFF");
+
+    const QString bad = dir.filePath("bad.zeb");
+    lumtest::writeFile(bad, QByteArray("\0\xff", 2) +
+                                "[Time\r\ntimezone=99\r\n[Time]\r\ntimezone=abc\r\n"
+                                "reboottime=7\r\ntvmode=9\r\ntvtype=8\r\n[Preference]\r\n"
+                                "snnumber=1234567890123\r\nautoplay=-3\r\n");
+    AutoconfigSettings d;
+    lum::loadAutoconfig(d, bad);
+    EXPECT_EQ(d.timeZoneIndex, 12);
+    EXPECT_TRUE(d.restartTime);  // a time without a colon is the hour alone
+    EXPECT_EQ(d.rebootHour, "7");
+    EXPECT_EQ(d.rebootMinute, "");
+    EXPECT_EQ(d.snNumber, "123456789");
+    EXPECT_EQ(d.startupMode, -3);
+}
+
+TEST(Autoconfig, LoadMapsIndexesAndKeepsHiddenKeys) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.zeq");
+    lumtest::writeFile(path, crlf("[Server]\nservername=10.0.0.1\nserverport=6000\nusername=u\n"
+                                  "pwd=pw\nhidemenu=1\n[Network]\ndhcp=0\nstaticip=10.0.0.9\n"
+                                  "[Time]\ntimezone=53\nTime_12_or_24=1\nstarttime=7:5\n"
+                                  "stoptime=19:45\nstarttime2=1:00\n"
+                                  "[Preference]\nautoplay=5\nplaylist=http://p\ntvmode=3\n"
+                                  "tvtype=3\nWeather_F_Or_C=2\nPlaylistSyncTime=10\n"
+                                  "[WIFI]\nSSID=s\nWSEnc=1\nKeyType=2\nkeyvalue=abc\n"));
+    AutoconfigSettings s;
+    lum::loadAutoconfig(s, path);
+    EXPECT_EQ(s.server, "10.0.0.1");
+    EXPECT_EQ(s.port, 6000);
+    EXPECT_EQ(s.password, "pw");
+    EXPECT_TRUE(s.hideMenu);
+    EXPECT_FALSE(s.dhcp);
+    EXPECT_EQ(s.staticIp, "10.0.0.9");
+    EXPECT_EQ(s.gateway, "192.168.1.1");  // absent: the field keeps its value
+    EXPECT_EQ(s.timeZoneIndex, AutoconfigSettings::kIndiaTimeZone);
+    EXPECT_EQ(s.timeFormatIndex, 0);
+    EXPECT_TRUE(s.deviceOnOff);
+    EXPECT_EQ(s.startHour, "7");
+    EXPECT_EQ(s.startMinute, "5");
+    EXPECT_EQ(s.stopHour, "19");
+    EXPECT_EQ(s.startupMode, AutoconfigSettings::HttpPictavo);
+    EXPECT_EQ(s.url, "http://p");
+    EXPECT_EQ(s.tvModeIndex, 1);
+    EXPECT_EQ(s.tvTypeIndex, 2);
+    EXPECT_FALSE(s.weather);
+    EXPECT_FALSE(s.celsius);  // weather off: the unit is not read
+    EXPECT_EQ(s.wifiEncryption, AutoconfigSettings::WepOpen);
+    EXPECT_EQ(s.wepKeyLength, 1);
+    EXPECT_EQ(s.wepKey, "abc");
+    EXPECT_EQ(s.startTime2, "1:00");
+    EXPECT_EQ(s.playlistSyncTime, "10");
+
+    // Hidden keys are never written.
+    const QByteArray out = lum::autoconfigBytes(s);
+    EXPECT_FALSE(out.contains("starttime2"));
+    EXPECT_FALSE(out.contains("PlaylistSyncTime"));
+    EXPECT_FALSE(out.contains("snnumber"));
+
+    // Opening on the Group tab applies that tab's rules to what was read.
+    AutoconfigSettings g;
+    g.setTargetTab(AutoconfigSettings::GroupTab);
+    lum::loadAutoconfig(g, path);
+    EXPECT_TRUE(g.dhcp);
+}
+
+TEST(Autoconfig, IlumIdChecks) {
+    lumtest::ScriptedPrompt prompt;
+    AutoconfigSettings s;
+    s.ilumId[0] = "01";
+    EXPECT_FALSE(lum::checkIlumPart(s, 0, prompt));
+    EXPECT_EQ(s.ilumId[0], "");
+    ASSERT_EQ(prompt.messages, QStringList{"INVALD ILUM ID!"});
+
+    s.ilumId[2] = "12a4";
+    EXPECT_FALSE(lum::checkIlumPart(s, 2, prompt));
+    s.ilumId[1] = "123";
+    EXPECT_TRUE(lum::checkIlumPart(s, 1, prompt));
+    EXPECT_TRUE(lum::checkIlumPart(s, 0, prompt));  // empty is left for "Save as" to refuse
+    EXPECT_EQ(prompt.messages.size(), 2);
+
+    s.userName = "u";
+    s.startupMode = AutoconfigSettings::Ilum;
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::IlumPart0);
+    EXPECT_EQ(prompt.messages.last(), "INVALD ILUM ID!");
+    s.changeIlumId = false;
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::None);
+
+    s.port = 65537;
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::Port);
+    EXPECT_EQ(prompt.messages.last(), "Please enter an integer between 0 and 65536.");
+    s.port = 65536;
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::None);
+
+    s.userName.clear();
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::UserName);
+    EXPECT_EQ(prompt.messages.last(), "User Name can not be 'Blank'");
+    s.setTargetTab(AutoconfigSettings::GroupTab);
+    EXPECT_EQ(lum::checkBeforeSaveAs(s, prompt), lum::AutoconfigField::None);
+}
+
+namespace {
+
+struct UpdateFixture {
+    QTemporaryDir dir;
+    lum::CUserStore store{dir.path()};
+    lumtest::RecordingSender sender;
+    lumtest::ScriptedPrompt prompt;
+    UpdateFixture() {
+        lum::CUserGroup g;
+        g.name = "Shop";
+        store.AddGroup(g);
+        lum::CUser u;
+        u.name = "s1";
+        u.group = "Shop";
+        store.AddUser(u);
+        u.name = "s2";
+        store.AddUser(u);
+    }
+    QString zeq() const { return store.homeDirectoryFor("Shop") + "/autoconfig.zeq"; }
+};
+
+}  // namespace
+
+TEST(AutoconfigUpdate, GroupTabWritesIntoGroupAndPostsToItsPlayers) {
+    UpdateFixture f;
+    f.sender.online = {{"s1", "Shop", "A"}, {"x", "Home", "B"}, {"s2", "SHOP", "C"}};
+    AutoconfigSettings s;
+    s.setTargetTab(AutoconfigSettings::GroupTab);
+    f.prompt.answers = {true};
+    QString written;
+    int reached = 0;
+    EXPECT_EQ(lum::updateAutoconfig(s, "shop", f.store, f.sender, f.prompt, &written, &reached),
+              lum::AutoconfigUpdate::Updated);
+    EXPECT_EQ(reached, 2);
+    EXPECT_EQ(written, f.zeq());
+    EXPECT_EQ(lumtest::readFile(f.zeq()), lum::autoconfigBytes(s));
+    EXPECT_EQ(f.prompt.questions, QStringList{"Update selected client's setup and reboot"});
+    ASSERT_EQ(f.sender.sent.size(), 2u);
+    EXPECT_EQ(f.sender.sent[1], (lumtest::RecordingSender::Sent{"s2", 42, ""}));
+}
+
+TEST(AutoconfigUpdate, ClientTabRulesAndRefusals) {
+    UpdateFixture f;
+    AutoconfigSettings s;
+    // No target chosen: nothing at all.
+    EXPECT_EQ(lum::updateAutoconfig(s, "", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::NoTarget);
+    EXPECT_TRUE(f.prompt.questions.isEmpty());
+    // Client tab without an account name.
+    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::BlankUserName);
+    EXPECT_EQ(f.prompt.messages, QStringList{"User Name can not be 'Blank'"});
+    s.userName = "s1";
+    // No: nothing written.
+    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::Declined);
+    EXPECT_FALSE(QFile::exists(f.zeq()));
+    // Unknown player or group: refused, nothing written, nobody registered.
+    f.prompt.answers = {true, true};
+    f.prompt.messages.clear();
+    EXPECT_EQ(lum::updateAutoconfig(s, "ghost", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::UnknownTarget);
+    EXPECT_EQ(f.prompt.messages, QStringList{"Client 'ghost' is not found!"});
+    EXPECT_FALSE(f.store.FindUser("ghost", nullptr, nullptr, 0));
+    s.setTargetTab(AutoconfigSettings::GroupTab);
+    EXPECT_EQ(lum::updateAutoconfig(s, "Nowhere", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::UnknownTarget);
+    EXPECT_EQ(f.prompt.messages.last(), "Group 'Nowhere' is not found!");
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList());
+    EXPECT_FALSE(QFile::exists(f.dir.filePath("autoconfig.zeq")));
+
+    // The player's group gets the file; only the first connection of that name the command.
+    s.setTargetTab(AutoconfigSettings::ClientTab);
+    f.sender.online = {{"S2", "Shop", "A"}, {"s2", "Shop", "B"}};
+    f.prompt.answers = {true};
+    EXPECT_EQ(lum::updateAutoconfig(s, "s2", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::Updated);
+    EXPECT_TRUE(lumtest::readFile(f.zeq()).contains("username=s1\r\n"));
+    ASSERT_EQ(f.sender.sent.size(), 1u);
+    EXPECT_EQ(f.sender.sent[0].user, "S2");
+
+    // Nobody online: written, and the operator is told.
+    f.sender.online.clear();
+    f.prompt.answers = {true};
+    EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
+              lum::AutoconfigUpdate::NoneReached);
+    EXPECT_EQ(f.prompt.messages.last(), "No client is online and no client will be effected!");
+}
+
+TEST(AutoconfigUpdate, TargetListPerTab) {
+    const std::vector<lum::PlayerStatus> players = {
+        {"a", "Alive"}, {"b", "OFFLINE"}, {"c", "S3:Playing"}};
+    EXPECT_EQ(lum::autoconfigTargets(AutoconfigSettings::ClientTab, {"Home"}, players),
+              QStringList({"a", "c"}));
+    const QStringList groups =
+        lum::autoconfigTargets(AutoconfigSettings::GroupTab, {"Home"}, players);
+    EXPECT_EQ(groups, QStringList{"Home"});
+    EXPECT_EQ(lum::defaultAutoconfigTarget(groups), "Home");
+    EXPECT_EQ(lum::defaultAutoconfigTarget({"a", "c"}), "");
+}
