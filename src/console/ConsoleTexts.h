@@ -10,6 +10,7 @@ inline constexpr const char* kLogTabReport = "Playback Report";
 inline constexpr const char* kLogTabPlaylist = "Playlist";
 inline constexpr const char* kLogClear = "Clear";
 inline constexpr const char* kLogSaveAs = "Save As...";
+inline constexpr const char* kLogDelete = "&Delete";
 inline constexpr const char* kLogSaved = "Success to save the log data to file";
 inline constexpr const char* kLogCannotCreate = "Can't create log file:\n ";
 inline constexpr const char* kLogFileFilter = "Log files(*.log)";
@@ -34,8 +35,5 @@ inline constexpr const char* kAskReboot = "Are you sure to reboot the players ?"
 inline constexpr const char* kAskFormat = "Are you sure to format player's storage?";
 inline constexpr const char* kHostLookupFailed = "failed";
 
-// Backup and restore
-inline constexpr const char* kBackupFilter = "LUM Backup Files (*.bak)";
-inline constexpr const char* kBackupDefaultName = "zebbackup";
 
 }  // namespace lum::consoletexts

@@ -5,7 +5,11 @@
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
 #include "console/Languages.h"
+#include "console/Backup.h"
+#include "console/BackupTexts.h"
+#include "console/EditorRequests.h"
 #include "console/OnlineCommandPoster.h"
+#include "console/OnlineCommandSender.h"
 #include "console/OperatorService.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
@@ -18,12 +22,16 @@
 #include "media/RssThread.h"
 #include "media/YuvImage.h"
 #include "playlists/HomeGroup.h"
+#include "playlists/ReportCenter.h"
 #include "server/OperatorSocket.h"
 #include "widgets/Icons.h"
 #include "widgets/MessageBoxPrompt.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QTabWidget>
+#include <QTableView>
 #include <QFileInfo>
 #include <QHostInfo>
 #include <QLocale>
@@ -65,6 +73,9 @@ CConsoleApp::~CConsoleApp() {
     if (rss_) rss_->stop();
     rss_.reset();
     service_.reset();
+    editorRequests_.reset();
+    reports_.reset();
+    sender_.reset();
     settings_.reset();
     logHub_.reset();  // writes "*** END OF APPLICATION ***"
     models_.reset();
@@ -133,7 +144,8 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     chooseLanguage();
 
     // 9. Main window.
-    MainFrameParts parts{*settings_, *models_, *prompt_, {}, {}, {}, settings_->applicationTitle()};
+    MainFrameParts parts{*settings_, *models_, *prompt_, {}, [this] { backup(); },
+                         [this] { restore(); }, settings_->applicationTitle()};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     const QString samples = joinPath(options_.executableDir, QStringLiteral("Samples"));
@@ -151,17 +163,37 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     QSettings profile;
     const bool placed = frame_->restorePlacements(profile);
 
+    // The log pane's report tabs follow the players' report events.
+    sender_ = std::make_unique<COnlineCommandSender>(models_->online());
+    reports_ = std::make_unique<ReportCenter>(*store_, *sender_);
+    connectReportCenter(models_->online(), *reports_);
+    CLogPane* pane = frame_->logPane();
+    pane->deviceView()->setModel(reports_->storageList());
+    pane->reportView()->setModel(reports_->playlistReport());
+    pane->setDeleteFiles([this] { reports_->deleteSelectedFiles(); });
+    connect(reports_.get(), &ReportCenter::tabRequested, pane, [this, pane](int tab) {
+        pane->setReportTitle(reports_->playlistReport()->tabLabel());
+        pane->tabs()->setCurrentIndex(tab);
+    });
+    // A player that leaves takes its file and report lists with it.
+    connect(&models_->online(), &COnlineModel::playerLoggedOut, reports_.get(), [this] {
+        reports_->storageList()->clear();
+        reports_->playlistReport()->clear();
+    });
+
     // Zone images (".yuv") in the account pane's picture boxes.
     frame_->accountView()->setYuvReader([](const QString& path) { return yuvToImage(path); });
 
     // The local operator socket: lumctl drives this console like lum-server.
     poster_ = std::make_unique<COnlineCommandPoster>(models_->online());
     service_ = std::make_unique<COperatorService>(*store_, models_->online(), ServerControl{});
+    editorRequests_ = std::make_unique<CEditorRequests>(*store_, *sender_, dataDir_);
     operatorSocket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
         QJsonObject reply;
         const MediaServices media{dataDir_, rss_.get(), poster_.get(),
                                   [this] { return store_->GroupNames(); }};
         if (handleMediaRequest(request, media, &reply)) return reply;
+        if (std::optional<QJsonObject> r = editorRequests_->handle(request)) return *r;
         return service_->handle(request);
     });
     operatorSocket_->listen(dataDir_);
@@ -222,6 +254,29 @@ void CConsoleApp::onLanguageChosen(const QString& id) {
         }
     }
     prompt_->message(text.arg(settings_->applicationTitle()), IOperatorPrompt::Icon::Information);
+}
+
+void CConsoleApp::backup() {
+    namespace b = backup_texts;
+    QFileDialog dlg(frame_.get());
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix(QString::fromLatin1(b::kDefaultExtension));
+    dlg.setNameFilter(QString::fromLatin1(b::kFilter));
+    dlg.selectFile(QString::fromLatin1(b::kDefaultName));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+    backupSettings(dlg.selectedFiles().constFirst(), dataDir_, store_.get(), *prompt_);
+}
+
+void CConsoleApp::restore() {
+    namespace b = backup_texts;
+    QFileDialog dlg(frame_.get());
+    dlg.setAcceptMode(QFileDialog::AcceptOpen);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    dlg.setDefaultSuffix(QString::fromLatin1(b::kDefaultExtension));
+    dlg.setNameFilter(QString::fromLatin1(b::kFilter));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+    restoreSettings(dlg.selectedFiles().constFirst(), dataDir_, store_.get(), *prompt_,
+                    settings_->applicationTitle());
 }
 
 void CConsoleApp::createTray() {

@@ -17,6 +17,9 @@ namespace lum {
 class CAppSettings;
 class CConsoleModels;
 class CLogHub;
+class CEditorRequests;
+class COnlineCommandSender;
+class ReportCenter;
 class COnlineCommandPoster;
 class CRssThread;
 class CMainFrame;
@@ -51,6 +54,7 @@ public:
     CUserStore* store() const { return store_.get(); }
     CConsoleModels* models() const { return models_.get(); }
     CLogHub* logHub() const { return logHub_.get(); }
+    ReportCenter* reports() const { return reports_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QString languageId() const { return languageId_; }
@@ -64,6 +68,9 @@ public:
 private:
     void chooseLanguage();
     void createTray();
+    // The "&Server" menu's Backup and Restore, with their file dialogs.
+    void backup();
+    void restore();
     void onLanguageChosen(const QString& id);
 
     Options options_;
@@ -77,6 +84,9 @@ private:
     std::unique_ptr<CConsoleModels> models_;
     std::unique_ptr<COnlineCommandPoster> poster_;
     std::unique_ptr<CRssThread> rss_;
+    std::unique_ptr<COnlineCommandSender> sender_;
+    std::unique_ptr<ReportCenter> reports_;
+    std::unique_ptr<CEditorRequests> editorRequests_;
     std::unique_ptr<COperatorService> service_;
     std::unique_ptr<COperatorSocket> operatorSocket_;
     std::unique_ptr<CLogHub> logHub_;

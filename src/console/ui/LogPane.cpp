@@ -50,6 +50,13 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     };
     deviceView_ = makeTable();
     reportView_ = makeTable();
+    deviceView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(deviceView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (!deleteFiles_ || !deviceView_->model() || deviceView_->model()->rowCount() == 0) return;
+        QMenu menu(this);
+        QAction* del = menu.addAction(QString::fromLatin1(t::kLogDelete));
+        if (menu.exec(deviceView_->viewport()->mapToGlobal(pos)) == del) deleteFiles_();
+    });
     tabs_->addTab(deviceView_, icons::tile(QStringLiteral("CF"), QColor(120, 80, 160)),
                   QString::fromLatin1(t::kLogTabDevice));
     tabs_->addTab(reportView_, icons::tile(QStringLiteral("R"), QColor(40, 120, 160)),

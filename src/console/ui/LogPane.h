@@ -37,6 +37,8 @@ public:
     void saveAs(CLogModel& model);
     // Saves without a dialog (the dialog's choice); used by saveAs and by tests.
     bool saveTo(CLogModel& model, const QString& path);
+    // "&Delete" of the "CF Device" tab's menu (offered while its list is not empty).
+    void setDeleteFiles(std::function<void()> deleteFiles) { deleteFiles_ = std::move(deleteFiles); }
     // Hook for the pane's "Clear": drops the records not yet processed by the log hub.
     void setDropPending(std::function<void()> dropPending) { dropPending_ = std::move(dropPending); }
 
@@ -55,6 +57,7 @@ private:
     QTableView* deviceView_ = nullptr;
     QTableView* reportView_ = nullptr;
     std::function<void()> dropPending_;
+    std::function<void()> deleteFiles_;
 };
 
 }  // namespace lum

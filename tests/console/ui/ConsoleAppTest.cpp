@@ -1,6 +1,7 @@
 #include "accounts/UserStore.h"
 #include "console/ConsoleModels.h"
 #include "console/ui/ConsoleApp.h"
+#include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
 #include "core/LogHub.h"
 #include "server/AppSettings.h"
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -111,4 +114,42 @@ TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
     // Said in the language just chosen.
     EXPECT_EQ(prompt.messages[0].first,
               QString::fromUtf8("\u8bf7\u91cd\u65b0\u542f\u52a8 ") + app.settings()->applicationTitle());
+}
+
+TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
+    lumtest::RecordingPrompt prompt;
+    CConsoleApp app;
+    const QString data = dir.filePath(QStringLiteral("data"));
+    ASSERT_EQ(app.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+    CUser u;
+    u.name = QStringLiteral("p1");
+    u.group = QStringLiteral("Home");
+    ASSERT_EQ(app.store()->AddUser(u), 1);
+    const QString mac = QStringLiteral("00-11-22-33-44-55");
+    COnlineModel& online = app.models()->online();
+    online.ClientLoggedIn(7, u.name, QStringLiteral("127.0.0.1"), mac);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(online.rowCount(), 1);
+
+    ASSERT_TRUE(lumtest::writeFile(QDir(data).filePath(QStringLiteral("Home/filereport_") + mac + QStringLiteral(".zeb")),
+                                   "a.mpg\tfile\t100\r\nb.jpg\tfile\t20\r\n"));
+    online.ClientEvent(1001, mac, QString());
+    QCoreApplication::processEvents();
+    CLogPane* pane = app.mainFrame()->logPane();
+    EXPECT_EQ(pane->tabs()->currentIndex(), 1);
+    ASSERT_NE(pane->deviceView()->model(), nullptr);
+    EXPECT_EQ(pane->deviceView()->model()->rowCount(), 2);
+
+    online.ClientEvent(1006, mac, QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane->tabs()->currentIndex(), 2);
+    EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playback Report"));
+    online.ClientEvent(1004, mac, QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playlist"));
+
+    // The player leaves: its file list goes with it.
+    online.ClientLoggedOut(7);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pane->deviceView()->model()->rowCount(), 0);
 }
