@@ -8,6 +8,7 @@
 
 #include "console/ClientRecord.h"
 #include "server/OperatorCommand.h"
+#include "server/PlayerMessages.h"
 
 #include <QAbstractTableModel>
 
@@ -39,21 +40,12 @@ struct PostResult {
     int delivered = 0;  // of those, connections that were still running
 };
 
-// The player's last report values, handed along with report events.
-struct PlayerReport {
-    int number = 0;
-    QString first, second, remainder;
-};
-
 class COnlineModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { ColUser, ColGroup, ColStatus, ColIp, ColMac, ColLoginTime, ColPlaylist,
                   ColDescription, ColumnCount };
     enum Role { ImageRole = Qt::UserRole + 1, ConnectionIdRole, MacRole, NameRole, OnlineRole };
-    enum EventCode { kEventStorageInfo = 1000, kEventStorageFiles = 1001, kEventDeleteDone = 1002,
-                     kEventVersion = 1003, kEventPlaylist = 1004, kEventStatus = 1005,
-                     kEventPlayReport = 1006 };
 
     COnlineModel(CUserStore& store, IOperatorPrompt& prompt, QObject* parent = nullptr);
 

@@ -110,7 +110,7 @@ TEST(OnlineCommandSender, ReportEventsOfTheOnlineModelReachTheReportTabs) {
     connectReportCenter(f.model, center);
     QList<int> tabs;
     QObject::connect(&center, &ReportCenter::tabRequested, [&](int t) { tabs << t; });
-    f.model.ClientEvent(COnlineModel::kEventStorageFiles, "BB", {});
+    f.model.ClientEvent(kEventStorageFiles, "BB", {});
     ASSERT_TRUE(lumtest::waitUntil([&] { return !tabs.isEmpty(); }));
     EXPECT_EQ(tabs, QList<int>{ReportCenter::StorageTab});
     EXPECT_EQ(center.storageList()->rowCount(), 1);

@@ -191,13 +191,13 @@ TEST_F(OnlineModelTest, FileGuardedSendersNeedTheirFiles) {
 TEST_F(OnlineModelTest, EventsUpdateStatusAndReachReportsOnlyForListedPlayers) {
     login(1, "p1", "AA-BB");
     QSignalSpy reports(model.get(), &COnlineModel::reportEvent);
-    model->ClientEvent(COnlineModel::kEventStatus, "aa-bb", "S3:Playing clip01.mpg");
+    model->ClientEvent(kEventStatus, "aa-bb", "S3:Playing clip01.mpg");
     EXPECT_EQ(cell(0, COnlineModel::ColStatus), QString("S3:Playing clip01.mpg"));
-    model->ClientEvent(COnlineModel::kEventStorageFiles, "AA-BB", "p1");
-    model->ClientEvent(COnlineModel::kEventStorageFiles, "unknown", "p9");
+    model->ClientEvent(kEventStorageFiles, "AA-BB", "p1");
+    model->ClientEvent(kEventStorageFiles, "unknown", "p9");
     EXPECT_EQ(reports.count(), 2);  // the status change and the listed player's report
     model->ShowClients("Lobby", TargetMode::Group);
-    model->ClientEvent(COnlineModel::kEventPlaylist, "AA-BB", "p1");
+    model->ClientEvent(kEventPlaylist, "AA-BB", "p1");
     EXPECT_EQ(reports.count(), 2);  // not listed now
 }
 
@@ -216,7 +216,7 @@ TEST_F(OnlineModelTest, CallsFromConnectionThreadsAreAppliedOnTheMainThread) {
     std::thread t([this] {
         for (quint32 id = 1; id <= 3; ++id)
             model->ClientLoggedIn(id, QString("p%1").arg(id), "10.0.0.1", QString("m%1").arg(id));
-        model->ClientEvent(COnlineModel::kEventStatus, "m2", "S2:Downloading");
+        model->ClientEvent(kEventStatus, "m2", "S2:Downloading");
     });
     t.join();  // the thread never waited for us
     EXPECT_EQ(model->rowCount(), 0);
