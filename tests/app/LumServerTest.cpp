@@ -2,7 +2,9 @@
 #include "accounts/UserStore.h"
 
 #include "common/TestSupport.h"
+#include "server/ServerTestSupport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -113,6 +115,74 @@ TEST_F(LumServerTest, HelpAndVersion) {
     ASSERT_TRUE(proc.waitForFinished(30000));
     EXPECT_EQ(proc.exitCode(), 0);
     EXPECT_TRUE(proc.readAllStandardOutput().contains("--data-dir"));
+}
+
+// A port nobody listens on right now.
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+    return probe.serverPort();
+}
+
+TEST_F(LumServerTest, ServesPlayersAndEndsTheirConnectionsOnSigterm) {
+    const QString data = dir.path() + "/data";
+    const quint16 port = freePort();
+    QDir().mkpath(data);
+    ASSERT_TRUE(lumtest::writeFile(data + "/config.ini",
+                                   QStringLiteral("[SERVER]\r\nPORT=%1\r\nPORTSTART=%2\r\n")
+                                       .arg(port).arg(lumtest::randomPassiveStart()).toLatin1()));
+    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    lumtest::Player a(port), b(port);
+    EXPECT_EQ(a.login("p1"), "230 User successfully logged in group [Home].");
+    EXPECT_EQ(b.login("p2"), "230 User successfully logged in group [Home].");
+    EXPECT_EQ(a.command("MKD fromplayer"), "250 Directory created successfully.");
+    EXPECT_TRUE(QFileInfo(data + "/Home/fromplayer").isDir());
+    EXPECT_EQ(stopWith(SIGTERM), 0) << log.toStdString();
+    EXPECT_TRUE(a.waitClosed());
+    EXPECT_TRUE(b.waitClosed());
+    EXPECT_TRUE(log.contains("Thread successfully stopped.")) << log.toStdString();
+    EXPECT_TRUE(log.contains("stopped"));
+    // The new players were registered in users.dat.
+    lum::CUserStore store(data);
+    ASSERT_EQ(store.Load(), 1);
+    EXPECT_TRUE(store.FindUser("p2", nullptr, nullptr, 0));
+}
+
+TEST_F(LumServerTest, HundredSimulatedPlayersLogInAndTheNextIsRefused) {
+    const QString sim = lumtest::binDir() + "/lum-player-sim";
+    if (!QFileInfo(sim).isExecutable()) GTEST_SKIP() << "lum-player-sim not built";
+    const QString data = dir.path() + "/data";
+    const quint16 port = freePort();
+    QDir().mkpath(data);
+    ASSERT_TRUE(lumtest::writeFile(data + "/config.ini",
+                                   QStringLiteral("[SERVER]\r\nPORT=%1\r\nPORTSTART=%2\r\n")
+                                       .arg(port).arg(lumtest::randomPassiveStart()).toLatin1()));
+    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    QProcess players;
+    players.setProcessChannelMode(QProcess::MergedChannels);
+    players.start(sim, {"--port", QString::number(port), "--count", "101", "--stay", "2", "-q"});
+    ASSERT_TRUE(players.waitForFinished(60000));
+    const QByteArray out = players.readAll();
+    EXPECT_TRUE(out.contains("100 of 101 players succeeded")) << out.toStdString();
+    EXPECT_EQ(out.count("421 Too many users are connected, please try again later."), 2)  // line + summary
+        << out.toStdString();
+    EXPECT_EQ(stopWith(SIGTERM), 0);
+}
+
+TEST_F(LumServerTest, ExitsWithAClearMessageWhenThePortIsTaken) {
+    const QString data = dir.path() + "/data";
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::AnyIPv4, 0));
+    QDir().mkpath(data);
+    ASSERT_TRUE(lumtest::writeFile(data + "/config.ini",
+                                   QStringLiteral("[SERVER]\r\nPORT=%1\r\n").arg(holder.serverPort()).toLatin1()));
+    proc.start(program, {"--data-dir", data});
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    EXPECT_EQ(proc.exitCode(), 2);
+    const QByteArray err = proc.readAllStandardError();
+    EXPECT_TRUE(err.contains(QStringLiteral("cannot listen on TCP port %1").arg(holder.serverPort()).toLatin1()))
+        << err.toStdString();
+    EXPECT_FALSE(err.contains("running"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // lum-server: the console's server side without a window. Prepares the data folder (settings,
-// account store, Home group) and runs until SIGINT or SIGTERM.
+// account store, Home group), runs the control server, and stops it with every connection
+// ended on SIGINT or SIGTERM.
 #include "accounts/AccountRules.h"
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
@@ -7,7 +8,10 @@
 #include "media/RssAccounts.h"
 #include "media/RssThread.h"
 #include "playlists/HomeGroup.h"
+#include "core/LogSink.h"
 #include "server/AppSettings.h"
+#include "server/ControlServer.h"
+#include "server/UserStoreAccounts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -44,6 +48,47 @@ bool installSignalPipe() {
 void logLine(const QString& text) {
     std::fprintf(stderr, "lum-server: %s\n", qPrintable(text));
     std::fflush(stderr);
+}
+
+// Server log entries on standard error until the log files are wired in.
+class StderrLog : public lum::ILogSink {
+public:
+    void addLog(int type, const QString& key, const QString& text) override {
+        logLine(key.isEmpty() ? QStringLiteral("[%1] %2").arg(type).arg(text)
+                              : QStringLiteral("[%1] %2 %3").arg(type).arg(key, text));
+    }
+};
+
+// What the online view and the account tree would show, logged.
+class LoggingObserver : public lum::IServerObserver {
+public:
+    void ClientLoggedIn(quint32 id, const QString& name, const QString& ip, const QString& mac) override {
+        logLine(QStringLiteral("player %1 online on connection %2 from %3, MAC %4").arg(name).arg(id).arg(ip, mac));
+    }
+    void ClientLoggedOut(quint32 id) override {
+        logLine(QStringLiteral("connection %1 offline").arg(id));
+    }
+    void ClientEvent(int code, const QString& mac, const QString& text, const lum::PlayerReport&) override {
+        logLine(QStringLiteral("player %1 event %2: %3").arg(mac).arg(code).arg(text));
+    }
+    void AccountRegistered(const QString& name, const QString& group) override {
+        logLine(QStringLiteral("new player %1 registered in group %2").arg(name, group));
+    }
+};
+
+// Everything the control server needs from the program, in one place.
+bool startControlServer(lum::CControlServer& server, const lum::CAppSettings& settings,
+                        const QString& dataDir) {
+    server.ApplySettings(settings);
+    server.SetProgramFolder(dataDir);
+    if (server.Start()) {
+        logLine(QStringLiteral("control server listening on port %1").arg(server.ListeningPort()));
+        return true;
+    }
+    logLine(QStringLiteral("cannot listen on TCP port %1: %2")
+                .arg(settings.port())
+                .arg(server.ListenError()));
+    return false;
 }
 
 }  // namespace
@@ -138,8 +183,17 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     });
 
+    StderrLog serverLog;
+    LoggingObserver observer;
+    lum::UserStoreAccounts playerAccounts(store);
+    lum::CControlServer server(&playerAccounts, &serverLog);
+    server.SetObserver(&observer);
+    server.SetRssActive([&rss] { return rss.autoRss(); });
+    if (!startControlServer(server, settings, dataDir)) return 2;
+
     logLine(QStringLiteral("running; stop with SIGINT or SIGTERM"));
     const int rc = app.exec();
+    server.Stop();  // ends every connection
     rss.stop();
     logLine(QStringLiteral("stopped"));
     return rc;
