@@ -11,6 +11,7 @@
 #include "console/OnlineCommandPoster.h"
 #include "console/OnlineCommandSender.h"
 #include "console/OperatorService.h"
+#include "console/ServerBridge.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
 #include "core/Codepage.h"
@@ -23,7 +24,9 @@
 #include "media/YuvImage.h"
 #include "playlists/HomeGroup.h"
 #include "playlists/ReportCenter.h"
+#include "server/ControlServer.h"
 #include "server/OperatorSocket.h"
+#include "server/UserStoreAccounts.h"
 #include "widgets/Icons.h"
 #include "widgets/MessageBoxPrompt.h"
 
@@ -68,7 +71,14 @@ CConsoleApp::~CConsoleApp() {
     // Exit order: settings, control server, log file, tray icon, language support. The
     // window goes first here because it refers to all of them.
     if (frame_) frame_->hide();
+    // The server goes first: its connection threads report to the models and the log.
+    if (server_) server_->Stop();
     frame_.reset();
+    if (models_) models_->online().setConnections(nullptr);
+    server_.reset();
+    connections_.reset();
+    observer_.reset();
+    playerAccounts_.reset();
     operatorSocket_.reset();
     if (rss_) rss_->stop();
     rss_.reset();
@@ -140,11 +150,26 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     store_->Load();
     models_ = std::make_unique<CConsoleModels>(*store_, *prompt_);
 
+    // The log entry point (files opened at step 11) and the control server with its ways to
+    // the account store and the online list.
+    logHub_ = std::make_unique<CLogHub>(dataDir_, settings_->logLevel());
+    playerAccounts_ = std::make_unique<UserStoreAccounts>(*store_);
+    server_ = std::make_unique<CControlServer>(playerAccounts_.get(), logHub_.get());
+    observer_ = std::make_unique<COnlineObserver>(models_->online());
+    connections_ = std::make_unique<CServerConnections>(*server_);
+    server_->SetObserver(observer_.get());
+    server_->SetRssActive([this] { return rss_ && rss_->autoRss(); });
+    models_->online().setConnections(connections_.get());
+
     // 7. Interface language.
     chooseLanguage();
 
     // 9. Main window.
-    MainFrameParts parts{*settings_, *models_, *prompt_, {}, [this] { backup(); },
+    ServerCommands serverCommands;
+    serverCommands.start = [this] { return startServer(); };
+    serverCommands.stop = [this] { server_->Stop(); };
+    serverCommands.running = [this] { return server_->IsRunning(); };
+    MainFrameParts parts{*settings_, *models_, *prompt_, serverCommands, [this] { backup(); },
                          [this] { restore(); }, settings_->applicationTitle()};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
@@ -186,7 +211,15 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
 
     // The local operator socket: lumctl drives this console like lum-server.
     poster_ = std::make_unique<COnlineCommandPoster>(models_->online());
-    service_ = std::make_unique<COperatorService>(*store_, models_->online(), ServerControl{});
+    // lumctl's start and stop go through the window, so its status bar follows.
+    ServerControl control;
+    control.start = [this] {
+        frame_->startServer();
+        return server_->IsRunning();
+    };
+    control.stop = [this] { frame_->stopServer(); };
+    control.status = [this] { return serverStatusJson(*server_); };
+    service_ = std::make_unique<COperatorService>(*store_, models_->online(), control);
     editorRequests_ = std::make_unique<CEditorRequests>(*store_, *sender_, dataDir_);
     operatorSocket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
         QJsonObject reply;
@@ -202,16 +235,10 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     createTray();
 
     // 11. The log: "Log/ftptrace.log" and the player files, shown in the log pane.
-    logHub_ = std::make_unique<CLogHub>(dataDir_, settings_->logLevel());
     connect(logHub_.get(), &CLogHub::recordAdded, models_.get(),
             [this](const CLogRecord& r, const QString& line) { models_->log().addRecord(r.type, r.key, line); });
     frame_->logPane()->setDropPending([this] { logHub_->dropPending(); });
     logHub_->open();
-
-    // 14. The ticker worker: refreshes the RSS channels and rebuilds the groups' tickers.
-    rss_ = std::make_unique<CRssThread>(dataDir_, rssGroupsOf(*store_), poster_.get());
-    connectRssGroupUpkeep(*store_, *rss_);
-    rss_->start();
 
     // 12. Start in the tray only when there is a tray to come back from.
     const bool toTray = settings_->startInTray() && tray_;
@@ -223,6 +250,14 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
             frame_->showMaximized();
         }
     }
+
+    // 13. The control server at start-up when the settings say so.
+    if (settings_->autoActivate() && options.allowAutoActivate) frame_->startServer();
+
+    // 14. The ticker worker: refreshes the RSS channels and rebuilds the groups' tickers.
+    rss_ = std::make_unique<CRssThread>(dataDir_, rssGroupsOf(*store_), poster_.get());
+    connectRssGroupUpkeep(*store_, *rss_);
+    rss_->start();
     return StartResult::Started;
 }
 
@@ -254,6 +289,15 @@ void CConsoleApp::onLanguageChosen(const QString& id) {
         }
     }
     prompt_->message(text.arg(settings_->applicationTitle()), IOperatorPrompt::Icon::Information);
+}
+
+bool CConsoleApp::startServer() {
+    // The start copies the current settings into the server, as the operator may have changed
+    // them in the configuration dialog since.
+    server_->ApplySettings(*settings_);
+    server_->SetProgramFolder(dataDir_);
+    logHub_->setLogLevel(settings_->logLevel());
+    return server_->Start();
 }
 
 void CConsoleApp::backup() {

@@ -17,6 +17,10 @@ namespace lum {
 class CAppSettings;
 class CConsoleModels;
 class CLogHub;
+class CControlServer;
+class COnlineObserver;
+class CServerConnections;
+class UserStoreAccounts;
 class CEditorRequests;
 class COnlineCommandSender;
 class ReportCenter;
@@ -41,6 +45,8 @@ public:
         // Tests answer the prompts themselves (no message boxes).
         IOperatorPrompt* prompt = nullptr;
         bool showWindow = true;
+        // False keeps the server stopped whatever AUTOACTIVATE says (tests on a fresh folder).
+        bool allowAutoActivate = true;
     };
     enum class StartResult { Started, AlreadyRunning, Failed };
 
@@ -55,6 +61,7 @@ public:
     CConsoleModels* models() const { return models_.get(); }
     CLogHub* logHub() const { return logHub_.get(); }
     ReportCenter* reports() const { return reports_.get(); }
+    CControlServer* server() const { return server_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QString languageId() const { return languageId_; }
@@ -70,6 +77,7 @@ private:
     void createTray();
     // The "&Server" menu's Backup and Restore, with their file dialogs.
     void backup();
+    bool startServer();
     void restore();
     void onLanguageChosen(const QString& id);
 
@@ -90,6 +98,10 @@ private:
     std::unique_ptr<COperatorService> service_;
     std::unique_ptr<COperatorSocket> operatorSocket_;
     std::unique_ptr<CLogHub> logHub_;
+    std::unique_ptr<UserStoreAccounts> playerAccounts_;
+    std::unique_ptr<CControlServer> server_;
+    std::unique_ptr<COnlineObserver> observer_;
+    std::unique_ptr<CServerConnections> connections_;
     std::unique_ptr<CMainFrame> frame_;
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<QTranslator> translator_;

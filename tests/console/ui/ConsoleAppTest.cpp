@@ -5,6 +5,8 @@
 #include "console/ui/MainFrame.h"
 #include "core/LogHub.h"
 #include "server/AppSettings.h"
+#include "server/ControlServer.h"
+#include "SimPlayer.h"
 
 #include "console/ConsoleTestSupport.h"
 #include "common/TestSupport.h"
@@ -44,6 +46,7 @@ protected:
         o.executableDir = dir.filePath(QStringLiteral("bin"));
         o.prompt = &p;
         o.showWindow = false;
+        o.allowAutoActivate = false;
         return o;
     }
     QTemporaryDir dir;
@@ -152,4 +155,86 @@ TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
     online.ClientLoggedOut(7);
     QCoreApplication::processEvents();
     EXPECT_EQ(pane->deviceView()->model()->rowCount(), 0);
+}
+
+TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QDir().mkpath(data);
+    // Any free port; the server starts with the console (AUTOACTIVATE).
+    ASSERT_TRUE(lumtest::writeFile(QDir(data).filePath(QStringLiteral("config.ini")),
+                                   "[SERVER]\r\nPORT=0\r\nLOGLEVEL=2\r\n"));
+    lumtest::RecordingPrompt prompt;
+    CConsoleApp app;
+    CConsoleApp::Options o = options(data, prompt);
+    o.allowAutoActivate = true;
+    ASSERT_EQ(app.start(o), CConsoleApp::StartResult::Started);
+    ASSERT_TRUE(app.server()->IsRunning());
+    CMainFrame* frame = app.mainFrame();
+    EXPECT_EQ(frame->statusText(), QStringLiteral("ICS Server is online"));
+    EXPECT_FALSE(frame->action(cmd::StartServer)->isEnabled());
+
+    auto player = [&](const char* name, const char* mac) {
+        sim::SimPlayerConfig c;
+        c.port = app.server()->ListeningPort();
+        c.user = QString::fromLatin1(name);
+        c.mac = QString::fromLatin1(mac);
+        c.aliveSeconds = 0;
+        sim::SimStep stay;
+        stay.kind = sim::SimStep::Kind::Stay;
+        stay.seconds = 600;  // ended by the test
+        c.steps.push_back(stay);
+        return std::make_unique<sim::CSimPlayer>(c);
+    };
+    auto p1 = player("P01", "00-11-22-33-44-01");
+    auto p2 = player("P02", "00-11-22-33-44-02");
+    p1->start();
+    p2->start();
+    COnlineModel& online = app.models()->online();
+    CAccountTreeModel& tree = app.models()->tree();
+    ASSERT_TRUE(lumtest::waitUntil([&] { return online.rowCount() == 2; }, 20000));
+    // Registered in Home at once, with the online picture.
+    ASSERT_TRUE(lumtest::waitUntil([&] {
+        return CAccountTreeModel::pictureOf(tree.accountIndex(QStringLiteral("P02"))) ==
+               CAccountTreeModel::PicOnline;
+    }));
+    EXPECT_EQ(tree.groupIndex(QStringLiteral("Home")).data().toString(), QStringLiteral("Home(2)"));
+    auto rowOf = [&](const char* name) {
+        for (int r = 0; r < online.rowCount(); ++r)
+            if (online.recordAtRow(r)->name == QLatin1String(name)) return r;
+        return -1;
+    };
+    const int r1 = rowOf("P01");
+    ASSERT_GE(r1, 0);
+    EXPECT_EQ(online.recordAtRow(r1)->status, QStringLiteral("Alive"));
+    EXPECT_EQ(online.recordAtRow(r1)->macAddress, QStringLiteral("00-11-22-33-44-01"));
+    EXPECT_EQ(online.recordAtRow(r1)->group, QStringLiteral("Home"));
+
+    // Play from the toolbar reaches every player of the root.
+    ASSERT_TRUE(frame->action(cmd::StartPlayback)->isEnabled());
+    frame->action(cmd::StartPlayback)->trigger();
+    auto received = [](const sim::CSimPlayer& p, const QString& prefix) {
+        for (const QString& l : p.receivedLines())
+            if (l.startsWith(prefix)) return true;
+        return false;
+    };
+    EXPECT_TRUE(lumtest::waitUntil([&] { return received(*p1, QStringLiteral("604 ")) && received(*p2, QStringLiteral("604 ")); }));
+    // The exchange shows in the log pane (LOGLEVEL 2 logs every reply).
+    app.logHub()->processPending();
+    app.models()->log().all().flush();
+    EXPECT_GT(app.models()->log().all().rowCount(), 4);
+
+    // Logout: the row stays as "Offline", the node takes the offline picture.
+    p1.reset();
+    ASSERT_TRUE(lumtest::waitUntil([&] { return online.recordAtRow(r1)->status == QStringLiteral("Offline"); }, 20000));
+    EXPECT_EQ(online.data(online.index(r1, 0), COnlineModel::ImageRole).toInt(), 1);
+    EXPECT_EQ(online.data(online.index(1 - r1, 0), COnlineModel::ImageRole).toInt(), 0);
+    EXPECT_TRUE(lumtest::waitUntil([&] {
+        return CAccountTreeModel::pictureOf(tree.accountIndex(QStringLiteral("P01"))) ==
+               CAccountTreeModel::PicOffline;
+    }));
+
+    // Stop from the menu: the status bar follows, lumctl's status says so too.
+    frame->action(cmd::StopServer)->trigger();
+    EXPECT_FALSE(app.server()->IsRunning());
+    EXPECT_EQ(frame->statusText(), QStringLiteral("ICS Server is offline"));
 }
