@@ -170,7 +170,9 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     serverCommands.stop = [this] { server_->Stop(); };
     serverCommands.running = [this] { return server_->IsRunning(); };
     MainFrameParts parts{*settings_, *models_, *prompt_, serverCommands, [this] { backup(); },
-                         [this] { restore(); }, settings_->applicationTitle()};
+                         [this] { restore(); },
+                         [this](const QString& group) { if (rss_) rss_->startRssFeeds(group); },
+                         settings_->applicationTitle()};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     const QString samples = joinPath(options_.executableDir, QStringLiteral("Samples"));

@@ -163,6 +163,12 @@ void CMainFrame::buildMenus() {
                                  [this] { playerCommand(&CPlayerCommands::messageOff); });
     msgOff->setIconText(tr("MSG Off"));
     msgOff->setIcon(icons::tile(QStringLiteral("M"), QColor(120, 120, 120)));
+    QAction* rss = nullptr;
+    if (parts_.startRssFeeds) {
+        rss = addCommand(cmd::StartRss, tr("Start RSS Feeds"), [this] { startRssFeeds(); });
+        rss->setIconText(tr("RSS"));
+        rss->setIcon(icons::tile(QStringLiteral("RSS"), QColor(220, 120, 0)));
+    }
     QAction* groupStatus = addCommand(cmd::GroupStatus, tr("Get Group Status"),
                                       [this] { playerCommand(&CPlayerCommands::groupStatus); });
     optionMenu_ = new QMenu(tr("Options"), this);
@@ -192,6 +198,7 @@ void CMainFrame::buildMenus() {
     control->addAction(stop);
     control->addAction(reboot);
     control->addAction(format);
+    if (rss) control->addAction(rss);
     control->addAction(msgOff);
     control->addMenu(videoMenu_);
     control->addMenu(volumeMenu_);
@@ -216,6 +223,7 @@ void CMainFrame::buildMenus() {
     playerActions_ = {play, stop, reboot, format, msgOff, volume, video, options, groupStatus,
                       action(cmd::VideoOn), action(cmd::VideoOff), action(cmd::Mute)};
     for (int n = 0; n < 15; ++n) playerActions_ << action(cmd::Volume1 + n);
+    if (rss) playerActions_ << rss;
     rowActions_ = {readStatus, readCap, readFiles, readPl};
 
     // "&Tools": the configuration, then "Change Password" inserted at position 3.
@@ -254,9 +262,9 @@ void CMainFrame::buildToolBar() {
     account->setIcon(icons::tile(QStringLiteral("A"), QColor(30, 90, 160)));
     toolBar_->addAction(account);
     toolBar_->addSeparator();
-    for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::MessageOff, cmd::VolumeMenu,
-                   cmd::VideoMenu, cmd::OptionsMenu})
-        toolBar_->addAction(action(id));
+    for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::StartRss, cmd::MessageOff,
+                   cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu})
+        if (QAction* a = action(id)) toolBar_->addAction(a);
     for (int id : {cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu})
         if (auto* b = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action(id))))
             b->setPopupMode(QToolButton::InstantPopup);
@@ -337,6 +345,20 @@ void CMainFrame::updateActions() {
     const bool running = parts_.server.running && parts_.server.running();
     if (QAction* a = action(cmd::StartServer)) a->setEnabled(!running);
     if (QAction* a = action(cmd::StopServer)) a->setEnabled(running);
+}
+
+void CMainFrame::startRssFeeds() {
+    if (!parts_.startRssFeeds) return;
+    // The group chosen in the tree: the group itself, a player's group, or every group.
+    switch (accountView_->selectedKind()) {
+    case CAccountTreeModel::KindGroup:
+    case CAccountTreeModel::KindAccount:
+        parts_.startRssFeeds(accountView_->selectedGroup());
+        break;
+    default:
+        for (const QString& g : parts_.models.store().GroupNames()) parts_.startRssFeeds(g);
+        break;
+    }
 }
 
 void CMainFrame::protectMode() {

@@ -35,7 +35,7 @@ enum : int {
     Volume1 = 32870, Volume15 = 32884, GroupStatus = 32953, ReadStatus = 32934,
     ReadCapacity = 32935, ReadFiles = 32938, ReadPlaylist = 32939, ProtectMode = 31211,
     ChangePassword = 23958, Language = 32949, Exit = 57665, VolumeMenu = 32908,
-    VideoMenu = 32930, OptionsMenu = 32944, ViewToolbar = 59392, ViewStatusbar = 59393,
+    VideoMenu = 32930, OptionsMenu = 32944, StartRss = 32920, ViewToolbar = 59392, ViewStatusbar = 59393,
     ViewLog = 32921,
 };
 }  // namespace cmd
@@ -59,6 +59,8 @@ struct MainFrameParts {
     ServerCommands server;  // empty: the server commands are not offered
     std::function<void()> backup;   // the "&Server" menu's Backup (absent: not offered)
     std::function<void()> restore;  // and Restore
+    // "Start RSS Feeds": the group's ticker is built, then command 13 goes to the group.
+    std::function<void(const QString& group)> startRssFeeds;
     QString applicationTitle;
 };
 
@@ -100,6 +102,7 @@ public Q_SLOTS:
     void startServer();
     void stopServer();
     void protectMode();
+    void startRssFeeds();
     void changePassword();
     void openSettings();
 

@@ -218,6 +218,10 @@ TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
         return false;
     };
     EXPECT_TRUE(lumtest::waitUntil([&] { return received(*p1, QStringLiteral("604 ")) && received(*p2, QStringLiteral("604 ")); }));
+    // "Start RSS Feeds" builds the group's ticker, then command 13 (code 614) goes to the group.
+    frame->action(cmd::StartRss)->trigger();
+    EXPECT_TRUE(lumtest::waitUntil([&] { return received(*p1, QStringLiteral("614 ")) && received(*p2, QStringLiteral("614 ")); }));
+
     // The exchange shows in the log pane (LOGLEVEL 2 logs every reply).
     app.logHub()->processPending();
     app.models()->log().all().flush();

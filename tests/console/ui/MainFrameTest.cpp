@@ -37,8 +37,9 @@ protected:
         server.start = [this] { ++starts; running = true; return true; };
         server.stop = [this] { ++stops; running = false; };
         server.running = [this] { return running; };
-        frame = std::make_unique<CMainFrame>(MainFrameParts{*settings, *models, prompt, server, {}, {},
-                                                            QStringLiteral("LUM test")});
+        frame = std::make_unique<CMainFrame>(MainFrameParts{
+            *settings, *models, prompt, server, {}, {},
+            [this](const QString& group) { rssGroups << group; }, QStringLiteral("LUM test")});
     }
 
     void select(const QModelIndex& source) {
@@ -57,6 +58,7 @@ protected:
 
     bool running = false;
     int starts = 0, stops = 0;
+    QStringList rssGroups;
     std::unique_ptr<CMainFrame> frame;
 };
 
@@ -64,7 +66,8 @@ protected:
 
 TEST_F(MainFrameTest, PlayerCommandsFollowTheSelectionAndWhoIsOnline) {
     const int playerCmds[] = {cmd::StartPlayback, cmd::StopAction, cmd::Reboot, cmd::Format,
-                              cmd::MessageOff, cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu};
+                              cmd::MessageOff, cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu,
+                              cmd::StartRss};
     auto allPlayerCmds = [&](bool on) {
         for (int id : playerCmds)
             if (enabled(id) != on) return false;
@@ -130,6 +133,14 @@ TEST_F(MainFrameTest, CommandsReachTheSelectedTargets) {
     prompt.answers = {true};
     frame->action(cmd::Reboot)->trigger();
     EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 10}}));
+
+    // "Start RSS Feeds" builds the ticker of the chosen group: a player's group, or every group.
+    frame->action(cmd::StartRss)->trigger();
+    EXPECT_EQ(rssGroups, QStringList{QStringLiteral("Hall")});
+    rssGroups.clear();
+    frame->accountView()->selectRoot();
+    frame->action(cmd::StartRss)->trigger();
+    EXPECT_EQ(rssGroups.size(), store->GroupNames().size());
 
     // A row command goes to the first selected row.
     connections.posted.clear();
@@ -205,7 +216,7 @@ TEST_F(MainFrameTest, WindowPositionsRoundTrip) {
         EXPECT_TRUE(profile.contains(QStringLiteral("MainFrm/") + QLatin1String(key))) << key;
     EXPECT_TRUE(profile.contains(QStringLiteral("LOG/rcNormalPosition.bottom")));
 
-    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, QString()});
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString()});
     ASSERT_TRUE(second.restorePlacements(profile));
     EXPECT_EQ(second.geometry(), QRect(40, 60, 1200, 640));
     EXPECT_EQ(readPlacement(profile, QStringLiteral("MainFrm")), placementOf(frame.get()));
