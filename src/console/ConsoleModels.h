@@ -1,7 +1,6 @@
 #pragma once
-// The console's panes as models, wired to each other and to the account store: the account
-// tree, the online list and the log lists. The windowed console puts views on them; tests drive
-// them directly.
+// The windowed console's pane models beside the core's online list: the account tree and the
+// log lists, wired to the account store and the online list. Tests drive them directly.
 
 #include "accounts/AccountTreeModel.h"
 #include "console/LogModel.h"
@@ -12,12 +11,11 @@
 namespace lum {
 
 class CUserStore;
-class IOperatorPrompt;
 
 class CConsoleModels : public QObject {
     Q_OBJECT
 public:
-    CConsoleModels(CUserStore& store, IOperatorPrompt& prompt, QObject* parent = nullptr);
+    CConsoleModels(CUserStore& store, COnlineModel& online, QObject* parent = nullptr);
 
     CUserStore& store() { return store_; }
     CAccountTreeModel& tree() { return tree_; }
@@ -26,8 +24,8 @@ public:
 
 private:
     CUserStore& store_;
+    COnlineModel& online_;
     CAccountTreeModel tree_;
-    COnlineModel online_;
     CLogLists log_;
 };
 

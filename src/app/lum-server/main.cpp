@@ -1,17 +1,14 @@
 // lum-server: the console's server side without a window. Prepares the data folder (settings,
-// account store, Home group), runs the control server, and stops it with every connection
-// ended on SIGINT or SIGTERM.
-#include "accounts/AccountRules.h"
+// account store, Home group) and runs until SIGINT or SIGTERM.
 #include "accounts/UserStore.h"
-#include "core/Codepage.h"
+#include "console/ConsoleCore.h"
+#include "console/HeadlessPrompt.h"
 #include "core/DataFolder.h"
-#include "media/RssAccounts.h"
+#include "core/LogHub.h"
+#include "core/LogPrinter.h"
 #include "media/RssThread.h"
-#include "playlists/HomeGroup.h"
-#include "core/LogSink.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
-#include "server/UserStoreAccounts.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -50,47 +47,6 @@ void logLine(const QString& text) {
     std::fflush(stderr);
 }
 
-// Server log entries on standard error until the log files are wired in.
-class StderrLog : public lum::ILogSink {
-public:
-    void addLog(int type, const QString& key, const QString& text) override {
-        logLine(key.isEmpty() ? QStringLiteral("[%1] %2").arg(type).arg(text)
-                              : QStringLiteral("[%1] %2 %3").arg(type).arg(key, text));
-    }
-};
-
-// What the online view and the account tree would show, logged.
-class LoggingObserver : public lum::IServerObserver {
-public:
-    void ClientLoggedIn(quint32 id, const QString& name, const QString& ip, const QString& mac) override {
-        logLine(QStringLiteral("player %1 online on connection %2 from %3, MAC %4").arg(name).arg(id).arg(ip, mac));
-    }
-    void ClientLoggedOut(quint32 id) override {
-        logLine(QStringLiteral("connection %1 offline").arg(id));
-    }
-    void ClientEvent(int code, const QString& mac, const QString& text, const lum::PlayerReport&) override {
-        logLine(QStringLiteral("player %1 event %2: %3").arg(mac).arg(code).arg(text));
-    }
-    void AccountRegistered(const QString& name, const QString& group) override {
-        logLine(QStringLiteral("new player %1 registered in group %2").arg(name, group));
-    }
-};
-
-// Everything the control server needs from the program, in one place.
-bool startControlServer(lum::CControlServer& server, const lum::CAppSettings& settings,
-                        const QString& dataDir) {
-    server.ApplySettings(settings);
-    server.SetProgramFolder(dataDir);
-    if (server.Start()) {
-        logLine(QStringLiteral("control server listening on port %1").arg(server.ListeningPort()));
-        return true;
-    }
-    logLine(QStringLiteral("cannot listen on TCP port %1: %2")
-                .arg(settings.port())
-                .arg(server.ListenError()));
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,6 +66,15 @@ int main(int argc, char** argv) {
                        "executable's folder when writable, else ~/.local/share/LUM."),
         QStringLiteral("DIR"));
     parser.addOption(dataDirOption);
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("Control port for this run (0: any free port); config.ini keeps its value."),
+        QStringLiteral("PORT"));
+    parser.addOption(portOption);
+    const QCommandLineOption yesOption(
+        QStringLiteral("yes-to-questions"),
+        QStringLiteral("Answer Yes to the questions the console would ask the operator."));
+    parser.addOption(yesOption);
     parser.process(app);
 
     // Before anything is written, so a stop request during start-up still ends cleanly.
@@ -126,54 +91,38 @@ int main(int argc, char** argv) {
     }
     logLine(QStringLiteral("data folder %1").arg(dataDir));
 
-    const QString iniPath = lum::joinPath(dataDir, lum::kConfigFile);
-    const bool hadConfig = QFileInfo::exists(iniPath);
-    lum::CAppSettings settings(iniPath);
-    settings.Load();
-    lum::setAnsiCodepage(lum::codepageForLanguage(settings.language()));
-    if (hadConfig) {
-        logLine(QStringLiteral("settings read from %1").arg(iniPath));
-    } else if (settings.Save()) {
-        logLine(QStringLiteral("settings written with defaults to %1").arg(iniPath));
-    } else {
-        logLine(QStringLiteral("cannot write %1").arg(iniPath));
+    lum::HeadlessPrompt prompt(nullptr, parser.isSet(yesOption));
+    lum::CConsoleCore core(dataDir,
+                           lum::joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("Samples")),
+                           prompt);
+    QString error;
+    if (!core.Init(&error)) {
+        logLine(error);
         return 1;
     }
+    prompt.setLog(&core.logHub());
+    lum::CLogPrinter printer(&core.logHub(), stderr);
 
-    QDir().mkpath(lum::joinPath(dataDir, lum::kLogDir));
-
-    lum::CUserStore store(dataDir);
-    const int loaded = store.Load();
-    const QList<lum::CUserGroup> groups = store.Groups();
+    const QList<lum::CUserGroup> groups = core.store().Groups();
     int accounts = 0;
     for (const lum::CUserGroup& g : groups) accounts += g.users.size();
-    logLine(QStringLiteral("account store %1: %2 groups, %3 accounts%4")
-                .arg(store.filePath())
+    logLine(QStringLiteral("account store %1: %2 groups, %3 accounts")
+                .arg(core.store().filePath())
                 .arg(groups.size())
-                .arg(accounts)
-                .arg(loaded ? QString() : QStringLiteral(" (file damaged; the rest was dropped)")));
+                .arg(accounts));
+    logLine(QStringLiteral("RSS worker started (%1)").arg(core.rss().configPath()));
+    logLine(QStringLiteral("operator socket %1").arg(core.operatorSocketName()));
 
-    // Home group guarantee: the group, its folder and a starter auto playlist of the samples.
-    const lum::HomeGroupReport home = lum::ensureHomeGroup(
-        store, dataDir, lum::joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("Samples")));
-    if (home.homeCreated)
-        logLine(QStringLiteral("group Home created%1")
-                    .arg(home.starterWritten ? QStringLiteral(" with a starter AutoPlaylist.mpl")
-                                             : QString()));
-    for (const QString& dir : home.failedFolders)
-        logLine(QStringLiteral("cannot create the home directory %1").arg(dir));
-    if (!store.Save()) {
-        logLine(QStringLiteral("cannot write %1").arg(store.filePath()));
-        return 1;
+    // The headless program exists to serve players: it always starts the control server.
+    if (parser.isSet(portOption)) core.settings().setPort(parser.value(portOption).toInt());
+    if (!core.StartServer()) {
+        logLine(QStringLiteral("cannot listen on TCP port %1: %2")
+                    .arg(core.settings().port())
+                    .arg(core.server().ListenError()));
+        core.Shutdown();
+        return 2;
     }
-    logLine(QStringLiteral("account store written"));
-
-    // The ticker worker: refreshes the groups' RSS channels every minute and rebuilds their
-    // "rssmsg.txt". Players are told of changed tickers once commands can be posted to them.
-    lum::CRssThread rss(dataDir, lum::rssGroupsOf(store), nullptr);
-    lum::connectRssGroupUpkeep(store, rss);
-    rss.start();
-    logLine(QStringLiteral("RSS worker started (%1)").arg(rss.configPath()));
+    logLine(QStringLiteral("control server listening on port %1").arg(core.server().ListeningPort()));
 
     QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
     QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&] {
@@ -183,18 +132,9 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     });
 
-    StderrLog serverLog;
-    LoggingObserver observer;
-    lum::UserStoreAccounts playerAccounts(store);
-    lum::CControlServer server(&playerAccounts, &serverLog);
-    server.SetObserver(&observer);
-    server.SetRssActive([&rss] { return rss.autoRss(); });
-    if (!startControlServer(server, settings, dataDir)) return 2;
-
     logLine(QStringLiteral("running; stop with SIGINT or SIGTERM"));
     const int rc = app.exec();
-    server.Stop();  // ends every connection
-    rss.stop();
+    core.Shutdown();
     logLine(QStringLiteral("stopped"));
     return rc;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The windowed console's application object: owns the settings, the account store, the models,
-// the main window and the tray icon, and runs the start-up and exit sequences.
+// The windowed console's application object: the core (settings, store, log, server, ticker,
+// operator socket) with the panes, the main window, the tray icon and the language on top; runs
+// the start-up and exit sequences.
 
 #include <QImage>
 #include <QObject>
@@ -15,23 +16,15 @@ class QTranslator;
 namespace lum {
 
 class CAppSettings;
+class CConsoleCore;
 class CConsoleModels;
-class CLogHub;
 class CControlServer;
-class COnlineObserver;
-class CServerConnections;
-class UserStoreAccounts;
-class CEditorRequests;
-class COnlineCommandSender;
-class ReportCenter;
-class COnlineCommandPoster;
-class CRssThread;
+class CLogHub;
 class CMainFrame;
 class CMessageBoxPrompt;
-class COperatorService;
-class COperatorSocket;
 class CUserStore;
 class IOperatorPrompt;
+class ReportCenter;
 
 // A player zone image as a picture; null when the file is not a readable zone image.
 QImage yuvToImage(const QString& path);
@@ -41,7 +34,7 @@ class CConsoleApp : public QObject {
 public:
     struct Options {
         QString dataDir;        // --data-dir; empty: the usual choice
-        QString executableDir;  // where translations are looked for
+        QString executableDir;  // translations and sample media are looked for here
         // Tests answer the prompts themselves (no message boxes).
         IOperatorPrompt* prompt = nullptr;
         bool showWindow = true;
@@ -56,12 +49,13 @@ public:
     StartResult start(const Options& options);
 
     QString dataFolder() const { return dataDir_; }
-    CAppSettings* settings() const { return settings_.get(); }
-    CUserStore* store() const { return store_.get(); }
+    CConsoleCore* core() const { return core_.get(); }
+    CAppSettings* settings() const;
+    CUserStore* store() const;
+    CLogHub* logHub() const;
+    CControlServer* server() const;
+    ReportCenter* reports() const;
     CConsoleModels* models() const { return models_.get(); }
-    CLogHub* logHub() const { return logHub_.get(); }
-    ReportCenter* reports() const { return reports_.get(); }
-    CControlServer* server() const { return server_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
     QSystemTrayIcon* trayIcon() const { return tray_; }
     QString languageId() const { return languageId_; }
@@ -75,11 +69,11 @@ public:
 private:
     void chooseLanguage();
     void createTray();
+    void onLanguageChosen(const QString& id);
     // The "&Server" menu's Backup and Restore, with their file dialogs.
     void backup();
-    bool startServer();
     void restore();
-    void onLanguageChosen(const QString& id);
+    void wireReports();
 
     Options options_;
     QString dataDir_;
@@ -87,21 +81,8 @@ private:
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<CMessageBoxPrompt> boxPrompt_;
     IOperatorPrompt* prompt_ = nullptr;
-    std::unique_ptr<CAppSettings> settings_;
-    std::unique_ptr<CUserStore> store_;
+    std::unique_ptr<CConsoleCore> core_;
     std::unique_ptr<CConsoleModels> models_;
-    std::unique_ptr<COnlineCommandPoster> poster_;
-    std::unique_ptr<CRssThread> rss_;
-    std::unique_ptr<COnlineCommandSender> sender_;
-    std::unique_ptr<ReportCenter> reports_;
-    std::unique_ptr<CEditorRequests> editorRequests_;
-    std::unique_ptr<COperatorService> service_;
-    std::unique_ptr<COperatorSocket> operatorSocket_;
-    std::unique_ptr<CLogHub> logHub_;
-    std::unique_ptr<UserStoreAccounts> playerAccounts_;
-    std::unique_ptr<CControlServer> server_;
-    std::unique_ptr<COnlineObserver> observer_;
-    std::unique_ptr<CServerConnections> connections_;
     std::unique_ptr<CMainFrame> frame_;
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<QTranslator> translator_;

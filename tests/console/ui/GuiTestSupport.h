@@ -44,7 +44,8 @@ struct ConsoleFixture {
         settings->setExecutablePath(QStringLiteral("/usr/bin/lum"));
         settings->Load();
         store = std::make_unique<lum::CUserStore>(data);
-        models = std::make_unique<lum::CConsoleModels>(*store, prompt);
+        online = std::make_unique<lum::COnlineModel>(*store, prompt);
+        models = std::make_unique<lum::CConsoleModels>(*store, *online);
         models->online().setConnections(&connections);
     }
 
@@ -69,6 +70,7 @@ struct ConsoleFixture {
     RecordingConnections connections;
     std::unique_ptr<lum::CAppSettings> settings;
     std::unique_ptr<lum::CUserStore> store;
+    std::unique_ptr<lum::COnlineModel> online;
     std::unique_ptr<lum::CConsoleModels> models;
 };
 

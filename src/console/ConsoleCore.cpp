@@ -1,0 +1,168 @@
+#include "console/ConsoleCore.h"
+
+#include "accounts/UserStore.h"
+#include "console/EditorRequests.h"
+#include "console/OnlineCommandPoster.h"
+#include "console/OnlineCommandSender.h"
+#include "console/OnlineModel.h"
+#include "console/OperatorService.h"
+#include "console/ServerLinks.h"
+#include "core/Codepage.h"
+#include "core/DataFolder.h"
+#include "core/LogHub.h"
+#include "core/OperatorPrompt.h"
+#include "media/MediaRequests.h"
+#include "media/RssAccounts.h"
+#include "media/RssThread.h"
+#include "playlists/HomeGroup.h"
+#include "playlists/ReportCenter.h"
+#include "server/AppSettings.h"
+#include "server/ControlServer.h"
+#include "server/OperatorSocket.h"
+#include "server/UserStoreAccounts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QSettings>
+
+namespace lum {
+
+CConsoleCore::CConsoleCore(QString dataFolder, QString samplesFolder, IOperatorPrompt& prompt,
+                           QObject* parent)
+    : QObject(parent),
+      dataFolder_(std::move(dataFolder)),
+      samplesFolder_(std::move(samplesFolder)),
+      prompt_(prompt) {}
+
+CConsoleCore::~CConsoleCore() { Shutdown(); }
+
+void CConsoleCore::log(const QString& text) {
+    if (logHub_) logHub_->addLog(kLogServerEvent, QString(), text);
+}
+
+bool CConsoleCore::Init(QString* error) {
+    auto fail = [&](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
+
+    const QString iniPath = joinPath(dataFolder_, kConfigFile);
+    const bool hadConfig = QFileInfo::exists(iniPath);
+    settings_ = std::make_unique<CAppSettings>(iniPath);
+    settings_->Load();
+    setAnsiCodepage(codepageForLanguage(settings_->language()));
+    if (!hadConfig && !settings_->Save()) return fail(QStringLiteral("cannot write %1").arg(iniPath));
+
+    QDir().mkpath(joinPath(dataFolder_, kLogDir));
+    logHub_ = std::make_unique<CLogHub>(dataFolder_, settings_->logLevel());
+    logHub_->open();
+
+    store_ = std::make_unique<CUserStore>(dataFolder_);
+    if (!store_->Load())
+        log(QStringLiteral("The account file was damaged; the accounts after the damage were dropped."));
+    const HomeGroupReport home = ensureHomeGroup(*store_, dataFolder_, samplesFolder_);
+    for (const QString& dir : home.failedFolders)
+        log(QStringLiteral("Cannot create the home directory %1").arg(dir));
+    if (!store_->Save()) return fail(QStringLiteral("cannot write %1").arg(store_->filePath()));
+
+    online_ = std::make_unique<COnlineModel>(*store_, prompt_);
+    accounts_ = std::make_unique<UserStoreAccounts>(*store_);
+    observer_ = std::make_unique<ServerObserver>(*online_, *logHub_);
+    server_ = std::make_unique<CControlServer>(accounts_.get(), logHub_.get());
+    server_->SetObserver(observer_.get());
+    server_->SetProgramFolder(dataFolder_);
+    connections_ = std::make_unique<ServerConnections>(*server_);
+    online_->setConnections(connections_.get());
+
+    // Deleting a group takes its rows with it; account changes reach the rows.
+    connect(store_.get(), &CUserStore::groupDeleted, online_.get(),
+            [this](const QString& name) { online_->RemoveGroupRows(name); });
+    connect(store_.get(), &CUserStore::userDeleted, online_.get(),
+            [this](const QString& name, const QString&) { online_->RemoveClient(name); });
+    connect(store_.get(), &CUserStore::userUpdated, online_.get(),
+            [this](const QString& oldName, const CUser& u) {
+                if (oldName != u.name) online_->RenameClient(oldName, u.name);
+                online_->MoveClient(u.name, u.group);
+                online_->UpdateClientInfo(u);
+            });
+    connect(store_.get(), &CUserStore::groupUpdated, online_.get(),
+            [this](const QString& oldName, const CUserGroup& g) {
+                if (oldName != g.name) online_->RenameGroup(oldName, g.name);
+                online_->RefreshGroups();
+            });
+
+    poster_ = std::make_unique<COnlineCommandPoster>(*online_);
+    sender_ = std::make_unique<COnlineCommandSender>(*online_);
+    rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), poster_.get());
+    connectRssGroupUpkeep(*store_, *rss_);
+    // Path resolution serves "autorss.txt" only while the ticker is on.
+    server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });
+    rss_->start();
+
+    reports_ = std::make_unique<ReportCenter>(*store_, *sender_);
+    connectReportCenter(*online_, *reports_);
+
+    service_ = std::make_unique<COperatorService>(
+        *store_, *online_,
+        ServerControl{[this] { return StartServer(); }, [this] { StopServer(); },
+                      [this] {
+                          const CControlServer& s = *server_;
+                          return QJsonObject{{"running", s.IsRunning()},
+                                             {"port", int(s.IsRunning() ? s.ListeningPort() : s.Port())},
+                                             {"connections", s.CurrentConnections()},
+                                             {"totalConnections", s.TotalConnections()},
+                                             {"bytesSent", qint64(s.TotalBytesSent())},
+                                             {"bytesReceived", qint64(s.TotalBytesReceived())},
+                                             {"filesSent", s.FilesSent()},
+                                             {"filesReceived", s.FilesReceived()},
+                                             {"sendsAborted", s.SendsAborted()},
+                                             {"receivesAborted", s.ReceivesAborted()}};
+                      }});
+    profile_ = std::make_unique<QSettings>(QStringLiteral("ZEB Software Solutions-LUM"),
+                                           QStringLiteral("LUM"));
+    editorRequests_ =
+        std::make_unique<CEditorRequests>(*store_, *sender_, dataFolder_, profile_.get());
+    socket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
+        if (auto reply = editorRequests_->handle(request)) return *reply;
+        QJsonObject media;
+        const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
+                                     [this] { return store_->GroupNames(); }};
+        if (handleMediaRequest(request, services, &media)) return media;
+        return service_->handle(request);
+    });
+    QString socketError;
+    if (!socket_->listen(dataFolder_, &socketError))
+        return fail(QStringLiteral("operator socket: %1").arg(socketError));
+    return true;
+}
+
+bool CConsoleCore::StartServer() {
+    if (!server_ || server_->IsRunning()) return false;
+    server_->ApplySettings(*settings_);
+    logHub_->setLogLevel(settings_->logLevel());
+    if (!server_->Start()) return false;
+    Q_EMIT serverStateChanged(true);
+    return true;
+}
+
+void CConsoleCore::StopServer() {
+    if (!server_ || !server_->IsRunning()) return;
+    server_->Stop();
+    Q_EMIT serverStateChanged(false);
+}
+
+bool CConsoleCore::IsServerRunning() const { return server_ && server_->IsRunning(); }
+
+QString CConsoleCore::operatorSocketName() const { return socket_ ? socket_->serverName() : QString(); }
+
+void CConsoleCore::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    if (socket_) socket_->close();
+    StopServer();
+    if (rss_) rss_->stop();
+    if (logHub_) logHub_->close();
+}
+
+}  // namespace lum

@@ -1,0 +1,29 @@
+#pragma once
+// The operator prompt of the headless server: notices go to the log, questions are answered
+// as configured (No unless the operator started the server with --yes-to-questions).
+
+#include "core/LogSink.h"
+#include "core/OperatorPrompt.h"
+
+namespace lum {
+
+class HeadlessPrompt : public IOperatorPrompt {
+public:
+    HeadlessPrompt(ILogSink* log, bool answer) : log_(log), answer_(answer) {}
+    void setLog(ILogSink* log) { log_ = log; }
+    void message(const QString& text, Icon icon) override {
+        if (log_) log_->addLog(icon == Icon::Stop ? kLogError : kLogServerEvent, QString(), text);
+    }
+    bool askYesNo(const QString& text) override {
+        if (log_)
+            log_->addLog(kLogServerEvent, QString(),
+                         text + (answer_ ? QStringLiteral(" (Yes)") : QStringLiteral(" (No)")));
+        return answer_;
+    }
+
+private:
+    ILogSink* log_;
+    bool answer_;
+};
+
+}  // namespace lum
