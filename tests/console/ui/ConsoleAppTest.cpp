@@ -227,13 +227,27 @@ TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
     app.models()->log().all().flush();
     EXPECT_GT(app.models()->log().all().rowCount(), 4);
 
+    // An account edited in the dialog while online: row and node follow, still online.
+    CUserGroup home;
+    CUser acc;
+    ASSERT_TRUE(app.store()->FindUser(QStringLiteral("P01"), &home, &acc, 0));
+    acc.name = QStringLiteral("Lobby1");
+    acc.description = QStringLiteral("entrance");
+    ASSERT_EQ(app.store()->UpdateUser(QStringLiteral("P01"), acc), 1);
+    ASSERT_TRUE(lumtest::waitUntil([&] { return online.recordAtRow(r1)->name == QStringLiteral("Lobby1"); }));
+    EXPECT_EQ(online.recordAtRow(r1)->description, QStringLiteral("entrance"));
+    EXPECT_TRUE(lumtest::waitUntil([&] {
+        return CAccountTreeModel::pictureOf(tree.accountIndex(QStringLiteral("Lobby1"))) ==
+               CAccountTreeModel::PicOnline;
+    }));
+
     // Logout: the row stays as "Offline", the node takes the offline picture.
     p1.reset();
     ASSERT_TRUE(lumtest::waitUntil([&] { return online.recordAtRow(r1)->status == QStringLiteral("Offline"); }, 20000));
     EXPECT_EQ(online.data(online.index(r1, 0), COnlineModel::ImageRole).toInt(), 1);
     EXPECT_EQ(online.data(online.index(1 - r1, 0), COnlineModel::ImageRole).toInt(), 0);
     EXPECT_TRUE(lumtest::waitUntil([&] {
-        return CAccountTreeModel::pictureOf(tree.accountIndex(QStringLiteral("P01"))) ==
+        return CAccountTreeModel::pictureOf(tree.accountIndex(QStringLiteral("Lobby1"))) ==
                CAccountTreeModel::PicOffline;
     }));
 
