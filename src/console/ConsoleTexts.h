@@ -7,7 +7,6 @@ namespace lum::consoletexts {
 inline constexpr const char* kLogTabData = "Log Data";
 inline constexpr const char* kLogTabDevice = "CF Device";
 inline constexpr const char* kLogTabReport = "Playback Report";
-inline constexpr const char* kLogTabPlaylist = "Playlist";
 inline constexpr const char* kLogClear = "Clear";
 inline constexpr const char* kLogSaveAs = "Save As...";
 inline constexpr const char* kLogDelete = "&Delete";
@@ -31,8 +30,6 @@ inline constexpr const char* kAlreadyRunning = "LUM is ON already!";
 inline constexpr const char* kServerOnline = "ICS Server is online";
 inline constexpr const char* kServerOffline = "ICS Server is offline";
 inline constexpr const char* kPleaseRestart = "Please restart %1";
-inline constexpr const char* kAskReboot = "Are you sure to reboot the players ?";
-inline constexpr const char* kAskFormat = "Are you sure to format player's storage?";
 inline constexpr const char* kHostLookupFailed = "failed";
 
 
