@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <functional>
+
 namespace lum {
 
 namespace {
@@ -30,6 +32,28 @@ bool targetGroup(CUserStore& store, TargetMode mode, const QString& key, CUserGr
     return false;
 }
 
+// Saves the playlist under `fileName` in the group's home directory, then records it in the
+// group with `apply`.
+HandoverResult storeForGroup(CUserStore& store, IOperatorPrompt& prompt, CUserGroup group,
+                             const char* fileName, CPlaylistDocument& doc,
+                             const std::function<void(CUserGroup&, const QString&)>& apply) {
+    QDir().mkpath(group.homeDirectory);
+    HandoverResult r;
+    r.playlistPath = joinPath(group.homeDirectory, QString::fromLatin1(fileName));
+    if (!doc.Save(r.playlistPath, false, {}, {}, &prompt)) {
+        r.error = QStringLiteral("cannot write %1").arg(r.playlistPath);
+        return r;
+    }
+    const QString oldName = group.name;
+    apply(group, r.playlistPath);
+    if (!store.UpdateGroup(oldName, group)) {
+        r.error = QStringLiteral("cannot store group %1").arg(oldName);
+        return r;
+    }
+    r.ok = true;
+    return r;
+}
+
 }  // namespace
 
 HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& prompt,
@@ -39,24 +63,14 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
         return refuse(prompt, QString::fromLatin1(handover::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
-    QDir().mkpath(group.homeDirectory);
-    const QString path = joinPath(group.homeDirectory, kEzPlaylistName);
-    HandoverResult r;
-    r.playlistPath = path;
-    if (!doc.Save(path, false, {}, {}, &prompt)) {
-        r.error = QStringLiteral("cannot write %1").arg(path);
-        return r;
-    }
-    const QString oldName = group.name;
-    group.autoPlay = 0;
-    group.currentPlaylist = path;
-    if (!store.UpdateGroup(oldName, group)) {
-        r.error = QStringLiteral("cannot store group %1").arg(oldName);
-        return r;
-    }
-    r.ok = true;
+    HandoverResult r = storeForGroup(store, prompt, group, kEzPlaylistName, doc,
+                                     [](CUserGroup& g, const QString& path) {
+                                         g.autoPlay = 0;
+                                         g.currentPlaylist = path;
+                                     });
+    if (!r.ok) return r;
     online.RefreshGroups();
-    online.SetPlaylist(group.name, path, false);
+    online.SetPlaylist(group.name, r.playlistPath, false);
     r.posted = online.PostToOnline(key, kCmdAutoCommand, mode, &prompt);
     return r;
 }
@@ -70,22 +84,12 @@ HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, TargetMode m
         return refuse(prompt, QString::fromLatin1(handover::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
-    QDir().mkpath(group.homeDirectory);
-    const QString path = joinPath(group.homeDirectory, kAutoPlaylistName);
-    HandoverResult r;
-    r.playlistPath = path;
-    if (!doc.Save(path, false, {}, {}, &prompt)) {
-        r.error = QStringLiteral("cannot write %1").arg(path);
-        return r;
-    }
-    const QString oldName = group.name;
-    group.autoPlaylist = path;
-    group.autoPlay = 1;
-    if (!store.UpdateGroup(oldName, group)) {
-        r.error = QStringLiteral("cannot store group %1").arg(oldName);
-        return r;
-    }
-    r.ok = true;
+    HandoverResult r = storeForGroup(store, prompt, group, kAutoPlaylistName, doc,
+                                     [](CUserGroup& g, const QString& path) {
+                                         g.autoPlaylist = path;
+                                         g.autoPlay = 1;
+                                     });
+    if (!r.ok) return r;
     prompt.message(QString::fromLatin1(handover::kAutoPlayDone), IOperatorPrompt::Icon::Information);
     return r;
 }

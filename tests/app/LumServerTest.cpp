@@ -28,9 +28,10 @@ protected:
     }
 
     // Starts the server and waits for the line saying it runs; the collected error output.
-    bool startAndWaitUntilUp(const QString& dataDir) {
+    // `extra`: more arguments (tests that need no fixed port pass "--port 0").
+    bool startAndWaitUntilUp(const QString& dataDir, const QStringList& extra = {}) {
         proc.setReadChannel(QProcess::StandardError);
-        proc.start(program, {"--data-dir", dataDir});
+        proc.start(program, QStringList{"--data-dir", dataDir} + extra);
         if (!proc.waitForStarted()) return false;
         while (!log.contains("running")) {
             if (!proc.waitForReadyRead(30000)) return false;
@@ -55,7 +56,7 @@ protected:
 
 TEST_F(LumServerTest, PreparesAnEmptyDataFolderAndStopsOnSigterm) {
     const QString data = dir.path() + "/data";
-    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    ASSERT_TRUE(startAndWaitUntilUp(data, {"--port", "0"})) << log.toStdString();
     EXPECT_EQ(stopWith(SIGTERM), 0) << log.toStdString();
     EXPECT_TRUE(log.contains("stopped"));
 
@@ -97,7 +98,7 @@ TEST_F(LumServerTest, KeepsExistingFilesAndStopsOnSigint) {
     ASSERT_TRUE(lumtest::writeFile(data + "/config.ini", "[SERVER]\r\nPORT=6000\r\n"));
     const QByteArray before = lumtest::readFile(data + "/server data/users.dat");
 
-    ASSERT_TRUE(startAndWaitUntilUp(data)) << log.toStdString();
+    ASSERT_TRUE(startAndWaitUntilUp(data, {"--port", "0"})) << log.toStdString();
     EXPECT_EQ(stopWith(SIGINT), 0) << log.toStdString();
     EXPECT_EQ(lumtest::readFile(data + "/config.ini"), "[SERVER]\r\nPORT=6000\r\n");
     EXPECT_EQ(lumtest::readFile(data + "/server data/users.dat"), before);

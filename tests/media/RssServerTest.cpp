@@ -41,7 +41,7 @@ TEST(LumServerRss, WritesTheGroupTickerFromALocalFeed) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", dir.filePath("xdg"));
     proc.setProcessEnvironment(env);
-    proc.start(program, {"--data-dir", data});
+    proc.start(program, {"--data-dir", data, "--port", "0"});
     ASSERT_TRUE(proc.waitForStarted());
 
     const QString ticker = data + "/Lobby/rssmsg.txt";

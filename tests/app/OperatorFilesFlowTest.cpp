@@ -1,0 +1,145 @@
+// The operator's files reach a player through the running lum-server: lumctl writes them and
+// posts the command, the player gets the command line and fetches the file by its special name.
+#include "common/TestSupport.h"
+#include "server/ServerTestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OperatorFilesFlow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(lumtest::binDir().isEmpty());
+        data = dir.path() + "/data";
+        QDir().mkpath(data);
+        QTcpServer probe;
+        probe.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+        port = probe.serverPort();
+        probe.close();
+        ASSERT_TRUE(lumtest::writeFile(data + "/config.ini",
+                                       QStringLiteral("[SERVER]\r\nPORT=%1\r\nPORTSTART=%2\r\n")
+                                           .arg(port)
+                                           .arg(lumtest::randomPassiveStart())
+                                           .toLatin1()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.path() + "/xdg");
+        env.insert("HOME", dir.path());  // the profile (QSettings) stays in the test folder
+        server.setProcessEnvironment(env);
+        server.setReadChannel(QProcess::StandardError);
+        server.start(lumtest::binDir() + "/lum-server", {"--data-dir", data});
+        ASSERT_TRUE(server.waitForStarted());
+        QByteArray log;
+        while (!log.contains("running")) {
+            ASSERT_TRUE(server.waitForReadyRead(30000)) << log.toStdString();
+            log += server.readAllStandardError();
+        }
+    }
+    void TearDown() override {
+        ::kill(pid_t(server.processId()), SIGTERM);
+        server.waitForFinished(30000);
+    }
+
+    // Runs lumctl on the data folder; its exit code, output in `out`.
+    int lumctl(const QStringList& args, QByteArray* out = nullptr) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.setProcessEnvironment(server.processEnvironment());
+        p.start(lumtest::binDir() + "/lumctl", QStringList{"--data-dir", data} + args);
+        p.waitForFinished(30000);
+        if (out) *out = p.readAll();
+        return p.exitCode();
+    }
+
+    // A logged-in player that reported its MAC and is listed.
+    void loginPlayer(lumtest::Player& p, const QByteArray& name, const QByteArray& mac) {
+        ASSERT_EQ(p.login(name), "230 User successfully logged in group [Home].");
+        p.sendLine("ICS_GET_MAC_ADDR " + mac);
+        QByteArray out;
+        ASSERT_TRUE(lumtest::waitUntil([&] {
+            lumctl({"players"}, &out);
+            return out.contains(mac);
+        }, 10000)) << out.toStdString();
+    }
+
+    // RETR over a passive connection; the file's bytes.
+    QByteArray fetch(lumtest::Player& p, const QByteArray& name) {
+        const quint16 dataPort = p.pasv();
+        QTcpSocket s;
+        if (!lumtest::connectData(s, dataPort)) return "<no data connection>";
+        p.sendLine("RETR " + name);
+        const QByteArray reply = p.line();
+        if (!reply.startsWith("1")) return "<" + reply + ">";  // 125 or 150
+        return lumtest::readAllFrom(s);
+    }
+
+    QTemporaryDir dir;
+    QString data;
+    quint16 port = 0;
+    QProcess server;
+};
+
+}  // namespace
+
+TEST_F(OperatorFilesFlow, MessageLabelPlaylistAndPictureReachThePlayer) {
+    lumtest::Player p(port);
+    loginPlayer(p, "p1", "02-00-00-00-00-0A");
+
+    // Instant message: file in the group's folder, command 12, fetched by its name.
+    QByteArray out;
+    ASSERT_EQ(lumctl({"message", "--group", "Home", "--text", "Hello players"}, &out), 0)
+        << out.toStdString();
+    EXPECT_EQ(p.line(), "615 Send Instant Message to Client");
+    EXPECT_TRUE(fetch(p, "instantmessage.txt").contains("Hello players"));
+
+    // On-screen label: command 43 carries the label message.
+    ASSERT_EQ(lumctl({"label", "--group", "Home", "--line", "Sale", "--seconds", "30"}, &out), 0)
+        << out.toStdString();
+    EXPECT_TRUE(p.line().startsWith("647 "));
+
+    // EZ-Play: the playlist is stored for the group and fetched as "playlist.mpl".
+    const QString media = dir.path() + "/clip.jpg";
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ASSERT_TRUE(img.save(media, "JPG"));
+    const QString mpl = dir.path() + "/week.mpl";
+    ASSERT_TRUE(lumtest::writeFile(
+        mpl, ("[configuration]\r\nglobalinterval=5\r\n[file0]\r\npath=" + media + "\r\nsize=10\r\n").toUtf8()));
+    ASSERT_EQ(lumctl({"ezplay", "--group", "Home", mpl}, &out), 0) << out.toStdString();
+    EXPECT_EQ(p.line(), "639 Auto Command(S1-S3)");
+    const QByteArray playlist = fetch(p, "playlist.mpl");
+    EXPECT_TRUE(playlist.contains("path=" + media.toUtf8())) << playlist.toStdString();
+    // The media the playlist names is served by its absolute path.
+    EXPECT_EQ(fetch(p, media.toUtf8()), lumtest::readFile(media));
+    ASSERT_EQ(lumctl({"players"}, &out), 0);
+    EXPECT_TRUE(out.contains("EZPlaylist.mpl")) << out.toStdString();
+
+    // Instant picture: copied to "instant.jpg", command 45 names it.
+    ASSERT_EQ(lumctl({"picture", media, "--seconds", "9", "--group", "Home"}, &out), 0)
+        << out.toStdString();
+    EXPECT_TRUE(p.line().startsWith("650 Send Pictavo image ")) ;
+    EXPECT_EQ(fetch(p, "instant.jpg"), lumtest::readFile(media));
+}
+
+TEST_F(OperatorFilesFlow, QuestionsNeedYesAndUnknownTargetsAreRefused) {
+    lumtest::Player p(port);
+    loginPlayer(p, "p1", "02-00-00-00-00-0B");
+    QByteArray out;
+    EXPECT_NE(lumctl({"reboot", "--group", "Home"}, &out), 0);
+    EXPECT_TRUE(out.contains("Are you sure to reboot the players ?")) << out.toStdString();
+    EXPECT_TRUE(p.silent());
+    EXPECT_EQ(lumctl({"reboot", "--group", "Home", "--yes"}, &out), 0) << out.toStdString();
+    EXPECT_EQ(p.line(), "610 Send a reboot command to client");
+    EXPECT_NE(lumctl({"play", "--group", "Nowhere"}, &out), 0);
+    EXPECT_TRUE(out.contains("unknown group 'Nowhere'")) << out.toStdString();
+    EXPECT_NE(lumctl({"dance", "--all"}, &out), 0);
+}
