@@ -11,7 +11,10 @@
 #include "console/ConsoleTestSupport.h"
 #include "common/TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -255,4 +258,43 @@ TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
     frame->action(cmd::StopServer)->trigger();
     EXPECT_FALSE(app.server()->IsRunning());
     EXPECT_EQ(frame->statusText(), QStringLiteral("ICS Server is offline"));
+}
+
+TEST_F(ConsoleAppTest, BackupAndRestoreFromTheServerMenu) {
+    const QString data = dir.filePath(QStringLiteral("data"));
+    lumtest::RecordingPrompt prompt;
+    CConsoleApp app;
+    ASSERT_EQ(app.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+    CMainFrame* frame = app.mainFrame();
+    QStringList entries;
+    for (QAction* a : frame->serverMenu()->actions())
+        if (!a->isSeparator()) entries << a->text();
+    EXPECT_EQ(entries, QStringList({QStringLiteral("Start Control Server"), QStringLiteral("Stop Control Server"),
+                                    QStringLiteral("Backup"), QStringLiteral("Protect Mode"),
+                                    QStringLiteral("Restore"), QStringLiteral("E&xit")}));
+
+    // The operator picks a file in the dialog.
+    auto answerFileDialog = [](const QString& path) {
+        QTimer::singleShot(0, [path] {
+            auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            dlg->selectFile(path);
+            QMetaObject::invokeMethod(dlg, "accept");
+        });
+    };
+    const QString bak = dir.filePath(QStringLiteral("saved.bak"));
+    const QByteArray config = lumtest::readFile(QDir(data).filePath(QStringLiteral("config.ini")));
+    answerFileDialog(bak);
+    frame->action(cmd::Backup)->trigger();
+    ASSERT_TRUE(QFileInfo::exists(bak));
+    EXPECT_EQ(lumtest::readFile(bak).left(4), QByteArray("ZEB", 4));
+
+    ASSERT_TRUE(lumtest::writeFile(QDir(data).filePath(QStringLiteral("config.ini")), "changed"));
+    prompt.answers = {true};
+    answerFileDialog(bak);
+    frame->action(cmd::Restore)->trigger();
+    ASSERT_EQ(prompt.questions.size(), 1);
+    EXPECT_TRUE(prompt.questions[0].startsWith(QStringLiteral("Do you want to restore the LUM setting files ")));
+    EXPECT_EQ(lumtest::readFile(QDir(data).filePath(QStringLiteral("config.ini"))), config);
+    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Please restart ") + app.settings()->applicationTitle());
 }
