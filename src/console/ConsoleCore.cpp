@@ -80,6 +80,12 @@ bool CConsoleCore::Init(QString* error) {
             [this](const QString& name) { online_->RemoveGroupRows(name); });
     connect(store_.get(), &CUserStore::userDeleted, online_.get(),
             [this](const QString& name, const QString&) { online_->RemoveClient(name); });
+    connect(store_.get(), &CUserStore::userUpdated, online_.get(),
+            [this](const QString& oldName, const CUser& u) {
+                if (oldName != u.name) online_->RenameClient(oldName, u.name);
+                online_->MoveClient(u.name, u.group);
+                online_->UpdateClientInfo(u);
+            });
     connect(store_.get(), &CUserStore::groupUpdated, online_.get(),
             [this](const QString& oldName, const CUserGroup& g) {
                 if (oldName != g.name) online_->RenameGroup(oldName, g.name);

@@ -219,6 +219,8 @@ int PathResolver::resolveSpecial(const QString& norm, int access, QString* local
         return kResolveFound;
     }
     if (is("playlist.mpl")) {
+        // A group that was never sent a playlist has none to serve.
+        if (group_.currentPlaylist.isEmpty()) return kResolveFileNotFound;
         *local = group_.currentPlaylist;
         return kResolveFound;
     }

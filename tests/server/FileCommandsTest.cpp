@@ -100,14 +100,16 @@ TEST_F(FileCommandsTest, SpecialNamesServeWhatTheConsoleHandedToTheGroup) {
     lum::PlayerGroupInfo g;
     g.name = QStringLiteral("Home");
     g.homeDirectory = home;
-    g.currentPlaylist = current;
     g.autoPlay = false;
     g.autoPlaylist = path(QStringLiteral("AutoPlaylist.mpl"));
     ASSERT_TRUE(writeFile(g.autoPlaylist, "AUTO"));
     accounts.updateGroup(g);
+    g.currentPlaylist = current;
 
     Player p(port);
     p.login("bob");
+    EXPECT_EQ(p.command("SIZE playlist.mpl"), "550 File not found.");  // no current playlist yet
+    accounts.updateGroup(g);
     EXPECT_TRUE(retr(p, "PLAYLIST.MPL").startsWith("[file0]"));
     EXPECT_EQ(retr(p, (media + "/clip.jpg").toUtf8()), "JPEGDATA");
     EXPECT_EQ(p.command("SIZE " + (media + "/other.jpg").toUtf8()), "550 File not found.");

@@ -1,0 +1,28 @@
+#pragma once
+// Interface languages: English is built in; every "lum_<locale>.qm" translation beside the
+// executable adds one. The profile value "LanguageId" names the choice ("1033" is the built-in
+// English, otherwise the locale name of the translation, e.g. "zh_CN").
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace lum {
+
+inline constexpr const char* kBuiltInLanguageId = "1033";
+
+struct LanguageInfo {
+    QString id;      // "1033" or the locale name
+    QString name;    // the language's own name, "<id> - ???" when none can be produced
+    QString qmPath;  // empty for the built-in language
+};
+
+// The built-in language first, then the translations found in `folder`, by file name.
+QList<LanguageInfo> availableLanguages(const QString& folder);
+
+// The first candidate that works: the profile's choice, then the user's interface languages
+// (as QLocale::uiLanguages gives them), then the built-in language.
+LanguageInfo chooseLanguage(const QList<LanguageInfo>& available, const QString& profileId,
+                            const QStringList& uiLanguages);
+
+}  // namespace lum

@@ -1,0 +1,418 @@
+#include "console/ui/MainFrame.h"
+
+#include "accounts/AccountTreeModel.h"
+#include "accounts/UserStore.h"
+#include "accounts/ui/AccountView.h"
+#include "console/ConsoleModels.h"
+#include "console/ConsoleTexts.h"
+#include "console/ui/LogPane.h"
+#include "console/ui/OnlineView.h"
+#include "console/ui/PasswordDialogs.h"
+#include "console/ui/WindowPlacement.h"
+#include "server/AppSettings.h"
+#include "server/ui/SettingsDialog.h"
+#include "widgets/Icons.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace lum {
+
+namespace t = consoletexts;
+
+namespace {
+QString L(const char* s) { return QString::fromLatin1(s); }
+constexpr int kDefaultLogWidth = 200;
+constexpr int kDefaultLogHeight = 100;
+}  // namespace
+
+CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
+    : QMainWindow(parent), parts_(std::move(parts)),
+      commands_(parts_.models.online(), parts_.prompt) {
+    setObjectName(QStringLiteral("MainFrm"));
+    setWindowTitle(parts_.applicationTitle);
+    setWindowIcon(icons::application());
+    setMinimumSize(1150, 500);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+
+    CConsoleModels& m = parts_.models;
+    onlineView_ = new COnlineView(&m.online(), COnlineModel::ImageRole, COnlineModel::MacRole, this);
+    setCentralWidget(onlineView_);
+
+    accountView_ = new CAccountView(m.store(), m.tree(), parts_.prompt);
+    accountDock_ = new QDockWidget(this);
+    accountDock_->setObjectName(QStringLiteral("AccountBar"));
+    accountDock_->setWindowTitle(tr("Account"));
+    accountDock_->setWidget(accountView_);
+    accountDock_->setFeatures(QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::LeftDockWidgetArea, accountDock_);
+
+    logPane_ = new CLogPane(m.log(), parts_.prompt);
+    logDock_ = new QDockWidget(this);
+    logDock_->setObjectName(QStringLiteral("LogBar"));
+    logDock_->setWindowTitle(L(t::kLogTabData));
+    logDock_->setWidget(logPane_);
+    logDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable);
+    addDockWidget(Qt::BottomDockWidgetArea, logDock_);
+    resizeDocks({logDock_}, {kDefaultLogHeight}, Qt::Vertical);
+    resizeDocks({accountDock_}, {kDefaultLogWidth + 60}, Qt::Horizontal);
+
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    // The tree root's menu: start and stop of the server, "New Group", "E&xit".
+    QList<QAction*> rootActions;
+    for (int id : {cmd::StartServer, cmd::StopServer, cmd::NewGroup})
+        if (QAction* a = action(id)) rootActions << a;
+    rootActions << nullptr << action(cmd::Exit);
+    accountView_->setRootActions(rootActions);
+
+    connect(accountView_, &CAccountView::showClients, this, [this](const QString& filter, int mode) {
+        parts_.models.online().ShowClients(filter, TargetMode(mode));
+        updateActions();
+    });
+    connect(accountView_, &CAccountView::statusMessage, message_, &QLabel::setText);
+    connect(accountView_, &CAccountView::selectionChanged, this, &CMainFrame::updateActions);
+    connect(onlineView_, &COnlineView::macClicked, this,
+            [this](const QString& mac) { parts_.models.log().SetClientFilter(mac); });
+    connect(onlineView_, &COnlineView::selectionChangedRows, this, &CMainFrame::updateActions);
+    COnlineModel& online = m.online();
+    for (auto sig : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&online, sig, this, &CMainFrame::updateActions);
+    connect(&online, &QAbstractItemModel::modelReset, this, &CMainFrame::updateActions);
+    connect(&online, &QAbstractItemModel::dataChanged, this, &CMainFrame::updateActions);
+    connect(&m.tree(), &QAbstractItemModel::dataChanged, this, &CMainFrame::updateActions);
+
+    setServerState(parts_.server.running && parts_.server.running());
+    updateActions();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::addCommand(int id, const QString& text, std::function<void()> handler) {
+    auto* a = new QAction(text, this);
+    a->setData(id);
+    if (handler) connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+    actions_.insert(id, a);
+    return a;
+}
+
+void CMainFrame::playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&)) {
+    (commands_.*fn)(currentTarget());
+}
+
+void CMainFrame::rowCommand(PostResult (CPlayerCommands::*fn)(const QString&)) {
+    const QString player = firstSelectedPlayer();
+    if (!player.isEmpty()) (commands_.*fn)(player);
+}
+
+void CMainFrame::buildMenus() {
+    // "&Server": start, stop, Backup, Protect Mode (inserted at position 3), Restore, Exit.
+    serverMenu_ = menuBar()->addMenu(tr("&Server"));
+    if (parts_.server.start) {
+        serverMenu_->addAction(addCommand(cmd::StartServer, tr("Start Control Server"), [this] { startServer(); }));
+        serverMenu_->addAction(addCommand(cmd::StopServer, tr("Stop Control Server"), [this] { stopServer(); }));
+    }
+    if (parts_.backup) serverMenu_->addAction(addCommand(cmd::Backup, tr("Backup"), parts_.backup));
+    QAction* protect = addCommand(cmd::ProtectMode, tr("Protect Mode"), [this] { protectMode(); });
+    // F11 while the window has the focus (no system-wide hot key here).
+    protect->setShortcut(QKeySequence(Qt::Key_F11));
+    protect->setShortcutContext(Qt::WindowShortcut);
+    serverMenu_->addAction(protect);
+    addAction(protect);
+    if (parts_.restore) serverMenu_->addAction(addCommand(cmd::Restore, tr("Restore"), parts_.restore));
+    serverMenu_->addSeparator();
+    serverMenu_->addAction(addCommand(cmd::Exit, tr("E&xit"), [this] { close(); }));
+
+    QMenu* account = menuBar()->addMenu(tr("&Account"));
+    account->addAction(addCommand(cmd::AddEditAccount, tr("Add/Edit Account..."),
+                                  [this] { accountView_->openAccountManagement(); }));
+    account->addAction(addCommand(cmd::NewGroup, tr("New Group"), [this] { accountView_->newGroup(); }));
+    account->addAction(addCommand(cmd::NewUser, tr("New User"), [this] { accountView_->newAccount(); }));
+    account->addAction(addCommand(cmd::DeleteGroup, tr("Delete Group"), [this] { accountView_->deleteGroup(); }));
+
+    // The player commands; the toolbar's drop-down menus share these actions.
+    volumeMenu_ = new QMenu(tr("Volume"), this);
+    volumeMenu_->addAction(addCommand(cmd::Mute, tr("Mute"), [this] { playerCommand(&CPlayerCommands::mute); }));
+    for (int n = 1; n <= 15; ++n) {
+        QAction* a = addCommand(cmd::Volume1 + n - 1, tr("Volume%1").arg(n),
+                                [this, n] { commands_.volume(currentTarget(), n); });
+        volumeMenu_->addAction(a);
+    }
+    videoMenu_ = new QMenu(tr("Video"), this);
+    videoMenu_->addAction(addCommand(cmd::VideoOn, tr("Turn on video output"),
+                                     [this] { playerCommand(&CPlayerCommands::videoOn); }));
+    videoMenu_->addAction(addCommand(cmd::VideoOff, tr("Turn off video output"),
+                                     [this] { playerCommand(&CPlayerCommands::videoOff); }));
+    QAction* play = addCommand(cmd::StartPlayback, tr("Start Playback"), [this] { playerCommand(&CPlayerCommands::play); });
+    play->setIconText(tr("Play"));
+    play->setIcon(icons::tile(QStringLiteral("\u25B6"), QColor(0, 140, 60)));
+    QAction* stop = addCommand(cmd::StopAction, tr("Stop Action"), [this] { playerCommand(&CPlayerCommands::stop); });
+    stop->setIconText(tr("Stop"));
+    stop->setIcon(icons::tile(QStringLiteral("\u25A0"), QColor(180, 40, 40)));
+    QAction* reboot = addCommand(cmd::Reboot, tr("Reboot Client"), [this] { playerCommand(&CPlayerCommands::reboot); });
+    QAction* format = addCommand(cmd::Format, tr("Format Storage"), [this] { playerCommand(&CPlayerCommands::format); });
+    QAction* msgOff = addCommand(cmd::MessageOff, tr("Stop Scrolling (MSG Off)"),
+                                 [this] { playerCommand(&CPlayerCommands::messageOff); });
+    msgOff->setIconText(tr("MSG Off"));
+    msgOff->setIcon(icons::tile(QStringLiteral("M"), QColor(120, 120, 120)));
+    QAction* rss = nullptr;
+    if (parts_.startRssFeeds) {
+        rss = addCommand(cmd::StartRss, tr("Start RSS Feeds"), [this] { startRssFeeds(); });
+        rss->setIconText(tr("RSS"));
+        rss->setIcon(icons::tile(QStringLiteral("RSS"), QColor(220, 120, 0)));
+    }
+    QAction* groupStatus = addCommand(cmd::GroupStatus, tr("Get Group Status"),
+                                      [this] { playerCommand(&CPlayerCommands::groupStatus); });
+    optionMenu_ = new QMenu(tr("Options"), this);
+    optionMenu_->addAction(reboot);
+    optionMenu_->addAction(format);
+    optionMenu_->addAction(groupStatus);
+
+    QAction* readStatus = addCommand(cmd::ReadStatus, tr("Read Current Status"),
+                                     [this] { rowCommand(&CPlayerCommands::readStatus); });
+    readStatus->setIconText(tr("Status"));
+    readStatus->setIcon(icons::tile(QStringLiteral("S"), QColor(40, 110, 170)));
+    QAction* readCap = addCommand(cmd::ReadCapacity, tr("Read CF Capacity"),
+                                  [this] { rowCommand(&CPlayerCommands::readCapacity); });
+    readCap->setIconText(tr("Property"));
+    readCap->setIcon(icons::tile(QStringLiteral("P"), QColor(40, 110, 170)));
+    QAction* readFiles = addCommand(cmd::ReadFiles, tr("Read CF Files"),
+                                    [this] { rowCommand(&CPlayerCommands::readFiles); });
+    readFiles->setIconText(tr("CF Data"));
+    readFiles->setIcon(icons::tile(QStringLiteral("CF"), QColor(40, 110, 170)));
+    QAction* readPl = addCommand(cmd::ReadPlaylist, tr("Read CF Playlist"),
+                                 [this] { rowCommand(&CPlayerCommands::readPlaylist); });
+    readPl->setIconText(tr("Playlist"));
+    readPl->setIcon(icons::tile(QStringLiteral("PL"), QColor(40, 110, 170)));
+
+    QMenu* control = menuBar()->addMenu(tr("&Control"));
+    control->addAction(play);
+    control->addAction(stop);
+    control->addAction(reboot);
+    control->addAction(format);
+    if (rss) control->addAction(rss);
+    control->addAction(msgOff);
+    control->addMenu(videoMenu_);
+    control->addMenu(volumeMenu_);
+    control->addAction(groupStatus);
+    control->addSeparator();
+    control->addAction(readStatus);
+    control->addAction(readCap);
+    control->addAction(readFiles);
+    control->addAction(readPl);
+
+    // The drop-down buttons of the toolbar.
+    QAction* volume = addCommand(cmd::VolumeMenu, tr("Volume"), nullptr);
+    volume->setMenu(volumeMenu_);
+    volume->setIcon(icons::tile(QStringLiteral("V"), QColor(150, 100, 20)));
+    QAction* video = addCommand(cmd::VideoMenu, tr("Video"), nullptr);
+    video->setMenu(videoMenu_);
+    video->setIcon(icons::tile(QStringLiteral("TV"), QColor(150, 100, 20)));
+    QAction* options = addCommand(cmd::OptionsMenu, tr("Options"), nullptr);
+    options->setMenu(optionMenu_);
+    options->setIcon(icons::tile(QStringLiteral("O"), QColor(150, 100, 20)));
+
+    playerActions_ = {play, stop, reboot, format, msgOff, volume, video, options, groupStatus,
+                      action(cmd::VideoOn), action(cmd::VideoOff), action(cmd::Mute)};
+    for (int n = 0; n < 15; ++n) playerActions_ << action(cmd::Volume1 + n);
+    if (rss) playerActions_ << rss;
+    rowActions_ = {readStatus, readCap, readFiles, readPl};
+
+    // "&Tools": the configuration, then "Change Password" inserted at position 3.
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addAction(addCommand(cmd::Configuration, tr("Configuration of System"), [this] { openSettings(); }));
+    tools->addAction(addCommand(cmd::ChangePassword, tr("Change Password"), [this] { changePassword(); }));
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    toolBar_ = new QToolBar(this);  // filled by buildToolBar
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    QAction* vt = toolBar_->toggleViewAction();
+    vt->setText(tr("&Toolbar"));
+    actions_.insert(cmd::ViewToolbar, vt);
+    view->addAction(vt);
+    QAction* vs = addCommand(cmd::ViewStatusbar, tr("&Statusbar"), nullptr);
+    vs->setCheckable(true);
+    vs->setChecked(true);
+    connect(vs, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+    view->addAction(vs);
+    QAction* vl = logDock_->toggleViewAction();
+    vl->setText(tr("&LogWindow"));
+    actions_.insert(cmd::ViewLog, vl);
+    view->addAction(vl);
+
+    languageMenu_ = menuBar()->addMenu(tr("&Language"));
+}
+
+void CMainFrame::buildToolBar() {
+    toolBar_->setWindowTitle(tr("Toolbar"));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    QAction* account = action(cmd::AddEditAccount);
+    account->setIconText(tr("Account"));
+    account->setIcon(icons::tile(QStringLiteral("A"), QColor(30, 90, 160)));
+    toolBar_->addAction(account);
+    toolBar_->addSeparator();
+    for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::StartRss, cmd::MessageOff,
+                   cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu})
+        if (QAction* a = action(id)) toolBar_->addAction(a);
+    for (int id : {cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu})
+        if (auto* b = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action(id))))
+            b->setPopupMode(QToolButton::InstantPopup);
+    toolBar_->addSeparator();
+    for (int id : {cmd::ReadStatus, cmd::ReadCapacity, cmd::ReadFiles, cmd::ReadPlaylist})
+        toolBar_->addAction(action(id));
+}
+
+void CMainFrame::buildStatusBar() {
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("StatusMessage"));
+    indicator1_ = new QLabel(this);
+    indicator2_ = new QLabel(this);
+    indicator1_->setObjectName(QStringLiteral("Indicator31213"));
+    indicator2_->setObjectName(QStringLiteral("Indicator31214"));
+    statusBar()->addWidget(message_, 1);
+    statusBar()->addPermanentWidget(indicator1_);
+    statusBar()->addPermanentWidget(indicator2_);
+}
+
+QString CMainFrame::statusText() const { return message_->text(); }
+
+void CMainFrame::setServerState(bool online) {
+    serverOnline_ = online;
+    message_->setText(L(online ? t::kServerOnline : t::kServerOffline));
+    indicator1_->setPixmap(icons::serverState(online, 0).pixmap(16, 16));
+    indicator2_->setPixmap(icons::serverState(online, 1).pixmap(16, 16));
+    indicator1_->setToolTip(message_->text());
+    indicator2_->setToolTip(message_->text());
+    updateActions();
+}
+
+void CMainFrame::startServer() {
+    if (!parts_.server.start) return;
+    parts_.server.start();
+    setServerState(parts_.server.running && parts_.server.running());
+}
+
+void CMainFrame::stopServer() {
+    if (!parts_.server.stop) return;
+    parts_.server.stop();
+    setServerState(parts_.server.running && parts_.server.running());
+}
+
+CommandTarget CMainFrame::currentTarget() const {
+    switch (accountView_->selectedKind()) {
+    case CAccountTreeModel::KindGroup: return CommandTarget::group(accountView_->GetSelectedName());
+    case CAccountTreeModel::KindAccount: return CommandTarget::player(accountView_->GetSelectedName());
+    default: return CommandTarget::all();
+    }
+}
+
+bool CMainFrame::playerCommandsEnabled() const {
+    switch (accountView_->selectedKind()) {
+    case CAccountTreeModel::KindAccount: return accountView_->selectedIsOnlinePlayer();
+    case CAccountTreeModel::KindGroup:
+        return parts_.models.online().CountOnline(accountView_->GetSelectedName()) > 0;
+    case CAccountTreeModel::KindRoot: return parts_.models.online().rowCount() > 0;
+    default: return false;
+    }
+}
+
+bool CMainFrame::rowCommandsEnabled() const { return onlineView_->hasSelectedRow(); }
+
+QString CMainFrame::firstSelectedPlayer() const {
+    const QList<int> rows = onlineView_->selectedSourceRows();
+    if (rows.isEmpty()) return {};
+    const CClientRecord* r = parts_.models.online().recordAtRow(rows.first());
+    return r ? r->name : QString();
+}
+
+void CMainFrame::updateActions() {
+    const bool players = playerCommandsEnabled();
+    for (QAction* a : playerActions_)
+        if (a) a->setEnabled(players);
+    const bool rows = rowCommandsEnabled();
+    for (QAction* a : rowActions_) a->setEnabled(rows);
+    const bool running = parts_.server.running && parts_.server.running();
+    if (QAction* a = action(cmd::StartServer)) a->setEnabled(!running);
+    if (QAction* a = action(cmd::StopServer)) a->setEnabled(running);
+}
+
+void CMainFrame::startRssFeeds() {
+    if (!parts_.startRssFeeds) return;
+    // The group chosen in the tree: the group itself, a player's group, or every group.
+    switch (accountView_->selectedKind()) {
+    case CAccountTreeModel::KindGroup:
+    case CAccountTreeModel::KindAccount:
+        parts_.startRssFeeds(accountView_->selectedGroup());
+        break;
+    default:
+        for (const QString& g : parts_.models.store().GroupNames()) parts_.startRssFeeds(g);
+        break;
+    }
+}
+
+void CMainFrame::protectMode() {
+    // The tray offers the "&Server" menu outside this window: locked as well until the
+    // password is typed.
+    serverMenu_->setEnabled(false);
+    CResumeDialog dlg([this] { return parts_.settings.password(); }, this);
+    dlg.exec();
+    serverMenu_->setEnabled(true);
+}
+
+void CMainFrame::changePassword() {
+    CChangePasswordDialog dlg(parts_.settings, parts_.prompt, this);
+    dlg.exec();
+}
+
+void CMainFrame::openSettings() {
+    CSettingsDialog dlg(parts_.settings, parts_.prompt, this);
+    dlg.exec();
+}
+
+void CMainFrame::setLanguages(const QList<LanguageEntry>& languages, const QString& currentId) {
+    languageMenu_->clear();
+    auto* group = new QActionGroup(languageMenu_);
+    for (const LanguageEntry& l : languages) {
+        QAction* a = languageMenu_->addAction(l.name);
+        a->setCheckable(true);
+        a->setChecked(l.id == currentId);
+        a->setData(l.id);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [this, id = l.id] { Q_EMIT languageChosen(id); });
+    }
+}
+
+void CMainFrame::savePlacements(QSettings& settings) const {
+    writePlacement(settings, QStringLiteral("MainFrm"), placementOf(this));
+    writePlacement(settings, QStringLiteral("LOG"), placementOf(logDock_));
+}
+
+bool CMainFrame::restorePlacements(QSettings& settings) {
+    const WindowPlacement log = readPlacement(settings, QStringLiteral("LOG"));
+    if (log.right > log.left && log.bottom > log.top)
+        resizeDocks({logDock_}, {log.bottom - log.top}, Qt::Vertical);
+    const WindowPlacement frame = readPlacement(settings, QStringLiteral("MainFrm"));
+    if (!frame.usable()) return false;
+    setGeometry(frame.normalRect());
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    QSettings settings;
+    savePlacements(settings);
+    Q_EMIT closing();
+    event->accept();
+}
+
+}  // namespace lum

@@ -1,0 +1,147 @@
+#pragma once
+// The console's main window: the online list in the middle, the account pane docked left, the
+// log pane docked at the bottom, the toolbar with its drop-down menus, the menus and the status
+// bar with the server's state. Player commands go through CPlayerCommands to the selection of
+// the account tree (or the selected row of the online list).
+
+#include "console/PlayerCommands.h"
+
+#include <QHash>
+
+#include <functional>
+#include <QMainWindow>
+
+class QDockWidget;
+class QLabel;
+class QSettings;
+class QToolBar;
+
+namespace lum {
+
+class CAccountView;
+class CAppSettings;
+class CConsoleModels;
+class CLogPane;
+class COnlineView;
+class IOperatorPrompt;
+
+// Command ids of the menus and the toolbar.
+namespace cmd {
+enum : int {
+    StartServer = 32771, StopServer = 32772, Backup = 32964, Restore = 32966,
+    AddEditAccount = 32786, NewGroup = 32833, NewUser = 32834, DeleteGroup = 32836,
+    Configuration = 32842, StartPlayback = 32778, StopAction = 32779, Reboot = 32780,
+    Format = 32784, MessageOff = 32919, VideoOn = 32931, VideoOff = 32932, Mute = 32886,
+    Volume1 = 32870, Volume15 = 32884, GroupStatus = 32953, ReadStatus = 32934,
+    ReadCapacity = 32935, ReadFiles = 32938, ReadPlaylist = 32939, ProtectMode = 31211,
+    ChangePassword = 23958, Language = 32949, Exit = 57665, VolumeMenu = 32908,
+    VideoMenu = 32930, OptionsMenu = 32944, StartRss = 32920, ViewToolbar = 59392, ViewStatusbar = 59393,
+    ViewLog = 32921,
+};
+}  // namespace cmd
+
+struct LanguageEntry {
+    QString id;    // profile value ("1033" for the built-in English, else the locale name)
+    QString name;  // native name shown in the menu
+};
+
+// The control server as the window drives it.
+struct ServerCommands {
+    std::function<bool()> start;
+    std::function<void()> stop;
+    std::function<bool()> running;
+};
+
+struct MainFrameParts {
+    CAppSettings& settings;
+    CConsoleModels& models;
+    IOperatorPrompt& prompt;
+    ServerCommands server;  // empty: the server commands are not offered
+    std::function<void()> backup;   // the "&Server" menu's Backup (absent: not offered)
+    std::function<void()> restore;  // and Restore
+    // "Start RSS Feeds": the group's ticker is built, then command 13 goes to the group.
+    std::function<void(const QString& group)> startRssFeeds;
+    QString applicationTitle;
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(MainFrameParts parts, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    COnlineView* onlineView() const { return onlineView_; }
+    CAccountView* accountView() const { return accountView_; }
+    CLogPane* logPane() const { return logPane_; }
+    QDockWidget* logDock() const { return logDock_; }
+    QDockWidget* accountDock() const { return accountDock_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QMenu* serverMenu() const { return serverMenu_; }
+    QAction* action(int commandId) const { return actions_.value(commandId); }
+    QString statusText() const;
+
+    // The target of player commands: root = all, group = that group, account = that player.
+    CommandTarget currentTarget() const;
+    bool playerCommandsEnabled() const;
+    bool rowCommandsEnabled() const;
+
+    // "ICS Server is online/offline" and the two indicator pictures.
+    void setServerState(bool online);
+    bool serverStateShown() const { return serverOnline_; }
+
+    // Window positions ("MainFrm", "LOG"; "MPL" once that pane exists).
+    void savePlacements(QSettings& settings) const;
+    // Applies the saved frame and log pane positions; false when the frame is to be shown
+    // maximised (nothing usable saved, or saved maximised).
+    bool restorePlacements(QSettings& settings);
+
+    void setLanguages(const QList<LanguageEntry>& languages, const QString& currentId);
+
+public Q_SLOTS:
+    void updateActions();
+    void startServer();
+    void stopServer();
+    void protectMode();
+    void startRssFeeds();
+    void changePassword();
+    void openSettings();
+
+Q_SIGNALS:
+    void languageChosen(const QString& id);
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* addCommand(int id, const QString& text, std::function<void()> handler);
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    QString firstSelectedPlayer() const;
+    void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
+    void rowCommand(PostResult (CPlayerCommands::*fn)(const QString&));
+
+    MainFrameParts parts_;
+    CPlayerCommands commands_;
+    COnlineView* onlineView_ = nullptr;
+    CAccountView* accountView_ = nullptr;
+    CLogPane* logPane_ = nullptr;
+    QDockWidget* accountDock_ = nullptr;
+    QDockWidget* logDock_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QMenu* serverMenu_ = nullptr;
+    QMenu* volumeMenu_ = nullptr;
+    QMenu* videoMenu_ = nullptr;
+    QMenu* optionMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QLabel* message_ = nullptr;
+    QLabel* indicator1_ = nullptr;
+    QLabel* indicator2_ = nullptr;
+    bool serverOnline_ = false;
+    QHash<int, QAction*> actions_;
+    QList<QAction*> playerActions_;
+    QList<QAction*> rowActions_;
+};
+
+}  // namespace lum

@@ -1,0 +1,21 @@
+#pragma once
+// The console's pictures, drawn at run time (no image files to ship).
+
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+namespace lum::icons {
+
+// Account tree pictures 0-4: server, group, account offline, account disabled, account online.
+QList<QIcon> accountPictures();
+// Online list images 0-1: online, offline.
+QList<QIcon> onlinePictures();
+// Server state indicators of the status bar: the two on-line and the off-line variants.
+QIcon serverState(bool online, int pane);
+// A toolbar picture: a rounded tile of the given colour with a short glyph.
+QIcon tile(const QString& glyph, const QColor& colour);
+// The application icon (tray and window).
+QIcon application();
+
+}  // namespace lum::icons

@@ -1,0 +1,24 @@
+#pragma once
+// Shows a model's picture index (a data role holding 0, 1, 2 ...) as the icon of its first
+// column, so that the core models stay free of pixmaps.
+
+#include <QIcon>
+#include <QIdentityProxyModel>
+#include <QList>
+
+namespace lum {
+
+class CPictureIconProxy : public QIdentityProxyModel {
+    Q_OBJECT
+public:
+    CPictureIconProxy(int pictureRole, QList<QIcon> icons, QObject* parent = nullptr)
+        : QIdentityProxyModel(parent), pictureRole_(pictureRole), icons_(std::move(icons)) {}
+
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    int pictureRole_;
+    QList<QIcon> icons_;
+};
+
+}  // namespace lum

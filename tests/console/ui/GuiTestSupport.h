@@ -1,0 +1,77 @@
+#pragma once
+// Shared pieces of the console's widget tests: a data folder with its account store and
+// models, and a stand-in for the control server's connections that records what was posted.
+
+#include "accounts/UserStore.h"
+#include "console/ConsoleModels.h"
+#include "console/ConsoleTestSupport.h"
+#include "server/AppSettings.h"
+
+#include "common/TestSupport.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace lumtest {
+
+// The connections of the control server as the online model sees them: every posted command is
+// recorded, every connection counts as running.
+class RecordingConnections : public lum::IPlayerConnections {
+public:
+    void StopConnection(quint32 id) override { stopped.push_back(id); }
+    bool PostThreadCommand(quint32 id, int index, const lum::OperatorCommandArgs&) override {
+        posted.emplace_back(id, index);
+        return true;
+    }
+    std::vector<std::pair<quint32, int>> posted;
+    std::vector<quint32> stopped;
+};
+
+struct ConsoleFixture {
+    ConsoleFixture() {
+        // Profile, autostart entry and lock files stay inside the test folder.
+        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
+        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
+        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+        data = dir.filePath(QStringLiteral("data"));
+        QDir().mkpath(data);
+        settings = std::make_unique<lum::CAppSettings>(data + QStringLiteral("/config.ini"));
+        settings->setExecutablePath(QStringLiteral("/usr/bin/lum"));
+        settings->Load();
+        store = std::make_unique<lum::CUserStore>(data);
+        online = std::make_unique<lum::COnlineModel>(*store, prompt);
+        models = std::make_unique<lum::CConsoleModels>(*store, *online);
+        models->online().setConnections(&connections);
+    }
+
+    void addGroup(const QString& name) {
+        lum::CUserGroup g;
+        g.name = name;
+        store->AddGroup(g);
+    }
+    void addUser(const QString& name, const QString& group) {
+        lum::CUser u;
+        u.name = name;
+        u.group = group;
+        store->AddUser(u);
+    }
+    static void settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QString data;
+    RecordingPrompt prompt;
+    RecordingConnections connections;
+    std::unique_ptr<lum::CAppSettings> settings;
+    std::unique_ptr<lum::CUserStore> store;
+    std::unique_ptr<lum::COnlineModel> online;
+    std::unique_ptr<lum::CConsoleModels> models;
+};
+
+}  // namespace lumtest

@@ -1,0 +1,252 @@
+#include "accounts/ui/AccountView.h"
+#include "console/ui/LogPane.h"
+#include "console/ui/MainFrame.h"
+#include "console/ui/OnlineView.h"
+#include "console/ui/PasswordDialogs.h"
+#include "console/ui/WindowPlacement.h"
+
+#include "console/ui/GuiTestSupport.h"
+
+#include <QAction>
+#include <QIdentityProxyModel>
+#include <QMenu>
+#include <QTimer>
+#include <QLineEdit>
+#include <QApplication>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+using namespace lum;
+
+namespace {
+
+class MainFrameTest : public ::testing::Test, public lumtest::ConsoleFixture {
+protected:
+    void SetUp() override {
+        addGroup(QStringLiteral("Lobby"));
+        addGroup(QStringLiteral("Hall"));
+        addGroup(QStringLiteral("Empty"));
+        addUser(QStringLiteral("p1"), QStringLiteral("Lobby"));
+        addUser(QStringLiteral("p2"), QStringLiteral("Lobby"));
+        addUser(QStringLiteral("p3"), QStringLiteral("Hall"));
+        models->tree().FillTree();
+        settle();
+        ServerCommands server;
+        server.start = [this] { ++starts; running = true; return true; };
+        server.stop = [this] { ++stops; running = false; };
+        server.running = [this] { return running; };
+        frame = std::make_unique<CMainFrame>(MainFrameParts{
+            *settings, *models, prompt, server, {}, {},
+            [this](const QString& group) { rssGroups << group; }, QStringLiteral("LUM test")});
+    }
+
+    void select(const QModelIndex& source) {
+        QTreeView* tree = frame->accountView()->tree();
+        auto* proxy = static_cast<QIdentityProxyModel*>(tree->model());
+        tree->setCurrentIndex(proxy->mapFromSource(source));
+    }
+    void selectGroup(const char* g) { select(models->tree().groupIndex(QString::fromLatin1(g))); }
+    void selectAccount(const char* a) { select(models->tree().accountIndex(QString::fromLatin1(a))); }
+    bool enabled(int id) const { return frame->action(id)->isEnabled(); }
+    void login(quint32 id, const char* name) {
+        models->online().ClientLoggedIn(id, QString::fromLatin1(name), QStringLiteral("127.0.0.1"),
+                                        QStringLiteral("00-00-00-00-00-%1").arg(id));
+        settle();
+    }
+
+    bool running = false;
+    int starts = 0, stops = 0;
+    QStringList rssGroups;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+}  // namespace
+
+TEST_F(MainFrameTest, PlayerCommandsFollowTheSelectionAndWhoIsOnline) {
+    const int playerCmds[] = {cmd::StartPlayback, cmd::StopAction, cmd::Reboot, cmd::Format,
+                              cmd::MessageOff, cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu,
+                              cmd::StartRss};
+    auto allPlayerCmds = [&](bool on) {
+        for (int id : playerCmds)
+            if (enabled(id) != on) return false;
+        return true;
+    };
+    // Root selected, nobody listed.
+    EXPECT_EQ(frame->accountView()->selectedKind(), CAccountTreeModel::KindRoot);
+    EXPECT_TRUE(allPlayerCmds(false));
+    EXPECT_FALSE(enabled(cmd::ReadStatus));
+
+    login(11, "p1");
+    EXPECT_TRUE(allPlayerCmds(true));  // the root lists a row
+    EXPECT_EQ(CAccountTreeModel::pictureOf(models->tree().accountIndex(QStringLiteral("p1"))),
+              CAccountTreeModel::PicOnline);
+
+    selectGroup("Hall");
+    EXPECT_EQ(models->online().filter(), QStringLiteral("Hall"));
+    EXPECT_TRUE(allPlayerCmds(false));
+    selectGroup("Lobby");
+    EXPECT_EQ(models->online().rowCount(), 1);
+    EXPECT_TRUE(allPlayerCmds(true));
+    selectAccount("p2");  // offline player: the list stays as it was
+    EXPECT_EQ(models->online().filter(), QStringLiteral("Lobby"));
+    EXPECT_TRUE(allPlayerCmds(false));
+    selectAccount("p1");
+    EXPECT_EQ(models->online().filter(), QStringLiteral("p1"));
+    EXPECT_EQ(models->online().filterMode(), TargetMode::Player);
+    EXPECT_TRUE(allPlayerCmds(true));
+
+    // Row commands need a selected row of the online list.
+    EXPECT_FALSE(enabled(cmd::ReadCapacity));
+    frame->onlineView()->selectRow(0);
+    EXPECT_TRUE(enabled(cmd::ReadCapacity));
+    EXPECT_TRUE(enabled(cmd::ReadPlaylist));
+
+    // Logged out: the player's node goes offline and its commands with it.
+    models->online().ClientLoggedOut(11);
+    settle();
+    EXPECT_EQ(CAccountTreeModel::pictureOf(models->tree().accountIndex(QStringLiteral("p1"))),
+              CAccountTreeModel::PicOffline);
+    EXPECT_TRUE(allPlayerCmds(false));
+}
+
+TEST_F(MainFrameTest, CommandsReachTheSelectedTargets) {
+    login(11, "p1");
+    login(13, "p3");
+    selectGroup("Lobby");
+    frame->action(cmd::StartPlayback)->trigger();
+    ASSERT_EQ(connections.posted.size(), 1u);
+    EXPECT_EQ(connections.posted[0], std::make_pair(11u, 4));
+
+    connections.posted.clear();
+    frame->accountView()->selectRoot();
+    frame->action(cmd::Volume1 + 2)->trigger();  // Volume3
+    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{11, 20}, {13, 20}}));
+
+    connections.posted.clear();
+    selectAccount("p3");
+    prompt.answers = {false};
+    frame->action(cmd::Reboot)->trigger();
+    EXPECT_TRUE(connections.posted.empty());
+    EXPECT_EQ(prompt.questions.last(), QStringLiteral("Are you sure to reboot the players ?"));
+    prompt.answers = {true};
+    frame->action(cmd::Reboot)->trigger();
+    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 10}}));
+
+    // "Start RSS Feeds" builds the ticker of the chosen group: a player's group, or every group.
+    frame->action(cmd::StartRss)->trigger();
+    EXPECT_EQ(rssGroups, QStringList{QStringLiteral("Hall")});
+    rssGroups.clear();
+    frame->accountView()->selectRoot();
+    frame->action(cmd::StartRss)->trigger();
+    EXPECT_EQ(rssGroups.size(), store->GroupNames().size());
+
+    // A row command goes to the first selected row.
+    connections.posted.clear();
+    frame->accountView()->selectRoot();
+    frame->onlineView()->selectRow(1);
+    frame->action(cmd::ReadCapacity)->trigger();
+    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 6}}));
+
+    // A group nobody of which is known: the operator is told nothing was reached.
+    connections.posted.clear();
+    selectGroup("Empty");
+    EXPECT_FALSE(enabled(cmd::StopAction));
+    frame->action(cmd::StopAction)->setEnabled(true);  // as a keyboard accelerator would
+    frame->action(cmd::StopAction)->trigger();
+    EXPECT_TRUE(connections.posted.empty());
+    EXPECT_EQ(prompt.texts().last(), QStringLiteral("No client is online and no client will be effected!"));
+}
+
+TEST_F(MainFrameTest, ServerStateShowsInTheStatusBarAndMenus) {
+    EXPECT_EQ(frame->statusText(), QStringLiteral("ICS Server is offline"));
+    EXPECT_TRUE(enabled(cmd::StartServer));
+    EXPECT_FALSE(enabled(cmd::StopServer));
+    frame->action(cmd::StartServer)->trigger();
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(frame->statusText(), QStringLiteral("ICS Server is online"));
+    EXPECT_FALSE(enabled(cmd::StartServer));
+    EXPECT_TRUE(enabled(cmd::StopServer));
+    frame->action(cmd::StopServer)->trigger();
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(frame->statusText(), QStringLiteral("ICS Server is offline"));
+
+    // The "&Server" menu in its order, Protect Mode at position 3.
+    QStringList entries;
+    for (QAction* a : frame->serverMenu()->actions())
+        if (!a->isSeparator()) entries << a->text();
+    EXPECT_EQ(entries.mid(0, 3), QStringList({QStringLiteral("Start Control Server"),
+                                              QStringLiteral("Stop Control Server"),
+                                              QStringLiteral("Protect Mode")}));
+    EXPECT_EQ(frame->action(cmd::ProtectMode)->shortcut(), QKeySequence(Qt::Key_F11));
+    // Selecting a group puts its playlist in the status bar.
+    selectGroup("Lobby");
+    EXPECT_EQ(frame->statusText(), QStringLiteral("Playlist file:"));
+}
+
+TEST_F(MainFrameTest, ClickedRowHandsItsMacToTheLogPane) {
+    login(11, "p1");
+    login(13, "p3");
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    COnlineView* view = frame->onlineView();
+    const QRect r = view->visualRect(view->model()->index(1, 2));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(models->log().clientFilter(), QStringLiteral("00-00-00-00-00-13"));
+    EXPECT_EQ(view->lastClickedRow(), 1);
+    // Columns share the width equally.
+    EXPECT_EQ(view->columnWidth(0), view->viewport()->width() / 8);
+    EXPECT_EQ(view->columnWidth(7), view->columnWidth(0));
+}
+
+TEST_F(MainFrameTest, WindowPositionsRoundTrip) {
+    frame->setGeometry(40, 60, 1200, 640);
+    {
+        QSettings profile;
+        frame->savePlacements(profile);
+    }
+    QSettings profile;
+    EXPECT_EQ(profile.value(QStringLiteral("MainFrm/rcNormalPosition.left")).toInt(), 40);
+    EXPECT_EQ(profile.value(QStringLiteral("MainFrm/rcNormalPosition.top")).toInt(), 60);
+    EXPECT_EQ(profile.value(QStringLiteral("MainFrm/rcNormalPosition.right")).toInt(), 1240);
+    EXPECT_EQ(profile.value(QStringLiteral("MainFrm/rcNormalPosition.bottom")).toInt(), 700);
+    EXPECT_EQ(profile.value(QStringLiteral("MainFrm/showCmd")).toInt(), 1);
+    for (const char* key : {"ptMinPosition.x", "ptMinPosition.y", "ptMaxPosition.x", "ptMaxPosition.y"})
+        EXPECT_TRUE(profile.contains(QStringLiteral("MainFrm/") + QLatin1String(key))) << key;
+    EXPECT_TRUE(profile.contains(QStringLiteral("LOG/rcNormalPosition.bottom")));
+
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString()});
+    ASSERT_TRUE(second.restorePlacements(profile));
+    EXPECT_EQ(second.geometry(), QRect(40, 60, 1200, 640));
+    EXPECT_EQ(readPlacement(profile, QStringLiteral("MainFrm")), placementOf(frame.get()));
+
+    // Saved maximised, or with no size: shown maximised.
+    profile.setValue(QStringLiteral("MainFrm/showCmd"), 3);
+    EXPECT_FALSE(second.restorePlacements(profile));
+    profile.setValue(QStringLiteral("MainFrm/showCmd"), 1);
+    profile.setValue(QStringLiteral("MainFrm/rcNormalPosition.right"), 0);
+    EXPECT_FALSE(second.restorePlacements(profile));
+    profile.remove(QStringLiteral("MainFrm"));
+    EXPECT_FALSE(second.restorePlacements(profile));
+}
+
+TEST_F(MainFrameTest, ProtectModeLocksUntilThePasswordIsTyped) {
+    settings->setPassword(QStringLiteral("Secret"));
+    bool sawLocked = false, stayedAfterWrong = false;
+    QTimer::singleShot(0, [&] {
+        auto* dlg = qobject_cast<CResumeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        sawLocked = !frame->serverMenu()->isEnabled();
+        dlg->reject();
+        dlg->passwordEdit()->setText(QStringLiteral("wrong"));
+        dlg->accept();
+        stayedAfterWrong = dlg->isVisible();
+        dlg->passwordEdit()->setText(QStringLiteral("sECRET"));
+        dlg->accept();
+    });
+    frame->action(cmd::ProtectMode)->trigger();  // returns once unlocked
+    EXPECT_TRUE(sawLocked);
+    EXPECT_TRUE(stayedAfterWrong);
+    EXPECT_TRUE(frame->serverMenu()->isEnabled());
+}
