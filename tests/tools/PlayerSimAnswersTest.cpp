@@ -221,18 +221,21 @@ TEST_F(PlayerAnswers, PlainFtpModeTakesStandardReplies) {
     c.port = console->port();
     c.user = "anonymous";
     c.mac = "02-00-00-00-00-01";
-    c.aliveMs = 0;
+    c.aliveMs = 20;  // not sent to such a server
     c.timeoutMs = 10000;
     c.plainFtp = true;
     c.keepData = false;
     SimStep get;
     get.kind = SimStep::Kind::Retr;
     get.remote = "b.mpg";
+    SimStep pause;
+    pause.kind = SimStep::Kind::Stay;
+    pause.seconds = 1;
     SimStep put;
     put.kind = SimStep::Kind::Stor;
     put.remote = "up.bin";
     put.data = "xyz";
-    c.steps = {get, put};
+    c.steps = {get, pause, put};
     CSimPlayer p(c);
     p.start();
     ASSERT_TRUE(lumtest::waitUntil([&] { return p.isFinished(); }, 15000));
@@ -240,6 +243,8 @@ TEST_F(PlayerAnswers, PlainFtpModeTakesStandardReplies) {
     EXPECT_EQ(p.results()[0].bytes, 9000);
     EXPECT_TRUE(p.results()[0].data.isEmpty());  // counted, not kept
     EXPECT_EQ(lumtest::readFile(home.filePath("up.bin")), QByteArray("xyz"));
+    EXPECT_EQ(p.results().size(), 3u);
     EXPECT_TRUE(console->macs.isEmpty());
+    EXPECT_FALSE(linesOf("anonymous").contains("ALIVE"));
     EXPECT_EQ(linesOf("anonymous").first(), "TYPE I");
 }

@@ -277,7 +277,8 @@ void CSimPlayer::loggedIn(const Reply& reply) {
 
 void CSimPlayer::afterLogin() {
     m_loggedIn = true;
-    if (m_config.aliveMs > 0) m_alive.start(m_config.aliveMs);
+    // A standard FTP server does not know ALIVE.
+    if (m_config.aliveMs > 0 && !m_config.plainFtp) m_alive.start(m_config.aliveMs);
     nextStep();
 }
 

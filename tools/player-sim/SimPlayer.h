@@ -74,7 +74,7 @@ struct SimPlayerConfig {
     bool holdAfterStatus = false;  // after each STATUS of an answer, wait for release()
     int restartMs = 1000;     // 610: pause between the closed connection and the new one
     bool keepData = true;     // keep downloaded bytes in results() (else only count them)
-    bool plainFtp = false;    // a standard FTP server: TYPE I, no MAC report, 150/226 replies
+    bool plainFtp = false;    // a standard FTP server: TYPE I, no MAC report or ALIVE, 150/226
     std::vector<SimStep> steps;
 };
 

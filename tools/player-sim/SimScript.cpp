@@ -60,7 +60,7 @@ QString usageText() {
         "  --hold               after each STATUS of an answer wait for a line on standard\n"
         "                       input (end of input stops holding)\n"
         "  --restart-ms MS      pause before reconnecting after 610 (default 1000)\n"
-        "  --ftp                talk to a standard FTP server (TYPE I, no MAC report,\n"
+        "  --ftp                talk to a standard FTP server (TYPE I, no MAC report or ALIVE,\n"
         "                       150/226 replies); for comparisons\n"
         "\n"
         "Steps, run in order by every player ({player} and {mac} are filled in):\n"
