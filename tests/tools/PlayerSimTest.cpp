@@ -10,6 +10,8 @@
 #include "common/TestSupport.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -65,7 +67,7 @@ protected:
         c.port = console->port();
         c.user = user;
         c.mac = QStringLiteral("02-00-00-00-00-01");
-        c.aliveSeconds = 0;
+        c.aliveMs = 0;
         c.timeoutMs = 10000;
         c.steps = std::move(steps);
         return c;
@@ -192,7 +194,8 @@ TEST_F(PlayerSim, UnsolicitedLinesAndMultiLineRepliesKeepStepsInStep) {
     SimPlayerConfig c = config("erin", {command(Kind::Command, "HELP"), command(Kind::Send, "STATUS 21"),
                                         step(Kind::Stay), command(Kind::Command, "NOOP")});
     c.steps[2].seconds = 2;
-    c.aliveSeconds = 1;
+    c.aliveMs = 1000;
+    c.respond = false;  // the command is only recorded here
     CSimPlayer p(c);
     run({&p});
     ASSERT_TRUE(p.succeeded()) << p.failure().toStdString();
@@ -337,6 +340,31 @@ TEST_F(PlayerSim, CommandLineToolExitCodes) {
     EXPECT_EQ(runTool({"--port", port, "--name", "x", "--fetch", "nothing.mpg"}, &out), 1);
     EXPECT_TRUE(out.contains("x ! 550 File not found.(nothing.mpg)"));
     EXPECT_TRUE(out.contains("0 of 1 players succeeded"));
+
+    // --measure: JSON lines only, one per timing point, and the moment all were logged in.
+    EXPECT_EQ(runTool({"--port", port, "--count", "2", "--measure", "--alive-ms", "100", "--stay", "1",
+                       "--fetch", "clip.mpg"},
+                      &out),
+              0)
+        << out.toStdString();
+    int alive = 0, steps = 0, all = 0;
+    for (const QByteArray& line : out.split('\n')) {
+        if (!line.startsWith('{')) continue;
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        ASSERT_FALSE(o.isEmpty()) << line.toStdString();
+        const QString ev = o["ev"].toString();
+        alive += ev == "alive" && o["ms"].toDouble() >= 0;
+        if (ev == "step" && o["kind"] == "RETR") {
+            ++steps;
+            EXPECT_EQ(o["bytes"].toInt(), 10);
+            EXPECT_GE(o["end"].toDouble(), o["start"].toDouble());
+        }
+        all += ev == "all_logged_in" && o["players"].toInt() == 2;
+    }
+    EXPECT_GE(alive, 2);
+    EXPECT_EQ(steps, 2);
+    EXPECT_EQ(all, 1);
+    EXPECT_FALSE(out.contains("player001 <"));  // the line-by-line output is off
 
     EXPECT_EQ(runTool({"--port", "0"}, &out), 2);
     EXPECT_TRUE(out.contains("--port: bad number '0'"));

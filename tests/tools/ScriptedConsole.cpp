@@ -52,6 +52,26 @@ void ScriptedConsole::accept() {
     }
 }
 
+bool ScriptedConsole::command(const QString& user, const QString& line, bool thenClose) {
+    for (auto it = m_sessions.rbegin(); it != m_sessions.rend(); ++it) {
+        Session* s = it->get();
+        if (s->user != user || !s->loggedIn ||
+            s->control->state() != QAbstractSocket::ConnectedState)
+            continue;
+        reply(s, line);
+        if (thenClose) s->control->disconnectFromHost();
+        return true;
+    }
+    return false;
+}
+
+int ScriptedConsole::connectedCount() const {
+    int n = 0;
+    for (const auto& s : m_sessions)
+        n += s->loggedIn && s->control->state() == QAbstractSocket::ConnectedState;
+    return n;
+}
+
 void ScriptedConsole::reply(Session* s, const QString& text) {
     s->control->write(text.toUtf8() + "\r\n");
 }
@@ -89,7 +109,9 @@ void ScriptedConsole::onLine(Session* s, const QString& line) {
     const qsizetype blank = line.indexOf(' ');
     const QString word = (blank >= 0 ? line.left(blank) : line).toUpper();
     const QString arg = blank >= 0 ? line.mid(blank + 1) : QString();
-    const QString path = QDir(m_home).filePath(arg);
+    QString path = QDir(m_home).filePath(arg);
+    if (arg.compare("playlist.mpl", Qt::CaseInsensitive) == 0 && !playlistFile.isEmpty())
+        path = playlistFile;
 
     if (word == "USER") {
         s->user = arg;
@@ -98,6 +120,10 @@ void ScriptedConsole::onLine(Session* s, const QString& line) {
             return;
         }
         s->loggedIn = true;
+        if (standardFtp) {
+            reply(s, "230 Login successful.");
+            return;
+        }
         reply(s, "230 User successfully logged in group [Home].");
         for (const QString& l : linesAfterLogin) reply(s, l);
         return;
@@ -119,6 +145,16 @@ void ScriptedConsole::onLine(Session* s, const QString& line) {
     }
     if (word == "ICS_GET_MAC_ADDR") {
         macs << arg;
+    } else if (word == "STATUS" || word == "ICS_PLAY_REPORT") {
+        // No reply; 26 and 27 end the connection.
+        if (arg.toInt() == 26 || arg.toInt() == 27) s->control->disconnectFromHost();
+    } else if (word == "ICS_GET_STORAGE_INFO_DONE") {
+        if (!macToHandOut.isEmpty()) reply(s, "643 " + macToHandOut);
+    } else if (word == "ICS_GET_STORAGE_FILE_INFO_DONE" || word == "ICS_GET_PLAYLIST_DONE" ||
+               word == "ICS_GET_PREPORT_DONE" || word == "ICS_GET_DELETE_FILE_DONE") {
+        reply(s, "Done");
+    } else if (word == "ICS_DOWNLOAD_DONE") {
+        reply(s, "Download Done");
     } else if (word == "ALIVE") {
         reply(s, "601 Server ALIVE Ack");
     } else if (word == "NOOP") {
@@ -126,8 +162,10 @@ void ScriptedConsole::onLine(Session* s, const QString& line) {
     } else if (word == "HELP") {
         reply(s, "214-The following commands are recognized:\r\nABOR\tAPPE\tBYE\tCDUP\r\n"
                  "\r\n214 HELP command successful.");
+    } else if (word == "TYPE") {
+        reply(s, "200 Switching to Binary mode.");
     } else if (word == "QUIT") {
-        reply(s, "220 ");
+        reply(s, standardFtp ? "221 Goodbye." : "220 ");
         s->control->disconnectFromHost();
     } else if (word == "PASV") {
         s->passive = std::make_unique<QTcpServer>();
@@ -171,7 +209,8 @@ void ScriptedConsole::onLine(Session* s, const QString& line) {
         }
         QByteArray data = f.readAll();
         if (s->rest > 0 && s->rest < data.size()) data = data.mid(s->rest);
-        reply(s, "125 Opening BINARY mode data connection for file transfer.");
+        reply(s, standardFtp ? "150 Opening BINARY mode data connection."
+                             : "125 Opening BINARY mode data connection for file transfer.");
         const bool broken = failAfterOpening.contains(arg);
         startTransfer(s, [this, s, data, broken](QTcpSocket* d) {
             if (broken) {
@@ -181,6 +220,8 @@ void ScriptedConsole::onLine(Session* s, const QString& line) {
             }
             d->write(data);
             d->disconnectFromHost();
+            // A standard server confirms once the data has left.
+            if (standardFtp) reply(s, "226 Transfer complete.");
         });
     } else if (word == "STOR" || word == "APPE") {
         auto file = std::make_shared<QFile>(path);

@@ -33,6 +33,14 @@ public:
     QStringList linesAfterLogin;       // sent on their own right after a login
     QMap<QString, QByteArray> sizeLies; // file -> what SIZE claims instead of the truth
     QStringList failAfterOpening;       // RETR of these names answers 125, then 426
+    QString playlistFile;               // what RETR of "playlist.mpl" serves (empty: the home's)
+    QString macToHandOut;
+    bool standardFtp = false;           // answer as a standard FTP server (150, 226, 221)               // sent as "643 <mac>" after ICS_GET_STORAGE_INFO_DONE
+
+    // Sends an operator command line to the newest connection of `user`; with `thenClose`
+    // the connection ends after it (as 640 does). False when the user is not connected.
+    bool command(const QString& user, const QString& line, bool thenClose = false);
+    int connectedCount() const;
 
     // What the players sent, in arrival order, as "user: line".
     QStringList received;

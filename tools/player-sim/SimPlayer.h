@@ -9,14 +9,26 @@
 // has sent everything and closed it (uploads): the console sends no completion reply. The
 // player then syncs on the control connection (SIZE after a download, so that a short file is
 // caught; NOOP otherwise) and counts any error reply that arrives first.
+//
+// Operator command lines (codes 602 to 662) are answered as a player answers them: the answer
+// is a short list of steps queued behind the step that is running (a stay is interrupted and
+// resumed). 639 and 603 fetch "playlist.mpl" and the media it lists, 607 and 637 upload the
+// storage and playlist reports, 636 sends playback counts, 606 the storage text, 602 and 618
+// "STATUS 14", 610 restarts the player (a new connection and login), 640 ends it, 643 gives it
+// a new MAC address. With `plainFtp` it also talks to a standard FTP server (150/226 replies),
+// which the benchmarks use for comparison.
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QHostAddress>
+#include <QJsonObject>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -26,7 +38,17 @@ class QTcpSocket;
 namespace lum::sim {
 
 struct SimStep {
-    enum class Kind { List, Nlst, Retr, Stor, Appe, Command, Send, Stay };
+    enum class Kind {
+        List, Nlst, Retr, Stor, Appe, Command, Send, Stay,
+        // Used by the answers to operator commands:
+        FetchMedia,  // RETR of every media file the last fetched playlist lists
+        PlayReport,  // ICS_PLAY_REPORT lines for the media of the current playlist
+        Hold,        // wait for release() when the player holds after its status reports
+        Reboot,      // STATUS 27, then a new connection once the console has closed this one
+    };
+    // What a Stor sends when it has no local file: the given bytes or a report built when the
+    // step runs.
+    enum class Content { Given, FileReport, PlaylistReport };
     Kind kind = Kind::Command;
     QString remote;    // path on the console; "{player}" and "{mac}" are replaced
     QString local;     // Stor/Appe: the local file to send (empty: `data` is sent)
@@ -34,6 +56,7 @@ struct SimStep {
     qint64 rest = -1;  // Retr: REST offset sent before it (-1: none)
     QString text;      // Command/Send: the raw line ("{player}" and "{mac}" replaced)
     int seconds = 0;   // Stay
+    Content content = Content::Given;
 };
 
 struct SimPlayerConfig {
@@ -43,19 +66,29 @@ struct SimPlayerConfig {
     QString password;   // sent when the console asks for one
     QString mac;        // reported with ICS_GET_MAC_ADDR after login (empty: none)
     bool passive = true;
-    int aliveSeconds = 30;    // 0: no ALIVE
+    int aliveMs = 30000;      // ALIVE interval; 0: no ALIVE
     int timeoutMs = 30000;    // longest wait for one reply or transfer
     QString saveDir;          // downloads are written here when set
     bool quit = true;         // end with QUIT (else just disconnect)
+    bool respond = true;      // answer operator commands
+    bool holdAfterStatus = false;  // after each STATUS of an answer, wait for release()
+    int restartMs = 1000;     // 610: pause between the closed connection and the new one
+    bool keepData = true;     // keep downloaded bytes in results() (else only count them)
+    bool plainFtp = false;    // a standard FTP server: TYPE I, no MAC report or ALIVE, 150/226
     std::vector<SimStep> steps;
 };
 
 struct SimStepResult {
     bool ok = false;
     QStringList replies;  // control lines that answered this step
-    QByteArray data;      // what a download, listing or upload carried
+    QByteArray data;      // what a download, listing or upload carried (unless not kept)
+    qint64 bytes = 0;     // bytes that went over the data connection
     QString error;
+    double startMs = 0, endMs = 0;  // wall clock, milliseconds since the epoch
 };
+
+// Milliseconds since the epoch with sub-millisecond precision (comparable across processes).
+double wallClockMs();
 
 class CSimPlayer : public QObject {
     Q_OBJECT
@@ -77,6 +110,21 @@ public:
     QStringList serverCommands() const { return m_serverCommands; }
     int aliveAcks() const { return m_aliveAcks; }
     QString failure() const { return m_failure; }
+    QString mac() const { return m_config.mac; }  // 643 may have changed it
+    int restarts() const { return m_restarts; }
+    bool isHolding() const { return m_holding; }
+    // Files fetched so far ("storage card"): name -> size.
+    QMap<QString, qint64> storage() const { return m_storage; }
+    // Media names of the last playlist fetched.
+    QStringList playlistMedia() const { return m_media; }
+    // Steps of answers to operator commands that failed, as "line: error".
+    QStringList answerFailures() const { return m_answerFailures; }
+    std::vector<double> aliveRoundTrips() const { return m_aliveRtts; }
+
+    // Ends a hold (see holdAfterStatus).
+    void release();
+    // Stops holding altogether (and ends a hold that is running).
+    void stopHolding();
 
     // A path or line of the script with "{player}" and "{mac}" filled in.
     QString expand(const QString& text) const;
@@ -85,6 +133,9 @@ Q_SIGNALS:
     // One line for the operator: "< " received, "> " sent, "| " listing, ": " note, "! " error.
     void output(const QString& player, const QString& line);
     void finished(bool ok);
+    // Timing points for measurements: "login", "alive", "command", "step".
+    void measured(const QString& player, const QString& event, const QJsonObject& fields);
+    void holding(const QString& player);
 
 private:
     struct Reply {
@@ -104,9 +155,26 @@ private:
 
     void login(const Reply& greeting);
     void loggedIn(const Reply& reply);
+    void afterLogin();
     void nextStep();
     void stepDone(bool ok, const QString& error = QString());
     void runStep(const SimStep& step);
+    void resumeStay();
+
+    // Answers to operator commands.
+    struct Pending {
+        SimStep step;
+        int answer = 0;      // which answer the step belongs to
+        QString trigger;     // the command line answered
+        QString onFailure;   // a line sent instead of the rest of the answer when it fails
+    };
+    void answer(int code, const QString& line);
+    void queue(const QString& trigger, std::vector<Pending> steps);
+    void wake();
+    void shutdown();
+    void restart();
+    void fileFetched(const QString& remote, const QByteArray& data, qint64 bytes);
+    QByteArray fileReport() const;
     void openData(std::function<void()> then);
     void adoptData(QTcpSocket* socket);
     void onDataClosed();
@@ -114,6 +182,7 @@ private:
     void finishTransfer();
     void sync(const QString& line, std::function<bool(const Reply&, QString*)> accept);
     void onSyncReply(const Reply& reply);
+    void onTransferReply(const Reply& reply);
     void closeData();
     void quit();
     void finish(bool ok, const QString& error = QString());
@@ -128,6 +197,23 @@ private:
     QTimer m_alive;
 
     size_t m_stepIndex = 0;
+    SimStep m_step;          // the step that runs (a copy: answers come and go)
+    bool m_inAnswer = false;
+    Pending m_answerStep;    // when m_inAnswer
+    std::deque<Pending> m_pending;
+    int m_answerCount = 0;
+    bool m_staying = false;  // a script stay is under way (maybe interrupted by an answer)
+    QDeadlineTimer m_stayUntil;
+    QTimer m_stayTimer;
+    bool m_holding = false;
+    bool m_restarting = false;
+    int m_restarts = 0;
+    QMap<QString, qint64> m_storage;
+    QByteArray m_playlist;
+    QStringList m_media;
+    QStringList m_answerFailures;
+    std::deque<double> m_aliveSent;
+    std::vector<double> m_aliveRtts;
     SimStepResult m_current;
     QStringList* m_replySink = nullptr;
 
@@ -140,6 +226,7 @@ private:
     bool m_dataClosed = false;
     bool m_finishing = false;
     bool m_uploading = false;
+    bool m_discard = false;    // count the downloaded bytes without keeping them
     QByteArray m_upload;
     QString m_transferError;
     std::function<bool(const Reply&, QString*)> m_syncAccept;

@@ -40,16 +40,28 @@ QString usageText() {
         "  --count N            number of players (default 1)\n"
         "  --name PATTERN       player names; %d or %03d is the number (default player%03d)\n"
         "  --password TEXT      sent when the server asks for a password\n"
+        "  --same-name          every player logs in with --name as it is (e.g. anonymous)\n"
         "  --mac BASE           MAC of the first player, the next ones count up\n"
         "                       (default 02-00-00-00-00-01)\n"
         "  --passive / --active PASV (default) or PORT data connections\n"
         "  --alive SECONDS      ALIVE interval, 0 for none (default 30)\n"
+        "  --alive-ms MS        ALIVE interval in milliseconds\n"
         "  --timeout SECONDS    longest wait for one answer (default 30)\n"
         "  --stagger MS         pause between player starts (default 0)\n"
         "  --save-dir DIR       downloads go to DIR/<player>/\n"
         "  --no-quit            disconnect at the end instead of QUIT\n"
         "  -v, --verbose        also print the lines sent\n"
         "  -q, --quiet          print only failures and the summary\n"
+        "  --measure            also print timings as JSON lines (login, ALIVE round trip,\n"
+        "                       command arrival, each transfer); implies --quiet\n"
+        "\n"
+        "Answers to operator commands (on by default):\n"
+        "  --no-respond         only print the command lines\n"
+        "  --hold               after each STATUS of an answer wait for a line on standard\n"
+        "                       input (end of input stops holding)\n"
+        "  --restart-ms MS      pause before reconnecting after 610 (default 1000)\n"
+        "  --ftp                talk to a standard FTP server (TYPE I, no MAC report or ALIVE,\n"
+        "                       150/226 replies); for comparisons\n"
         "\n"
         "Steps, run in order by every player ({player} and {mac} are filled in):\n"
         "  --list PATH          LIST (\"\" for the current directory)\n"
@@ -101,6 +113,8 @@ bool parseArguments(const QStringList& args, SimRunOptions* out, QString* error)
             if (!number(1, 100000, &o.count)) return false;
         } else if (a == "--name") {
             if (!value(&o.namePattern)) return false;
+        } else if (a == "--same-name") {
+            o.sameName = true;
         } else if (a == "--password") {
             if (!value(&o.password)) return false;
         } else if (a == "--mac") {
@@ -115,7 +129,21 @@ bool parseArguments(const QStringList& args, SimRunOptions* out, QString* error)
         } else if (a == "--active") {
             o.passive = false;
         } else if (a == "--alive") {
-            if (!number(0, 86400, &o.aliveSeconds)) return false;
+            if (!number(0, 86400, &n)) return false;
+            o.aliveMs = n * 1000;
+        } else if (a == "--alive-ms") {
+            if (!number(0, 86400000, &o.aliveMs)) return false;
+        } else if (a == "--no-respond") {
+            o.respond = false;
+        } else if (a == "--hold") {
+            o.hold = true;
+        } else if (a == "--restart-ms") {
+            if (!number(0, 600000, &o.restartMs)) return false;
+        } else if (a == "--ftp") {
+            o.plainFtp = true;
+        } else if (a == "--measure") {
+            o.measure = true;
+            o.quiet = true;
         } else if (a == "--timeout") {
             if (!number(1, 86400, &n)) return false;
             o.timeoutMs = n * 1000;
@@ -225,11 +253,16 @@ std::vector<SimPlayerConfig> makePlayers(const SimRunOptions& o) {
         SimPlayerConfig c;
         c.host = o.host;
         c.port = o.port;
-        c.user = playerName(o.namePattern, i, o.count);
+        c.user = o.sameName ? o.namePattern : playerName(o.namePattern, i, o.count);
         c.password = o.password;
         macForIndex(o.macBase, i, &c.mac);
         c.passive = o.passive;
-        c.aliveSeconds = o.aliveSeconds;
+        c.aliveMs = o.aliveMs;
+        c.respond = o.respond;
+        c.holdAfterStatus = o.hold;
+        c.restartMs = o.restartMs;
+        c.plainFtp = o.plainFtp;
+        c.keepData = false;  // the tool prints sizes; --save-dir keeps the files
         c.timeoutMs = o.timeoutMs;
         if (!o.saveDir.isEmpty()) c.saveDir = QDir(o.saveDir).filePath(c.user);
         c.quit = o.quit;

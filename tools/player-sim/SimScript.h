@@ -18,15 +18,21 @@ struct SimRunOptions {
     int count = 1;
     QString namePattern = QStringLiteral("player%03d");
     QString password;
+    bool sameName = false;  // every player logs in with the name itself
     QString macBase = QStringLiteral("02-00-00-00-00-01");
     bool passive = true;
-    int aliveSeconds = 30;
+    int aliveMs = 30000;
     int timeoutMs = 30000;
     int staggerMs = 0;
     QString saveDir;
     bool quit = true;
     bool verbose = false;
     bool quiet = false;
+    bool respond = true;
+    bool hold = false;
+    int restartMs = 1000;
+    bool plainFtp = false;
+    bool measure = false;
     std::vector<SimStep> steps;  // in command-line order
 };
 

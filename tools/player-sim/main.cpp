@@ -5,10 +5,15 @@
 #include "SimScript.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
 #include <memory>
+#include <set>
+#include <unistd.h>
 
 using namespace lum::sim;
 
@@ -40,7 +45,13 @@ int main(int argc, char** argv) {
     std::vector<std::unique_ptr<CSimPlayer>> players;
     int done = 0;
     int succeeded = 0;
+    double startedMs = 0;
+    std::set<const CSimPlayer*> loggedIn;
+    auto json = [](QJsonObject o) {
+        print(stdout, QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)));
+    };
     auto startPlayers = [&] {
+        startedMs = wallClockMs();
         for (SimPlayerConfig& config : makePlayers(options)) {
             auto player = std::make_unique<CSimPlayer>(std::move(config));
             QObject::connect(player.get(), &CSimPlayer::output,
@@ -49,6 +60,21 @@ int main(int argc, char** argv) {
                                  if (!options.verbose && line.startsWith('>')) return;
                                  print(stdout, name + ' ' + line);
                              });
+            if (options.measure) {
+                const CSimPlayer* self = player.get();
+                QObject::connect(player.get(), &CSimPlayer::measured,
+                                 [&, self](const QString& name, const QString& event, QJsonObject o) {
+                                     o.insert("ev", event);
+                                     o.insert("player", name);
+                                     json(o);
+                                     if (event != QLatin1String("login") || !loggedIn.insert(self).second)
+                                         return;
+                                     if (loggedIn.size() == players.size())
+                                         json({{"ev", "all_logged_in"},
+                                               {"players", int(players.size())},
+                                               {"ms", wallClockMs() - startedMs}});
+                                 });
+            }
             QObject::connect(player.get(), &CSimPlayer::finished, [&](bool ok) {
                 ++done;
                 if (ok) ++succeeded;
@@ -61,6 +87,25 @@ int main(int argc, char** argv) {
             QTimer::singleShot(static_cast<int>(i) * options.staggerMs, p, [p] { p->start(); });
         }
     };
+
+    // --hold: each line on standard input releases the players that hold; the end of the
+    // input stops holding.
+    std::unique_ptr<QSocketNotifier> input;
+    if (options.hold) {
+        input = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(input.get(), &QSocketNotifier::activated, [&] {
+            char buf[256];
+            const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+            if (n <= 0) {
+                input->setEnabled(false);
+                for (const auto& p : players) p->stopHolding();
+                return;
+            }
+            for (ssize_t i = 0; i < n; ++i)
+                if (buf[i] == '\n')
+                    for (const auto& p : players) p->release();
+        });
+    }
 
     CSimDiscovery discovery;
     if (options.discover) {
