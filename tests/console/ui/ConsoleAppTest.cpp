@@ -181,7 +181,7 @@ TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
         c.port = app.server()->ListeningPort();
         c.user = QString::fromLatin1(name);
         c.mac = QString::fromLatin1(mac);
-        c.aliveSeconds = 0;
+        c.aliveMs = 0;
         sim::SimStep stay;
         stay.kind = sim::SimStep::Kind::Stay;
         stay.seconds = 600;  // ended by the test
