@@ -1,5 +1,6 @@
 #include "console/ui/ConsoleApp.h"
 
+#include "accounts/AccountTexts.h"
 #include "accounts/UserStore.h"
 #include "accounts/ui/AccountView.h"
 #include "console/Backup.h"
@@ -20,6 +21,7 @@
 #include "server/ControlServer.h"
 #include "widgets/Icons.h"
 #include "widgets/MessageBoxPrompt.h"
+#include "widgets/UiTexts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +56,14 @@ QImage yuvToImage(const QString& path) {
         }
     }
     return image;
+}
+
+QList<const char*> operatorMessageTemplates() {
+    return {accounttexts::kAlreadyExistsReplace, accounttexts::kGroupMissing,
+            accounttexts::kGroupRenameExists,    accounttexts::kFolderFailed,
+            backup_texts::kAskRestore,           backup_texts::kCannotRestore,
+            backup_texts::kPleaseRestart,        t::kSettingsSaveFailed,
+            t::kLogCannotCreate};
 }
 
 CConsoleApp::CConsoleApp() = default;
@@ -100,6 +110,9 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
         prompt_ = options.prompt;
     } else {
         boxPrompt_ = std::make_unique<CMessageBoxPrompt>();
+        boxPrompt_->setTextFilter([templates = operatorMessageTemplates()](const QString& text) {
+            return translateFixedText(text, templates);
+        });
         prompt_ = boxPrompt_.get();
     }
 
@@ -233,7 +246,10 @@ void CConsoleApp::onLanguageChosen(const QString& id) {
             if (!translated.isEmpty()) text = translated;
         }
     }
-    prompt_->message(text.arg(core_->settings().applicationTitle()), IOperatorPrompt::Icon::Information);
+    text = text.arg(core_->settings().applicationTitle());
+    // Already in the chosen language: the boxes would put it back into the running one.
+    if (prompt_ == boxPrompt_.get()) boxPrompt_->messageAsIs(text, IOperatorPrompt::Icon::Information);
+    else prompt_->message(text, IOperatorPrompt::Icon::Information);
 }
 
 void CConsoleApp::backup() {
@@ -241,7 +257,7 @@ void CConsoleApp::backup() {
     QFileDialog dlg(frame_.get());
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QString::fromLatin1(b::kDefaultExtension));
-    dlg.setNameFilter(QString::fromLatin1(b::kFilter));
+    dlg.setNameFilter(uiText(b::kFilter));
     dlg.selectFile(QString::fromLatin1(b::kDefaultName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
     backupSettings(dlg.selectedFiles().constFirst(), dataDir_, &core_->store(), *prompt_);
@@ -253,7 +269,7 @@ void CConsoleApp::restore() {
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setDefaultSuffix(QString::fromLatin1(b::kDefaultExtension));
-    dlg.setNameFilter(QString::fromLatin1(b::kFilter));
+    dlg.setNameFilter(uiText(b::kFilter));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
     restoreSettings(dlg.selectedFiles().constFirst(), dataDir_, &core_->store(), *prompt_,
                     core_->settings().applicationTitle());
