@@ -453,6 +453,42 @@
         <source>&apos;%1&apos; is not a MAC address (XX-XX-XX-XX-XX-XX)</source>
         <translation>“%1”不是 MAC 地址（XX-XX-XX-XX-XX-XX）</translation>
     </message>
+    <message>
+        <source>File Name</source>
+        <translation>文件名</translation>
+    </message>
+    <message>
+        <source>File/Directory</source>
+        <translation>文件/目录</translation>
+    </message>
+    <message>
+        <source>Size(Byte)</source>
+        <translation>大小(字节)</translation>
+    </message>
+    <message>
+        <source>Seq.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>文件路径</translation>
+    </message>
+    <message>
+        <source>Duration/Times</source>
+        <translation>时长/次数</translation>
+    </message>
+    <message>
+        <source>From hhmm</source>
+        <translation>开始 hhmm</translation>
+    </message>
+    <message>
+        <source>To hhmm</source>
+        <translation>结束 hhmm</translation>
+    </message>
+    <message>
+        <source>Times Played</source>
+        <translation>播放次数</translation>
+    </message>
 </context>
 <context>
     <name>lum::CAccountManagementDialog</name>

@@ -453,6 +453,42 @@
         <source>&apos;%1&apos; is not a MAC address (XX-XX-XX-XX-XX-XX)</source>
         <translation>「%1」不是 MAC 位址（XX-XX-XX-XX-XX-XX）</translation>
     </message>
+    <message>
+        <source>File Name</source>
+        <translation>檔案名稱</translation>
+    </message>
+    <message>
+        <source>File/Directory</source>
+        <translation>檔案/目錄</translation>
+    </message>
+    <message>
+        <source>Size(Byte)</source>
+        <translation>大小(位元組)</translation>
+    </message>
+    <message>
+        <source>Seq.</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>File Path</source>
+        <translation>檔案路徑</translation>
+    </message>
+    <message>
+        <source>Duration/Times</source>
+        <translation>時長/次數</translation>
+    </message>
+    <message>
+        <source>From hhmm</source>
+        <translation>開始 hhmm</translation>
+    </message>
+    <message>
+        <source>To hhmm</source>
+        <translation>結束 hhmm</translation>
+    </message>
+    <message>
+        <source>Times Played</source>
+        <translation>播放次數</translation>
+    </message>
 </context>
 <context>
     <name>lum::CAccountManagementDialog</name>

@@ -1,35 +1,16 @@
 #include "widgets/PictureIconProxy.h"
 
-#include "widgets/UiTexts.h"
-
 namespace lum {
 
 QVariant CPictureIconProxy::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole && index.column() == 0) {
-        const QVariant picture = QIdentityProxyModel::data(index, pictureRole_);
+        const QVariant picture = CFixedTextProxy::data(index, pictureRole_);
         bool ok = false;
         const int i = picture.toInt(&ok);
         if (ok && i >= 0 && i < icons_.size()) return icons_[i];
         return {};
     }
-    const QVariant v = QIdentityProxyModel::data(index, role);
-    if (role == Qt::DisplayRole && translatedColumns_.contains(index.column()))
-        return shownText(v);
-    return v;
-}
-
-QVariant CPictureIconProxy::headerData(int section, Qt::Orientation orientation, int role) const {
-    const QVariant v = QIdentityProxyModel::headerData(section, orientation, role);
-    if (translateHeadings_ && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return shownText(v);
-    return v;
-}
-
-QVariant CPictureIconProxy::shownText(const QVariant& v) {
-    // Only the fixed texts have a translation; names and addresses come back unchanged.
-    if (v.typeId() != QMetaType::QString) return v;
-    const QByteArray text = v.toString().toUtf8();
-    return uiText(text.constData());
+    return CFixedTextProxy::data(index, role);
 }
 
 }  // namespace lum

@@ -19,6 +19,7 @@
 #include "playlists/ReportCenter.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
+#include "widgets/FixedTextProxy.h"
 #include "widgets/Icons.h"
 #include "widgets/MessageBoxPrompt.h"
 #include "widgets/UiTexts.h"
@@ -28,6 +29,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHostInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QScreen>
@@ -81,6 +83,8 @@ CConsoleApp::~CConsoleApp() {
     tray_ = nullptr;
     if (translator_) QCoreApplication::removeTranslator(translator_.get());
     translator_.reset();
+    if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_.get());
+    qtTranslator_.reset();
 }
 
 CAppSettings* CConsoleApp::settings() const { return core_ ? &core_->settings() : nullptr; }
@@ -205,8 +209,13 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
 void CConsoleApp::wireReports() {
     ReportCenter& reports = core_->reports();
     CLogPane* pane = frame_->logPane();
-    pane->deviceView()->setModel(reports.storageList());
-    pane->reportView()->setModel(reports.playlistReport());
+    // The headings show in the operator's language; the models keep theirs.
+    auto* device = new CFixedTextProxy(pane);
+    device->setSourceModel(reports.storageList());
+    pane->deviceView()->setModel(device);
+    auto* report = new CFixedTextProxy(pane);
+    report->setSourceModel(reports.playlistReport());
+    pane->reportView()->setModel(report);
     pane->setDeleteFiles([this] { core_->reports().deleteSelectedFiles(); });
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());
@@ -230,6 +239,12 @@ void CConsoleApp::chooseLanguage() {
         translator_ = std::make_unique<QTranslator>();
         if (translator_->load(lang.qmPath)) QCoreApplication::installTranslator(translator_.get());
         else translator_.reset();
+        // OK, Cancel, Yes, No and the file dialogs come from Qt's translation when installed.
+        qtTranslator_ = std::make_unique<QTranslator>();
+        if (translator_ && qtTranslator_->load(QStringLiteral("qtbase_") + lang.id,
+                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTranslator_.get());
+        else qtTranslator_.reset();
     }
 }
 

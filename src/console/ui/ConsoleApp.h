@@ -91,6 +91,7 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> qtTranslator_;  // Qt's own buttons and file dialogs
 };
 
 }  // namespace lum

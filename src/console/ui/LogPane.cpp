@@ -117,7 +117,10 @@ bool CLogPane::saveTo(CLogModel& model, const QString& path) {
     return saveLogLines(model.lines(), path, prompt_);
 }
 
-void CLogPane::setReportTitle(const QString& title) { tabs_->setTabText(2, title); }
+void CLogPane::setReportTitle(const QString& title) {
+    const QByteArray text = title.toUtf8();
+    tabs_->setTabText(2, uiText(text.constData()));
+}
 void CLogPane::showDeviceTab() { tabs_->setCurrentIndex(1); }
 void CLogPane::showReportTab() { tabs_->setCurrentIndex(2); }
 

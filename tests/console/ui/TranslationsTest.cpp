@@ -6,6 +6,7 @@
 #include "console/ConsoleTexts.h"
 #include "console/ui/ConsoleApp.h"
 #include "console/ui/OnlineView.h"
+#include "console/ui/ReportTextMarks.h"
 #include "server/AppSettings.h"
 #include "server/ui/SettingsDialog.h"
 #include "widgets/MessageBoxPrompt.h"
@@ -249,4 +250,13 @@ TEST(Translations, WidgetsShowHeadingsTabsAndStatesTranslatedWhileTheModelStaysE
     ASSERT_EQ(dlg.pages()->count(), 4);
     EXPECT_EQ(dlg.pages()->tabText(0), QString::fromUtf8("服务器"));
     EXPECT_EQ(dlg.pages()->tabText(1), QString::fromUtf8("安全"));
+}
+
+TEST(Translations, ReportHeadingMarksAreExactCopiesOfTheReportModelsTexts) {
+    const QList<TextMark> marks = reportTextMarks();
+    ASSERT_FALSE(marks.isEmpty());
+    for (const TextMark& m : marks) EXPECT_STREQ(m.marked, m.original);
+    Installed zh("zh_CN");
+    ASSERT_TRUE(zh.ok());
+    for (const TextMark& m : marks) EXPECT_NE(uiText(m.original), QString::fromLatin1(m.original)) << m.original;
 }
