@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl1-mesa-dev libcurl4-openssl-dev libpugixml-dev
   libgtest-dev libgmock-dev
-  python3 python3-pyftpdlib curl xvfb xauth
+  python3 python3-pyftpdlib curl xvfb xauth fonts-dejavu-core
 )
 
 missing=()

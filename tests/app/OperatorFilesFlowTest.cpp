@@ -90,7 +90,7 @@ protected:
 
 }  // namespace
 
-TEST_F(OperatorFilesFlow, MessageLabelPlaylistAndPictureReachThePlayer) {
+TEST_F(OperatorFilesFlow, MessageLabelPlaylistAutoconfigAndPictureReachThePlayer) {
     lumtest::Player p(port);
     loginPlayer(p, "p1", "02-00-00-00-00-0A");
 
@@ -122,6 +122,16 @@ TEST_F(OperatorFilesFlow, MessageLabelPlaylistAndPictureReachThePlayer) {
     EXPECT_EQ(fetch(p, media.toUtf8()), lumtest::readFile(media));
     ASSERT_EQ(lumctl({"players"}, &out), 0);
     EXPECT_TRUE(out.contains("EZPlaylist.mpl")) << out.toStdString();
+
+    // Autoconfig: "autoconfig.zeq" in the group's folder, command 42, fetched by its name.
+    const QString zeb = dir.path() + "/player.zeb";
+    ASSERT_TRUE(lumtest::writeFile(zeb, "[Server]\r\nservername=10.1.2.3\r\nserverport=5021\r\n"));
+    EXPECT_NE(lumctl({"autoconfig", "update", zeb, "--group", "Home"}, &out), 0);  // asks first
+    ASSERT_EQ(lumctl({"autoconfig", "update", zeb, "--group", "Home", "--yes"}, &out), 0)
+        << out.toStdString();
+    EXPECT_EQ(p.line(), "645 AutoConfig file");
+    const QByteArray zeq = fetch(p, "autoconfig.zeq");
+    EXPECT_TRUE(zeq.startsWith("[Server]\r\nservername=10.1.2.3\r\n")) << zeq.toStdString();
 
     // Instant picture: copied to "instant.jpg", command 45 names it.
     ASSERT_EQ(lumctl({"picture", media, "--seconds", "9", "--group", "Home"}, &out), 0)

@@ -5,6 +5,7 @@
 
 #include "MediaTestSupport.h"
 #include "common/TestSupport.h"
+#include "server/ServerTestSupport.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -29,6 +30,10 @@ TEST(LumServerRss, WritesTheGroupTickerFromALocalFeed) {
         lum::CUserGroup home, lobby;
         home.name = "Home";
         lobby.name = "Lobby";
+        lum::CUser kiosk;
+        kiosk.name = "kiosk";
+        kiosk.group = "Lobby";
+        lobby.users.append(kiosk);
         ASSERT_EQ(store.AddGroup(home), 1);
         ASSERT_EQ(store.AddGroup(lobby), 1);
         lum::RssConfig config = lum::RssConfig::createDefault({});
@@ -45,13 +50,33 @@ TEST(LumServerRss, WritesTheGroupTickerFromALocalFeed) {
     ASSERT_TRUE(proc.waitForStarted());
 
     const QString ticker = data + "/Lobby/rssmsg.txt";
-    const bool written = lumtest::waitUntil([&] { return QFileInfo(ticker).size() > 0; }, 60000);
+    QByteArray log;
+    const bool written = lumtest::waitUntil([&] {
+        log += proc.readAllStandardError();
+        return QFileInfo(ticker).size() > 0 && log.contains("running");
+    }, 60000);
+    const QByteArray expected =
+        "osd_settings=2,1,4,4,0,1\r\n <<Lobby news \r\n <<Doors open at nine \r\n";
+
+    // With auto RSS on, a player of the group fetches its ticker as "autorss.txt".
+    const int at = log.indexOf("listening on port ");
+    ASSERT_GE(at, 0) << log.toStdString();
+    const quint16 port = quint16(log.mid(at + 18, log.indexOf('\n', at) - at - 18).trimmed().toUInt());
+    {
+        lumtest::Player p(port);
+        ASSERT_EQ(p.login("kiosk"), "230 User successfully logged in group [Lobby].");
+        QTcpSocket s;
+        ASSERT_TRUE(lumtest::connectData(s, p.pasv()));
+        p.sendLine("RETR autorss.txt");
+        EXPECT_TRUE(p.line().startsWith("1"));
+        EXPECT_EQ(lumtest::readAllFrom(s), expected);
+    }
+
     ::kill(pid_t(proc.processId()), SIGTERM);
     EXPECT_TRUE(proc.waitForFinished(30000));
-    const QByteArray log = proc.readAllStandardError();
+    log += proc.readAllStandardError();
     ASSERT_TRUE(written) << log.toStdString();
-    EXPECT_EQ(lumtest::readFile(ticker),
-              "osd_settings=2,1,4,4,0,1\r\n <<Lobby news \r\n <<Doors open at nine \r\n");
+    EXPECT_EQ(lumtest::readFile(ticker), expected);
     EXPECT_FALSE(QFileInfo::exists(data + "/Home/rssmsg.txt"));
     EXPECT_TRUE(log.contains("RSS worker started"));
     EXPECT_EQ(proc.exitCode(), 0) << log.toStdString();
