@@ -5,8 +5,8 @@
 namespace lum {
 
 namespace {
-constexpr const char* kAskReboot = "Are you sure to reboot the players ?";
-constexpr const char* kAskFormat = "Are you sure to format player's storage?";
+constexpr const char* kAskReboot = QT_TRANSLATE_NOOP("lum", "Are you sure to reboot the players ?");
+constexpr const char* kAskFormat = QT_TRANSLATE_NOOP("lum", "Are you sure to format player's storage?");
 }  // namespace
 
 PostResult CPlayerCommands::post(const CommandTarget& t, int index, const QString& text) {

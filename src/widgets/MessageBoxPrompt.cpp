@@ -22,11 +22,13 @@ namespace {
 bool onGuiThread() { return QThread::currentThread() == qApp->thread(); }
 }  // namespace
 
-void CMessageBoxPrompt::message(const QString& text, Icon icon) {
+void CMessageBoxPrompt::message(const QString& text, Icon icon) { messageAsIs(shown(text), icon); }
+
+void CMessageBoxPrompt::messageAsIs(const QString& text, Icon icon) {
     // From another thread the notice is shown later by the user-interface thread: no worker
     // ever waits for the operator to close a box.
     if (!onGuiThread()) {
-        QMetaObject::invokeMethod(qApp, [this, text, icon] { message(text, icon); },
+        QMetaObject::invokeMethod(qApp, [this, text, icon] { messageAsIs(text, icon); },
                                   Qt::QueuedConnection);
         return;
     }
@@ -38,7 +40,7 @@ void CMessageBoxPrompt::message(const QString& text, Icon icon) {
 bool CMessageBoxPrompt::askYesNo(const QString& text) {
     if (!onGuiThread()) return false;  // only the operator's own commands ask
     QMessageBox box(QMessageBox::Question,
-                    title_.isEmpty() ? QApplication::applicationDisplayName() : title_, text,
+                    title_.isEmpty() ? QApplication::applicationDisplayName() : title_, shown(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;

@@ -1,18 +1,22 @@
 #pragma once
 // Shows a model's picture index (a data role holding 0, 1, 2 ...) as the icon of its first
-// column, so that the core models stay free of pixmaps.
+// column, so that the core models stay free of pixmaps. Fixed texts show as CFixedTextProxy
+// shows them (headings untranslated unless asked for).
+
+#include "widgets/FixedTextProxy.h"
 
 #include <QIcon>
-#include <QIdentityProxyModel>
 #include <QList>
 
 namespace lum {
 
-class CPictureIconProxy : public QIdentityProxyModel {
+class CPictureIconProxy : public CFixedTextProxy {
     Q_OBJECT
 public:
     CPictureIconProxy(int pictureRole, QList<QIcon> icons, QObject* parent = nullptr)
-        : QIdentityProxyModel(parent), pictureRole_(pictureRole), icons_(std::move(icons)) {}
+        : CFixedTextProxy(parent), pictureRole_(pictureRole), icons_(std::move(icons)) {
+        setTranslateHeadings(false);
+    }
 
     QVariant data(const QModelIndex& index, int role) const override;
 

@@ -4,6 +4,7 @@
 #include "accounts/AccountTexts.h"
 #include "accounts/UserStore.h"
 #include "accounts/ui/AccountViewTexts.h"
+#include "widgets/UiTexts.h"
 #include "core/OperatorPrompt.h"
 
 #include <QCheckBox>
@@ -26,7 +27,7 @@ namespace lum {
 namespace t = accountviewtexts;
 
 namespace {
-QString L(const char* s) { return QString::fromLatin1(s); }
+QString L(const char* s) { return uiText(s); }
 }  // namespace
 
 CAccountManagementDialog::CAccountManagementDialog(CUserStore& store, IOperatorPrompt& prompt,
@@ -148,7 +149,7 @@ QWidget* CAccountManagementDialog::buildAccountPage() {
     auto withHint = [](QWidget* w, const char* hint) {
         auto* h = new QHBoxLayout;
         h->addWidget(w);
-        h->addWidget(new QLabel(QString::fromLatin1(hint)));
+        h->addWidget(new QLabel(L(hint)));
         return h;
     };
     form->addRow(L(t::kAccountName), withHint(accountName_, accounttexts::kNameHint));

@@ -10,6 +10,7 @@
 #include "core/OperatorPrompt.h"
 #include "widgets/Icons.h"
 #include "widgets/PictureIconProxy.h"
+#include "widgets/UiTexts.h"
 
 #include <QContextMenuEvent>
 #include <QDesktopServices>
@@ -148,7 +149,7 @@ void CAccountView::onCurrentChanged(const QModelIndex& current) {
     Q_EMIT showClients(name, 1);
     CUserGroup group;
     if (kind == CAccountTreeModel::KindGroup && store_.FindGroup(name, &group))
-        Q_EMIT statusMessage(QString::fromLatin1(t::kPlaylistFile) + group.currentPlaylist);
+        Q_EMIT statusMessage(uiText(t::kPlaylistFile) + group.currentPlaylist);
 }
 
 bool CAccountView::eventFilter(QObject* watched, QEvent* event) {
@@ -183,15 +184,15 @@ void CAccountView::showMenuAt(const QModelIndex& index, const QPoint& globalPos)
         }
         break;
     case CAccountTreeModel::KindGroup:
-        connect(menu.addAction(QString::fromLatin1(t::kNewAccount)), &QAction::triggered, this,
+        connect(menu.addAction(uiText(t::kNewAccount)), &QAction::triggered, this,
                 &CAccountView::newAccount);
-        connect(menu.addAction(QString::fromLatin1(t::kEditGroup)), &QAction::triggered, this,
+        connect(menu.addAction(uiText(t::kEditGroup)), &QAction::triggered, this,
                 &CAccountView::editGroup);
-        connect(menu.addAction(QString::fromLatin1(t::kDeleteGroup)), &QAction::triggered, this,
+        connect(menu.addAction(uiText(t::kDeleteGroup)), &QAction::triggered, this,
                 &CAccountView::deleteGroup);
         break;
     case CAccountTreeModel::KindAccount:
-        connect(menu.addAction(QString::fromLatin1(t::kGetLogFile)), &QAction::triggered, this,
+        connect(menu.addAction(uiText(t::kGetLogFile)), &QAction::triggered, this,
                 &CAccountView::getLogFile);
         break;
     }
@@ -222,11 +223,11 @@ void CAccountView::deleteGroup() {
     if (selectedKind() != CAccountTreeModel::KindGroup) return;
     const QString name = GetSelectedName();
     if (!isGroupNameEditable(name)) {
-        prompt_.message(QString::fromLatin1(accounttexts::kHomeGroupNotEditable),
+        prompt_.message(uiText(accounttexts::kHomeGroupNotEditable),
                         IOperatorPrompt::Icon::Stop);
         return;
     }
-    if (!prompt_.askYesNo(QString::fromLatin1(t::kAskDeleteThisGroup) + name)) return;
+    if (!prompt_.askYesNo(uiText(t::kAskDeleteThisGroup) + name)) return;
     deleteGroupChecked(store_, prompt_, name);
 }
 

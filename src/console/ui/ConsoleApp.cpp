@@ -1,5 +1,6 @@
 #include "console/ui/ConsoleApp.h"
 
+#include "accounts/AccountTexts.h"
 #include "accounts/UserStore.h"
 #include "accounts/ui/AccountView.h"
 #include "console/Backup.h"
@@ -18,14 +19,17 @@
 #include "playlists/ReportCenter.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
+#include "widgets/FixedTextProxy.h"
 #include "widgets/Icons.h"
 #include "widgets/MessageBoxPrompt.h"
+#include "widgets/UiTexts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHostInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
 #include <QScreen>
@@ -56,6 +60,14 @@ QImage yuvToImage(const QString& path) {
     return image;
 }
 
+QList<const char*> operatorMessageTemplates() {
+    return {accounttexts::kAlreadyExistsReplace, accounttexts::kGroupMissing,
+            accounttexts::kGroupRenameExists,    accounttexts::kFolderFailed,
+            backup_texts::kAskRestore,           backup_texts::kCannotRestore,
+            backup_texts::kPleaseRestart,        t::kSettingsSaveFailed,
+            t::kLogCannotCreate};
+}
+
 CConsoleApp::CConsoleApp() = default;
 
 CConsoleApp::~CConsoleApp() {
@@ -71,6 +83,8 @@ CConsoleApp::~CConsoleApp() {
     tray_ = nullptr;
     if (translator_) QCoreApplication::removeTranslator(translator_.get());
     translator_.reset();
+    if (qtTranslator_) QCoreApplication::removeTranslator(qtTranslator_.get());
+    qtTranslator_.reset();
 }
 
 CAppSettings* CConsoleApp::settings() const { return core_ ? &core_->settings() : nullptr; }
@@ -100,6 +114,9 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
         prompt_ = options.prompt;
     } else {
         boxPrompt_ = std::make_unique<CMessageBoxPrompt>();
+        boxPrompt_->setTextFilter([templates = operatorMessageTemplates()](const QString& text) {
+            return translateFixedText(text, templates);
+        });
         prompt_ = boxPrompt_.get();
     }
 
@@ -192,8 +209,13 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
 void CConsoleApp::wireReports() {
     ReportCenter& reports = core_->reports();
     CLogPane* pane = frame_->logPane();
-    pane->deviceView()->setModel(reports.storageList());
-    pane->reportView()->setModel(reports.playlistReport());
+    // The headings show in the operator's language; the models keep theirs.
+    auto* device = new CFixedTextProxy(pane);
+    device->setSourceModel(reports.storageList());
+    pane->deviceView()->setModel(device);
+    auto* report = new CFixedTextProxy(pane);
+    report->setSourceModel(reports.playlistReport());
+    pane->reportView()->setModel(report);
     pane->setDeleteFiles([this] { core_->reports().deleteSelectedFiles(); });
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());
@@ -217,6 +239,12 @@ void CConsoleApp::chooseLanguage() {
         translator_ = std::make_unique<QTranslator>();
         if (translator_->load(lang.qmPath)) QCoreApplication::installTranslator(translator_.get());
         else translator_.reset();
+        // OK, Cancel, Yes, No and the file dialogs come from Qt's translation when installed.
+        qtTranslator_ = std::make_unique<QTranslator>();
+        if (translator_ && qtTranslator_->load(QStringLiteral("qtbase_") + lang.id,
+                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qtTranslator_.get());
+        else qtTranslator_.reset();
     }
 }
 
@@ -233,7 +261,10 @@ void CConsoleApp::onLanguageChosen(const QString& id) {
             if (!translated.isEmpty()) text = translated;
         }
     }
-    prompt_->message(text.arg(core_->settings().applicationTitle()), IOperatorPrompt::Icon::Information);
+    text = text.arg(core_->settings().applicationTitle());
+    // Already in the chosen language: the boxes would put it back into the running one.
+    if (prompt_ == boxPrompt_.get()) boxPrompt_->messageAsIs(text, IOperatorPrompt::Icon::Information);
+    else prompt_->message(text, IOperatorPrompt::Icon::Information);
 }
 
 void CConsoleApp::backup() {
@@ -241,7 +272,7 @@ void CConsoleApp::backup() {
     QFileDialog dlg(frame_.get());
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QString::fromLatin1(b::kDefaultExtension));
-    dlg.setNameFilter(QString::fromLatin1(b::kFilter));
+    dlg.setNameFilter(uiText(b::kFilter));
     dlg.selectFile(QString::fromLatin1(b::kDefaultName));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
     backupSettings(dlg.selectedFiles().constFirst(), dataDir_, &core_->store(), *prompt_);
@@ -253,7 +284,7 @@ void CConsoleApp::restore() {
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setDefaultSuffix(QString::fromLatin1(b::kDefaultExtension));
-    dlg.setNameFilter(QString::fromLatin1(b::kFilter));
+    dlg.setNameFilter(uiText(b::kFilter));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
     restoreSettings(dlg.selectedFiles().constFirst(), dataDir_, &core_->store(), *prompt_,
                     core_->settings().applicationTitle());

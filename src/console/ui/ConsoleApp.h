@@ -4,6 +4,7 @@
 // the start-up and exit sequences.
 
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -28,6 +29,10 @@ class ReportCenter;
 
 // A player zone image as a picture; null when the file is not a readable zone image.
 QImage yuvToImage(const QString& path);
+
+// The marked texts the core fills in (a name, a path) before it asks the operator; the message
+// boxes find them in the composed message to show it translated.
+QList<const char*> operatorMessageTemplates();
 
 class CConsoleApp : public QObject {
     Q_OBJECT
@@ -86,6 +91,7 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     QSystemTrayIcon* tray_ = nullptr;
     std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> qtTranslator_;  // Qt's own buttons and file dialogs
 };
 
 }  // namespace lum

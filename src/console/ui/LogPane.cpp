@@ -1,6 +1,7 @@
 #include "console/ui/LogPane.h"
 
 #include "console/ConsoleTexts.h"
+#include "widgets/UiTexts.h"
 #include "console/LogModel.h"
 #include "widgets/Icons.h"
 
@@ -39,7 +40,7 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     tabs_->addTab(split, icons::tile(QStringLiteral("L"), QColor(90, 90, 90)),
-                  QString::fromLatin1(t::kLogTabData));
+                  uiText(t::kLogTabData));
 
     auto makeTable = [] {
         auto* v = new QTableView;
@@ -54,13 +55,13 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     connect(deviceView_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         if (!deleteFiles_ || !deviceView_->model() || deviceView_->model()->rowCount() == 0) return;
         QMenu menu(this);
-        QAction* del = menu.addAction(QString::fromLatin1(t::kLogDelete));
+        QAction* del = menu.addAction(uiText(t::kLogDelete));
         if (menu.exec(deviceView_->viewport()->mapToGlobal(pos)) == del) deleteFiles_();
     });
     tabs_->addTab(deviceView_, icons::tile(QStringLiteral("CF"), QColor(120, 80, 160)),
-                  QString::fromLatin1(t::kLogTabDevice));
+                  uiText(t::kLogTabDevice));
     tabs_->addTab(reportView_, icons::tile(QStringLiteral("R"), QColor(40, 120, 160)),
-                  QString::fromLatin1(t::kLogTabReport));
+                  uiText(t::kLogTabReport));
 }
 
 QListView* CLogPane::makeList(CLogModel& model) {
@@ -91,8 +92,8 @@ QListView* CLogPane::makeList(CLogModel& model) {
 
 void CLogPane::showMenu(QListView* view, CLogModel& model, const QPoint& pos) {
     QMenu menu(this);
-    QAction* clearAct = menu.addAction(QString::fromLatin1(t::kLogClear));
-    QAction* saveAct = menu.addAction(QString::fromLatin1(t::kLogSaveAs));
+    QAction* clearAct = menu.addAction(uiText(t::kLogClear));
+    QAction* saveAct = menu.addAction(uiText(t::kLogSaveAs));
     QAction* chosen = menu.exec(view->viewport()->mapToGlobal(pos));
     if (chosen == clearAct) clear();
     else if (chosen == saveAct) saveAs(model);
@@ -104,10 +105,10 @@ void CLogPane::clear() {
 }
 
 void CLogPane::saveAs(CLogModel& model) {
-    QFileDialog dlg(this, QString::fromLatin1(t::kLogSaveAs));
+    QFileDialog dlg(this, uiText(t::kLogSaveAs));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix(QStringLiteral("log"));
-    dlg.setNameFilter(QString::fromLatin1(t::kLogFileFilter));
+    dlg.setNameFilter(uiText(t::kLogFileFilter));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
     saveTo(model, dlg.selectedFiles().constFirst());
 }
@@ -116,7 +117,10 @@ bool CLogPane::saveTo(CLogModel& model, const QString& path) {
     return saveLogLines(model.lines(), path, prompt_);
 }
 
-void CLogPane::setReportTitle(const QString& title) { tabs_->setTabText(2, title); }
+void CLogPane::setReportTitle(const QString& title) {
+    const QByteArray text = title.toUtf8();
+    tabs_->setTabText(2, uiText(text.constData()));
+}
 void CLogPane::showDeviceTab() { tabs_->setCurrentIndex(1); }
 void CLogPane::showReportTab() { tabs_->setCurrentIndex(2); }
 

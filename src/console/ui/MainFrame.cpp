@@ -12,6 +12,7 @@
 #include "server/AppSettings.h"
 #include "server/ui/SettingsDialog.h"
 #include "widgets/Icons.h"
+#include "widgets/UiTexts.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -28,7 +29,7 @@ namespace lum {
 namespace t = consoletexts;
 
 namespace {
-QString L(const char* s) { return QString::fromLatin1(s); }
+QString L(const char* s) { return uiText(s); }
 constexpr int kDefaultLogWidth = 200;
 constexpr int kDefaultLogHeight = 100;
 }  // namespace
@@ -44,6 +45,7 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
 
     CConsoleModels& m = parts_.models;
     onlineView_ = new COnlineView(&m.online(), COnlineModel::ImageRole, COnlineModel::MacRole, this);
+    onlineView_->setTranslatedColumns({COnlineModel::ColStatus});
     setCentralWidget(onlineView_);
 
     accountView_ = new CAccountView(m.store(), m.tree(), parts_.prompt);

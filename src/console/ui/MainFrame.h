@@ -27,7 +27,7 @@ class IOperatorPrompt;
 
 // Command ids of the menus and the toolbar.
 namespace cmd {
-enum : int {
+enum {
     StartServer = 32771, StopServer = 32772, Backup = 32964, Restore = 32966,
     AddEditAccount = 32786, NewGroup = 32833, NewUser = 32834, DeleteGroup = 32836,
     Configuration = 32842, StartPlayback = 32778, StopAction = 32779, Reboot = 32780,

@@ -14,6 +14,7 @@ COnlineView::COnlineView(QAbstractItemModel* model, int imageRole, int macRole, 
     setObjectName(QStringLiteral("OnlineView"));
     proxy_ = new CPictureIconProxy(imageRole, icons::onlinePictures(), this);
     proxy_->setSourceModel(model);
+    proxy_->setTranslateHeadings(true);
     setModel(proxy_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -65,6 +66,10 @@ QList<int> COnlineView::selectedSourceRows() const {
     for (const QModelIndex& i : selectionModel()->selectedRows()) rows << i.row();
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+void COnlineView::setTranslatedColumns(const QList<int>& columns) {
+    proxy_->setTranslatedColumns(columns);
 }
 
 bool COnlineView::hasSelectedRow() const { return selectionModel()->hasSelection(); }

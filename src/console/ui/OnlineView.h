@@ -19,6 +19,9 @@ public:
     QList<int> selectedSourceRows() const;
     bool hasSelectedRow() const;
     int lastClickedRow() const { return lastClicked_; }
+    // Columns holding the model's fixed texts (the state of a player), shown translated like
+    // the headings.
+    void setTranslatedColumns(const QList<int>& columns);
 
 Q_SIGNALS:
     void macClicked(const QString& mac);

@@ -2,6 +2,7 @@
 
 #include "console/ConsolePassword.h"
 #include "console/ConsoleTexts.h"
+#include "widgets/UiTexts.h"
 
 #include <QCloseEvent>
 #include <QDialogButtonBox>
@@ -25,11 +26,11 @@ QLineEdit* passwordField(QWidget* parent) {
 CResumeDialog::CResumeDialog(std::function<QString()> password, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       password_(std::move(password)) {
-    setWindowTitle(QString::fromLatin1(t::kResumeTitle));
+    setWindowTitle(uiText(t::kResumeTitle));
     setModal(true);
     auto* form = new QFormLayout;
     edit_ = passwordField(this);
-    form->addRow(QString::fromLatin1(t::kPasswordLabel), edit_);
+    form->addRow(uiText(t::kPasswordLabel), edit_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CResumeDialog::accept);
     auto* layout = new QVBoxLayout(this);
@@ -54,7 +55,7 @@ void CResumeDialog::closeEvent(QCloseEvent* event) {
 CChangePasswordDialog::CChangePasswordDialog(CAppSettings& settings, IOperatorPrompt& prompt,
                                              QWidget* parent)
     : QDialog(parent), settings_(settings), prompt_(prompt) {
-    setWindowTitle(QString::fromLatin1(t::kChangePasswordTitle));
+    setWindowTitle(uiText(t::kChangePasswordTitle));
     auto* form = new QFormLayout;
     old_ = passwordField(this);
     new_ = passwordField(this);
@@ -62,9 +63,9 @@ CChangePasswordDialog::CChangePasswordDialog(CAppSettings& settings, IOperatorPr
     old_->setObjectName(QStringLiteral("OldPassword"));
     new_->setObjectName(QStringLiteral("NewPassword"));
     confirm_->setObjectName(QStringLiteral("ConfirmPassword"));
-    form->addRow(QString::fromLatin1(t::kOldPassword), old_);
-    form->addRow(QString::fromLatin1(t::kNewPassword), new_);
-    form->addRow(QString::fromLatin1(t::kConfirmPassword), confirm_);
+    form->addRow(uiText(t::kOldPassword), old_);
+    form->addRow(uiText(t::kNewPassword), new_);
+    form->addRow(uiText(t::kConfirmPassword), confirm_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CChangePasswordDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CChangePasswordDialog::reject);

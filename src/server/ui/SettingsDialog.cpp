@@ -3,6 +3,7 @@
 #include "core/OperatorPrompt.h"
 #include "server/AppSettings.h"
 #include "server/ui/SettingsTexts.h"
+#include "widgets/UiTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,7 +31,7 @@ namespace lum {
 namespace t = settingstexts;
 
 namespace {
-QString L(const char* s) { return QString::fromLatin1(s); }
+QString L(const char* s) { return uiText(s); }
 
 const QRegularExpression& macPattern() {
     static const QRegularExpression re(

@@ -1,49 +1,67 @@
 #pragma once
 // Labels of the configuration dialog's pages.
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
+
 namespace lum::settingstexts {
 
-inline constexpr const char* kTitle = "Configuration of System";
-inline constexpr const char* kServerPage = "Server";
-inline constexpr const char* kSecurityPage = "Security";
-inline constexpr const char* kStartupPage = "Startup";
-inline constexpr const char* kMacPage = "MAC";
+inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("lum", "Configuration of System");
+inline constexpr const char* kServerPage = QT_TRANSLATE_NOOP("lum", "Server");
+inline constexpr const char* kSecurityPage = QT_TRANSLATE_NOOP("lum", "Security");
+inline constexpr const char* kStartupPage = QT_TRANSLATE_NOOP("lum", "Startup");
+inline constexpr const char* kMacPage = QT_TRANSLATE_NOOP("lum", "MAC");
 
-inline constexpr const char* kServerPort = "Server Port";
-inline constexpr const char* kPasvPortStart = "PASV Port Start";
-inline constexpr const char* kRange = "Range";
-inline constexpr const char* kMaxUsers = "Max. Users";
-inline constexpr const char* kCheckPassword = "Check password when player login";
-inline constexpr const char* kLocalIp = "Local IP Address";
-inline constexpr const char* kPortNote = "Note: LUM is required to be closed  for new port change";
+inline constexpr const char* kServerPort = QT_TRANSLATE_NOOP("lum", "Server Port");
+inline constexpr const char* kPasvPortStart = QT_TRANSLATE_NOOP("lum", "PASV Port Start");
+inline constexpr const char* kRange = QT_TRANSLATE_NOOP("lum", "Range");
+inline constexpr const char* kMaxUsers = QT_TRANSLATE_NOOP("lum", "Max. Users");
+inline constexpr const char* kCheckPassword =
+    QT_TRANSLATE_NOOP("lum", "Check password when player login");
+inline constexpr const char* kLocalIp = QT_TRANSLATE_NOOP("lum", "Local IP Address");
+inline constexpr const char* kPortNote =
+    QT_TRANSLATE_NOOP("lum", "Note: LUM is required to be closed  for new port change");
 
-inline constexpr const char* kIpList = "IP List";
-inline constexpr const char* kAdd = "Add";
-inline constexpr const char* kEdit = "Edit";
-inline constexpr const char* kRemove = "Remove";
-inline constexpr const char* kNoFilter = "Do not use IP Filter";
-inline constexpr const char* kAcceptOnly = "Accept connections only from spcecified ip address";
+inline constexpr const char* kIpList = QT_TRANSLATE_NOOP("lum", "IP List");
+inline constexpr const char* kAdd = QT_TRANSLATE_NOOP("lum", "Add");
+inline constexpr const char* kEdit = QT_TRANSLATE_NOOP("lum", "Edit");
+inline constexpr const char* kRemove = QT_TRANSLATE_NOOP("lum", "Remove");
+inline constexpr const char* kNoFilter = QT_TRANSLATE_NOOP("lum", "Do not use IP Filter");
+inline constexpr const char* kAcceptOnly =
+    QT_TRANSLATE_NOOP("lum", "Accept connections only from spcecified ip address");
 inline constexpr const char* kRefuseListed =
-    "Do not accept connections only from spcecified ip address";
+    QT_TRANSLATE_NOOP("lum", "Do not accept connections only from spcecified ip address");
 
-inline constexpr const char* kLaunchAtStartup = "Launch Control Server at windows startup";
-inline constexpr const char* kStartInTray = "Startup minimized in systemtray";
-inline constexpr const char* kAutoActivate = "Automatically activate server at startup";
-inline constexpr const char* kLanguage = "Application Language";
-inline constexpr const char* kLogLevel = "Log Level";
-inline constexpr const char* kLanguages[] = {"English", "Chinese(Simplified)",
-                                             "Chinese(Traditional)"};
-inline constexpr const char* kLogLevels[] = {"1 - Normal", "2 - Detail"};
+inline constexpr const char* kLaunchAtStartup =
+    QT_TRANSLATE_NOOP("lum", "Launch Control Server at windows startup");
+inline constexpr const char* kStartInTray =
+    QT_TRANSLATE_NOOP("lum", "Startup minimized in systemtray");
+inline constexpr const char* kAutoActivate =
+    QT_TRANSLATE_NOOP("lum", "Automatically activate server at startup");
+inline constexpr const char* kLanguage = QT_TRANSLATE_NOOP("lum", "Application Language");
+inline constexpr const char* kLogLevel = QT_TRANSLATE_NOOP("lum", "Log Level");
+inline constexpr const char* kLanguages[] = {
+    QT_TRANSLATE_NOOP("lum", "English"),
+    QT_TRANSLATE_NOOP("lum", "Chinese(Simplified)"),
+    QT_TRANSLATE_NOOP("lum", "Chinese(Traditional)"),
+};
+inline constexpr const char* kLogLevels[] = {
+    QT_TRANSLATE_NOOP("lum", "1 - Normal"),
+    QT_TRANSLATE_NOOP("lum", "2 - Detail"),
+};
 
 // Labels of the MAC page (the hand-out of player MAC addresses).
-inline constexpr const char* kEnableSetMac = "Hand out MAC addresses to players";
-inline constexpr const char* kMacRangeMin = "First MAC address";
-inline constexpr const char* kMacRangeCount = "Number of addresses";
+inline constexpr const char* kEnableSetMac =
+    QT_TRANSLATE_NOOP("lum", "Hand out MAC addresses to players");
+inline constexpr const char* kMacRangeMin = QT_TRANSLATE_NOOP("lum", "First MAC address");
+inline constexpr const char* kMacRangeCount = QT_TRANSLATE_NOOP("lum", "Number of addresses");
 
 // Added: an IP list entry that is not an address (a "*" may stand for a whole octet).
 inline constexpr const char* kBadAddress =
-    "'%1' is not an IP address (use * for a whole octet, e.g. 192.168.1.*)";
-inline constexpr const char* kBadMac = "'%1' is not a MAC address (XX-XX-XX-XX-XX-XX)";
-inline constexpr const char* kSaveFailed = "Can't write the settings file:\n %1";
+    QT_TRANSLATE_NOOP("lum", "'%1' is not an IP address"
+                             " (use * for a whole octet, e.g. 192.168.1.*)");
+inline constexpr const char* kBadMac =
+    QT_TRANSLATE_NOOP("lum", "'%1' is not a MAC address (XX-XX-XX-XX-XX-XX)");
+inline constexpr const char* kSaveFailed =
+    QT_TRANSLATE_NOOP("lum", "Can't write the settings file:\n %1");
 
 }  // namespace lum::settingstexts

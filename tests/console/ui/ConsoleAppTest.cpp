@@ -3,6 +3,8 @@
 #include "console/ui/ConsoleApp.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
+#include "console/ui/OnlineView.h"
+#include "playlists/ReportCenter.h"
 #include "core/LogHub.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
@@ -13,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QTimer>
 #include <QMenu>
@@ -120,6 +123,36 @@ TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
     // Said in the language just chosen.
     EXPECT_EQ(prompt.messages[0].first,
               QString::fromUtf8("\u8bf7\u91cd\u65b0\u542f\u52a8 ") + app.settings()->applicationTitle());
+}
+
+TEST_F(ConsoleAppTest, ChosenTranslationShowsTheWindowTranslatedWhileTheModelsStayEnglish) {
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    QDir().mkpath(bin);
+    const QString qm = lumtest::binDir() + QStringLiteral("/lum_zh_TW.qm");
+    ASSERT_TRUE(QFile::copy(qm, bin + QStringLiteral("/lum_zh_TW.qm"))) << qm.toStdString();
+    QSettings().setValue(QStringLiteral("LanguageId"), QStringLiteral("zh_TW"));
+    lumtest::RecordingPrompt prompt;
+    {
+        CConsoleApp app;
+        ASSERT_EQ(app.start(options(dir.filePath(QStringLiteral("data")), prompt)), CConsoleApp::StartResult::Started);
+        EXPECT_EQ(app.languageId(), QStringLiteral("zh_TW"));
+        CMainFrame* frame = app.mainFrame();
+        QStringList menus;
+        for (QAction* a : frame->menuBar()->actions()) menus << a->text();
+        EXPECT_TRUE(menus.contains(QString::fromUtf8("伺服器(&S)"))) << menus.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(frame->logDock()->windowTitle(), QString::fromUtf8("記錄資料"));
+        EXPECT_EQ(frame->statusText(), QString::fromUtf8("ICS 伺服器離線"));
+        EXPECT_EQ(frame->logPane()->tabs()->tabText(1), QString::fromUtf8("CF 裝置"));
+        EXPECT_EQ(frame->logPane()->deviceView()->model()->headerData(0, Qt::Horizontal).toString(),
+                  QString::fromUtf8("檔案名稱"));
+        EXPECT_EQ(frame->onlineView()->model()->headerData(5, Qt::Horizontal).toString(),
+                  QString::fromUtf8("登入時間"));
+        // What the models give to everything else stays English.
+        EXPECT_EQ(app.reports()->storageList()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("File Name"));
+        EXPECT_EQ(app.models()->online().headerData(5, Qt::Horizontal).toString(), QStringLiteral("Login Time"));
+    }
+    // The console's exit takes its translation with it.
+    EXPECT_EQ(QCoreApplication::translate("lum", "CF Device"), QStringLiteral("CF Device"));
 }
 
 TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
