@@ -84,12 +84,8 @@ TEST(Autoconfig, GroupTabForcesDhcpDropsAccountAndAddressesAndIlum) {
 }
 
 TEST(Autoconfig, TimeZoneCodesIncludingHalfHourZone) {
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(0), -12);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(12), 0);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(17), 5);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(18), 53);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(19), 6);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(25), 12);
+    const std::pair<int, int> codes[] = {{0, -12}, {12, 0}, {17, 5}, {18, 53}, {19, 6}, {25, 12}};
+    for (auto [index, code] : codes) EXPECT_EQ(AutoconfigSettings::timeZoneCode(index), code) << index;
     for (int i = 0; i < AutoconfigSettings::kTimeZoneCount; ++i) {
         AutoconfigSettings s;
         s.timeZoneIndex = i;
@@ -165,10 +161,9 @@ TEST(Autoconfig, TimesWeatherAndWifiRoundTrip) {
     const QByteArray bytes = lum::autoconfigBytes(s);
     EXPECT_TRUE(bytes.contains("reboottime=3:04\r\nstarttime=08:00\r\nstoptime=22:30\r\n"
                                "devicetimeoff=0\r\n"));
-    EXPECT_TRUE(bytes.contains("Weahter_On_Or_Off=1\r\nWeather_World_Code=12345\r\n"
+    EXPECT_TRUE(bytes.endsWith("Weahter_On_Or_Off=1\r\nWeather_World_Code=12345\r\n"
                                "Weather_F_Or_C=2\r\n[WIFI]\r\nSSID=office\r\nWSEnc=4\r\n"
                                "KeyType=1\r\nkeyvalue=secretkey\r\n"));
-    EXPECT_TRUE(bytes.endsWith("keyvalue=secretkey\r\n"));
 
     const AutoconfigSettings back = roundTrip(s);
     EXPECT_TRUE(back.restartTime);

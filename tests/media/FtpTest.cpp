@@ -38,12 +38,6 @@ private:
     quint16 port_ = 0;
 };
 
-quint16 deadPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 lum::FtpConnectParams params(const QString& host, quint16 port, const QString& login = "lum",
                              const QString& password = "secret") {
     lum::FtpConnectParams p;
@@ -172,20 +166,22 @@ TEST(FtpConnect, ParamsFromSiteOrProfileDefaultsAndHostParsing) {
     EXPECT_EQ(p.port, 999u);
     EXPECT_FALSE(p.passive);
 
-    QString server, path;
-    quint16 port = 21;
-    ASSERT_TRUE(lum::parseFtpHost("ftp.example.com/pub/lists", &server, &port, &path));
-    EXPECT_EQ(server, "ftp.example.com");
-    EXPECT_EQ(path, "/pub/lists");
-    EXPECT_EQ(port, 21);
-    ASSERT_TRUE(lum::parseFtpHost("FTP://10.0.0.5:2121", &server, &port, &path));
-    EXPECT_EQ(port, 2121);
-    ASSERT_TRUE(lum::parseFtpHost("host:2122", &server, &port, &path));
-    EXPECT_EQ(server, "host");
-    EXPECT_EQ(port, 2122);
-    EXPECT_FALSE(lum::parseFtpHost("http://www.example.com", &server, &port, &path));
-    EXPECT_FALSE(lum::parseFtpHost("ftp:///nohost", &server, &port, &path));
-    EXPECT_FALSE(lum::parseFtpHost("", &server, &port, &path));
+    struct HostCase { const char* text; const char* server; quint16 port; const char* path; };
+    for (const HostCase& c : {HostCase{"ftp.example.com/pub/lists", "ftp.example.com", 21, "/pub/lists"},
+                              HostCase{"FTP://10.0.0.5:2121", "10.0.0.5", 2121, ""},
+                              HostCase{"host:2122", "host", 2122, ""}}) {
+        QString server, path;
+        quint16 port = 21;
+        ASSERT_TRUE(lum::parseFtpHost(c.text, &server, &port, &path)) << c.text;
+        EXPECT_EQ(server, c.server);
+        EXPECT_EQ(port, c.port);
+        EXPECT_EQ(path, c.path);
+    }
+    for (const char* bad : {"http://www.example.com", "ftp:///nohost", ""}) {
+        QString server, path;
+        quint16 port = 21;
+        EXPECT_FALSE(lum::parseFtpHost(bad, &server, &port, &path)) << bad;
+    }
 
     lum::FtpEntry e;
     ASSERT_TRUE(lum::parseFtpListLine("01-20-24  10:00AM       <DIR>          My Lists", &e));
@@ -265,7 +261,7 @@ TEST(FtpPanel, RefusalsAndFailedAttempts) {
     EXPECT_FALSE(panel.isConnected());
 
     prompt.messages.clear();
-    lum::FtpConnectParams dead = params("127.0.0.1", deadPort());
+    lum::FtpConnectParams dead = params("127.0.0.1", lumtest::deadPort());
     dead.attempts = 3;
     EXPECT_FALSE(panel.connectTo(dead, true));
     EXPECT_EQ(prompt.messages.size(), 3);

@@ -34,13 +34,8 @@ TEST(YuvConvert, WhiteAndBlueBlocksFollowTheIntegerArithmetic) {
 }
 
 TEST(YuvConvert, ChromaStoreRules) {
-    EXPECT_EQ(lum::storeChroma(-5), 0);
-    EXPECT_EQ(lum::storeChroma(0), 0);
-    EXPECT_EQ(lum::storeChroma(1), 129);
-    EXPECT_EQ(lum::storeChroma(127), 255);
-    EXPECT_EQ(lum::storeChroma(128), 0);
-    EXPECT_EQ(lum::storeChroma(255), 127);
-    EXPECT_EQ(lum::storeChroma(256), 127);
+    const std::pair<int, int> cases[] = {{-5, 0}, {0, 0}, {1, 129}, {127, 255}, {128, 0}, {255, 127}, {256, 127}};
+    for (auto [in, stored] : cases) EXPECT_EQ(lum::storeChroma(in), stored) << in;
     EXPECT_EQ(lum::storeLuma(0), 0x80);
 }
 
@@ -147,8 +142,8 @@ TEST(ImageEditor, StateNamingAndDurations) {
     EXPECT_EQ(s.bannerTemplate, lum::BannerTemplate::Template2);
     EXPECT_EQ(s.slides, QStringList({"/y/one.yuv", "/y/two.yuv"}));
     EXPECT_EQ(lum::slideDurationForChoice(s.slideChoice), 40);
-    EXPECT_EQ(lum::slideChoiceForDuration(25), 0);
-    EXPECT_EQ(lum::slideDurationForChoice(-1), 10);
+    EXPECT_EQ(lum::slideChoiceForDuration(25), 0);  // no such choice
+    EXPECT_EQ(lum::slideDurationForChoice(-1), 10);  // out of range: clamped, never indexed
     EXPECT_EQ(lum::slideDurationForChoice(5), 60);
 
     EXPECT_EQ(lum::bannerTargetPath("/Y", "C:\\pics\\sky_tz1.jpg", lum::BannerTemplate::Template2), "/Y/sky_tz2.yuv");
@@ -194,7 +189,8 @@ TEST(ImageEditor, ZoneListRoundTripsThroughPlaylistItems) {
     EXPECT_EQ(lum::zoneItemsOf(items), zones);
 }
 
-TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
+// The command's fields are checked where it reaches players (OnlinePosterTest, MediaRequestsTest).
+TEST(InstantPicture, ReplacesInstantJpgAndPostsNothingForAMissingPicture) {
     QTemporaryDir dir;
     const QString pic = solidPicture(dir.path(), "shot.jpg", 4, 4, Qt::gray);
     lumtest::writeFile(dir.filePath("instant.jpg"), "old");
@@ -202,11 +198,6 @@ TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
     ASSERT_TRUE(lum::sendInstantPicture(pic, dir.path(), 30, lum::MediaTarget::group("Lobby"), poster));
     EXPECT_EQ(lumtest::readFile(dir.filePath("instant.jpg")), lumtest::readFile(pic));
     ASSERT_EQ(poster.calls().size(), 1);
-    EXPECT_EQ(poster.calls()[0].index, 45);
-    EXPECT_EQ(poster.calls()[0].target.kind, lum::MediaTarget::Kind::Group);
-    EXPECT_EQ(poster.calls()[0].target.name, "Lobby");
-    EXPECT_EQ(poster.calls()[0].text, "shot.jpg");
-    EXPECT_EQ(poster.calls()[0].seconds, 30u);
 
     EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::MediaTarget::all(), poster));
     EXPECT_EQ(poster.calls().size(), 1);

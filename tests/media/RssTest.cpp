@@ -64,12 +64,11 @@ struct RssFixture {
 }  // namespace
 
 TEST(RssConfig, FileNameRuleAndSettingsLine) {
-    EXPECT_EQ(lum::feedFileName("http://a.b/c/dfeed"), "abcdf");
-    EXPECT_EQ(lum::feedFileName("HTTP://a.b/c"), "abc");
-    EXPECT_EQ(lum::feedFileName("Http://ab.cd"), "abcd");
-    EXPECT_EQ(lum::feedFileName("https://x.org/f?q=1"), "https_xorgf_");
-    EXPECT_EQ(lum::feedFileName("http://" + QString(249, 'a')), "");
-    EXPECT_EQ(lum::feedFileName("http://" + QString(248, 'a')), QString(245, 'a'));
+    const std::pair<QString, QString> names[] = {
+        {"http://a.b/c/dfeed", "abcdf"}, {"HTTP://a.b/c", "abc"}, {"Http://ab.cd", "abcd"},
+        {"https://x.org/f?q=1", "https_xorgf_"}, {"http://" + QString(249, 'a'), ""},
+        {"http://" + QString(248, 'a'), QString(245, 'a')}};
+    for (const auto& [url, name] : names) EXPECT_EQ(lum::feedFileName(url), name) << url.left(20).toStdString();
 
     EXPECT_EQ(lum::settingsLineFor({1, 0, 4, 0, 1, 0}), "osd_settings=1,0,4,4,0,1\r\n");
     EXPECT_EQ(lum::settingsLineFor({7, 1, 0, 2, 0, 1}), "osd_settings=7,1,0,1,0,0\r\n");
@@ -172,11 +171,8 @@ TEST(RssFeed, FetchOverRealServerAndFailuresKeepOldFile) {
     lumtest::TestHttpServer http;
     http.set("/news.xml", {kFeed});
     http.set("/bad.xml", {"<rss><channel><title>x</channel>"});
+    // Success is checked through the refresh below and the editor's connectFeed.
     lum::FetchedFeed feed;
-    ASSERT_TRUE(lum::fetchFeed(http.url("/news.xml"), " <<", true, &feed));
-    EXPECT_EQ(feed.titles, kTitles);
-    EXPECT_EQ(feed.descriptions, kDescriptions);
-    EXPECT_EQ(feed.firstTitle, "Town News");
     EXPECT_FALSE(lum::fetchFeed(http.url("/bad.xml"), " <<", true, &feed));
     EXPECT_FALSE(lum::fetchFeed(http.url("/missing.xml"), " <<", true, &feed));
     QTemporaryDir local;

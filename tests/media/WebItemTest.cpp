@@ -22,12 +22,8 @@ TEST(WebLength, RealServerLengthsAndFailures) {
     lumtest::writeFile(local.filePath("f.bin"), "12345");
     EXPECT_EQ(lum::queryWebLength("file://" + local.filePath("f.bin")), lum::kWebLengthFailed);
 
-    // A port nobody listens on.
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 dead = probe.serverPort();
-    probe.close();
-    EXPECT_EQ(lum::queryWebLength(QString("http://127.0.0.1:%1/x").arg(dead)), lum::kWebLengthFailed);
+    EXPECT_EQ(lum::queryWebLength(QString("http://127.0.0.1:%1/x").arg(lumtest::deadPort())),
+              lum::kWebLengthFailed);
 }
 
 TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
@@ -81,13 +77,9 @@ TEST(WebItem, PathRulesAndRefusals) {
 }
 
 TEST(WebItem, UnreachableHostAddsNothing) {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 dead = probe.serverPort();
-    probe.close();
     lumtest::ScriptedPrompt prompt;
     const lum::WebItemResult r =
-        lum::composeWebItem(QString("127.0.0.1:%1/v").arg(dead), "clip.mp4", prompt);
+        lum::composeWebItem(QString("127.0.0.1:%1/v").arg(lumtest::deadPort()), "clip.mp4", prompt);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(prompt.messages, QStringList({"Can't get the file length, please check url"}));
 }

@@ -16,11 +16,7 @@ using lumtest::writeFile;
 
 namespace {
 
-QByteArray crlf(const QString& lines) {
-    QByteArray b = lines.toUtf8();
-    b.replace("\n", "\r\n");
-    return b;
-}
+QByteArray crlf(const QString& lines) { return lines.toUtf8().replace("\n", "\r\n"); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistTexts.h"
 
+#include "common/ScriptedPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QDir>
@@ -12,20 +13,10 @@
 
 using namespace lum;
 using lumtest::readFile;
+using lumtest::ScriptedPrompt;
 using lumtest::writeFile;
 
 namespace {
-
-// Records what the operator would have been told.
-class ScriptedPrompt : public IOperatorPrompt {
-public:
-    QStringList messages;
-    void message(const QString& text, Icon) override { messages << text; }
-    bool askYesNo(const QString& text) override {
-        messages << text;
-        return false;
-    }
-};
 
 PlaylistRow row(const QByteArray& path, int size = 0) {
     PlaylistRow r;
@@ -35,18 +26,12 @@ PlaylistRow row(const QByteArray& path, int size = 0) {
 }
 
 PlaylistItem zoneItem(const QByteArray& path, int size, int period) {
-    PlaylistItem item;
-    item.setPathAndName(path);
-    item.size = size;
+    PlaylistItem item = row(path, size).item;
     item.period = period;
     return item;
 }
 
-QByteArray crlf(const char* lines) {
-    QByteArray b(lines);
-    b.replace("\n", "\r\n");
-    return b;
-}
+QByteArray crlf(const char* lines) { return QByteArray(lines).replace("\n", "\r\n"); }
 
 }  // namespace
 
@@ -67,6 +52,9 @@ TEST(PlaylistSave, EmptyPlaylistHasOnlyConfiguration) {
     doc.settings().setDeleteFilesChoice(3);
     ASSERT_TRUE(doc.Save(path));
     EXPECT_EQ(readFile(path), crlf("[configuration]\nglobalinterval=5\n"));
+
+    ASSERT_TRUE(writeFile(dir.filePath("file"), "x"));
+    EXPECT_FALSE(doc.Save(dir.filePath("file/p.mpl")));  // unwritable target: a failure
 }
 
 TEST(PlaylistSave, DownloadTimeWithoutZerosStartTimeWithZeros) {
@@ -175,27 +163,20 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     ASSERT_TRUE(writeFile(path, "keep"));
     CPlaylistDocument doc;
     doc.appendRow(row("/m/a.jpg"));
-    PlaylistRow bad = row("/m/b.jpg");
-    bad.cells.fromTime = "2400";
-    doc.appendRow(bad);
-
+    doc.appendRow(row("/m/b.jpg"));
     ScriptedPrompt prompt;
-    EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kTimeFormat});
-    EXPECT_EQ(readFile(path), QByteArray("keep"));
-
-    doc.rows()[1].cells.fromTime = " ";
-    doc.rows()[1].cells.toTime = "1030";
-    prompt.messages.clear();
-    EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kStopNeedsStart});
-    EXPECT_EQ(readFile(path), QByteArray("keep"));
-
     // A malformed stop time is a format fault even without a start time.
-    doc.rows()[1].cells.toTime = "10:3";
-    prompt.messages.clear();
-    EXPECT_FALSE(doc.validateTimes(&prompt));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kTimeFormat});
+    struct Case { const char *from, *to, *message; };
+    for (const Case& c : {Case{"2400", "", playlist_texts::kTimeFormat},
+                          Case{" ", "1030", playlist_texts::kStopNeedsStart},
+                          Case{" ", "10:3", playlist_texts::kTimeFormat}}) {
+        doc.rows()[1].cells.fromTime = c.from;
+        doc.rows()[1].cells.toTime = c.to;
+        prompt.messages.clear();
+        EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt)) << c.from << "-" << c.to;
+        EXPECT_EQ(prompt.messages, QStringList{c.message}) << c.from << "-" << c.to;
+        EXPECT_EQ(readFile(path), QByteArray("keep"));
+    }
 
     doc.rows()[1].cells.fromTime = "10:00";
     doc.rows()[1].cells.toTime = "1030";
@@ -205,17 +186,9 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     EXPECT_TRUE(readFile(path).contains("starttime=10:00\r\nstoptime=10:30\r\n"));
 }
 
-TEST(PlaylistSave, UnwritableTargetIsAFailure) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("file"), "x"));
-    CPlaylistDocument doc;
-    EXPECT_FALSE(doc.Save(dir.filePath("file/p.mpl")));
-}
-
 TEST(PlaylistSave, TitleFollowsFirstSaveButPathStays) {
     QTemporaryDir dir;
     CPlaylistDocument doc("My Caption");
-    EXPECT_EQ(doc.title(), "My Caption");
     const QString path = dir.filePath("p.mpl");
     ASSERT_TRUE(doc.Save(path));
     EXPECT_EQ(doc.title(), "Playlist Commander  ---   " + path);
@@ -408,26 +381,6 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     EXPECT_EQ(written, doc.toBytes());
 }
 
-TEST(PlaylistCopy, CopyIntoTheSourceFolderKeepsTheFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
-    CPlaylistDocument doc;
-    doc.appendRow(row(QFile::encodeName(dir.filePath("pic.jpg")), 3));
-    QStringList failed;
-    ASSERT_TRUE(doc.Save(dir.filePath("playlist.mpl"), true, dir.path(), {}, nullptr, &failed));
-    EXPECT_TRUE(failed.isEmpty());
-    EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
-}
-
-TEST(PlaylistCopy, WithoutFolderMediaGoBesideThePlaylist) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
-    CPlaylistDocument doc;
-    doc.appendRow(row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1));
-    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
-    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
-}
-
 TEST(PlaylistSave, LineBreaksCannotAddKeys) {
     CPlaylistDocument doc;
     PlaylistRow r = row("/m/evil\r\n[command]\r\nformat=ON.mpg");
@@ -437,13 +390,26 @@ TEST(PlaylistSave, LineBreaksCannotAddKeys) {
                                   "[file0]\npath=/m/evil\nsize=0\nperiod=5\n"));
 }
 
-TEST(PlaylistCopy, InvalidTimesCopyNothing) {
+TEST(PlaylistCopy, SourceFolderDefaultFolderAndInvalidTimes) {
     QTemporaryDir dir;
     ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
+    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
     CPlaylistDocument doc;
-    PlaylistRow r = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
-    r.cells.toTime = "0800";
-    doc.appendRow(r);
+    doc.appendRow(row(QFile::encodeName(dir.filePath("pic.jpg")), 3));
+    // Copying into the source folder keeps the file.
+    QStringList failed;
+    ASSERT_TRUE(doc.Save(dir.filePath("playlist.mpl"), true, dir.path(), {}, nullptr, &failed));
+    EXPECT_TRUE(failed.isEmpty());
+    EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
+
+    // Without a folder the media go beside the playlist, under their zone names.
+    doc.rows()[0] = row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1);
+    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
+    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
+
+    // Invalid times copy nothing.
+    doc.rows()[0] = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
+    doc.rows()[0].cells.toTime = "0800";
     ScriptedPrompt prompt;
     int calls = 0;
     EXPECT_FALSE(doc.Save(dir.filePath("out/playlist.mpl"), true, dir.filePath("out"),
