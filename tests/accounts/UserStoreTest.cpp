@@ -223,9 +223,7 @@ TEST_F(UserStoreTest, LookupsIgnoreLetterCase) {
     CUserGroup g;
     CUser u;
     ASSERT_EQ(store.FindUser("ALICE", &g, &u, 0), 1);
-    EXPECT_EQ(u.name, "alice");
-    EXPECT_EQ(u.group, "Shop");
-    EXPECT_EQ(g.name, "Shop");
+    EXPECT_EQ(std::tuple(u.name, u.group, g.name), std::tuple("alice", "Shop", "Shop"));
     EXPECT_EQ(store.FindGroup("home", &g), 1);
     EXPECT_EQ(g.name, "Home");
     EXPECT_EQ(store.FindUser("bob", &g, &u, 0), 0);
@@ -247,12 +245,8 @@ TEST_F(UserStoreTest, FindUserWithCreateRegistersInHomeAndPersists) {
         CUserGroup g;
         CUser u;
         ASSERT_EQ(store.FindUser("newbie", &g, &u, 1), 1);
-        EXPECT_EQ(u.name, "newbie");
-        EXPECT_EQ(u.group, "Home");
-        EXPECT_TRUE(u.password.isEmpty());
-        EXPECT_EQ(u.disabled, 0);
-        EXPECT_EQ(g.name, "Home");
-        EXPECT_EQ(g.homeDirectory, folder() + "/Home");
+        EXPECT_EQ(u, makeUser("newbie", "Home"));
+        EXPECT_EQ(std::tuple(g.name, g.homeDirectory), std::tuple("Home", folder() + "/Home"));
         // Found, not registered twice.
         ASSERT_EQ(store.FindUser("NEWBIE", &g, &u, 1), 1);
         EXPECT_EQ(store.Groups()[1].users.size(), 1);
@@ -284,8 +278,7 @@ TEST_F(UserStoreTest, UpdateGroupRenamesAndKeepsAccountsAddedMeanwhile) {
     CUserGroup g;
     ASSERT_EQ(reloaded.FindGroup("Mall", &g), 1);
     EXPECT_EQ(reloaded.FindGroup("Shop", nullptr), 0);
-    EXPECT_EQ(g.homeDirectory, folder() + "/Mall");
-    EXPECT_EQ(g.autoPlaylist, "/x/auto.mpl");
+    EXPECT_EQ(std::tuple(g.homeDirectory, g.autoPlaylist), std::tuple(folder() + "/Mall", "/x/auto.mpl"));
     ASSERT_EQ(g.users.size(), 2);
     for (const CUser& u : g.users) EXPECT_EQ(u.group, "Mall");
 
@@ -309,8 +302,7 @@ TEST_F(UserStoreTest, UpdateUserInPlaceOrMovedToAnotherGroup) {
     ASSERT_EQ(store.UpdateUser("U2", u), 1);
     QList<CUserGroup> groups = store.Groups();
     ASSERT_EQ(groups[0].users.size(), 3);
-    EXPECT_EQ(groups[0].users[1].name, "u2x");  // replaced in place
-    EXPECT_EQ(groups[0].users[1].password, "9999");
+    EXPECT_EQ(groups[0].users[1], u);  // replaced in place
 
     u.group = "shop";
     ASSERT_EQ(store.UpdateUser("u2x", u), 1);

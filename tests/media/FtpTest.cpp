@@ -152,19 +152,13 @@ TEST(FtpConnect, ParamsFromSiteOrProfileDefaultsAndHostParsing) {
     typed.port = 999;
     typed.initialPath = "\\pub\\lists";
     lum::FtpConnectParams p = lum::ftpConnectParams(typed, profile);
-    EXPECT_EQ(p.attempts, 3u);
-    EXPECT_EQ(p.port, 21u);
-    EXPECT_EQ(p.retryDelay, 10u);
-    EXPECT_TRUE(p.passive);
-    EXPECT_EQ(p.localFolder, "C:\\ftp");
-    EXPECT_EQ(p.host, "ftp.example.com/pub/lists");
+    EXPECT_EQ(std::tuple(p.attempts, p.port, p.retryDelay, p.passive, p.localFolder, p.host),
+              std::tuple(3u, 21u, 10u, true, "C:\\ftp", "ftp.example.com/pub/lists"));
 
     typed.profileName = "Stored";
     typed.attempts = 5;
     p = lum::ftpConnectParams(typed, profile);
-    EXPECT_EQ(p.attempts, 5u);
-    EXPECT_EQ(p.port, 999u);
-    EXPECT_FALSE(p.passive);
+    EXPECT_EQ(std::tuple(p.attempts, p.port, p.passive), std::tuple(5u, 999u, false));
 
     struct HostCase { const char* text; const char* server; quint16 port; const char* path; };
     for (const HostCase& c : {HostCase{"ftp.example.com/pub/lists", "ftp.example.com", 21, "/pub/lists"},

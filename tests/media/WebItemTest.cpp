@@ -35,20 +35,14 @@ TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
     const lum::WebItemResult r = lum::composeWebItem(
         "  HTTP://" + hostPort + "/PROMO/Spring/ ", " Banner.JPG ", prompt);
     ASSERT_TRUE(r.ok) << prompt.messages.join("|").toStdString();
-    EXPECT_EQ(r.item.host, "http://" + hostPort);
-    EXPECT_EQ(r.item.path, "promo/spring/Banner.JPG");
-    EXPECT_EQ(r.item.size, 777u);
-    EXPECT_EQ(r.item.port, 80);
-    EXPECT_EQ(r.item.protocol, "HTTP");
+    EXPECT_EQ(std::tuple(r.item.host, r.item.path, r.item.size, r.item.port, r.item.protocol),
+              std::tuple("http://" + hostPort, "promo/spring/Banner.JPG", 777u, 80, "HTTP"));
     EXPECT_TRUE(prompt.messages.isEmpty());
 
     const lum::PlaylistItem item = lum::toPlaylistItem(r.item);
-    EXPECT_EQ(lum::PlaylistItem::field(item.protocol), "HTTP");
-    EXPECT_EQ(item.hostText(), "http://" + hostPort);
-    EXPECT_EQ(item.port, 80);
-    EXPECT_EQ(item.pathText(), "promo/spring/Banner.JPG");
-    EXPECT_EQ(item.fileNameText(), "Banner.JPG");
-    EXPECT_EQ(item.size, 777);
+    EXPECT_EQ(std::tuple(lum::PlaylistItem::field(item.protocol), item.hostText(), item.port, item.pathText(),
+                         item.fileNameText(), item.size),
+              std::tuple("HTTP", "http://" + hostPort, 80, "promo/spring/Banner.JPG", "Banner.JPG", 777));
 }
 
 TEST(WebItem, PathRulesAndRefusals) {

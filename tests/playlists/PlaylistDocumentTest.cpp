@@ -204,25 +204,17 @@ TEST(PlaylistLoad, CommandAndConfigurationQuirks) {
     doc.loadFromBytes(crlf("[command]\nformat=\ndelexpt=NO\n[configuration]\nmute=off\n"
                            "transition=1\ndltime=21:45\n"),
                       "p");
-    EXPECT_FALSE(doc.settings().format);
-    EXPECT_TRUE(doc.settings().deleteNotInPlaylist);  // any value turns it on
-    EXPECT_EQ(doc.settings().deleteFilesChoice(), 2);
-    EXPECT_TRUE(doc.settings().mute);
-    EXPECT_EQ(doc.settings().globalInterval, 3);  // absent
-    EXPECT_TRUE(doc.settings().useGlobalTransition);
-    EXPECT_EQ(doc.settings().globalTransition, 1);
-    EXPECT_TRUE(doc.settings().downloadSchedule);
-    EXPECT_EQ(doc.settings().downloadHour, 21);
-    EXPECT_EQ(doc.settings().downloadMinute, 45);
+    const PlaylistSettings& s = doc.settings();
+    auto state = [&] {
+        return std::tuple(s.format, s.deleteNotInPlaylist, s.mute, s.globalInterval,
+                          s.useGlobalTransition, s.globalTransition, s.downloadSchedule);
+    };
+    // Any delexpt value turns it on; an absent interval reads 3.
+    EXPECT_EQ(state(), std::tuple(false, true, true, 3, true, 1, true));
+    EXPECT_EQ(std::tuple(s.deleteFilesChoice(), s.downloadHour, s.downloadMinute), std::tuple(2, 21, 45));
 
     doc.loadFromBytes(crlf("[command]\nformat=NO\n[configuration]\nglobalinterval=0\n"), "p");
-    EXPECT_TRUE(doc.settings().format);
-    EXPECT_FALSE(doc.settings().deleteNotInPlaylist);
-    EXPECT_FALSE(doc.settings().mute);
-    EXPECT_EQ(doc.settings().globalInterval, 0);
-    EXPECT_FALSE(doc.settings().useGlobalTransition);
-    EXPECT_EQ(doc.settings().globalTransition, 0);
-    EXPECT_FALSE(doc.settings().downloadSchedule);
+    EXPECT_EQ(state(), std::tuple(true, false, false, 0, false, 0, false));
 }
 
 TEST(PlaylistLoad, ItemsStopAtFirstMissingPath) {
@@ -254,24 +246,20 @@ TEST(PlaylistLoad, ItemFields) {
                       "p");
     ASSERT_EQ(doc.rowCount(), 4);
     const PlaylistItem& a = doc.rows()[0].item;
-    EXPECT_EQ(a.hostText(), "www.example.test");
-    EXPECT_EQ(PlaylistItem::field(a.protocol), QByteArray("HTTP"));
-    EXPECT_EQ(a.port, 8080);
-    EXPECT_EQ(a.size, 77);
-    EXPECT_EQ(a.deleteAfter, 1);
-    EXPECT_EQ(a.fullScreen, 1);
-    EXPECT_EQ(a.period, 15);
-    EXPECT_EQ(PlaylistItem::field(a.startTime), QByteArray("07:05"));
-    EXPECT_EQ(doc.rows()[0].cells.fromTime, "07:05");
-    EXPECT_EQ(doc.rows()[0].cells.toTime, "08:00");
-    EXPECT_EQ(doc.rows()[0].cells.duration, "15");
-    EXPECT_TRUE(doc.rows()[0].cells.transition.isEmpty());  // outside the table
+    EXPECT_EQ(std::tuple(a.hostText(), PlaylistItem::field(a.protocol), a.port, a.size, a.deleteAfter),
+              std::tuple("www.example.test", "HTTP", 8080, 77, 1));
+    EXPECT_EQ(std::tuple(a.fullScreen, a.period, PlaylistItem::field(a.startTime)),
+              std::tuple(1, 15, "07:05"));
+    // Transition 13 is outside the table.
+    const PlaylistCells& cells = doc.rows()[0].cells;
+    EXPECT_EQ(std::tuple(cells.fromTime, cells.toTime, cells.duration, cells.transition),
+              std::tuple("07:05", "08:00", "15", ""));
 
-    const PlaylistItem& clip = doc.rows()[1].item;
-    EXPECT_EQ(clip.fileNameText(), "clip.mpg");
-    EXPECT_EQ(clip.deleteAfter, 0);  // "DEL" exactly
-    EXPECT_TRUE(doc.rows()[1].cells.transition.isEmpty());  // not a picture
-    EXPECT_TRUE(doc.rows()[1].cells.duration.isEmpty());
+    // fileaction must be "DEL" exactly; a clip is not a picture: no transition, no duration.
+    const PlaylistRow& clip = doc.rows()[1];
+    EXPECT_EQ(std::tuple(clip.item.fileNameText(), clip.item.deleteAfter, clip.cells.transition,
+                         clip.cells.duration),
+              std::tuple("clip.mpg", 0, "", ""));
 
     EXPECT_TRUE(doc.hasSchedule());
     EXPECT_EQ(doc.rows()[3].item.fileNameText(), "b.Yuv");  // main item: not ".yuv"
