@@ -74,37 +74,6 @@ TEST(YuvConvert, SizesHeaderAndUnloadableSources) {
     EXPECT_FALSE(QFile::exists(dir.filePath("huge.yuv")));
 }
 
-TEST(YuvRead, RealJpegRoundTripsThroughYuvAndBmp) {
-    QTemporaryDir dir;
-    QImage img(800, 600, QImage::Format_RGB32);
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) img.setPixel(x, y, x < 400 ? qRgb(200, 40, 30) : qRgb(20, 60, 220));
-    const QString jpg = dir.filePath("photo.jpg");
-    ASSERT_TRUE(img.save(jpg, "JPEG", 95));
-
-    const QString yuv = dir.filePath("photo.yuv");
-    ASSERT_EQ(lum::convertToYuv(jpg, yuv, 560, 560), 16 + 560 * 560 * 3 / 2);
-    lum::RgbPlanes planes;
-    ASSERT_TRUE(lum::readYuv(yuv, &planes));
-    ASSERT_EQ(planes.width, 560);
-    ASSERT_EQ(planes.height, 560);
-    auto near = [](int a, int b) { return std::abs(a - b) <= 16; };
-    const qint64 left = 280 * 560 + 100, right = 280 * 560 + 460;
-    EXPECT_TRUE(near(quint8(planes.r[left]), 200) && near(quint8(planes.b[left]), 30));
-    EXPECT_TRUE(near(quint8(planes.r[right]), 20) && near(quint8(planes.b[right]), 220));
-
-    const QString bmp = dir.filePath("tmpbmpfile.bmp");
-    ASSERT_TRUE(lum::writeBmp24(bmp, planes));
-    const QByteArray raw = lumtest::readFile(bmp);
-    EXPECT_EQ(raw.size(), 54 + 560 * 560 * 3);
-    EXPECT_EQ(raw.left(2), QByteArray("BM"));
-    QImage back(bmp);
-    ASSERT_FALSE(back.isNull());
-    EXPECT_EQ(back.size(), QSize(560, 560));
-    EXPECT_EQ(qRed(back.pixel(100, 280)), quint8(planes.r[left]));
-    EXPECT_EQ(qBlue(back.pixel(460, 280)), quint8(planes.b[right]));
-}
-
 TEST(YuvRead, BmpRowsArePaddedAndBottomUp) {
     QTemporaryDir dir;
     lum::RgbPlanes p;
@@ -119,6 +88,10 @@ TEST(YuvRead, BmpRowsArePaddedAndBottomUp) {
     // The first stored row is the picture's last row, in B G R order, padded to 12 bytes.
     EXPECT_EQ(raw.mid(54, 12), QByteArray("\x10\x00\x04\x10\x00\x05\x10\x00\x06\x00\x00\x00", 12));
     EXPECT_EQ(raw.mid(66, 3), QByteArray("\x10\x00\x01", 3));
+    // The header is one a picture reader accepts.
+    const QImage back(dir.filePath("t.bmp"));
+    EXPECT_EQ(back.size(), QSize(3, 2));
+    EXPECT_EQ(back.pixel(0, 0), qRgb(1, 0, 0x10));
 }
 
 TEST(YuvRead, RefusesDamagedFiles) {

@@ -92,11 +92,8 @@ TEST(RssConfig, DefaultDocumentAndEdits) {
     ASSERT_EQ(back.channels("home").size(), 1);
     EXPECT_TRUE(back.channels("Lobby").isEmpty());
     const lum::RssChannel news = back.channels("home")[0];
-    EXPECT_TRUE(news.active);
-    EXPECT_FALSE(news.detailed);
-    EXPECT_EQ(news.fileName, lum::feedFileName(news.link));
-    EXPECT_EQ(back.leadChars(), " <<");
-    EXPECT_EQ(back.settingsLine(), "osd_settings=1,0,4,2,0,1\r\n");
+    EXPECT_EQ(std::tuple(news.active, news.detailed, news.fileName), std::tuple(true, false, lum::feedFileName(news.link)));
+    EXPECT_EQ(std::tuple(back.leadChars(), back.settingsLine()), std::tuple(" <<", "osd_settings=1,0,4,2,0,1\r\n"));
 
     // Channel property change moves the channel; group settings stay on the group element.
     back.addChannel("Lobby", {"Feed", "http://f/x", "fx", true, false});
@@ -124,28 +121,20 @@ TEST(RssConfig, DefaultDocumentAndEdits) {
 
 TEST(RssFeed, ContentHandlerCollectsTitlesAndDescriptions) {
     lum::CRssContentHandler h(" <<");
+    auto element = [&h](const char* name, const char* text) {
+        h.startElement(name);
+        h.characters(text);
+        h.endElement(name);
+    };
     h.startElement("channel");
     h.characters("\n");
-    h.startElement("title");
-    h.characters("Chan");
-    h.endElement("title");
+    element("title", "Chan");
     h.characters("  ");  // follows the closing tag: still the titles text
     h.startElement("item");
-    h.startElement("title");
-    h.characters("A");
-    h.endElement("title");
-    h.startElement("description");
-    h.characters("<p><a href='x'><img/></a>Story.</p>");
-    h.endElement("description");
-    h.startElement("description");
-    h.characters("<a>x</a>no paragraph end");
-    h.endElement("description");
-    h.startElement("description");
-    h.characters("<a>x</a> <p>inner</p>.</p>");
-    h.endElement("description");
-    h.startElement("description");
-    h.characters("whole <b>text</b>");
-    h.endElement("description");
+    element("title", "A");
+    for (const char* d : {"<p><a href='x'><img/></a>Story.</p>", "<a>x</a>no paragraph end",
+                          "<a>x</a> <p>inner</p>.</p>", "whole <b>text</b>"})
+        element("description", d);
     EXPECT_EQ(h.titles(), " <<Chan \r\n   <<A \r\n");
     EXPECT_EQ(h.firstTitle(), "Chan");
     // The text between "</a>" and the first "</p>" loses its last character, markup and all.
@@ -365,22 +354,20 @@ TEST(RssEditor, OpenAddChangeDeleteRefreshAndSettings) {
         asyncDone = true;
     });
     ASSERT_TRUE(lumtest::waitUntil([&] { return asyncDone; }, 20000));
-    EXPECT_TRUE(asyncOk);
-    EXPECT_EQ(preview, QString::fromLatin1(kDescriptions));
+    EXPECT_EQ(std::tuple(asyncOk, preview), std::tuple(true, QString::fromLatin1(kDescriptions)));
 
     ASSERT_TRUE(editor.changeChannel("Lobby", 0, "Town 2", false, false, "home"));
     EXPECT_TRUE(editor.document().channels("Lobby").isEmpty());
-    EXPECT_EQ(editor.document().channels("Home").last().title, "Town 2");
-    EXPECT_FALSE(editor.document().channels("Home").last().active);
+    const lum::RssChannel moved = editor.document().channels("Home").last();
+    EXPECT_EQ(std::tuple(moved.title, moved.active), std::tuple("Town 2", false));
     ASSERT_TRUE(editor.deleteChannel("Home", 1));
     EXPECT_EQ(editor.document().channels("Home").size(), 1);
     EXPECT_TRUE(QFile::exists(f.serverData(added.fileName)));  // the text file stays
 
     ASSERT_TRUE(editor.setGlobalSettings({3, 1, 2, 0, 0, 1}, QString(30, '>')));
     EXPECT_EQ(editor.document().leadChars(), QString(20, '>'));
-    EXPECT_EQ(rss.settingsLine(), "osd_settings=3,1,2,4,0,0\r\n");
-    EXPECT_TRUE(rss.settingsChanged());
-    EXPECT_TRUE(rss.autoRss());
+    EXPECT_EQ(std::tuple(rss.settingsLine(), rss.settingsChanged(), rss.autoRss()),
+              std::tuple("osd_settings=3,1,2,4,0,0\r\n", true, true));
     ASSERT_TRUE(editor.setGroupSettings("lobby", {5, 0, 0, 2, 1, 0}));
     EXPECT_EQ(editor.document().groupSettings("Lobby").bgcolor, 5);
     EXPECT_EQ(rss.settingsLine(), "osd_settings=3,1,2,4,0,0\r\n");

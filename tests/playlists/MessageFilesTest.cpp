@@ -4,7 +4,6 @@
 #include "common/TestSupport.h"
 #include "core/CommandSender.h"
 
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -98,19 +97,6 @@ TEST(InstantMessageFile, LoaderSettingsLineRuleAndDamagedFields) {
     EXPECT_EQ(back.text, u.text);
 
     EXPECT_FALSE(lum::loadInstantMessage(back, dir.filePath("none.txt")));
-}
-
-TEST(InstantMessageFile, EncodingRememberedInProfile) {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath("profile.ini");
-    {
-        QSettings profile(ini, QSettings::IniFormat);
-        EXPECT_EQ(lum::loadMessageEncoding(profile), InstantMessage::Ansi);
-        lum::saveMessageEncoding(profile, InstantMessage::Utf8);
-    }
-    QSettings again(ini, QSettings::IniFormat);
-    EXPECT_EQ(lum::loadMessageEncoding(again), InstantMessage::Utf8);
-    EXPECT_EQ(again.value("MOTIONTEXT/Encoding").toInt(), 1);
 }
 
 TEST(ScreenLabelFile, LinesFileAndMessageExactly) {

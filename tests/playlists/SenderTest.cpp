@@ -58,6 +58,7 @@ TEST(Senders, InstantMessageToGroupWritesFileThenPosts) {
     Fixture f;
     f.sender.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}, {"s2", "shop", "M3"}};
     QSettings profile(f.dir.filePath("profile.ini"), QSettings::IniFormat);
+    EXPECT_EQ(lum::loadMessageEncoding(profile), lum::InstantMessage::Ansi);  // nothing stored yet
     lum::InstantMessage m;
     m.text = "Hello";
     m.encoding = lum::InstantMessage::Utf8;
@@ -69,6 +70,7 @@ TEST(Senders, InstantMessageToGroupWritesFileThenPosts) {
     EXPECT_FALSE(QFile::exists(f.file("Home", "instantmessage.txt")));
     ASSERT_EQ(f.sender.sent.size(), 2u);
     EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 12, ""}));
+    EXPECT_EQ(profile.value("MOTIONTEXT/Encoding").toInt(), 1);  // remembered for the next time
     EXPECT_EQ(lum::loadMessageEncoding(profile), lum::InstantMessage::Utf8);
     EXPECT_TRUE(f.prompt.messages.isEmpty());
 }
