@@ -142,8 +142,6 @@ TEST(FtpSites, ManagerAddSaveRemoveAndAnonymous) {
 TEST(FtpConnect, ParamsFromSiteOrProfileDefaultsAndHostParsing) {
     QTemporaryDir dir;
     lum::FtpProfile profile(iniSettings(dir));
-    EXPECT_EQ(profile.defaultRetries(), 3);
-    EXPECT_EQ(profile.connectionTimeout(), 30);
     profile.settings().setValue("Settings/DefaultLocalPath", "C:\\ftp\\\\");
     profile.settings().setValue("Settings/DefaultUsePASVMode", 1);
 

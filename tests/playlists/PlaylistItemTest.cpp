@@ -6,7 +6,7 @@
 
 using namespace lum;
 
-TEST(PlaylistItem, TextFieldsAreCutAtWidthMinusOneAndCleared) {
+TEST(PlaylistItem, TextFieldsAreCutAtWidthMinusOne) {
     PlaylistItem item;
     PlaylistItem::setField(item.protocol, "HTTPSXYZW");
     EXPECT_EQ(PlaylistItem::field(item.protocol), QByteArray("HTTPSXY"));
@@ -22,11 +22,6 @@ TEST(PlaylistItem, TextFieldsAreCutAtWidthMinusOneAndCleared) {
     EXPECT_EQ(PlaylistItem::field(item.filename), QByteArray(PlaylistItem::kFileNameWidth - 1, 'n'));
     PlaylistItem::setField(item.startTime, "12:34:56:78:90");
     EXPECT_EQ(PlaylistItem::field(item.startTime), QByteArray("12:34:56:"));
-
-    item.size = 5;
-    item.clear();
-    EXPECT_TRUE(PlaylistItem::field(item.path).isEmpty());
-    EXPECT_EQ(item.size, 0);
 }
 
 TEST(PlaylistItem, ZoneMembershipIsCaseSensitiveForTwoSpellings) {
