@@ -65,126 +65,119 @@ TEST_F(AccountTree, FirstFillCreatesTheHomeGroupAndItsFolder) {
     settle();
     ASSERT_EQ(model->rowCount(), 1);
     const QModelIndex root = model->rootIndex();
-    EXPECT_EQ(root.data().toString(), QStringLiteral("Server"));
+    EXPECT_EQ(root.data().toString(), "Server");
     EXPECT_EQ(CAccountTreeModel::pictureOf(root), CAccountTreeModel::PicServer);
-    EXPECT_EQ(groupLabels(), QStringList{QStringLiteral("Home(0)")});
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Home"))).isDir());
+    EXPECT_EQ(groupLabels(), QStringList{"Home(0)"});
+    EXPECT_TRUE(QFileInfo(dir.filePath("Home")).isDir());
     EXPECT_TRUE(QFileInfo::exists(store->filePath()));
-    EXPECT_EQ(starter, QDir(dir.path()).filePath(QStringLiteral("Home/AutoPlaylist.mpl")));
+    EXPECT_EQ(starter, QDir(dir.path()).filePath("Home/AutoPlaylist.mpl"));
     CUserGroup home;
-    ASSERT_TRUE(store->FindGroup(QStringLiteral("home"), &home));
+    ASSERT_TRUE(store->FindGroup("home", &home));
     EXPECT_EQ(home.autoPlaylist, starter);
 
     // A second fill neither adds another Home nor another node.
     model->FillTree();
     settle();
-    EXPECT_EQ(groupLabels(), QStringList{QStringLiteral("Home(0)")});
+    EXPECT_EQ(groupLabels(), QStringList{"Home(0)"});
     EXPECT_EQ(store->Groups().size(), 1);
 }
 
 TEST_F(AccountTree, LabelsCountAccountsAndChildrenAreSortedIgnoringCase) {
-    addGroup(QStringLiteral("beta"));
-    addGroup(QStringLiteral("Alpha"));
-    addUser(QStringLiteral("zed"), QStringLiteral("Alpha"));
-    addUser(QStringLiteral("Bob"), QStringLiteral("alpha"));
-    addUser(QStringLiteral("amy"), QStringLiteral("Alpha"), true);
-    store->FindUser(QStringLiteral("walk-in"), nullptr, nullptr, 0);  // not created
+    addGroup("beta");
+    addGroup("Alpha");
+    addUser("zed", "Alpha");
+    addUser("Bob", "alpha");
+    addUser("amy", "Alpha", true);
+    store->FindUser("walk-in", nullptr, nullptr, 0);  // not created
     model->FillTree();
     settle();
-    EXPECT_EQ(groupLabels(), QStringList({QStringLiteral("Alpha(3)"), QStringLiteral("beta(0)"),
-                                          QStringLiteral("Home(0)")}));
-    const QModelIndex alpha = model->groupIndex(QStringLiteral("ALPHA"));
-    EXPECT_EQ(childLabels(alpha),
-              QStringList({QStringLiteral("amy"), QStringLiteral("Bob"), QStringLiteral("zed")}));
-    EXPECT_EQ(CAccountTreeModel::kindOf(alpha), CAccountTreeModel::KindGroup);
-    EXPECT_EQ(CAccountTreeModel::nameOf(alpha), QStringLiteral("Alpha"));
-    EXPECT_EQ(CAccountTreeModel::pictureOf(alpha), CAccountTreeModel::PicGroup);
-    EXPECT_EQ(CAccountTreeModel::groupOf(model->accountIndex(QStringLiteral("BOB"))),
-              QStringLiteral("Alpha"));
-    EXPECT_EQ(picture(QStringLiteral("amy")), CAccountTreeModel::PicDisabled);
-    EXPECT_EQ(picture(QStringLiteral("zed")), CAccountTreeModel::PicOffline);
+    EXPECT_EQ(groupLabels(), QStringList({"Alpha(3)", "beta(0)", "Home(0)"}));
+    const QModelIndex alpha = model->groupIndex("ALPHA");
+    EXPECT_EQ(childLabels(alpha), QStringList({"amy", "Bob", "zed"}));
+    EXPECT_EQ(CAccountTreeModel::nameOf(alpha), "Alpha");  // the stored spelling, not the asked one
+    EXPECT_EQ(CAccountTreeModel::groupOf(model->accountIndex("BOB")), "Alpha");
+    EXPECT_EQ(picture("amy"), CAccountTreeModel::PicDisabled);
+    EXPECT_EQ(picture("zed"), CAccountTreeModel::PicOffline);
 }
 
 TEST_F(AccountTree, FollowsTheStoresChanges) {
     model->FillTree();
     settle();
-    addGroup(QStringLiteral("Lobby"));
+    addGroup("Lobby");
     settle();
-    EXPECT_EQ(groupLabels(), QStringList({QStringLiteral("Home(0)"), QStringLiteral("Lobby(0)")}));
+    EXPECT_EQ(groupLabels(), QStringList({"Home(0)", "Lobby(0)"}));
 
     // A player registering itself at login is listed under Home at once.
     CUser created;
-    ASSERT_EQ(store->FindUser(QStringLiteral("p2"), nullptr, &created, 1), 1);
-    addUser(QStringLiteral("p1"), QStringLiteral("Home"));
+    ASSERT_EQ(store->FindUser("p2", nullptr, &created, 1), 1);
+    addUser("p1", "Home");
     settle();
-    EXPECT_EQ(childLabels(model->groupIndex(QStringLiteral("Home"))),
-              QStringList({QStringLiteral("p1"), QStringLiteral("p2")}));
-    EXPECT_EQ(groupLabels().first(), QStringLiteral("Home(2)"));
+    EXPECT_EQ(childLabels(model->groupIndex("Home")), QStringList({"p1", "p2"}));
+    EXPECT_EQ(groupLabels().first(), "Home(2)");
 
     // Renamed in place: re-sorted within its group.
     CUser u = created;
-    u.name = QStringLiteral("a0");
-    ASSERT_EQ(store->UpdateUser(QStringLiteral("p2"), u), 1);
+    u.name = "a0";
+    ASSERT_EQ(store->UpdateUser("p2", u), 1);
     settle();
-    EXPECT_EQ(childLabels(model->groupIndex(QStringLiteral("Home"))),
-              QStringList({QStringLiteral("a0"), QStringLiteral("p1")}));
+    EXPECT_EQ(childLabels(model->groupIndex("Home")), QStringList({"a0", "p1"}));
 
     // Moved: both groups relabelled.
-    u.group = QStringLiteral("Lobby");
-    ASSERT_EQ(store->UpdateUser(QStringLiteral("a0"), u), 1);
+    u.group = "Lobby";
+    ASSERT_EQ(store->UpdateUser("a0", u), 1);
     settle();
-    EXPECT_EQ(groupLabels(), QStringList({QStringLiteral("Home(1)"), QStringLiteral("Lobby(1)")}));
-    EXPECT_EQ(CAccountTreeModel::groupOf(model->accountIndex(QStringLiteral("a0"))),
-              QStringLiteral("Lobby"));
+    EXPECT_EQ(groupLabels(), QStringList({"Home(1)", "Lobby(1)"}));
+    EXPECT_EQ(CAccountTreeModel::groupOf(model->accountIndex("a0")), "Lobby");
 
     // Deleting the last account of a group gives the count 0.
-    ASSERT_EQ(store->DeleteUser(QStringLiteral("A0")), 1);
+    ASSERT_EQ(store->DeleteUser("A0"), 1);
     settle();
-    EXPECT_EQ(groupLabels(), QStringList({QStringLiteral("Home(1)"), QStringLiteral("Lobby(0)")}));
-    EXPECT_FALSE(model->accountIndex(QStringLiteral("a0")).isValid());
+    EXPECT_EQ(groupLabels(), QStringList({"Home(1)", "Lobby(0)"}));
+    EXPECT_FALSE(model->accountIndex("a0").isValid());
 
     // Group renamed (sorted again) and deleted.
     CUserGroup lobby;
-    ASSERT_TRUE(store->FindGroup(QStringLiteral("Lobby"), &lobby));
-    lobby.name = QStringLiteral("Atrium");
-    ASSERT_EQ(store->UpdateGroup(QStringLiteral("Lobby"), lobby), 1);
+    ASSERT_TRUE(store->FindGroup("Lobby", &lobby));
+    lobby.name = "Atrium";
+    ASSERT_EQ(store->UpdateGroup("Lobby", lobby), 1);
     settle();
-    EXPECT_EQ(groupLabels(), QStringList({QStringLiteral("Atrium(0)"), QStringLiteral("Home(1)")}));
-    ASSERT_EQ(store->DeleteGroup(QStringLiteral("Atrium")), 1);
+    EXPECT_EQ(groupLabels(), QStringList({"Atrium(0)", "Home(1)"}));
+    ASSERT_EQ(store->DeleteGroup("Atrium"), 1);
     settle();
-    EXPECT_EQ(groupLabels(), QStringList{QStringLiteral("Home(1)")});
+    EXPECT_EQ(groupLabels(), QStringList{"Home(1)"});
 }
 
 TEST_F(AccountTree, OnlinePictureSurvivesEditsAndFollowsLogout) {
     model->FillTree();
-    addUser(QStringLiteral("p1"), QStringLiteral("Home"));
+    addUser("p1", "Home");
     settle();
-    model->SetClientOnline(QStringLiteral("P1"), true);
-    EXPECT_EQ(picture(QStringLiteral("p1")), CAccountTreeModel::PicOnline);
+    model->SetClientOnline("P1", true);
+    EXPECT_EQ(picture("p1"), CAccountTreeModel::PicOnline);
 
     CUser u;
-    ASSERT_TRUE(store->FindUser(QStringLiteral("p1"), nullptr, &u, 0));
-    u.description = QStringLiteral("lobby screen");
+    ASSERT_TRUE(store->FindUser("p1", nullptr, &u, 0));
+    u.description = "lobby screen";
     u.disabled = 1;
-    ASSERT_EQ(store->UpdateUser(QStringLiteral("p1"), u), 1);
+    ASSERT_EQ(store->UpdateUser("p1", u), 1);
     settle();
-    EXPECT_EQ(picture(QStringLiteral("p1")), CAccountTreeModel::PicOnline);
+    EXPECT_EQ(picture("p1"), CAccountTreeModel::PicOnline);
 
     // A renamed account keeps its online state.
-    u.name = QStringLiteral("p9");
-    ASSERT_EQ(store->UpdateUser(QStringLiteral("p1"), u), 1);
+    u.name = "p9";
+    ASSERT_EQ(store->UpdateUser("p1", u), 1);
     settle();
-    EXPECT_EQ(picture(QStringLiteral("p9")), CAccountTreeModel::PicOnline);
+    EXPECT_EQ(picture("p9"), CAccountTreeModel::PicOnline);
 
-    model->SetClientOnline(QStringLiteral("p9"), false);
-    EXPECT_EQ(picture(QStringLiteral("p9")), CAccountTreeModel::PicDisabled);
+    model->SetClientOnline("p9", false);
+    EXPECT_EQ(picture("p9"), CAccountTreeModel::PicDisabled);
     u.disabled = 0;
-    ASSERT_EQ(store->UpdateUser(QStringLiteral("p9"), u), 1);
+    ASSERT_EQ(store->UpdateUser("p9", u), 1);
     settle();
-    EXPECT_EQ(picture(QStringLiteral("p9")), CAccountTreeModel::PicOffline);
+    EXPECT_EQ(picture("p9"), CAccountTreeModel::PicOffline);
 
     // The online state also survives a refill (a restore reloads the store).
-    model->SetClientOnline(QStringLiteral("p9"), true);
+    model->SetClientOnline("p9", true);
     model->FillTree();
-    EXPECT_EQ(picture(QStringLiteral("p9")), CAccountTreeModel::PicOnline);
+    EXPECT_EQ(picture("p9"), CAccountTreeModel::PicOnline);
 }
+

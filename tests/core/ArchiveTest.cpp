@@ -47,10 +47,7 @@ TEST(Archive, IntegersAndCountsAreLittleEndianWithEscape) {
     qint32 i;
     quint32 c1, c2, c3;
     ASSERT_TRUE(r.readInt32(i) && r.readCount(c1) && r.readCount(c2) && r.readCount(c3));
-    EXPECT_EQ(i, -2);
-    EXPECT_EQ(c1, 0xFFFEu);
-    EXPECT_EQ(c2, 0xFFFFu);
-    EXPECT_EQ(c3, 70000u);
+    EXPECT_EQ(std::tuple(i, c1, c2, c3), std::tuple(-2, 0xFFFEu, 0xFFFFu, 70000u));
 }
 
 TEST(Archive, ReaderRefusesLengthsBeyondTheData) {

@@ -53,11 +53,10 @@ TEST(DataFolder, ExplicitThenExecutableThenUserFolder) {
 }
 
 TEST(DataFolder, FileNameOfEitherSeparator) {
-    EXPECT_EQ(lum::fileNameOfPath("C:\\m\\logo_mz.yuv"), QString("logo_mz.yuv"));
-    EXPECT_EQ(lum::fileNameOfPath("/srv/lum/Home/a.jpg"), QString("a.jpg"));
-    EXPECT_EQ(lum::fileNameOfPath("plain"), QString("plain"));
-    EXPECT_EQ(lum::joinPath("/a/", "b"), QString("/a/b"));
-    EXPECT_EQ(lum::joinPath("/a", "b"), QString("/a/b"));
+    for (auto [path, name] : {std::pair{"C:\\m\\logo_mz.yuv", "logo_mz.yuv"},
+                              std::pair{"/srv/lum/Home/a.jpg", "a.jpg"}, std::pair{"plain", "plain"}})
+        EXPECT_EQ(lum::fileNameOfPath(path), QString(name));
+    for (const char* dir : {"/a/", "/a"}) EXPECT_EQ(lum::joinPath(dir, "b"), QString("/a/b")) << dir;
 }
 
 TEST(AtomicFile, ReplacesWholeAndKeepsOldOnFailure) {

@@ -59,9 +59,8 @@ TEST(LogFile, LineFormatThresholdAndLevels) {
     const QByteArray bytes = lumtest::readFile(path);
     const QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.size(), 6);  // start, one, two, raw, end, "" after the last line feed
-    EXPECT_EQ(lines[1], QByteArray("05/03/2026 07:08:09.012 one"));
-    EXPECT_EQ(lines[2], QByteArray("05/03/2026 07:08:09.012 two 100% done"));
-    EXPECT_EQ(lines[3], QByteArray("raw"));
+    EXPECT_EQ(lines.mid(1, 3), QList<QByteArray>({"05/03/2026 07:08:09.012 one",
+                                                  "05/03/2026 07:08:09.012 two 100% done", "raw"}));
     EXPECT_EQ(textsOf(lines[0] + '\n'), QStringList{kStart});
     EXPECT_EQ(textsOf(lines[4] + '\n'), QStringList{kEnd});
 
@@ -162,9 +161,8 @@ TEST(LogHub, RecordsReachSubscribersInOrderWithScreenLine) {
     hub.addLog(0, QStringLiteral("Server"), QStringLiteral("second"));
     EXPECT_TRUE(seen.empty());  // queued, handled by the event loop
     ASSERT_TRUE(lumtest::waitUntil([&] { return seen.size() == 2; }));
-    EXPECT_EQ(seen[0].first.text, "first");
-    EXPECT_EQ(seen[0].first.type, 3);
-    EXPECT_EQ(seen[1].first.key, "Server");
+    EXPECT_EQ(std::tuple(seen[0].first.text, seen[0].first.type, seen[1].first.key),
+              std::tuple("first", 3, "Server"));
     const QTime t = seen[0].first.time.time();
     EXPECT_EQ(seen[0].second, QString::asprintf("%02d:%02d:%02d     first", t.hour(), t.minute(),
                                                 t.second()));

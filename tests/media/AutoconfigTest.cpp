@@ -84,12 +84,8 @@ TEST(Autoconfig, GroupTabForcesDhcpDropsAccountAndAddressesAndIlum) {
 }
 
 TEST(Autoconfig, TimeZoneCodesIncludingHalfHourZone) {
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(0), -12);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(12), 0);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(17), 5);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(18), 53);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(19), 6);
-    EXPECT_EQ(AutoconfigSettings::timeZoneCode(25), 12);
+    const std::pair<int, int> codes[] = {{0, -12}, {12, 0}, {17, 5}, {18, 53}, {19, 6}, {25, 12}};
+    for (auto [index, code] : codes) EXPECT_EQ(AutoconfigSettings::timeZoneCode(index), code) << index;
     for (int i = 0; i < AutoconfigSettings::kTimeZoneCount; ++i) {
         AutoconfigSettings s;
         s.timeZoneIndex = i;
@@ -165,24 +161,15 @@ TEST(Autoconfig, TimesWeatherAndWifiRoundTrip) {
     const QByteArray bytes = lum::autoconfigBytes(s);
     EXPECT_TRUE(bytes.contains("reboottime=3:04\r\nstarttime=08:00\r\nstoptime=22:30\r\n"
                                "devicetimeoff=0\r\n"));
-    EXPECT_TRUE(bytes.contains("Weahter_On_Or_Off=1\r\nWeather_World_Code=12345\r\n"
+    EXPECT_TRUE(bytes.endsWith("Weahter_On_Or_Off=1\r\nWeather_World_Code=12345\r\n"
                                "Weather_F_Or_C=2\r\n[WIFI]\r\nSSID=office\r\nWSEnc=4\r\n"
                                "KeyType=1\r\nkeyvalue=secretkey\r\n"));
-    EXPECT_TRUE(bytes.endsWith("keyvalue=secretkey\r\n"));
 
-    const AutoconfigSettings back = roundTrip(s);
-    EXPECT_TRUE(back.restartTime);
-    EXPECT_EQ(back.rebootHour, "3");
-    EXPECT_EQ(back.rebootMinute, "04");
-    EXPECT_EQ(back.stopMinute, "30");
-    EXPECT_FALSE(back.standbyWhenOff);
-    EXPECT_TRUE(back.weather);
-    EXPECT_TRUE(back.celsius);
-    EXPECT_EQ(back.cityCode, "12345");
-    EXPECT_EQ(back.ssid, "office");
-    EXPECT_EQ(back.wifiEncryption, AutoconfigSettings::Wpa2);
-    EXPECT_EQ(back.wpaKeyType, 1);
-    EXPECT_EQ(back.wpaKey, "secretkey");
+    const AutoconfigSettings b = roundTrip(s);
+    EXPECT_EQ(std::tuple(b.restartTime, b.rebootHour, b.rebootMinute, b.stopMinute, b.standbyWhenOff),
+              std::tuple(true, "3", "04", "30", false));
+    EXPECT_EQ(std::tuple(b.weather, b.celsius, b.cityCode, b.ssid, b.wifiEncryption, b.wpaKeyType, b.wpaKey),
+              std::tuple(true, true, "12345", "office", int(AutoconfigSettings::Wpa2), 1, "secretkey"));
 }
 
 TEST(Autoconfig, WifiConditions) {
@@ -208,20 +195,12 @@ TEST(Autoconfig, MissingOrDamagedFileLoadsTheLoaderDefaults) {
     AutoconfigSettings s;
     s.userName = "x";
     lum::loadAutoconfig(s, dir.filePath("none.zeb"));
-    EXPECT_EQ(s.server, "");
-    EXPECT_EQ(s.port, 5021);
-    EXPECT_EQ(s.userName, "");
-    EXPECT_TRUE(s.dhcp);
-    EXPECT_EQ(s.timeZoneIndex, 12);    // code 0 is "GMT"
-    EXPECT_EQ(s.timeFormatIndex, -1);  // no choice, as the key's default 0 gives
-    EXPECT_FALSE(s.restartTime);
-    EXPECT_FALSE(s.standbyWhenOff);
-    EXPECT_EQ(s.tvModeIndex, 0);
-    EXPECT_EQ(s.tvTypeIndex, 1);
-    EXPECT_EQ(s.videoOut, 1);
-    EXPECT_EQ(s.hdmi, 0);
-    EXPECT_EQ(s.snNumber, " ");
-    EXPECT_EQ(s.startTime2, "OFF");
+    EXPECT_EQ(std::tuple(s.server, s.port, s.userName, s.dhcp), std::tuple("", 5021, "", true));
+    // Time zone code 0 is "GMT"; the format key's default 0 gives no choice.
+    EXPECT_EQ(std::tuple(s.timeZoneIndex, s.timeFormatIndex, s.restartTime, s.standbyWhenOff),
+              std::tuple(12, -1, false, false));
+    EXPECT_EQ(std::tuple(s.tvModeIndex, s.tvTypeIndex, s.videoOut, s.hdmi, s.snNumber, s.startTime2),
+              std::tuple(0, 1, 1, 0, " ", "OFF"));
 
     const QString bad = dir.filePath("bad.zeb");
     lumtest::writeFile(bad, QByteArray("\0\xff", 2) +
@@ -230,12 +209,10 @@ TEST(Autoconfig, MissingOrDamagedFileLoadsTheLoaderDefaults) {
                                 "snnumber=1234567890123\r\nautoplay=-3\r\n");
     AutoconfigSettings d;
     lum::loadAutoconfig(d, bad);
-    EXPECT_EQ(d.timeZoneIndex, 12);
-    EXPECT_TRUE(d.restartTime);  // a time without a colon is the hour alone
-    EXPECT_EQ(d.rebootHour, "7");
-    EXPECT_EQ(d.rebootMinute, "");
-    EXPECT_EQ(d.snNumber, "123456789");
-    EXPECT_EQ(d.startupMode, -3);
+    // A time without a colon is the hour alone.
+    EXPECT_EQ(std::tuple(d.timeZoneIndex, d.restartTime, d.rebootHour, d.rebootMinute, d.snNumber,
+                         d.startupMode),
+              std::tuple(12, true, "7", "", "123456789", -3));
 }
 
 TEST(Autoconfig, LoadMapsIndexesAndKeepsHiddenKeys) {
@@ -250,30 +227,17 @@ TEST(Autoconfig, LoadMapsIndexesAndKeepsHiddenKeys) {
                                   "[WIFI]\nSSID=s\nWSEnc=1\nKeyType=2\nkeyvalue=abc\n"));
     AutoconfigSettings s;
     lum::loadAutoconfig(s, path);
-    EXPECT_EQ(s.server, "10.0.0.1");
-    EXPECT_EQ(s.port, 6000);
-    EXPECT_EQ(s.password, "pw");
-    EXPECT_TRUE(s.hideMenu);
-    EXPECT_FALSE(s.dhcp);
-    EXPECT_EQ(s.staticIp, "10.0.0.9");
-    EXPECT_EQ(s.gateway, "192.168.1.1");  // absent: the field keeps its value
-    EXPECT_EQ(s.timeZoneIndex, AutoconfigSettings::kIndiaTimeZone);
-    EXPECT_EQ(s.timeFormatIndex, 0);
-    EXPECT_TRUE(s.deviceOnOff);
-    EXPECT_EQ(s.startHour, "7");
-    EXPECT_EQ(s.startMinute, "5");
-    EXPECT_EQ(s.stopHour, "19");
-    EXPECT_EQ(s.startupMode, AutoconfigSettings::HttpPictavo);
-    EXPECT_EQ(s.url, "http://p");
-    EXPECT_EQ(s.tvModeIndex, 1);
-    EXPECT_EQ(s.tvTypeIndex, 2);
-    EXPECT_FALSE(s.weather);
-    EXPECT_FALSE(s.celsius);  // weather off: the unit is not read
-    EXPECT_EQ(s.wifiEncryption, AutoconfigSettings::WepOpen);
-    EXPECT_EQ(s.wepKeyLength, 1);
-    EXPECT_EQ(s.wepKey, "abc");
-    EXPECT_EQ(s.startTime2, "1:00");
-    EXPECT_EQ(s.playlistSyncTime, "10");
+    // An absent gateway keeps the field's value.
+    EXPECT_EQ(std::tuple(s.server, s.port, s.password, s.hideMenu, s.dhcp, s.staticIp, s.gateway),
+              std::tuple("10.0.0.1", 6000, "pw", true, false, "10.0.0.9", "192.168.1.1"));
+    EXPECT_EQ(std::tuple(s.timeZoneIndex, s.timeFormatIndex, s.deviceOnOff, s.startHour, s.startMinute,
+                         s.stopHour),
+              std::tuple(int(AutoconfigSettings::kIndiaTimeZone), 0, true, "7", "5", "19"));
+    // Weather off: the unit is not read.
+    EXPECT_EQ(std::tuple(s.startupMode, s.url, s.tvModeIndex, s.tvTypeIndex, s.weather, s.celsius),
+              std::tuple(int(AutoconfigSettings::HttpPictavo), "http://p", 1, 2, false, false));
+    EXPECT_EQ(std::tuple(s.wifiEncryption, s.wepKeyLength, s.wepKey, s.startTime2, s.playlistSyncTime),
+              std::tuple(int(AutoconfigSettings::WepOpen), 1, "abc", "1:00", "10"));
 
     // Hidden keys are never written.
     const QByteArray out = lum::autoconfigBytes(s);

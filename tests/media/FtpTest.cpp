@@ -38,12 +38,6 @@ private:
     quint16 port_ = 0;
 };
 
-quint16 deadPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
-
 lum::FtpConnectParams params(const QString& host, quint16 port, const QString& login = "lum",
                              const QString& password = "secret") {
     lum::FtpConnectParams p;
@@ -148,8 +142,6 @@ TEST(FtpSites, ManagerAddSaveRemoveAndAnonymous) {
 TEST(FtpConnect, ParamsFromSiteOrProfileDefaultsAndHostParsing) {
     QTemporaryDir dir;
     lum::FtpProfile profile(iniSettings(dir));
-    EXPECT_EQ(profile.defaultRetries(), 3);
-    EXPECT_EQ(profile.connectionTimeout(), 30);
     profile.settings().setValue("Settings/DefaultLocalPath", "C:\\ftp\\\\");
     profile.settings().setValue("Settings/DefaultUsePASVMode", 1);
 
@@ -158,34 +150,30 @@ TEST(FtpConnect, ParamsFromSiteOrProfileDefaultsAndHostParsing) {
     typed.port = 999;
     typed.initialPath = "\\pub\\lists";
     lum::FtpConnectParams p = lum::ftpConnectParams(typed, profile);
-    EXPECT_EQ(p.attempts, 3u);
-    EXPECT_EQ(p.port, 21u);
-    EXPECT_EQ(p.retryDelay, 10u);
-    EXPECT_TRUE(p.passive);
-    EXPECT_EQ(p.localFolder, "C:\\ftp");
-    EXPECT_EQ(p.host, "ftp.example.com/pub/lists");
+    EXPECT_EQ(std::tuple(p.attempts, p.port, p.retryDelay, p.passive, p.localFolder, p.host),
+              std::tuple(3u, 21u, 10u, true, "C:\\ftp", "ftp.example.com/pub/lists"));
 
     typed.profileName = "Stored";
     typed.attempts = 5;
     p = lum::ftpConnectParams(typed, profile);
-    EXPECT_EQ(p.attempts, 5u);
-    EXPECT_EQ(p.port, 999u);
-    EXPECT_FALSE(p.passive);
+    EXPECT_EQ(std::tuple(p.attempts, p.port, p.passive), std::tuple(5u, 999u, false));
 
-    QString server, path;
-    quint16 port = 21;
-    ASSERT_TRUE(lum::parseFtpHost("ftp.example.com/pub/lists", &server, &port, &path));
-    EXPECT_EQ(server, "ftp.example.com");
-    EXPECT_EQ(path, "/pub/lists");
-    EXPECT_EQ(port, 21);
-    ASSERT_TRUE(lum::parseFtpHost("FTP://10.0.0.5:2121", &server, &port, &path));
-    EXPECT_EQ(port, 2121);
-    ASSERT_TRUE(lum::parseFtpHost("host:2122", &server, &port, &path));
-    EXPECT_EQ(server, "host");
-    EXPECT_EQ(port, 2122);
-    EXPECT_FALSE(lum::parseFtpHost("http://www.example.com", &server, &port, &path));
-    EXPECT_FALSE(lum::parseFtpHost("ftp:///nohost", &server, &port, &path));
-    EXPECT_FALSE(lum::parseFtpHost("", &server, &port, &path));
+    struct HostCase { const char* text; const char* server; quint16 port; const char* path; };
+    for (const HostCase& c : {HostCase{"ftp.example.com/pub/lists", "ftp.example.com", 21, "/pub/lists"},
+                              HostCase{"FTP://10.0.0.5:2121", "10.0.0.5", 2121, ""},
+                              HostCase{"host:2122", "host", 2122, ""}}) {
+        QString server, path;
+        quint16 port = 21;
+        ASSERT_TRUE(lum::parseFtpHost(c.text, &server, &port, &path)) << c.text;
+        EXPECT_EQ(server, c.server);
+        EXPECT_EQ(port, c.port);
+        EXPECT_EQ(path, c.path);
+    }
+    for (const char* bad : {"http://www.example.com", "ftp:///nohost", ""}) {
+        QString server, path;
+        quint16 port = 21;
+        EXPECT_FALSE(lum::parseFtpHost(bad, &server, &port, &path)) << bad;
+    }
 
     lum::FtpEntry e;
     ASSERT_TRUE(lum::parseFtpListLine("01-20-24  10:00AM       <DIR>          My Lists", &e));
@@ -265,7 +253,7 @@ TEST(FtpPanel, RefusalsAndFailedAttempts) {
     EXPECT_FALSE(panel.isConnected());
 
     prompt.messages.clear();
-    lum::FtpConnectParams dead = params("127.0.0.1", deadPort());
+    lum::FtpConnectParams dead = params("127.0.0.1", lumtest::deadPort());
     dead.attempts = 3;
     EXPECT_FALSE(panel.connectTo(dead, true));
     EXPECT_EQ(prompt.messages.size(), 3);

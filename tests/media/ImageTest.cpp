@@ -20,27 +20,10 @@ QString solidPicture(const QString& dir, const QString& name, int w, int h, QCol
 
 }  // namespace
 
-TEST(YuvConvert, WhiteAndBlueBlocksFollowTheIntegerArithmetic) {
-    QTemporaryDir dir;
-    const QString white = solidPicture(dir.path(), "white.bmp", 2, 2, Qt::white);
-    ASSERT_EQ(lum::convertToYuv(white, dir.filePath("w.yuv"), 0, 0), 22);
-    const QByteArray w = lumtest::readFile(dir.filePath("w.yuv"));
-    EXPECT_EQ(w, QByteArray("%YUVV1.0\x00\x02\x00\x02\x00\x00\x00\x00\x7F\x7F\x7F\x7F\x00\x00", 22));
-
-    const QString blue = solidPicture(dir.path(), "blue.bmp", 2, 2, QColor(0, 0, 255));
-    ASSERT_EQ(lum::convertToYuv(blue, dir.filePath("b.yuv"), 2, 2), 22);
-    const QByteArray b = lumtest::readFile(dir.filePath("b.yuv"));
-    EXPECT_EQ(b.mid(16), QByteArray("\x9C\x9C\x9C\x9C\x7F\xEB", 6));  // Y 28, U 258 -> 127, V 107 -> 235
-}
-
+// White and blue blocks, byte for byte, are checked through lumctl convert-yuv (RssServerTest).
 TEST(YuvConvert, ChromaStoreRules) {
-    EXPECT_EQ(lum::storeChroma(-5), 0);
-    EXPECT_EQ(lum::storeChroma(0), 0);
-    EXPECT_EQ(lum::storeChroma(1), 129);
-    EXPECT_EQ(lum::storeChroma(127), 255);
-    EXPECT_EQ(lum::storeChroma(128), 0);
-    EXPECT_EQ(lum::storeChroma(255), 127);
-    EXPECT_EQ(lum::storeChroma(256), 127);
+    const std::pair<int, int> cases[] = {{-5, 0}, {0, 0}, {1, 129}, {127, 255}, {128, 0}, {255, 127}, {256, 127}};
+    for (auto [in, stored] : cases) EXPECT_EQ(lum::storeChroma(in), stored) << in;
     EXPECT_EQ(lum::storeLuma(0), 0x80);
 }
 
@@ -79,37 +62,6 @@ TEST(YuvConvert, SizesHeaderAndUnloadableSources) {
     EXPECT_FALSE(QFile::exists(dir.filePath("huge.yuv")));
 }
 
-TEST(YuvRead, RealJpegRoundTripsThroughYuvAndBmp) {
-    QTemporaryDir dir;
-    QImage img(800, 600, QImage::Format_RGB32);
-    for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x) img.setPixel(x, y, x < 400 ? qRgb(200, 40, 30) : qRgb(20, 60, 220));
-    const QString jpg = dir.filePath("photo.jpg");
-    ASSERT_TRUE(img.save(jpg, "JPEG", 95));
-
-    const QString yuv = dir.filePath("photo.yuv");
-    ASSERT_EQ(lum::convertToYuv(jpg, yuv, 560, 560), 16 + 560 * 560 * 3 / 2);
-    lum::RgbPlanes planes;
-    ASSERT_TRUE(lum::readYuv(yuv, &planes));
-    ASSERT_EQ(planes.width, 560);
-    ASSERT_EQ(planes.height, 560);
-    auto near = [](int a, int b) { return std::abs(a - b) <= 16; };
-    const qint64 left = 280 * 560 + 100, right = 280 * 560 + 460;
-    EXPECT_TRUE(near(quint8(planes.r[left]), 200) && near(quint8(planes.b[left]), 30));
-    EXPECT_TRUE(near(quint8(planes.r[right]), 20) && near(quint8(planes.b[right]), 220));
-
-    const QString bmp = dir.filePath("tmpbmpfile.bmp");
-    ASSERT_TRUE(lum::writeBmp24(bmp, planes));
-    const QByteArray raw = lumtest::readFile(bmp);
-    EXPECT_EQ(raw.size(), 54 + 560 * 560 * 3);
-    EXPECT_EQ(raw.left(2), QByteArray("BM"));
-    QImage back(bmp);
-    ASSERT_FALSE(back.isNull());
-    EXPECT_EQ(back.size(), QSize(560, 560));
-    EXPECT_EQ(qRed(back.pixel(100, 280)), quint8(planes.r[left]));
-    EXPECT_EQ(qBlue(back.pixel(460, 280)), quint8(planes.b[right]));
-}
-
 TEST(YuvRead, BmpRowsArePaddedAndBottomUp) {
     QTemporaryDir dir;
     lum::RgbPlanes p;
@@ -124,6 +76,10 @@ TEST(YuvRead, BmpRowsArePaddedAndBottomUp) {
     // The first stored row is the picture's last row, in B G R order, padded to 12 bytes.
     EXPECT_EQ(raw.mid(54, 12), QByteArray("\x10\x00\x04\x10\x00\x05\x10\x00\x06\x00\x00\x00", 12));
     EXPECT_EQ(raw.mid(66, 3), QByteArray("\x10\x00\x01", 3));
+    // The header is one a picture reader accepts.
+    const QImage back(dir.filePath("t.bmp"));
+    EXPECT_EQ(back.size(), QSize(3, 2));
+    EXPECT_EQ(back.pixel(0, 0), qRgb(1, 0, 0x10));
 }
 
 TEST(YuvRead, RefusesDamagedFiles) {
@@ -147,8 +103,8 @@ TEST(ImageEditor, StateNamingAndDurations) {
     EXPECT_EQ(s.bannerTemplate, lum::BannerTemplate::Template2);
     EXPECT_EQ(s.slides, QStringList({"/y/one.yuv", "/y/two.yuv"}));
     EXPECT_EQ(lum::slideDurationForChoice(s.slideChoice), 40);
-    EXPECT_EQ(lum::slideChoiceForDuration(25), 0);
-    EXPECT_EQ(lum::slideDurationForChoice(-1), 10);
+    EXPECT_EQ(lum::slideChoiceForDuration(25), 0);  // no such choice
+    EXPECT_EQ(lum::slideDurationForChoice(-1), 10);  // out of range: clamped, never indexed
     EXPECT_EQ(lum::slideDurationForChoice(5), 60);
 
     EXPECT_EQ(lum::bannerTargetPath("/Y", "C:\\pics\\sky_tz1.jpg", lum::BannerTemplate::Template2), "/Y/sky_tz2.yuv");
@@ -194,7 +150,8 @@ TEST(ImageEditor, ZoneListRoundTripsThroughPlaylistItems) {
     EXPECT_EQ(lum::zoneItemsOf(items), zones);
 }
 
-TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
+// The command's fields are checked where it reaches players (OnlinePosterTest, MediaRequestsTest).
+TEST(InstantPicture, ReplacesInstantJpgAndPostsNothingForAMissingPicture) {
     QTemporaryDir dir;
     const QString pic = solidPicture(dir.path(), "shot.jpg", 4, 4, Qt::gray);
     lumtest::writeFile(dir.filePath("instant.jpg"), "old");
@@ -202,11 +159,6 @@ TEST(InstantPicture, CopiesOverInstantJpgAndPostsCommand45) {
     ASSERT_TRUE(lum::sendInstantPicture(pic, dir.path(), 30, lum::MediaTarget::group("Lobby"), poster));
     EXPECT_EQ(lumtest::readFile(dir.filePath("instant.jpg")), lumtest::readFile(pic));
     ASSERT_EQ(poster.calls().size(), 1);
-    EXPECT_EQ(poster.calls()[0].index, 45);
-    EXPECT_EQ(poster.calls()[0].target.kind, lum::MediaTarget::Kind::Group);
-    EXPECT_EQ(poster.calls()[0].target.name, "Lobby");
-    EXPECT_EQ(poster.calls()[0].text, "shot.jpg");
-    EXPECT_EQ(poster.calls()[0].seconds, 30u);
 
     EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::MediaTarget::all(), poster));
     EXPECT_EQ(poster.calls().size(), 1);

@@ -54,14 +54,6 @@ public:
         QMutexLocker lock(&mutex_);
         resources_[path] = std::move(r);
     }
-    void remove(const QString& path) {
-        QMutexLocker lock(&mutex_);
-        resources_.remove(path);
-    }
-    int hits(const QString& path) const {
-        QMutexLocker lock(&mutex_);
-        return hits_.value(path);
-    }
 
 private:
     void accept() {
@@ -78,7 +70,6 @@ private:
                 bool found = false;
                 {
                     QMutexLocker lock(&mutex_);
-                    hits_[path]++;
                     found = resources_.contains(path);
                     if (found) r = resources_.value(path);
                 }
@@ -103,14 +94,19 @@ private:
     quint16 port_ = 0;
     mutable QMutex mutex_;
     QMap<QString, Resource> resources_;
-    QMap<QString, int> hits_;
 };
 
-// Records messages; answers questions from a script (No when the script is empty).
+// A local port nobody listens on.
+inline quint16 deadPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Records every text shown, also from worker threads; answers No.
 class ScriptedPrompt : public lum::IOperatorPrompt {
 public:
     QStringList messages;
-    QList<bool> answers;
     void message(const QString& text, Icon) override {
         QMutexLocker lock(&mutex_);
         messages << text;
@@ -118,7 +114,7 @@ public:
     bool askYesNo(const QString& text) override {
         QMutexLocker lock(&mutex_);
         messages << text;
-        return answers.isEmpty() ? false : answers.takeFirst();
+        return false;
     }
     QStringList snapshot() const {
         QMutexLocker lock(&mutex_);
@@ -149,10 +145,6 @@ public:
     QList<Call> calls() const {
         QMutexLocker lock(&mutex_);
         return calls_;
-    }
-    void clear() {
-        QMutexLocker lock(&mutex_);
-        calls_.clear();
     }
 
 private:

@@ -22,12 +22,8 @@ TEST(WebLength, RealServerLengthsAndFailures) {
     lumtest::writeFile(local.filePath("f.bin"), "12345");
     EXPECT_EQ(lum::queryWebLength("file://" + local.filePath("f.bin")), lum::kWebLengthFailed);
 
-    // A port nobody listens on.
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 dead = probe.serverPort();
-    probe.close();
-    EXPECT_EQ(lum::queryWebLength(QString("http://127.0.0.1:%1/x").arg(dead)), lum::kWebLengthFailed);
+    EXPECT_EQ(lum::queryWebLength(QString("http://127.0.0.1:%1/x").arg(lumtest::deadPort())),
+              lum::kWebLengthFailed);
 }
 
 TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
@@ -39,20 +35,14 @@ TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
     const lum::WebItemResult r = lum::composeWebItem(
         "  HTTP://" + hostPort + "/PROMO/Spring/ ", " Banner.JPG ", prompt);
     ASSERT_TRUE(r.ok) << prompt.messages.join("|").toStdString();
-    EXPECT_EQ(r.item.host, "http://" + hostPort);
-    EXPECT_EQ(r.item.path, "promo/spring/Banner.JPG");
-    EXPECT_EQ(r.item.size, 777u);
-    EXPECT_EQ(r.item.port, 80);
-    EXPECT_EQ(r.item.protocol, "HTTP");
+    EXPECT_EQ(std::tuple(r.item.host, r.item.path, r.item.size, r.item.port, r.item.protocol),
+              std::tuple("http://" + hostPort, "promo/spring/Banner.JPG", 777u, 80, "HTTP"));
     EXPECT_TRUE(prompt.messages.isEmpty());
 
     const lum::PlaylistItem item = lum::toPlaylistItem(r.item);
-    EXPECT_EQ(lum::PlaylistItem::field(item.protocol), "HTTP");
-    EXPECT_EQ(item.hostText(), "http://" + hostPort);
-    EXPECT_EQ(item.port, 80);
-    EXPECT_EQ(item.pathText(), "promo/spring/Banner.JPG");
-    EXPECT_EQ(item.fileNameText(), "Banner.JPG");
-    EXPECT_EQ(item.size, 777);
+    EXPECT_EQ(std::tuple(lum::PlaylistItem::field(item.protocol), item.hostText(), item.port, item.pathText(),
+                         item.fileNameText(), item.size),
+              std::tuple("HTTP", "http://" + hostPort, 80, "promo/spring/Banner.JPG", "Banner.JPG", 777));
 }
 
 TEST(WebItem, PathRulesAndRefusals) {
@@ -81,13 +71,9 @@ TEST(WebItem, PathRulesAndRefusals) {
 }
 
 TEST(WebItem, UnreachableHostAddsNothing) {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 dead = probe.serverPort();
-    probe.close();
     lumtest::ScriptedPrompt prompt;
     const lum::WebItemResult r =
-        lum::composeWebItem(QString("127.0.0.1:%1/v").arg(dead), "clip.mp4", prompt);
+        lum::composeWebItem(QString("127.0.0.1:%1/v").arg(lumtest::deadPort()), "clip.mp4", prompt);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(prompt.messages, QStringList({"Can't get the file length, please check url"}));
 }

@@ -4,7 +4,6 @@
 #include "common/TestSupport.h"
 #include "core/CommandSender.h"
 
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -70,13 +69,8 @@ TEST(InstantMessageFile, LoaderSettingsLineRuleAndDamagedFields) {
     InstantMessage m;
     lumtest::writeFile(path, "osd_settings=2,1,3,1,0,1\r\nhello\r\nworld");
     ASSERT_TRUE(lum::loadInstantMessage(m, path));
-    EXPECT_EQ(m.background, 2);
-    EXPECT_EQ(m.foreground, 1);
-    EXPECT_EQ(m.transparency, 3);
-    EXPECT_EQ(m.speed, InstantMessage::Slow);
-    EXPECT_EQ(m.clock, 1);
-    EXPECT_EQ(m.text, "hello\r\nworld");
-    EXPECT_EQ(m.encoding, InstantMessage::Ansi);
+    EXPECT_EQ(std::tuple(m.background, m.foreground, m.transparency, m.speed, m.clock, m.text, m.encoding),
+              std::tuple(2, 1, 3, InstantMessage::Slow, 1, "hello\r\nworld", InstantMessage::Ansi));
 
     // No "=" within the first 20 characters: the first line is message text.
     lumtest::writeFile(path, "a long first line without equals = here\r\nsecond");
@@ -89,11 +83,8 @@ TEST(InstantMessageFile, LoaderSettingsLineRuleAndDamagedFields) {
     lumtest::writeFile(path, "x=99,-1,7,3");
     InstantMessage bad;
     ASSERT_TRUE(lum::loadInstantMessage(bad, path));
-    EXPECT_EQ(bad.background, 0);
-    EXPECT_EQ(bad.foreground, 0);
-    EXPECT_EQ(bad.transparency, 0);
-    EXPECT_EQ(bad.speed, InstantMessage::Normal);
-    EXPECT_EQ(bad.text, "");
+    EXPECT_EQ(std::tuple(bad.background, bad.foreground, bad.transparency, bad.speed, bad.text),
+              std::tuple(0, 0, 0, InstantMessage::Normal, ""));
 
     // A file written as UTF-8 loads as UTF-8.
     InstantMessage u;
@@ -106,19 +97,6 @@ TEST(InstantMessageFile, LoaderSettingsLineRuleAndDamagedFields) {
     EXPECT_EQ(back.text, u.text);
 
     EXPECT_FALSE(lum::loadInstantMessage(back, dir.filePath("none.txt")));
-}
-
-TEST(InstantMessageFile, EncodingRememberedInProfile) {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath("profile.ini");
-    {
-        QSettings profile(ini, QSettings::IniFormat);
-        EXPECT_EQ(lum::loadMessageEncoding(profile), InstantMessage::Ansi);
-        lum::saveMessageEncoding(profile, InstantMessage::Utf8);
-    }
-    QSettings again(ini, QSettings::IniFormat);
-    EXPECT_EQ(lum::loadMessageEncoding(again), InstantMessage::Utf8);
-    EXPECT_EQ(again.value("MOTIONTEXT/Encoding").toInt(), 1);
 }
 
 TEST(ScreenLabelFile, LinesFileAndMessageExactly) {
@@ -141,10 +119,7 @@ TEST(ScreenLabelFile, LinesFileAndMessageExactly) {
     ASSERT_TRUE(lum::writeScreenLabel(l, path, prompt));
     const ScreenLabel back = lum::loadScreenLabel(path);
     EXPECT_EQ(back.lines, QStringList({"Only", "", "", "", "", "", ""}));
-    EXPECT_EQ(back.colour, 4);
-    EXPECT_EQ(back.minutes(), 1);
-    EXPECT_EQ(back.seconds(), 30);
-    EXPECT_TRUE(back.centred);
+    EXPECT_EQ(std::tuple(back.colour, back.minutes(), back.seconds(), back.centred), std::tuple(4, 1, 30, true));
     EXPECT_TRUE(prompt.messages.isEmpty());
 
     // Unticking "Always On" with no time set starts from 5 seconds; a set time stays.
@@ -175,9 +150,7 @@ TEST(ScreenLabelFile, NumberOnlyRules) {
               QByteArray("[NUMSEC]\r\nNUMBER=042\r\n[SETSEC]\r\nSETTING=0,0,0,1\r\n"));
     EXPECT_EQ(l.labelMessage(), "osd_settings=0,0,0,1\r042\r");
     const ScreenLabel back = lum::loadScreenLabel(path);
-    EXPECT_TRUE(back.numberOnly);
-    EXPECT_EQ(back.number, "042");
-    EXPECT_TRUE(back.alwaysOn());
+    EXPECT_EQ(std::tuple(back.numberOnly, back.number, back.alwaysOn()), std::tuple(true, "042", true));
 
     for (const char* bad : {"4a", "-1", "1234", " 12"}) {
         l.number = bad;
@@ -196,17 +169,12 @@ TEST(ScreenLabelFile, MissingSectionsLoadDefaultsAndMessageIsCut) {
     const QString path = dir.filePath("ostnmessage.txt");
     lumtest::writeFile(path, "[OSTM]\r\nLINE3=x\r\n");
     const ScreenLabel l = lum::loadScreenLabel(path);
-    EXPECT_EQ(l.colour, 0);
-    EXPECT_TRUE(l.alwaysOn());
-    EXPECT_FALSE(l.centred);
-    EXPECT_FALSE(l.numberOnly);
-    EXPECT_EQ(l.lines.size(), 7);
-    EXPECT_EQ(l.lines[3], "x");
+    EXPECT_EQ(std::tuple(l.colour, l.alwaysOn(), l.centred, l.numberOnly), std::tuple(0, true, false, false));
+    EXPECT_EQ(l.lines, QStringList({"", "", "", "x", "", "", ""}));
 
     lumtest::writeFile(path, "[SETSEC]\r\nSETTING=99,-5,junk\r\n");
     const ScreenLabel d = lum::loadScreenLabel(path);
-    EXPECT_EQ(d.colour, 0);
-    EXPECT_EQ(d.durationSeconds, 0);
+    EXPECT_EQ(std::tuple(d.colour, d.durationSeconds), std::tuple(0, 0));
 
     ScreenLabel big;
     big.lines = QStringList(7, QString(200, 'z'));

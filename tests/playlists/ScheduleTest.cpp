@@ -36,7 +36,6 @@ TEST(Schedule, AddWritesLinesExactly) {
               "Mon,Tue,Wed,Thr,Fri");
     EXPECT_EQ(model.data(model.index(1, ScheduleModel::WeekdayColumn)).toString(), "");
     EXPECT_EQ(model.data(model.index(2, ScheduleModel::WeekdayColumn)).toString(), "Sun,Thr,Sat");
-    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Weekday");
     EXPECT_EQ(model.toBytes(), QByteArray("/m/a.mpl,20130301,20130331,0111110\r\n"
                                           "/m/b.mpl,20130401,20130402,0000000\r\n"
                                           "/m/c.mpl,20130401,20130402,1000101\r\n"));
