@@ -136,7 +136,7 @@ bool CControlServer::Start() {
         return false;
     }
     running_ = true;
-    Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStart).arg(port_));
+    Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStart).arg(listener_->serverPort()));
     return true;
 }
 

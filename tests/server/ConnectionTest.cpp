@@ -60,7 +60,8 @@ TEST_F(ConnectionTest, StartTwiceAndPortInUse) {
     EXPECT_FALSE(second.Start());
     EXPECT_FALSE(second.IsRunning());
     EXPECT_TRUE(sink.contains(QStringLiteral("Control Server failed to listen on port %1.").arg(port)));
-    EXPECT_TRUE(sink.contains(QStringLiteral("Control Server start on port 0")));
+    // The fixture asked for any free port: the log names the one it got.
+    EXPECT_TRUE(sink.contains(QStringLiteral("Control Server start on port %1").arg(port)));
 }
 
 TEST_F(ConnectionTest, DiscoveryAnswersOnTheControlPortWhileRunning) {

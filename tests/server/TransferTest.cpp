@@ -136,9 +136,15 @@ TEST_F(TransferTest, ForeignPassiveConnectionIsDropped) {
     Player p(port);
     p.login("bob");
     const quint16 dp = p.pasv();
+    // The server may drop the intruder before this side sees it connected: watch the signal,
+    // not the state.
     QTcpSocket intruder;
-    ASSERT_TRUE(connectData(intruder, dp, QStringLiteral("127.0.0.2")));
-    EXPECT_TRUE(waitUntil([&] { return intruder.state() == QAbstractSocket::UnconnectedState; }));
+    bool accepted = false;
+    QObject::connect(&intruder, &QTcpSocket::connected, [&] { accepted = true; });
+    intruder.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0);
+    intruder.connectToHost(QHostAddress(QStringLiteral("127.0.0.1")), dp);
+    EXPECT_TRUE(waitUntil(
+        [&] { return accepted && intruder.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_TRUE(intruder.readAll().isEmpty());
     QTcpSocket data;
     ASSERT_TRUE(connectData(data, dp));
