@@ -4,17 +4,12 @@
 // connection threads and post the command index with its text. Tools and tests have their own
 // implementations.
 
+#include "core/CommandIndex.h"
+
 #include <QString>
 
 namespace lum {
 
-// Command indices the editors post (the control server's command table has them all).
-namespace command_index {
-inline constexpr int kDeleteFiles = 9;      // 609, the player reads "File2Del.zeb"
-inline constexpr int kInstantMessage = 12;  // 615 "Send Instant Message to Client"
-inline constexpr int kAutoConfig = 42;      // 645 "AutoConfig file"
-inline constexpr int kLabel = 43;           // 647, carries the label message
-}  // namespace command_index
 // The receiving side reads index 43's text into 512 characters.
 inline constexpr int kScreenLabelTextMax = 511;
 

@@ -340,7 +340,7 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
     }
     if (writtenPath) *writtenPath = path;
     const int reached = sender.postCommand(
-        client ? SendTarget::player(name) : SendTarget::group(group.name), command_index::kAutoConfig);
+        client ? SendTarget::player(name) : SendTarget::group(group.name), kCmdAutoConfig);
     if (reachedOut) *reachedOut = reached;
     if (reached == 0) {
         prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);

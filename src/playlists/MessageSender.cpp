@@ -88,7 +88,7 @@ SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget
     // one counts).
     int reached = 0;
     if (target.kind == MessageTarget::Kind::Root || QFile::exists(joinPath(folders.value(0), name)))
-        reached = sender.postCommand(commandTarget(target), command_index::kInstantMessage);
+        reached = sender.postCommand(commandTarget(target), kCmdInstantMessage);
     finish(r, reached, prompt);
     return r;
 }
@@ -109,7 +109,7 @@ SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target
         const QString path = joinPath(folder, QString::fromLatin1(texts::kLabelFile));
         if (writeScreenLabel(label, path, prompt)) r.written << path;
     }
-    finish(r, sender.postCommand(commandTarget(target), command_index::kLabel, label.labelMessage()),
+    finish(r, sender.postCommand(commandTarget(target), kCmdLabel, label.labelMessage()),
            prompt);
     return r;
 }

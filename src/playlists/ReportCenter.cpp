@@ -52,7 +52,7 @@ bool ReportCenter::deleteSelectedFiles() {
     const QString folder = playerFolder(user);
     if (folder.isEmpty()) return false;
     writeDeleteList(folder, storage_.checkedNames());
-    return sender_.postCommand(SendTarget::mac(storageMac_), command_index::kDeleteFiles) > 0;
+    return sender_.postCommand(SendTarget::mac(storageMac_), kCmdDeleteFiles) > 0;
 }
 
 }  // namespace lum
