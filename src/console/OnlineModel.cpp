@@ -374,14 +374,6 @@ PostResult COnlineModel::SendPlaylist(const QString& key, TargetMode mode) {
     return res;
 }
 
-PostResult COnlineModel::SendInstantMessage(const QString& key, TargetMode mode) {
-    auto hasMessage = [&](const CClientRecord& r) {
-        return QFileInfo::exists(joinPath(groupHome(r.group), online::kInstantMessageFile));
-    };
-    const bool anyTarget = !targets(key, mode).empty();
-    return post(key, kCmdInstantMessage, mode, {}, hasMessage, anyTarget);
-}
-
 PostResult COnlineModel::SendTicker(const QString& key, TargetMode mode, bool update) {
     if (records_.empty()) return {};
     return PostToClients(key, update ? kCmdUpdateRss : kCmdRssMessage, mode);
@@ -413,9 +405,5 @@ bool COnlineModel::groupAutoPlay(const QString& group) const {
     return store_.FindGroup(group, &g) && g.autoPlay != 0;
 }
 
-QString COnlineModel::groupHome(const QString& group) const {
-    CUserGroup g;
-    return store_.FindGroup(group, &g) ? g.homeDirectory : QString();
-}
 
 }  // namespace lum

@@ -88,8 +88,6 @@ public:
                             IOperatorPrompt* prompt = nullptr);
     // Index 3: only to players whose group's current playlist file exists.
     PostResult SendPlaylist(const QString& key, TargetMode mode);
-    // Index 12: only to players whose group holds "instantmessage.txt".
-    PostResult SendInstantMessage(const QString& key, TargetMode mode);
     // Index 13 or 14 after the ticker text was prepared; silent when no player is known.
     PostResult SendTicker(const QString& key, TargetMode mode, bool update);
     // Index 45 with the picture name and its display time.
@@ -124,7 +122,6 @@ private:
     int rowOfSerial(quint64 serial) const;
     void emitRowChanged(quint64 serial);
     bool groupAutoPlay(const QString& group) const;
-    QString groupHome(const QString& group) const;
 
     CUserStore& store_;
     IOperatorPrompt& prompt_;

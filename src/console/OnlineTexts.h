@@ -14,7 +14,6 @@ inline constexpr const char* kNoClient =
 inline constexpr const char* kNoPlaylist =
     QT_TRANSLATE_NOOP("lum", "The playlist file is not find!\r"
                              " Please generate it in Playlist Commander.");
-inline constexpr const char* kInstantMessageFile = "instantmessage.txt";
 
 inline constexpr const char* kColumnHeadings[] = {
     QT_TRANSLATE_NOOP("lum", "User"),

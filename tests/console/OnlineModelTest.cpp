@@ -177,10 +177,6 @@ TEST_F(OnlineModelTest, FileGuardedSendersNeedTheirFiles) {
     ASSERT_TRUE(store->UpdateGroup("Lobby", g));
     EXPECT_EQ(model->SendPlaylist("Lobby", TargetMode::Group).delivered, 1);
 
-    EXPECT_EQ(model->SendInstantMessage("Lobby", TargetMode::Group).targeted, 0);
-    ASSERT_TRUE(lumtest::writeFile(g.homeDirectory + "/instantmessage.txt", "x"));
-    EXPECT_EQ(model->SendInstantMessage("Lobby", TargetMode::Group).delivered, 1);
-
     conns.posts.clear();
     model->SendPicture("p2", TargetMode::Player, "instant.jpg", 9);
     ASSERT_EQ(conns.posts.size(), 1u);
