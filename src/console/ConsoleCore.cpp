@@ -96,6 +96,9 @@ bool CConsoleCore::Init(QString* error) {
     sender_ = std::make_unique<COnlineCommandSender>(*online_);
     rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), poster_.get());
     connectRssGroupUpkeep(*store_, *rss_);
+    connect(rss_.get(), &CRssThread::configurationRefused, this, [this](const QString& why) {
+        logHub_->addLog(kLogError, QString(), QStringLiteral("RSS configuration refused: %1").arg(why));
+    });
     // Path resolution serves "autorss.txt" only while the ticker is on.
     server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });
     rss_->start();
@@ -123,14 +126,14 @@ bool CConsoleCore::Init(QString* error) {
                                            QStringLiteral("LUM"));
     editorRequests_ =
         std::make_unique<CEditorRequests>(*store_, *sender_, dataFolder_, profile_.get());
-    socket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
-        if (auto reply = editorRequests_->handle(request)) return *reply;
-        QJsonObject media;
-        const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
-                                     [this] { return store_->GroupNames(); }};
-        if (handleMediaRequest(request, services, &media)) return media;
-        return service_->handle(request);
-    });
+    socket_ = std::make_unique<COperatorSocket>(
+        [this](const QJsonObject& request, const COperatorSocket::Reply& reply) {
+            if (auto answer = editorRequests_->handle(request)) return reply(*answer);
+            const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
+                                         [this] { return store_->GroupNames(); }};
+            if (handleMediaRequest(request, services, reply)) return;
+            reply(service_->handle(request));
+        });
     QString socketError;
     if (!socket_->listen(dataFolder_, &socketError))
         return fail(QStringLiteral("operator socket: %1").arg(socketError));
