@@ -26,10 +26,12 @@ protected:
 
 // users.dat bytes: a one-byte-prefixed text and the record of a group holding one account.
 QByteArray text(const QByteArray& s) { return char(s.size()) + s; }
-QByteArray groupWithAccount(const QByteArray& group, const QByteArray& account) {
+QByteArray groupWithAccount(const QByteArray& group, const QByteArray& account,
+                            const QByteArray& current = {}, const QByteArray& autoPlaylist = {}) {
     const QByteArray one("\x01\x00\x00\x00", 4), zero(4, '\0');
-    return text(group) + text("") + text("") + text("") + one + zero + text("") + text("") +
-           QByteArray("\x01\x00", 2) + text(account) + text("") + text(group) + text("") + zero;
+    return text(group) + text("") + text(current) + text(autoPlaylist) + one + zero + text("") +
+           text("") + QByteArray("\x01\x00", 2) + text(account) + text("") + text(group) +
+           text("") + zero;
 }
 const QByteArray kStoreHeader = text("ZEB Software Solutions - StoreObject");
 
@@ -100,6 +102,50 @@ TEST_F(Attack, APlayerReadsOnlyWhatTheConsoleHandedOutsideItsFolder) {
     EXPECT_EQ(upload(p, "STOR playlist.sch", secret().toUtf8() + line), "450 Can't access file.");
     ASSERT_TRUE(writeFile(data + "/Home/playlist.sch", secret().toUtf8() + line));
     EXPECT_EQ(p.command("RETR AutoPlaylist.mpl"), "550 File not found.(AutoPlaylist.mpl)");
+}
+
+TEST_F(Attack, TheStarterPlaylistsSampleMediaIsHandedToHome) {
+    Player p(port);
+    p.login("p1");
+    const QByteArray starter = fetch(p, "AutoPlaylist.mpl");
+    const int at = starter.indexOf("path=");
+    ASSERT_GE(at, 0) << starter.toStdString();
+    const QByteArray sample = starter.mid(at + 5, starter.indexOf('\r', at) - at - 5);
+    EXPECT_EQ(fetch(p, sample), lumtest::readFile(QString::fromUtf8(sample)));
+}
+
+class OlderDataFolder : public Attack {
+protected:
+    void prepare() override {
+        Attack::prepare();
+        QDir().mkpath(data + "/server data");
+        QDir().mkpath(data + "/Home");
+        ASSERT_TRUE(writeFile(clip(), "CLIP"));
+        ASSERT_TRUE(writeFile(week(), ("[file0]\r\npath=" + clip() + "\r\n").toUtf8()));
+        // The auto playlist lies in the group's folder, where a player could replace it.
+        ASSERT_TRUE(writeFile(data + "/Home/AutoPlaylist.mpl",
+                              ("[file0]\r\npath=" + secret() + "\r\n").toUtf8()));
+        ASSERT_TRUE(writeFile(data + "/server data/users.dat",
+                              kStoreHeader + groupWithAccount("Home", "p1", week().toUtf8(),
+                                                              (data + "/Home/AutoPlaylist.mpl").toUtf8())));
+    }
+    QString clip() const { return dir.path() + "/clip.jpg"; }
+    QString week() const { return dir.path() + "/week.mpl"; }
+};
+
+TEST_F(OlderDataFolder, ItsPlaylistsAreRecordedButNotWhatTheyList) {
+    EXPECT_TRUE(QFileInfo::exists(data + "/server data/handed.json"));
+    Player p(port);
+    loginPlayer(p, "p1", "02-00-00-00-00-05");
+    EXPECT_EQ(fetch(p, "playlist.mpl"), lumtest::readFile(week()));
+    EXPECT_TRUE(fetch(p, "AutoPlaylist.mpl").contains(secret().toUtf8()));
+    for (const QString& listed : {secret(), clip()})
+        EXPECT_EQ(p.command("RETR " + listed.toUtf8()), "550 File not found.(" + listed.toUtf8() + ")");
+    // Handed over anew, the playlist's media is served again.
+    QByteArray out;
+    ASSERT_EQ(lumctl({"ezplay", "--group", "Home", week()}, &out), 0) << out.toStdString();
+    EXPECT_EQ(p.line(), "639 Auto Command(S1-S3)");
+    EXPECT_EQ(fetch(p, clip().toUtf8()), "CLIP");
 }
 
 TEST_F(Attack, HugeReportsAndPlaylistsDoNotStallTheServer) {
