@@ -48,6 +48,11 @@ protected:
     void TearDown() override {
         ::kill(pid_t(server.processId()), SIGTERM);
         server.waitForFinished(30000);
+        // Whatever the test did, the server went on to a clean stop (a sanitizer build reports
+        // and aborts on the first fault).
+        EXPECT_EQ(server.exitStatus(), QProcess::NormalExit) << serverLog().toStdString();
+        EXPECT_EQ(server.exitCode(), 0) << serverLog().toStdString();
+        EXPECT_FALSE(serverLog().contains("runtime error:")) << log.toStdString();
     }
     // More lines for the "SERVER" section of config.ini.
     virtual QByteArray extraConfig() const { return {}; }
