@@ -156,10 +156,13 @@ void CControlSocket::cmdUser(const QString& arg) {
     if (!known && isAcceptableUserName(name) && accounts) {
         // Every new name rewrites the account file: new names come at a bounded rate.
         const QString peer = thread_->PeerAddress();
+        auto refuse = [&](const char* why) {
+            server->Log(kLogFromPlayer, macText_, QString::fromLatin1(why).arg(name, peer));
+        };
         if (!server->AutoRegister()) {
-            server->Log(kLogFromPlayer, macText_, QString::fromLatin1(texts::kRegistrationOff).arg(name, peer));
+            refuse(texts::kRegistrationOff);
         } else if (!server->AllowRegistration(peer)) {
-            server->Log(kLogFromPlayer, macText_, QString::fromLatin1(texts::kRegistrationLimited).arg(name, peer));
+            refuse(texts::kRegistrationLimited);
         } else {
             known = accounts->FindUser(name, true, &group, &account, &created);
         }
