@@ -46,6 +46,7 @@ protected:
         }
     }
     void TearDown() override {
+        if (server.state() == QProcess::NotRunning) return;  // never started: nothing to stop
         ::kill(pid_t(server.processId()), SIGTERM);
         server.waitForFinished(30000);
         // Whatever the test did, the server went on to a clean stop (a sanitizer build reports
