@@ -96,6 +96,7 @@ TEST_F(ConnectionTest, TheHundredAndFirstConnectionIsRefused) {
     EXPECT_TRUE(waitUntil([&] { return server->CurrentConnections() == 100; }));
     EXPECT_EQ(server->TotalConnections(), 101);
     players.pop_front();
+    ASSERT_TRUE(waitUntil([&] { return server->CurrentConnections() == 99; }));
     Player late(port);
     EXPECT_EQ(late.line(), "220 ");
 }
