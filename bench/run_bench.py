@@ -36,6 +36,9 @@ import tempfile
 import threading
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import results_file  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(HERE)
 FILE_NAME = "bench10m.bin"
@@ -621,8 +624,6 @@ def write_results(path, m, lum, ftp, args, started, finished):
         return f"| {label} | " + " | ".join(cells) + " |"
 
     lines = [
-        "# Benchmark results",
-        "",
         f"One run of `bench/run_bench.py` from {started} to {finished} (UTC). The figures are for "
         "the record; no test asserts a time. Players are `lum-player-sim` processes on the same "
         "machine (one event loop for all players of a run), so client and server share the CPUs.",
@@ -706,8 +707,7 @@ def write_results(path, m, lum, ftp, args, started, finished):
         "unprivileged user (`run_as_launching_user`); no system service is touched.",
         "",
     ]
-    with open(path, "w") as f:
-        f.write("\n".join(lines))
+    results_file.replace_section(path, "bench", "\n".join(lines))
 
 
 def main():
