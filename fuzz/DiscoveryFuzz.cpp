@@ -4,6 +4,7 @@
 #include "server/DiscoverySocket.h"
 
 #include <QCoreApplication>
+#include <QNetworkDatagram>
 #include <QUdpSocket>
 
 using namespace lum;

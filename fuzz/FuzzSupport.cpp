@@ -67,6 +67,13 @@ bool isolateNetwork() {
     return up;
 }
 
+bool sameBytes(const QByteArray& a, const QByteArray& b) {
+    if (a == b) return true;
+    fprintf(stderr, "--- first\n%s\n--- second\n%s\n---\n", a.toPercentEncoding(" =[]\r\n/").constData(),
+            b.toPercentEncoding(" =[]\r\n/").constData());
+    return false;
+}
+
 QByteArray Input::line() {
     size_t n = 0;
     while (n < left_ && p_[n] != '\n') ++n;

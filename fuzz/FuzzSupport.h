@@ -24,6 +24,9 @@ QByteArray bytesOf(const uint8_t* data, size_t size);
 // False (and nothing changed) when the system does not allow it.
 bool isolateNetwork();
 
+// Equal bytes, or both shown on stderr (for a round-trip property that breaks).
+bool sameBytes(const QByteArray& a, const QByteArray& b);
+
 // Consumes the input front to back: small choices first, the rest as bytes.
 class Input {
 public:

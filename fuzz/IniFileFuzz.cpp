@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     const QByteArray out = ini.toBytes();
-    LUM_FUZZ_CHECK(IniFile::fromBytes(out).toBytes() == out);
+    LUM_FUZZ_CHECK(lumfuzz::sameBytes(out, IniFile::fromBytes(out).toBytes()));
     // An edit lands where it should and reads back.
     if (!ini.sections().empty()) {
         const QByteArray sec = ini.sections().front();

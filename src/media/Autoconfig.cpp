@@ -125,7 +125,10 @@ QByteArray autoconfigBytes(const AutoconfigSettings& s) {
                      toAnsi(s.ilumId[0] + '-' + s.ilumId[1] + '-' + s.ilumId[2]));
     ini.setValue("Preference", "videoout", num(s.videoOut));
     ini.setValue("Preference", "tvmode", num(s.tvModeIndex + 2));
-    ini.setValue("Preference", "tvtype", num(s.tvTypeIndex + 1));
+    // A number the list does not hold was loaded as it is: written back as it is, so that
+    // loading and saving a file does not move it on by one each time.
+    const bool tvTypeListed = s.tvTypeIndex >= 0 && s.tvTypeIndex <= 2;
+    ini.setValue("Preference", "tvtype", num(tvTypeListed ? s.tvTypeIndex + 1 : s.tvTypeIndex));
     ini.setValue("Preference", "hdmi", num(s.hdmi));
     ini.setValue("Preference", "Scroll_Txt_Time_Format", num(s.dateFormat));
     ini.setValue("Preference", "File_repeat", num(s.fileRepeat));

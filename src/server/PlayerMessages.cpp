@@ -100,7 +100,8 @@ StatusOutcome InterpretStatus(const QString& argument) {
 
 QString NextMacAddress(const QString& mac) {
     int b[6] = {0, 0, 0, 0, 0, 0};
-    const QStringList parts = mac.split('-');
+    // Players report with "-" or ":"; either separates.
+    const QStringList parts = QString(mac).replace(QLatin1Char(':'), QLatin1Char('-')).split('-');
     for (int i = 0; i < 6 && i < parts.size(); ++i) {
         bool ok = false;
         const int v = parts[i].trimmed().toInt(&ok, 16);
@@ -157,7 +158,9 @@ MacHandout AssignMac(const QString& macListPath, const QString& current, const M
 
     std::optional<QString> candidate;
     if (n == 0) {
-        candidate = range.first;
+        // The range's start as set in the settings; one that is no address hands out nothing
+        // rather than a text the player would take for its MAC.
+        if (isWellFormedMac(range.first)) candidate = range.first;
     } else {
         if (inList(current)) return result;  // already holds an address of the range
         QString c = list.last();
