@@ -26,6 +26,7 @@ import json
 import os
 import random
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -301,6 +302,8 @@ def report(m, args, sm, samples, started, load_note):
 
 
 def main():
+    # A background run ignores SIGINT; SIGTERM stops it with its servers and players.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     ap = argparse.ArgumentParser(description=__doc__,
                                  formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--bin", default=os.path.join(REPO, "build", "bin"))

@@ -9,11 +9,28 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QThread>
+
+#include <sys/socket.h>
 
 #include <algorithm>
 
 namespace lum {
+
+namespace {
+
+// The largest listen backlog the system grants (net.core.somaxconn; SOMAXCONN when it cannot
+// be read). Every player reconnecting at once after an outage then waits in the queue instead
+// of having its SYN dropped and retried a second later.
+int systemListenBacklog() {
+    QFile f(QStringLiteral("/proc/sys/net/core/somaxconn"));
+    bool ok = false;
+    const int value = f.open(QIODevice::ReadOnly) ? f.readAll().trimmed().toInt(&ok) : 0;
+    return ok && value > 0 ? value : SOMAXCONN;
+}
+
+}  // namespace
 
 CListenSocket::CListenSocket(CControlServer* server) : QTcpServer(server), server_(server) {}
 
@@ -190,6 +207,7 @@ bool CControlServer::Start() {
     listenError_.clear();
     listener_ = new CListenSocket(this);
     listener_->setMaxPendingConnections(30);
+    listener_->setListenBacklogSize(systemListenBacklog());
     bool ok = listener_->listen(QHostAddress::AnyIPv4, static_cast<quint16>(port_));
     if (!ok) {
         listenError_ = listener_->errorString();

@@ -96,8 +96,12 @@ void CControlSocket::LogConnection(int type, const QString& text) {
 }
 
 void CControlSocket::EndConnection() {
+    if (ending_) return;
     ending_ = true;
     timer_.stop();
+    // A player may close its data connection and send QUIT at once: the end of its upload can
+    // still be unread then. The connection ends once the upload is complete.
+    if (dataSocket_ && dataSocket_->FinishUpload([this] { thread_->RequestQuit(); })) return;
     thread_->RequestQuit();
 }
 

@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QTcpServer;
 class QTcpSocket;
 
@@ -39,6 +41,12 @@ public:
 
     bool IsConnected() const { return connected_; }
     void SetPeer(const QHostAddress& peer) { peer_ = peer; }
+
+    // The control connection is ending while an upload still arrives: the rest is read until
+    // the player closes the data connection (or kDrainIdleMs pass without data), then `done`
+    // runs. False, and nothing happens, when no upload is arriving.
+    static constexpr int kDrainIdleMs = 10000;
+    bool FinishUpload(std::function<void()> done);
 
     void SendList(const QByteArray& listing);
     void SendFile(const QString& localPath, quint32 restartOffset, int pauseMs);
@@ -70,6 +78,8 @@ private:
     int pauseMs_ = 5;
     QTimer pause_;
     QTimer idle_;
+    QTimer drain_;
+    std::function<void()> drained_;
     bool done_ = false;
 };
 
