@@ -10,6 +10,10 @@ packages=(
   python3 python3-pyftpdlib curl xvfb xauth fonts-dejavu-core
 )
 
+# Sanitizer and fuzzing builds (scripts/test-sanitizers.sh, presets asan, tsan and fuzz): clang
+# with its sanitizer and libFuzzer runtimes, and the symbolizer for readable reports.
+packages+=(clang libclang-rt-14-dev llvm)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
