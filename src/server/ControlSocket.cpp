@@ -10,6 +10,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <cerrno>
@@ -43,7 +45,8 @@ CControlSocket::CControlSocket(CConnectThread* thread)
 CControlSocket::~CControlSocket() {
     timer_.stop();
     disconnect(this, nullptr, this, nullptr);
-    CloseDataConnection();
+    CloseDataConnection(true);
+    for (CDataSocket* d : draining_) delete d;
     closeGracefully();
 }
 
@@ -100,9 +103,23 @@ void CControlSocket::EndConnection() {
     ending_ = true;
     timer_.stop();
     // A player may close its data connection and send QUIT at once: the end of its upload can
-    // still be unread then. The connection ends once the upload is complete.
-    if (dataSocket_ && dataSocket_->FinishUpload([this] { thread_->RequestQuit(); })) return;
-    thread_->RequestQuit();
+    // still be unread then. The connection ends once every upload is complete.
+    CloseDataConnection();
+    if (draining_.empty()) thread_->RequestQuit();
+}
+
+void CControlSocket::uploadDrained(CDataSocket* data) {
+    // Called from the data socket's own handler: deleted from the event loop.
+    QMetaObject::invokeMethod(
+        this,
+        [this, data] {
+            const auto it = std::find(draining_.begin(), draining_.end(), data);
+            if (it == draining_.end()) return;
+            draining_.erase(it);
+            delete data;
+            if (ending_ && draining_.empty()) thread_->RequestQuit();
+        },
+        Qt::QueuedConnection);
 }
 
 bool CControlSocket::isDead() {
@@ -207,7 +224,7 @@ void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args)
     const OperatorCommand cmd = buildOperatorCommand(index, args);
     switch (cmd.action) {
     case OperatorAction::Ignore: return;
-    case OperatorAction::CloseData: CloseDataConnection(); return;
+    case OperatorAction::CloseData: CloseDataConnection(true); return;
     case OperatorAction::EndConnection: EndConnection(); return;
     case OperatorAction::SendLine:
     case OperatorAction::SendLineThenEnd:
@@ -217,11 +234,11 @@ void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args)
     }
 }
 
-void CControlSocket::PostCloseData(quint64 generation) {
+void CControlSocket::PostCloseData(quint64 generation, bool abortUpload) {
     QMetaObject::invokeMethod(
         this,
-        [this, generation] {
-            if (generation == dataGeneration_) CloseDataConnection();
+        [this, generation, abortUpload] {
+            if (generation == dataGeneration_) CloseDataConnection(abortUpload);
         },
         Qt::QueuedConnection);
 }

@@ -220,10 +220,14 @@ void CDataSocket::ReceiveFile(const QString& localPath, quint32 restartOffset) {
 
 bool CDataSocket::FinishUpload(std::function<void()> done) {
     if (mode_ != Mode::Receive || done_ || !socket_) return false;
+    detached_ = true;
     drained_ = std::move(done);
     drain_.start(kDrainIdleMs);
     onReadyRead();
-    if (socket_ && socket_->state() == QAbstractSocket::UnconnectedState) onClosed();
+    // A player that has already closed: finished from the event loop, after the caller has
+    // taken note of this socket.
+    if (socket_ && socket_->state() == QAbstractSocket::UnconnectedState)
+        QMetaObject::invokeMethod(this, &CDataSocket::onClosed, Qt::QueuedConnection);
     return true;
 }
 
@@ -247,7 +251,8 @@ void CDataSocket::onClosed() {
         onReadyRead();
         file_.close();
         closeSocket();
-        owner_->PostCloseData(generation_);
+        // A let-go upload is no longer the connection's data socket: nothing to close there.
+        if (!detached_) owner_->PostCloseData(generation_);
         owner_->Thread()->ReportOutcome(CControlServer::kFileReceived);
     } else {
         file_.close();
@@ -256,7 +261,7 @@ void CDataSocket::onClosed() {
         owner_->PostCloseData(generation_);
         owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
     }
-    owner_->SetStatus(Idle);
+    if (!detached_) owner_->SetStatus(Idle);
     connected_ = false;
     if (drained_) std::exchange(drained_, {})();
 }
@@ -269,8 +274,16 @@ void CDataSocket::onError() {
     }
     done_ = true;
     pause_.stop();
+    drain_.stop();
     file_.close();
     closeSocket();
+    if (detached_) {
+        // A let-go upload that broke off: counted, never answered on the control connection.
+        owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
+        connected_ = false;
+        if (drained_) std::exchange(drained_, {})();
+        return;
+    }
     owner_->SetStatus(Idle);
     switch (mode_) {
     case Mode::List:

@@ -42,9 +42,11 @@ public:
     bool IsConnected() const { return connected_; }
     void SetPeer(const QHostAddress& peer) { peer_ = peer; }
 
-    // The control connection is ending while an upload still arrives: the rest is read until
-    // the player closes the data connection (or kDrainIdleMs pass without data), then `done`
-    // runs. False, and nothing happens, when no upload is arriving.
+    // The data connection is let go while an upload still arrives (the player went on to its
+    // next command, or is leaving): the rest is read until the player closes the data
+    // connection (or kDrainIdleMs pass without data), then `done` runs. From then on the
+    // socket no longer answers on the control connection nor changes its status. False, and
+    // nothing happens, when no upload is arriving.
     static constexpr int kDrainIdleMs = 10000;
     bool FinishUpload(std::function<void()> done);
 
@@ -80,6 +82,7 @@ private:
     QTimer idle_;
     QTimer drain_;
     std::function<void()> drained_;
+    bool detached_ = false;
     bool done_ = false;
 };
 

@@ -250,11 +250,13 @@ TEST_F(TransferTest, AnIdlePassiveListenerGivesItsPortBack) {
     EXPECT_EQ(hog.line(), "421 Failed to create data connection socket.");
 }
 
-TEST_F(TransferTest, AnUploadStillArrivingWhenThePlayerQuitsIsStoredWhole) {
-    // A player closes the data connection and sends QUIT at once: the end of the upload may
+TEST_F(TransferTest, AnUploadStillArrivingWhenThePlayerGoesOnIsStoredWhole) {
+    // A player closes the data connection and goes on at once: the end of the upload may
     // still sit unread in the server's socket buffers then, and must not be cut off.
     const QByteArray bytes = pattern(4 * 1024 * 1024 + 17);
-    for (const QByteArray& leave : {QByteArray("QUIT"), QByteArray()}) {
+    ASSERT_TRUE(writeFile(path("small.txt"), "small"));
+    // QUIT, the player closing its control connection, or its next transfer at once.
+    for (const QByteArray& leave : {QByteArray("QUIT"), QByteArray(), QByteArray("RETR")}) {
         Player p(port);
         p.login("bob");
         const quint16 dataPort = p.pasv();
@@ -272,9 +274,13 @@ TEST_F(TransferTest, AnUploadStillArrivingWhenThePlayerQuitsIsStoredWhole) {
             sent += n;
         }
         ::close(fd);
-        // QUIT, or the player just closing its control connection.
-        if (!leave.isEmpty()) p.sendLine(leave);
-        else p.socket().abort();
+        if (leave == "RETR") {
+            EXPECT_EQ(retr(p, "small.txt"), "small");
+        } else if (!leave.isEmpty()) {
+            p.sendLine(leave);
+        } else {
+            p.socket().abort();
+        }
         EXPECT_TRUE(waitUntil([&] { return readFile(path("big.bin")).size() == bytes.size(); }, 30000))
             << leave.constData() << ": " << readFile(path("big.bin")).size() << " of " << bytes.size();
         EXPECT_EQ(readFile(path("big.bin")), bytes);
