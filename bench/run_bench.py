@@ -391,6 +391,22 @@ def measure_lum(args, work, file_size):
                 run.stop()
             wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
 
+            # ALIVE in bursts: every player logged in at the same instant, so each second's
+            # ALIVEs arrive together (as after a reconnect storm).
+            burst = SimRun(args.bin, ["--port", str(lum.port), "--count", str(n), "--alive-ms", "1000",
+                                      "--timeout", "120", "--stay", "3600", "--no-respond"] + names)
+            try:
+                all_logged_in(burst, n, 120)
+                time.sleep(1)
+                before = len(burst.of("alive"))
+                time.sleep(args.idle_seconds)
+                rtts = [e["ms"] for e in burst.of("alive")[before:]]
+                r["alive_burst_p50_ms"] = percentile(rtts, 50)
+                r["alive_burst_p99_ms"] = percentile(rtts, 99)
+            finally:
+                burst.stop()
+            wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
+
             # Every player fetches the 10 MB file at once (the staying players are gone: the
             # console admits 100 connections).
             dl = SimRun(args.bin, ["--port", str(lum.port), "--count", str(n), "--alive", "0",
@@ -711,6 +727,8 @@ def write_results(path, m, lum, ftp, args, started, finished):
         row(f"time until all logged in, connections {STAGGER_MS} ms apart (ms)", "login_ms"),
         row("ALIVE round trip p50 (ms)", "alive_p50_ms", 2, lum_only=True),
         row("ALIVE round trip p99 (ms)", "alive_p99_ms", 2, lum_only=True),
+        row("ALIVE round trip in bursts p50 (ms)", "alive_burst_p50_ms", 2, lum_only=True),
+        row("ALIVE round trip in bursts p99 (ms)", "alive_burst_p99_ms", 2, lum_only=True),
         row("command fan-out p50 (ms)", "fanout_p50_ms", 1, lum_only=True),
         row("command fan-out p99 (ms)", "fanout_p99_ms", 1, lum_only=True),
         row("aggregate download (MB/s)", "aggregate_MBps", 2),
@@ -748,8 +766,10 @@ def write_results(path, m, lum, ftp, args, started, finished):
         f"connection may hang un-greeted; hence also a run with connections {STAGGER_MS} ms apart "
         "(the spread itself is part of that figure). vsftpd sessions log in as `anonymous`; the "
         "simulator sends `TYPE I` after the `230`, outside the timing.",
-        f"- ALIVE round trip: every player sends `ALIVE` once a second for {args.idle_seconds} s; "
-        "the time from the line leaving to `601 Server ALIVE Ack` arriving.",
+        f"- ALIVE round trip: every player sends `ALIVE` once a second for {args.idle_seconds} s, "
+        f"each on its own second (logins {STAGGER_MS} ms apart, precise timers); the time from "
+        "the line leaving to `601 Server ALIVE Ack` arriving. In bursts: the players logged in at "
+        "the same instant, so every second all their ALIVEs arrive together.",
         f"- Command fan-out: {args.fanout_repeats} times `lumctl send 20 --all` (a volume line, "
         "code 622); from starting lumctl (its process start and the operator socket included) to "
         "the last player reading the line, on the wall clock of the one machine.",

@@ -96,6 +96,9 @@ double wallClockMs() {
 CSimPlayer::CSimPlayer(SimPlayerConfig config, QObject* parent)
     : QObject(parent), m_config(std::move(config)) {
     m_timeout.setSingleShot(true);
+    // Each player keeps its own second: coarse timers would line up the ALIVEs of every
+    // player of this process and send them in one burst, which separate devices do not do.
+    m_alive.setTimerType(Qt::PreciseTimer);
     connect(&m_timeout, &QTimer::timeout, this, [this] { fail(QStringLiteral("timed out")); });
     connect(&m_alive, &QTimer::timeout, this, [this] {
         if (!m_loggedIn) return;
@@ -182,10 +185,11 @@ void CSimPlayer::deliver(const Reply& reply) {
     if (reply.code == kReplyAliveAck) {
         ++m_aliveAcks;
         if (!m_aliveSent.empty()) {
-            const double rtt = wallClockMs() - m_aliveSent.front();
+            const double sent = m_aliveSent.front();
+            const double rtt = wallClockMs() - sent;
             m_aliveSent.pop_front();
             m_aliveRtts.push_back(rtt);
-            Q_EMIT measured(m_config.user, QStringLiteral("alive"), {{"ms", rtt}});
+            Q_EMIT measured(m_config.user, QStringLiteral("alive"), {{"ms", rtt}, {"t", sent}});
         }
         return;
     }
