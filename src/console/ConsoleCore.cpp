@@ -2,8 +2,6 @@
 
 #include "accounts/UserStore.h"
 #include "console/EditorRequests.h"
-#include "console/OnlineCommandPoster.h"
-#include "console/OnlineCommandSender.h"
 #include "console/OnlineModel.h"
 #include "console/OperatorService.h"
 #include "console/ServerLinks.h"
@@ -66,7 +64,8 @@ bool CConsoleCore::Init(QString* error) {
         log(QStringLiteral("Cannot create the home directory %1").arg(dir));
     if (!store_->Save()) return fail(QStringLiteral("cannot write %1").arg(store_->filePath()));
 
-    online_ = std::make_unique<COnlineModel>(*store_, prompt_);
+    online_ = std::make_unique<COnlineModel>(*store_);
+    online_->setLog(logHub_.get());
     accounts_ = std::make_unique<UserStoreAccounts>(*store_);
     observer_ = std::make_unique<ServerObserver>(*online_, *logHub_);
     server_ = std::make_unique<CControlServer>(accounts_.get(), logHub_.get());
@@ -83,7 +82,6 @@ bool CConsoleCore::Init(QString* error) {
     connect(store_.get(), &CUserStore::userUpdated, online_.get(),
             [this](const QString& oldName, const CUser& u) {
                 if (oldName != u.name) online_->RenameClient(oldName, u.name);
-                online_->MoveClient(u.name, u.group);
                 online_->UpdateClientInfo(u);
             });
     connect(store_.get(), &CUserStore::groupUpdated, online_.get(),
@@ -92,16 +90,17 @@ bool CConsoleCore::Init(QString* error) {
                 online_->RefreshGroups();
             });
 
-    poster_ = std::make_unique<COnlineCommandPoster>(*online_);
-    sender_ = std::make_unique<COnlineCommandSender>(*online_);
-    rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), poster_.get());
+    rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), online_.get());
     connectRssGroupUpkeep(*store_, *rss_);
     // Path resolution serves "autorss.txt" only while the ticker is on.
     server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });
     rss_->start();
 
-    reports_ = std::make_unique<ReportCenter>(*store_, *sender_);
-    connectReportCenter(*online_, *reports_);
+    reports_ = std::make_unique<ReportCenter>(*store_, *online_);
+    connect(online_.get(), &COnlineModel::reportEvent, reports_.get(),
+            [reports = reports_.get()](PlayerEvent code, const QString& player, const QString& mac) {
+                reports->playerEvent(code, player, mac);
+            });
 
     service_ = std::make_unique<COperatorService>(
         *store_, *online_,
@@ -122,11 +121,11 @@ bool CConsoleCore::Init(QString* error) {
     profile_ = std::make_unique<QSettings>(QStringLiteral("ZEB Software Solutions-LUM"),
                                            QStringLiteral("LUM"));
     editorRequests_ =
-        std::make_unique<CEditorRequests>(*store_, *sender_, dataFolder_, profile_.get());
+        std::make_unique<CEditorRequests>(*store_, *online_, dataFolder_, profile_.get());
     socket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
         if (auto reply = editorRequests_->handle(request)) return *reply;
         QJsonObject media;
-        const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
+        const MediaServices services{dataFolder_, rss_.get(), online_.get(),
                                      [this] { return store_->GroupNames(); }};
         if (handleMediaRequest(request, services, &media)) return media;
         return service_->handle(request);

@@ -13,8 +13,8 @@ void ServerObserver::ClientLoggedIn(quint32 connectionId, const QString& name, c
 void ServerObserver::ClientLoggedOut(quint32 connectionId) { online_.ClientLoggedOut(connectionId); }
 
 void ServerObserver::ClientEvent(int code, const QString& mac, const QString& text,
-                                 const PlayerReport& report) {
-    online_.ClientEvent(code, mac, text, report);
+                                 const PlayerReport&) {
+    online_.ClientEvent(PlayerEvent(code), mac, text);
 }
 
 void ServerObserver::AccountRegistered(const QString& name, const QString& group) {
@@ -25,9 +25,9 @@ void ServerObserver::AccountRegistered(const QString& name, const QString& group
 
 void ServerConnections::StopConnection(quint32 connectionId) { server_.StopConnection(connectionId); }
 
-bool ServerConnections::PostThreadCommand(quint32 connectionId, int index,
+bool ServerConnections::PostThreadCommand(quint32 connectionId, CommandIndex index,
                                           const OperatorCommandArgs& args) {
-    return server_.PostThreadCommand(connectionId, index, args);
+    return server_.PostThreadCommand(connectionId, int(index), args);
 }
 
 }  // namespace lum

@@ -29,7 +29,8 @@ class ServerConnections : public IPlayerConnections {
 public:
     explicit ServerConnections(CControlServer& server) : server_(server) {}
     void StopConnection(quint32 connectionId) override;
-    bool PostThreadCommand(quint32 connectionId, int index, const OperatorCommandArgs& args) override;
+    bool PostThreadCommand(quint32 connectionId, CommandIndex index,
+                           const OperatorCommandArgs& args) override;
 
 private:
     CControlServer& server_;

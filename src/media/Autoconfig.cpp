@@ -339,13 +339,11 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
         return AutoconfigUpdate::CannotWrite;
     }
     if (writtenPath) *writtenPath = path;
-    const int reached = sender.postCommand(
-        client ? SendTarget::player(name) : SendTarget::group(group.name), kCmdAutoConfig);
-    if (reachedOut) *reachedOut = reached;
-    if (reached == 0) {
-        prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);
-        return AutoconfigUpdate::NoneReached;
-    }
+    const PostResult posted = sender.send(
+        client ? CommandTarget::player(name) : CommandTarget::group(group.name),
+        CommandIndex::AutoConfig);
+    if (reachedOut) *reachedOut = posted.targeted;
+    if (tellOperator(prompt, CommandIndex::AutoConfig, posted)) return AutoconfigUpdate::NoneReached;
     return AutoconfigUpdate::Updated;
 }
 

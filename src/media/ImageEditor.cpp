@@ -152,13 +152,17 @@ QString ensureYuvFolder(const QString& programFolder) {
     return dir;
 }
 
-bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, quint32 seconds,
-                        const MediaTarget& target, ICommandPoster& poster) {
+std::optional<PostResult> sendInstantPicture(const QString& jpegPath, const QString& programFolder,
+                                             quint32 seconds, const CommandTarget& target,
+                                             ICommandSender& sender) {
     QByteArray data;
-    if (!readWholeFile(jpegPath, &data)) return false;
-    if (!writeFileAtomic(joinPath(programFolder, media_texts::kInstantPicture), data)) return false;
-    poster.postPicture(target, fileNameOfPath(jpegPath), seconds);
-    return true;
+    if (!readWholeFile(jpegPath, &data)) return std::nullopt;
+    if (!writeFileAtomic(joinPath(programFolder, media_texts::kInstantPicture), data))
+        return std::nullopt;
+    OperatorCommandArgs args;
+    args.imageName = fileNameOfPath(jpegPath);
+    args.displaySeconds = seconds;
+    return sender.send(target, CommandIndex::Picture, args);
 }
 
 }  // namespace lum

@@ -36,14 +36,14 @@ bool safeChannelName(const QString& name) {
 
 }  // namespace
 
-CRssThread::CRssThread(QString programFolder, RssGroupSource groups, ICommandPoster* poster,
+CRssThread::CRssThread(QString programFolder, RssGroupSource groups, ICommandSender* sender,
                        int refreshIntervalMs, QObject* parent)
     : QObject(parent),
       programFolder_(std::move(programFolder)),
       serverDataDir_(joinPath(programFolder_, kServerDataDir)),
       configPath_(joinPath(serverDataDir_, kRssConfigFile)),
       groups_(std::move(groups)),
-      poster_(poster),
+      sender_(sender),
       intervalMs_(refreshIntervalMs) {
     thread_.setObjectName("rss");
 }
@@ -188,14 +188,15 @@ bool CRssThread::buildTickerFile(const RssGroupInfo& group, bool notify) {
     const QByteArray data = line + utf8;
     if (!writeFileAtomic(tickerPath, data)) return false;
     if (oldSize == data.size() && !changedSettings) return false;
-    if (notify && autoRss() && poster_)
-        poster_->postTicker(group.name, true);
+    if (notify && autoRss() && sender_)
+        sender_->send(CommandTarget::group(group.name), CommandIndex::UpdateRss);
     return true;
 }
 
-void CRssThread::startRssFeeds(const QString& groupName) {
+PostResult CRssThread::startRssFeeds(const QString& groupName) {
     buildTickerFile(groupName, false);
-    if (poster_) poster_->postTicker(groupName, false);
+    if (!sender_) return {};
+    return sender_->send(CommandTarget::group(groupName), CommandIndex::RssMessage);
 }
 
 bool CRssThread::editDocument(const std::function<bool(RssConfig&)>& edit) {

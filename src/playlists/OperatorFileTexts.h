@@ -14,8 +14,6 @@ inline constexpr const char* kUnknownClient = "Client '%1' is not found!";
 // Instant messages and labels
 inline constexpr const char* kMessageTooLong = "The maximum text length is 20480 bytes!";
 inline constexpr const char* kDigitsOnly = "Only digital number(000-999) is allowed!";
-inline constexpr const char* kNoClientOnline =
-    "No client is online and no client will be effected!";
 
 // Fixed file names
 inline constexpr const char* kScheduleFileName = "playlist.sch";

@@ -3,6 +3,8 @@
 // address, playback and download state, completion of operator commands, playback counts), the
 // status texts they produce, the MAC hand-out and the playback count file.
 
+#include "core/PlayerEvent.h"
+
 #include <QDate>
 #include <QString>
 
@@ -71,15 +73,11 @@ bool AddPlayReport(const QString& playReportPath, const QString& mac, const QStr
 // The section name of a player and day: "%s@%s" with the MAC and the date as "%y-%m-%d".
 QString PlayReportSection(const QString& mac, const QDate& day);
 
-// Event codes handed to the online model.
-enum PlayerEvent : int {
-    kEventStorageInfo = 1000,
-    kEventStorageFiles = 1001,
-    kEventDeleteDone = 1002,
-    kEventVersion = 1003,
-    kEventPlaylist = 1004,
-    kEventStatus = 1005,
-    kEventPlayReport = 1006,
-};
+// Event codes handed to the online model (core/PlayerEvent.h), as the interpreter uses them.
+inline constexpr int kEventStorageFiles = int(PlayerEvent::StorageFiles);
+inline constexpr int kEventDeleteDone = int(PlayerEvent::DeleteDone);
+inline constexpr int kEventPlaylist = int(PlayerEvent::Playlist);
+inline constexpr int kEventStatus = int(PlayerEvent::Status);
+inline constexpr int kEventPlayReport = int(PlayerEvent::PlayReport);
 
 }  // namespace lum

@@ -1,6 +1,6 @@
 #include "console/LogModel.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QAbstractItemModelTester>
@@ -110,8 +110,8 @@ TEST(LogSave, WritesEachLineWithALineFeedAndReports) {
     ASSERT_TRUE(saveLogLines({QStringLiteral("12:00:01     a"), QStringLiteral("b")}, path, prompt));
     EXPECT_EQ(lumtest::readFile(path), QByteArray("12:00:01     a\nb\n"));
     ASSERT_EQ(prompt.messages.size(), 1);
-    EXPECT_EQ(prompt.messages[0].first, QStringLiteral("Success to save the log data to file"));
-    EXPECT_EQ(prompt.messages[0].second, lum::IOperatorPrompt::Icon::Information);
+    EXPECT_EQ(prompt.messages[0], QStringLiteral("Success to save the log data to file"));
+    EXPECT_EQ(prompt.icons[0], lum::IOperatorPrompt::Icon::Information);
 
     // An empty list gives an empty file and no message.
     const QString empty = dir.filePath(QStringLiteral("empty.log"));
@@ -125,6 +125,6 @@ TEST(LogSave, WritesEachLineWithALineFeedAndReports) {
     const QString bad = dir.filePath(QStringLiteral("afile/sub.log"));
     EXPECT_FALSE(saveLogLines({QStringLiteral("x")}, bad, prompt));
     ASSERT_EQ(prompt.messages.size(), 2);
-    EXPECT_EQ(prompt.messages[1].first, QStringLiteral("Can't create log file:\n ") + bad);
-    EXPECT_EQ(prompt.messages[1].second, lum::IOperatorPrompt::Icon::Stop);
+    EXPECT_EQ(prompt.messages[1], QStringLiteral("Can't create log file:\n ") + bad);
+    EXPECT_EQ(prompt.icons[1], lum::IOperatorPrompt::Icon::Stop);
 }

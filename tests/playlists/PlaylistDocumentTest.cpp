@@ -3,7 +3,7 @@
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistTexts.h"
 
-#include "common/ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@
 
 using namespace lum;
 using lumtest::readFile;
-using lumtest::ScriptedPrompt;
+using lumtest::RecordingPrompt;
 using lumtest::writeFile;
 
 namespace {
@@ -163,7 +163,7 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     CPlaylistDocument doc;
     doc.appendRow(row("/m/a.jpg"));
     doc.appendRow(row("/m/b.jpg"));
-    ScriptedPrompt prompt;
+    RecordingPrompt prompt;
     // A malformed stop time is a format fault even without a start time.
     struct Case { const char *from, *to, *message; };
     for (const Case& c : {Case{"2400", "", playlist_texts::kTimeFormat},
@@ -397,7 +397,7 @@ TEST(PlaylistCopy, SourceFolderDefaultFolderAndInvalidTimes) {
     // Invalid times copy nothing.
     doc.rows()[0] = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
     doc.rows()[0].cells.toTime = "0800";
-    ScriptedPrompt prompt;
+    RecordingPrompt prompt;
     int calls = 0;
     EXPECT_FALSE(doc.Save(dir.filePath("out/playlist.mpl"), true, dir.filePath("out"),
                           [&](const QString&, int, int) { ++calls; }, &prompt));

@@ -123,6 +123,14 @@ int CAccountView::selectedKind() const {
     return i.isValid() ? CAccountTreeModel::kindOf(i) : -1;
 }
 
+CommandTarget CAccountView::selectedTarget() const {
+    switch (selectedKind()) {
+    case CAccountTreeModel::KindGroup: return CommandTarget::group(GetSelectedName());
+    case CAccountTreeModel::KindAccount: return CommandTarget::player(GetSelectedName());
+    default: return CommandTarget::all();
+    }
+}
+
 QString CAccountView::GetSelectedName() const {
     return CAccountTreeModel::nameOf(tree_->currentIndex());
 }
@@ -143,10 +151,11 @@ void CAccountView::onCurrentChanged(const QModelIndex& current) {
     const QString name = CAccountTreeModel::nameOf(current);
     if (kind == CAccountTreeModel::KindAccount) {
         if (CAccountTreeModel::pictureOf(current) == CAccountTreeModel::PicOnline)
-            Q_EMIT showClients(name, 2);
+            Q_EMIT showClients(CommandTarget::player(name));
         return;
     }
-    Q_EMIT showClients(name, 1);
+    Q_EMIT showClients(kind == CAccountTreeModel::KindGroup ? CommandTarget::group(name)
+                                                            : CommandTarget::all());
     CUserGroup group;
     if (kind == CAccountTreeModel::KindGroup && store_.FindGroup(name, &group))
         Q_EMIT statusMessage(uiText(t::kPlaylistFile) + group.currentPlaylist);

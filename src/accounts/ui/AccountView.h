@@ -1,6 +1,8 @@
 #pragma once
 // The left pane: the account tree with its menus, and two picture boxes under it.
 
+#include "core/CommandSender.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -53,6 +55,8 @@ public:
 
     // Selected node: kind (0 root, 1 group, 2 account) and name.
     int selectedKind() const;
+    // The selection as a command target: root = everyone, group, account = that player.
+    CommandTarget selectedTarget() const;
     QString GetSelectedName() const;
     QString selectedGroup() const;
     bool selectedIsOnlinePlayer() const;
@@ -74,8 +78,8 @@ public:
     CAccountManagementDialog* dialog();
 
 Q_SIGNALS:
-    // The online list shows `filter` in mode 1 (group or "Server") or 2 (one player).
-    void showClients(const QString& filter, int mode);
+    // The online list shows the selection: everyone (root), a group, or one online player.
+    void showClients(const lum::CommandTarget& filter);
     // Text for the status bar's message pane.
     void statusMessage(const QString& text);
     void selectionChanged();

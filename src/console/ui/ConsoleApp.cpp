@@ -163,7 +163,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     serverCommands.running = [this] { return core_->IsServerRunning(); };
     MainFrameParts parts{core_->settings(), *models_, *prompt_, serverCommands,
                          [this] { backup(); }, [this] { restore(); },
-                         [this](const QString& group) { core_->rss().startRssFeeds(group); },
+                         [this](const QString& group) { return core_->rss().startRssFeeds(group); },
                          title};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());

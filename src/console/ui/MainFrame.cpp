@@ -76,8 +76,8 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     rootActions << nullptr << action(cmd::Exit);
     accountView_->setRootActions(rootActions);
 
-    connect(accountView_, &CAccountView::showClients, this, [this](const QString& filter, int mode) {
-        parts_.models.online().ShowClients(filter, TargetMode(mode));
+    connect(accountView_, &CAccountView::showClients, this, [this](const CommandTarget& filter) {
+        parts_.models.online().ShowClients(filter);
         updateActions();
     });
     connect(accountView_, &CAccountView::statusMessage, message_, &QLabel::setText);
@@ -110,9 +110,9 @@ void CMainFrame::playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTa
     (commands_.*fn)(currentTarget());
 }
 
-void CMainFrame::rowCommand(PostResult (CPlayerCommands::*fn)(const QString&)) {
+void CMainFrame::rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&)) {
     const QString player = firstSelectedPlayer();
-    if (!player.isEmpty()) (commands_.*fn)(player);
+    if (!player.isEmpty()) (commands_.*fn)(CommandTarget::player(player));
 }
 
 void CMainFrame::buildMenus() {
@@ -311,13 +311,7 @@ void CMainFrame::stopServer() {
     setServerState(parts_.server.running && parts_.server.running());
 }
 
-CommandTarget CMainFrame::currentTarget() const {
-    switch (accountView_->selectedKind()) {
-    case CAccountTreeModel::KindGroup: return CommandTarget::group(accountView_->GetSelectedName());
-    case CAccountTreeModel::KindAccount: return CommandTarget::player(accountView_->GetSelectedName());
-    default: return CommandTarget::all();
-    }
-}
+CommandTarget CMainFrame::currentTarget() const { return accountView_->selectedTarget(); }
 
 bool CMainFrame::playerCommandsEnabled() const {
     switch (accountView_->selectedKind()) {
@@ -355,11 +349,16 @@ void CMainFrame::startRssFeeds() {
     switch (accountView_->selectedKind()) {
     case CAccountTreeModel::KindGroup:
     case CAccountTreeModel::KindAccount:
-        parts_.startRssFeeds(accountView_->selectedGroup());
+        tellOperator(parts_.prompt, CommandIndex::RssMessage,
+                     parts_.startRssFeeds(accountView_->selectedGroup()));
         break;
-    default:
-        for (const QString& g : parts_.models.store().GroupNames()) parts_.startRssFeeds(g);
+    default: {
+        PostResult all;
+        for (const QString& g : parts_.models.store().GroupNames())
+            all.targeted += parts_.startRssFeeds(g).targeted;
+        tellOperator(parts_.prompt, CommandIndex::RssMessage, all);
         break;
+    }
     }
 }
 

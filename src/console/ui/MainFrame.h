@@ -60,7 +60,7 @@ struct MainFrameParts {
     std::function<void()> backup;   // the "&Server" menu's Backup (absent: not offered)
     std::function<void()> restore;  // and Restore
     // "Start RSS Feeds": the group's ticker is built, then command 13 goes to the group.
-    std::function<void(const QString& group)> startRssFeeds;
+    std::function<PostResult(const QString& group)> startRssFeeds;
     QString applicationTitle;
 };
 
@@ -120,7 +120,7 @@ private:
     void buildStatusBar();
     QString firstSelectedPlayer() const;
     void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
-    void rowCommand(PostResult (CPlayerCommands::*fn)(const QString&));
+    void rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
 
     MainFrameParts parts_;
     CPlayerCommands commands_;

@@ -44,7 +44,12 @@ COnlineView::COnlineView(QAbstractItemModel* model, int imageRole, int macRole, 
     });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &COnlineView::selectionChangedRows);
-    connect(proxy_, &QAbstractItemModel::modelReset, this, &COnlineView::selectionChangedRows);
+    // A new selection in the account tree refills the list; its first row is selected, so the
+    // row commands are ready without another click.
+    connect(proxy_, &QAbstractItemModel::modelReset, this, [this] {
+        if (proxy_->rowCount() > 0) selectRow(0);
+        Q_EMIT selectionChangedRows();
+    });
     connect(proxy_, &QAbstractItemModel::modelReset, this, &COnlineView::fitColumns);
     fitColumns();
 }

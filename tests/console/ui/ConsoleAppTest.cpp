@@ -10,7 +10,7 @@
 #include "server/ControlServer.h"
 #include "SimPlayer.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QApplication>
@@ -93,7 +93,7 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
         lumtest::RecordingPrompt secondPrompt;
         CConsoleApp second;
         EXPECT_EQ(second.start(options(other, secondPrompt)), CConsoleApp::StartResult::AlreadyRunning);
-        EXPECT_EQ(secondPrompt.texts(), QStringList{QStringLiteral("LUM is ON already!")});
+        EXPECT_EQ(secondPrompt.messages, QStringList{QStringLiteral("LUM is ON already!")});
         EXPECT_FALSE(QFileInfo::exists(QDir(other).filePath(QStringLiteral("config.ini"))));
     }
     // Once the first has ended, the next start succeeds on the same folder.
@@ -121,7 +121,7 @@ TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
     EXPECT_EQ(QSettings().value(QStringLiteral("LanguageId")).toString(), QStringLiteral("zh_CN"));
     ASSERT_EQ(prompt.messages.size(), 1);
     // Said in the language just chosen.
-    EXPECT_EQ(prompt.messages[0].first,
+    EXPECT_EQ(prompt.messages[0],
               QString::fromUtf8("\u8bf7\u91cd\u65b0\u542f\u52a8 ") + app.settings()->applicationTitle());
 }
 
@@ -172,18 +172,18 @@ TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
 
     ASSERT_TRUE(lumtest::writeFile(QDir(data).filePath(QStringLiteral("Home/filereport_") + mac + QStringLiteral(".zeb")),
                                    "a.mpg\tfile\t100\r\nb.jpg\tfile\t20\r\n"));
-    online.ClientEvent(1001, mac, QString());
+    online.ClientEvent(PlayerEvent::StorageFiles, mac, QString());
     QCoreApplication::processEvents();
     CLogPane* pane = app.mainFrame()->logPane();
     EXPECT_EQ(pane->tabs()->currentIndex(), 1);
     ASSERT_NE(pane->deviceView()->model(), nullptr);
     EXPECT_EQ(pane->deviceView()->model()->rowCount(), 2);
 
-    online.ClientEvent(1006, mac, QString());
+    online.ClientEvent(PlayerEvent::PlayReport, mac, QString());
     QCoreApplication::processEvents();
     EXPECT_EQ(pane->tabs()->currentIndex(), 2);
     EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playback Report"));
-    online.ClientEvent(1004, mac, QString());
+    online.ClientEvent(PlayerEvent::Playlist, mac, QString());
     QCoreApplication::processEvents();
     EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playlist"));
 
@@ -329,5 +329,5 @@ TEST_F(ConsoleAppTest, BackupAndRestoreFromTheServerMenu) {
     ASSERT_EQ(prompt.questions.size(), 1);
     EXPECT_TRUE(prompt.questions[0].startsWith(QStringLiteral("Do you want to restore the LUM setting files ")));
     EXPECT_EQ(lumtest::readFile(QDir(data).filePath(QStringLiteral("config.ini"))), config);
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Please restart ") + app.settings()->applicationTitle());
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Please restart ") + app.settings()->applicationTitle());
 }

@@ -50,7 +50,7 @@ TEST_F(Dialogs, ChangePasswordClearsFieldsByTheRules) {
     dlg.oldEdit()->setText(QStringLiteral("bad"));
     dlg.confirmEdit()->setText(QStringLiteral("n1"));
     dlg.accept();
-    EXPECT_EQ(prompt.texts(), QStringList{QStringLiteral("Password does not match")});
+    EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("Password does not match")});
     EXPECT_TRUE(dlg.oldEdit()->text().isEmpty() && dlg.newEdit()->text().isEmpty() &&
                 dlg.confirmEdit()->text().isEmpty());
 
@@ -140,7 +140,7 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
 
     selectSource(models->tree().groupIndex(QStringLiteral("Home")));
     view.deleteGroup();
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Home group can not be edited!"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Home group can not be edited!"));
     EXPECT_TRUE(prompt.questions.isEmpty());
 
     selectSource(models->tree().groupIndex(QStringLiteral("Lobby")));
@@ -201,10 +201,10 @@ TEST_F(Dialogs, AccountManagementPages) {
     EXPECT_EQ(dlg.list()->topLevelItemCount(), 1);
     EXPECT_EQ(dlg.list()->topLevelItem(0)->text(2), QStringLiteral("Enable"));
     dlg.listEdit();
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Please select a item"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Please select a item"));
     dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
     dlg.listDelete();
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Home group can not be edited!"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Home group can not be edited!"));
 
     // Home keeps its name: the field is read-only.
     dlg.listEdit();
@@ -215,7 +215,7 @@ TEST_F(Dialogs, AccountManagementPages) {
     EXPECT_FALSE(dlg.groupNameEdit()->isReadOnly());
     dlg.groupNameEdit()->setText(QStringLiteral("  "));
     EXPECT_FALSE(dlg.applyGroupPage());
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Group can not be 'Blank'"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Group can not be 'Blank'"));
     dlg.groupNameEdit()->setText(QStringLiteral("Foyer"));
     dlg.autoPlayCheck()->setChecked(false);
     ASSERT_TRUE(dlg.applyGroupPage());

@@ -1,7 +1,7 @@
 #include "console/LogModel.h"
 #include "console/ui/LogPane.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QListView>
@@ -66,5 +66,5 @@ TEST(LogPane, SavesThePlayersList) {
     const QString path = dir.filePath(QStringLiteral("p1.log"));
     ASSERT_TRUE(pane.saveTo(lists.player(), path));
     EXPECT_EQ(lumtest::readFile(path), QByteArray("10:00:00     [p1] hello\n"));
-    EXPECT_EQ(prompt.texts(), QStringList{QStringLiteral("Success to save the log data to file")});
+    EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("Success to save the log data to file")});
 }

@@ -22,6 +22,8 @@ using namespace lum;
 
 namespace {
 
+using Sent = std::vector<std::pair<quint32, CommandIndex>>;
+
 class MainFrameTest : public ::testing::Test, public lumtest::ConsoleFixture {
 protected:
     void SetUp() override {
@@ -39,7 +41,11 @@ protected:
         server.running = [this] { return running; };
         frame = std::make_unique<CMainFrame>(MainFrameParts{
             *settings, *models, prompt, server, {}, {},
-            [this](const QString& group) { rssGroups << group; }, QStringLiteral("LUM test")});
+            [this](const QString& group) {
+                rssGroups << group;
+                return PostResult{};
+            },
+            QStringLiteral("LUM test")});
     }
 
     void select(const QModelIndex& source) {
@@ -84,24 +90,26 @@ TEST_F(MainFrameTest, PlayerCommandsFollowTheSelectionAndWhoIsOnline) {
               CAccountTreeModel::PicOnline);
 
     selectGroup("Hall");
-    EXPECT_EQ(models->online().filter(), QStringLiteral("Hall"));
+    EXPECT_EQ(models->online().filter().name, QStringLiteral("Hall"));
     EXPECT_TRUE(allPlayerCmds(false));
     selectGroup("Lobby");
     EXPECT_EQ(models->online().rowCount(), 1);
     EXPECT_TRUE(allPlayerCmds(true));
     selectAccount("p2");  // offline player: the list stays as it was
-    EXPECT_EQ(models->online().filter(), QStringLiteral("Lobby"));
+    EXPECT_EQ(models->online().filter().name, QStringLiteral("Lobby"));
     EXPECT_TRUE(allPlayerCmds(false));
     selectAccount("p1");
-    EXPECT_EQ(models->online().filter(), QStringLiteral("p1"));
-    EXPECT_EQ(models->online().filterMode(), TargetMode::Player);
+    EXPECT_EQ(models->online().filter().name, QStringLiteral("p1"));
+    EXPECT_EQ(models->online().filter().kind, CommandTarget::Kind::Player);
     EXPECT_TRUE(allPlayerCmds(true));
 
-    // Row commands need a selected row of the online list.
-    EXPECT_FALSE(enabled(cmd::ReadCapacity));
-    frame->onlineView()->selectRow(0);
+    // Row commands need a selected row of the online list; a tree selection selects the first.
+    EXPECT_EQ(frame->onlineView()->selectedSourceRows(), QList<int>{0});
     EXPECT_TRUE(enabled(cmd::ReadCapacity));
     EXPECT_TRUE(enabled(cmd::ReadPlaylist));
+    selectGroup("Hall");
+    EXPECT_FALSE(enabled(cmd::ReadStatus));  // nothing listed, nothing selected
+    selectAccount("p1");
 
     // Logged out: the player's node goes offline and its commands with it.
     models->online().ClientLoggedOut(11);
@@ -116,23 +124,22 @@ TEST_F(MainFrameTest, CommandsReachTheSelectedTargets) {
     login(13, "p3");
     selectGroup("Lobby");
     frame->action(cmd::StartPlayback)->trigger();
-    ASSERT_EQ(connections.posted.size(), 1u);
-    EXPECT_EQ(connections.posted[0], std::make_pair(11u, 4));
+    EXPECT_EQ(connections.sent(), (Sent{{11, CommandIndex::StartPlay}}));
 
-    connections.posted.clear();
+    connections.posts.clear();
     frame->accountView()->selectRoot();
     frame->action(cmd::Volume1 + 2)->trigger();  // Volume3
-    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{11, 20}, {13, 20}}));
+    EXPECT_EQ(connections.sent(), (Sent{{11, volumeCommand(3)}, {13, volumeCommand(3)}}));
 
-    connections.posted.clear();
+    connections.posts.clear();
     selectAccount("p3");
     prompt.answers = {false};
     frame->action(cmd::Reboot)->trigger();
-    EXPECT_TRUE(connections.posted.empty());
+    EXPECT_TRUE(connections.posts.empty());
     EXPECT_EQ(prompt.questions.last(), QStringLiteral("Are you sure to reboot the players ?"));
     prompt.answers = {true};
     frame->action(cmd::Reboot)->trigger();
-    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 10}}));
+    EXPECT_EQ(connections.sent(), (Sent{{13, CommandIndex::Reboot}}));
 
     // "Start RSS Feeds" builds the ticker of the chosen group: a player's group, or every group.
     frame->action(cmd::StartRss)->trigger();
@@ -143,20 +150,20 @@ TEST_F(MainFrameTest, CommandsReachTheSelectedTargets) {
     EXPECT_EQ(rssGroups.size(), store->GroupNames().size());
 
     // A row command goes to the first selected row.
-    connections.posted.clear();
+    connections.posts.clear();
     frame->accountView()->selectRoot();
     frame->onlineView()->selectRow(1);
     frame->action(cmd::ReadCapacity)->trigger();
-    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 6}}));
+    EXPECT_EQ(connections.sent(), (Sent{{13, CommandIndex::StorageInfo}}));
 
     // A group nobody of which is known: the operator is told nothing was reached.
-    connections.posted.clear();
+    connections.posts.clear();
     selectGroup("Empty");
     EXPECT_FALSE(enabled(cmd::StopAction));
     frame->action(cmd::StopAction)->setEnabled(true);  // as a keyboard accelerator would
     frame->action(cmd::StopAction)->trigger();
-    EXPECT_TRUE(connections.posted.empty());
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("No client is online and no client will be effected!"));
+    EXPECT_TRUE(connections.posts.empty());
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("No client is online and no client will be effected!"));
 }
 
 TEST_F(MainFrameTest, ServerStateShowsInTheStatusBarAndMenus) {

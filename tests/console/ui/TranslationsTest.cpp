@@ -12,7 +12,7 @@
 #include "widgets/MessageBoxPrompt.h"
 #include "widgets/UiTexts.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QApplication>
