@@ -5,6 +5,7 @@
 #include "console/OnlineModel.h"
 #include "console/OperatorService.h"
 #include "console/ServerLinks.h"
+#include "core/AppProfile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
@@ -118,8 +119,7 @@ bool CConsoleCore::Init(QString* error) {
                                              {"sendsAborted", s.SendsAborted()},
                                              {"receivesAborted", s.ReceivesAborted()}};
                       }});
-    profile_ = std::make_unique<QSettings>(QStringLiteral("ZEB Software Solutions-LUM"),
-                                           QStringLiteral("LUM"));
+    profile_ = openAppProfile();
     editorRequests_ =
         std::make_unique<CEditorRequests>(*store_, *online_, dataFolder_, profile_.get());
     socket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {

@@ -25,8 +25,6 @@ inline constexpr const char* kNoFileLength = "Can't get the file length, please 
 // FTP sites and publisher.
 inline constexpr const char* kSitesHeader = "ZEBTech Solutions - StoreFTPSites";
 inline constexpr const char* kSitesFile = "sites.dat";
-inline constexpr const char* kProfileOrganisation = "ZEB Software Solutions-LUM";
-inline constexpr const char* kProfileApplication = "LUM";
 inline constexpr const char* kProfileSection = "Settings";
 inline constexpr const char* kInvalidFtpUrl = "Please enter a valid FTP URL";
 inline constexpr const char* kConnectionLoss = "Connection loss,  need to re-connect!\n";

@@ -8,9 +8,11 @@
 #include "console/ConsoleCore.h"
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
+#include "core/AppProfile.h"
 #include "console/Languages.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
+#include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
 #include "media/RssThread.h"
@@ -183,8 +185,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
         frame_->setLanguages(entries, languageId_);
         connect(frame_.get(), &CMainFrame::languageChosen, this, &CConsoleApp::onLanguageChosen);
     }
-    QSettings profile;
-    const bool placed = frame_->restorePlacements(profile);
+    const bool placed = frame_->restorePlacements(*openAppProfile());
 
     // The tray icon; its menu is the "&Server" menu.
     createTray();
@@ -229,12 +230,18 @@ void CConsoleApp::wireReports() {
 }
 
 void CConsoleApp::chooseLanguage() {
-    QSettings profile;
     const QString profileId =
-        profile.value(QStringLiteral("LanguageId"), QString::fromLatin1(kBuiltInLanguageId)).toString();
+        openAppProfile()->value(QStringLiteral("LanguageId"), QString::fromLatin1(kBuiltInLanguageId)).toString();
     const LanguageInfo lang = lum::chooseLanguage(availableLanguages(options_.executableDir),
                                                   profileId, QLocale::system().uiLanguages());
     languageId_ = lang.id;
+    // The settings dialog shows the language the console runs in, and files take its code page.
+    const int index = languageIndexForId(lang.id);
+    if (core_->settings().language() != index) {
+        core_->settings().setLanguage(index);
+        core_->settings().Save();
+        setAnsiCodepage(codepageForLanguage(index));
+    }
     if (!lang.qmPath.isEmpty()) {
         translator_ = std::make_unique<QTranslator>();
         if (translator_->load(lang.qmPath)) QCoreApplication::installTranslator(translator_.get());
@@ -249,8 +256,10 @@ void CConsoleApp::chooseLanguage() {
 }
 
 void CConsoleApp::onLanguageChosen(const QString& id) {
-    QSettings profile;
-    profile.setValue(QStringLiteral("LanguageId"), id);
+    openAppProfile()->setValue(QStringLiteral("LanguageId"), id);
+    core_->settings().setLanguage(languageIndexForId(id));
+    core_->settings().Save();
+    frame_->checkLanguage(id);
     // The notice comes in the newly chosen language when its translation has it.
     QString text = QString::fromLatin1(t::kPleaseRestart);
     for (const LanguageInfo& l : availableLanguages(options_.executableDir)) {

@@ -5,6 +5,8 @@
 #include "accounts/ui/AccountView.h"
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
+#include "console/Languages.h"
+#include "core/AppProfile.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
@@ -377,8 +379,16 @@ void CMainFrame::changePassword() {
 }
 
 void CMainFrame::openSettings() {
+    const int language = parts_.settings.language();
     CSettingsDialog dlg(parts_.settings, parts_.prompt, this);
     dlg.exec();
+    // The dialog's "Application Language" and the "&Language" menu are one setting.
+    if (parts_.settings.language() != language)
+        Q_EMIT languageChosen(languageIdForIndex(parts_.settings.language()));
+}
+
+void CMainFrame::checkLanguage(const QString& id) {
+    for (QAction* a : languageMenu_->actions()) a->setChecked(a->data().toString() == id);
 }
 
 void CMainFrame::setLanguages(const QList<LanguageEntry>& languages, const QString& currentId) {
@@ -410,8 +420,7 @@ bool CMainFrame::restorePlacements(QSettings& settings) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    QSettings settings;
-    savePlacements(settings);
+    savePlacements(*openAppProfile());
     Q_EMIT closing();
     event->accept();
 }

@@ -96,6 +96,8 @@ public:
     bool restorePlacements(QSettings& settings);
 
     void setLanguages(const QList<LanguageEntry>& languages, const QString& currentId);
+    // Ticks the menu's entry of that language (chosen in the menu or the settings dialog).
+    void checkLanguage(const QString& id);
 
 public Q_SLOTS:
     void updateActions();

@@ -1,5 +1,6 @@
 #include "accounts/UserStore.h"
 #include "console/ConsoleModels.h"
+#include "console/Languages.h"
 #include "console/ui/ConsoleApp.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
@@ -123,6 +124,15 @@ TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
     // Said in the language just chosen.
     EXPECT_EQ(prompt.messages[0],
               QString::fromUtf8("\u8bf7\u91cd\u65b0\u542f\u52a8 ") + app.settings()->applicationTitle());
+    // One setting: the settings dialog's "Application Language" now says the same.
+    CAppSettings stored(dir.filePath(QStringLiteral("data/config.ini")));
+    stored.Load();
+    EXPECT_EQ(stored.language(), 1);
+    // And a choice made in the dialog moves the menu's tick.
+    app.settings()->setLanguage(0);
+    Q_EMIT app.mainFrame()->languageChosen(languageIdForIndex(0));
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    EXPECT_EQ(QSettings().value(QStringLiteral("LanguageId")).toString(), QStringLiteral("1033"));
 }
 
 TEST_F(ConsoleAppTest, ChosenTranslationShowsTheWindowTranslatedWhileTheModelsStayEnglish) {
@@ -136,6 +146,7 @@ TEST_F(ConsoleAppTest, ChosenTranslationShowsTheWindowTranslatedWhileTheModelsSt
         CConsoleApp app;
         ASSERT_EQ(app.start(options(dir.filePath(QStringLiteral("data")), prompt)), CConsoleApp::StartResult::Started);
         EXPECT_EQ(app.languageId(), QStringLiteral("zh_TW"));
+        EXPECT_EQ(app.settings()->language(), 2);  // the settings dialog shows the same
         CMainFrame* frame = app.mainFrame();
         QStringList menus;
         for (QAction* a : frame->menuBar()->actions()) menus << a->text();
