@@ -256,8 +256,13 @@ QString CAccountView::playerLogFile(const QString& account) const {
 
 void CAccountView::getLogFile() {
     if (selectedKind() != CAccountTreeModel::KindAccount) return;
-    const QString path = playerLogFile(GetSelectedName());
-    if (!path.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString name = GetSelectedName();
+    const QString path = playerLogFile(name);
+    if (path.isEmpty()) {
+        prompt_.message(uiText(t::kNoLogFile).arg(name), IOperatorPrompt::Icon::Information);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 bool CAccountView::ShowPicture(const QString& path, int box) {

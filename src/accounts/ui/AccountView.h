@@ -50,6 +50,7 @@ public:
 
     // The root's menu: the main window's start, stop, new group and exit actions.
     void setRootActions(QList<QAction*> actions) { rootActions_ = std::move(actions); }
+    QList<QAction*> rootActions() const { return rootActions_; }
     // Reads a player zone image (".yuv") for the picture boxes.
     void setYuvReader(std::function<QImage(const QString&)> reader) { yuvReader_ = std::move(reader); }
 

@@ -10,6 +10,7 @@ inline constexpr const char* kNewAccount = QT_TRANSLATE_NOOP("lum", "New Account
 inline constexpr const char* kEditGroup = QT_TRANSLATE_NOOP("lum", "Edit Group...");
 inline constexpr const char* kDeleteGroup = QT_TRANSLATE_NOOP("lum", "Delete Group");
 inline constexpr const char* kGetLogFile = QT_TRANSLATE_NOOP("lum", "Get Log file...");
+inline constexpr const char* kNoLogFile = QT_TRANSLATE_NOOP("lum", "There is no log file for %1.");
 inline constexpr const char* kAskDeleteThisGroup =
     QT_TRANSLATE_NOOP("lum", "Are you sure to delete this group?");
 

@@ -213,10 +213,9 @@ void CConsoleApp::wireReports() {
     // The headings show in the operator's language; the models keep theirs.
     auto* device = new CFixedTextProxy(pane);
     device->setSourceModel(reports.storageList());
-    pane->deviceView()->setModel(device);
     auto* report = new CFixedTextProxy(pane);
     report->setSourceModel(reports.playlistReport());
-    pane->reportView()->setModel(report);
+    pane->setReportModels(device, report);
     pane->setDeleteFiles([this] { core_->reports().deleteSelectedFiles(); });
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());
@@ -303,7 +302,7 @@ void CConsoleApp::createTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
     tray_ = new QSystemTrayIcon(icons::application());
     tray_->setToolTip(core_->settings().applicationTitle());
-    tray_->setContextMenu(frame_->serverMenu());
+    tray_->setContextMenu(frame_->trayMenu());
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r != QSystemTrayIcon::DoubleClick || !frame_) return;
         if (frame_->isMinimized()) frame_->showNormal();

@@ -46,6 +46,7 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
         auto* v = new QTableView;
         v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->horizontalHeader()->setStretchLastSection(true);
+        v->horizontalHeader()->setMinimumSectionSize(0);  // "Seq." starts hidden
         v->verticalHeader()->hide();
         return v;
     };
@@ -115,6 +116,16 @@ void CLogPane::saveAs(CLogModel& model) {
 
 bool CLogPane::saveTo(CLogModel& model, const QString& path) {
     return saveLogLines(model.lines(), path, prompt_);
+}
+
+void CLogPane::setReportModels(QAbstractItemModel* storageList, QAbstractItemModel* playlistReport) {
+    for (auto [view, model] : {std::pair{deviceView_, storageList}, std::pair{reportView_, playlistReport}}) {
+        view->setModel(model);
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QSize hint = model->headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize();
+            if (hint.isValid()) view->setColumnWidth(c, hint.width());
+        }
+    }
 }
 
 void CLogPane::setReportTitle(const QString& title) {

@@ -71,11 +71,16 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     buildMenus();
     buildToolBar();
     buildStatusBar();
-    // The tree root's menu: start and stop of the server, "New Group", "E&xit".
+    // The tree root's menu: "Start" and "Stop" of the server, "New Group", "E&xit".
     QList<QAction*> rootActions;
-    for (int id : {cmd::StartServer, cmd::StopServer, cmd::NewGroup})
-        if (QAction* a = action(id)) rootActions << a;
-    rootActions << nullptr << action(cmd::Exit);
+    if (parts_.server.start) {
+        rootStart_ = new QAction(tr("Start"), this);
+        rootStop_ = new QAction(tr("Stop"), this);
+        connect(rootStart_, &QAction::triggered, this, &CMainFrame::startServer);
+        connect(rootStop_, &QAction::triggered, this, &CMainFrame::stopServer);
+        rootActions << rootStart_ << rootStop_;
+    }
+    rootActions << action(cmd::NewGroup) << nullptr << action(cmd::Exit);
     accountView_->setRootActions(rootActions);
 
     connect(accountView_, &CAccountView::showClients, this, [this](const CommandTarget& filter) {
@@ -341,8 +346,10 @@ void CMainFrame::updateActions() {
     const bool rows = rowCommandsEnabled();
     for (QAction* a : rowActions_) a->setEnabled(rows);
     const bool running = parts_.server.running && parts_.server.running();
-    if (QAction* a = action(cmd::StartServer)) a->setEnabled(!running);
-    if (QAction* a = action(cmd::StopServer)) a->setEnabled(running);
+    for (QAction* a : {action(cmd::StartServer), rootStart_.data()})
+        if (a) a->setEnabled(!running);
+    for (QAction* a : {action(cmd::StopServer), rootStop_.data()})
+        if (a) a->setEnabled(running);
 }
 
 void CMainFrame::startRssFeeds() {

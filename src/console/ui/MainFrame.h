@@ -7,6 +7,7 @@
 #include "console/PlayerCommands.h"
 
 #include <QHash>
+#include <QPointer>
 
 #include <functional>
 #include <QMainWindow>
@@ -77,6 +78,9 @@ public:
     QDockWidget* accountDock() const { return accountDock_; }
     QToolBar* toolBar() const { return toolBar_; }
     QMenu* serverMenu() const { return serverMenu_; }
+    // The tray icon's menu: the "&Server" menu, Protect Mode included, so that a console
+    // hidden in the tray can be locked too.
+    QMenu* trayMenu() const { return serverMenu_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     QString statusText() const;
 
@@ -137,6 +141,8 @@ private:
     QMenu* videoMenu_ = nullptr;
     QMenu* optionMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
+    QPointer<QAction> rootStart_;  // the tree root's "Start" and "Stop"
+    QPointer<QAction> rootStop_;
     QLabel* message_ = nullptr;
     QLabel* indicator1_ = nullptr;
     QLabel* indicator2_ = nullptr;

@@ -197,6 +197,11 @@ TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
     online.ClientEvent(PlayerEvent::Playlist, mac, QString());
     QCoreApplication::processEvents();
     EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playlist"));
+    // "Seq." hidden until widened, "File Path" 80, the times 40.
+    const QTableView* report = pane->reportView();
+    EXPECT_EQ((QList<int>{report->columnWidth(0), report->columnWidth(1), report->columnWidth(2),
+                          report->columnWidth(3)}),
+              (QList<int>{0, 80, 40, 40}));
 
     // The player leaves: its file list goes with it.
     online.ClientLoggedOut(7);

@@ -154,10 +154,15 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
     EXPECT_FALSE(store->FindGroup(QStringLiteral("Lobby"), nullptr));
     EXPECT_FALSE(models->tree().groupIndex(QStringLiteral("Lobby")).isValid());
 
-    // "Get Log file...": the player's own file, not one of a longer name.
+    // "Get Log file...": the player's own file, not one of a longer name; none is said so.
     QDir().mkpath(data + QStringLiteral("/Log"));
     lumtest::writeFile(data + QStringLiteral("/Log/[p10]00-11.log"), "x");
     EXPECT_TRUE(view.playerLogFile(QStringLiteral("p1")).isEmpty());
+    addUser(QStringLiteral("p1"), QStringLiteral("Home"));
+    settle();
+    selectSource(models->tree().accountIndex(QStringLiteral("p1")));
+    view.getLogFile();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("There is no log file for p1."));
     lumtest::writeFile(data + QStringLiteral("/Log/[p1]00-11.log"), "x");
     EXPECT_EQ(view.playerLogFile(QStringLiteral("P1")), data + QStringLiteral("/Log/[p1]00-11.log"));
 

@@ -187,6 +187,15 @@ TEST_F(MainFrameTest, ServerStateShowsInTheStatusBarAndMenus) {
                                               QStringLiteral("Stop Control Server"),
                                               QStringLiteral("Protect Mode")}));
     EXPECT_EQ(frame->action(cmd::ProtectMode)->shortcut(), QKeySequence(Qt::Key_F11));
+    // The tree root's menu says "Start" and "Stop", enabled like the menu's.
+    QStringList root;
+    for (QAction* a : frame->accountView()->rootActions()) root << (a ? a->text() : QString());
+    EXPECT_EQ(root, QStringList({"Start", "Stop", "New Group", "", "E&xit"}));
+    EXPECT_TRUE(frame->accountView()->rootActions()[0]->isEnabled());
+    EXPECT_FALSE(frame->accountView()->rootActions()[1]->isEnabled());
+    frame->accountView()->rootActions()[0]->trigger();
+    EXPECT_EQ(starts, 2);
+    EXPECT_TRUE(frame->accountView()->rootActions()[1]->isEnabled());
     // Selecting a group puts its playlist in the status bar.
     selectGroup("Lobby");
     EXPECT_EQ(frame->statusText(), QStringLiteral("Playlist file:"));
@@ -252,7 +261,13 @@ TEST_F(MainFrameTest, ProtectModeLocksUntilThePasswordIsTyped) {
         dlg->passwordEdit()->setText(QStringLiteral("sECRET"));
         dlg->accept();
     });
-    frame->action(cmd::ProtectMode)->trigger();  // returns once unlocked
+    // From the tray's menu, with the window hidden in the tray.
+    frame->hide();
+    QAction* fromTray = nullptr;
+    for (QAction* a : frame->trayMenu()->actions())
+        if (a->text() == QStringLiteral("Protect Mode")) fromTray = a;
+    ASSERT_NE(fromTray, nullptr);
+    fromTray->trigger();  // returns once unlocked
     EXPECT_TRUE(sawLocked);
     EXPECT_TRUE(stayedAfterWrong);
     EXPECT_TRUE(frame->serverMenu()->isEnabled());
