@@ -9,6 +9,7 @@
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
+#include "core/LogTexts.h"
 #include "core/OperatorPrompt.h"
 #include "media/MediaRequests.h"
 #include "media/RssAccounts.h"
@@ -55,7 +56,11 @@ bool CConsoleCore::Init(QString* error) {
 
     QDir().mkpath(joinPath(dataFolder_, kLogDir));
     logHub_ = std::make_unique<CLogHub>(dataFolder_, settings_->logLevel());
-    logHub_->open();
+    // The operator must know that nothing will be logged: a red line in a log nobody keeps is
+    // not enough.
+    if (!logHub_->open())
+        prompt_.message(QString::fromLatin1(log_texts::kCannotOpenFile).arg(logHub_->tracePath()),
+                        IOperatorPrompt::Icon::Stop);
 
     store_ = std::make_unique<CUserStore>(dataFolder_);
     if (!store_->Load())

@@ -14,32 +14,32 @@ bool CLogFile::open(const QString& path, QString* error) {
     m_path = path;
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error) *error = QString::fromLatin1(logtext::kCannotOpenFile).arg(path);
+        if (error) *error = QString::fromLatin1(log_texts::kCannotOpenFile).arg(path);
         return false;
     }
-    write(QString::fromLatin1(logtext::kStartOfApplication));
+    write(QString::fromLatin1(log_texts::kStartOfApplication));
     return true;
 }
 
 void CLogFile::close() {
     if (!m_file.isOpen()) return;
-    write(QString::fromLatin1(logtext::kEndOfApplication));
+    write(QString::fromLatin1(log_texts::kEndOfApplication));
     m_file.close();
 }
 
 bool CLogFile::clear(QString* error) {
     if (m_file.isOpen()) m_file.close();
     if (m_path.isEmpty()) {
-        if (error) *error = QString::fromLatin1(logtext::kCannotOpenFile).arg(m_path);
+        if (error) *error = QString::fromLatin1(log_texts::kCannotOpenFile).arg(m_path);
         return false;
     }
     QFile::remove(m_path);
     m_file.setFileName(m_path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error) *error = QString::fromLatin1(logtext::kCannotOpenFile).arg(m_path);
+        if (error) *error = QString::fromLatin1(log_texts::kCannotOpenFile).arg(m_path);
         return false;
     }
-    write(QString::fromLatin1(logtext::kClearedLogfile));
+    write(QString::fromLatin1(log_texts::kClearedLogfile));
     return true;
 }
 

@@ -32,7 +32,7 @@ CLogHub::~CLogHub() {
 }
 
 QString CLogHub::tracePath() const {
-    return joinPath(m_logFolder, QString::fromLatin1(logtext::kTraceFileName));
+    return joinPath(m_logFolder, QString::fromLatin1(log_texts::kTraceFileName));
 }
 
 bool CLogHub::open() {
@@ -116,7 +116,7 @@ QString CLogHub::playerFileName(const QString& text, const QString& key) {
             c.unicode() == 0x7F)
             c = QLatin1Char('_');
     }
-    const QString suffix = QString::fromLatin1(logtext::kPlayerFileSuffix);
+    const QString suffix = QString::fromLatin1(log_texts::kPlayerFileSuffix);
     while (!name.isEmpty() && (name + suffix).toUtf8().size() > kMaxFileNameBytes) name.chop(1);
     return name + suffix;
 }

@@ -181,7 +181,7 @@ bool CRssThread::buildTickerFile(const RssGroupInfo& group, bool notify) {
     }
     QByteArray utf8 = cutUtf8(fromAnsi(text).toUtf8(), kTickerMax);
     // The players read at most this much of the text.
-    if (utf8.size() >= kTickerZeroAt) utf8[kTickerZeroAt] = '\0';
+    if (utf8.size() > kTickerZeroAt) utf8[kTickerZeroAt] = '\0';
 
     const QFileInfo before(tickerPath);
     const qint64 oldSize = before.exists() ? before.size() : -1;

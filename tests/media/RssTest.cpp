@@ -271,6 +271,12 @@ TEST(RssTicker, ChannelFilePartsAndLengthLimits) {
     EXPECT_EQ(text.left(3), "a\xC3\xA9");
     EXPECT_EQ(text.right(2), "\xC3\xA9");
 
+    // Exactly as long as the players read: nothing lies beyond to be zeroed (a Debug build
+    // asserted on the index one past the end).
+    lumtest::writeFile(f.serverData("big"), channelFile(QByteArray(20480, 'x'), ""));
+    ASSERT_TRUE(rss.buildTickerFile("Lobby", false));
+    EXPECT_EQ(lumtest::readFile(f.ticker()), line + QByteArray(20480, 'x'));
+
     EXPECT_EQ(lum::toAnsiLimited(QString(50000, QChar(0xE9)), 0xA000).size(), 0xA000);
     lum::setAnsiCodepage("GBK");
     EXPECT_EQ(lum::toAnsiLimited(QString(3, QChar(0x4E2D)), 5), QByteArray("\xD6\xD0\xD6\xD0"));

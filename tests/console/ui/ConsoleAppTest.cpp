@@ -102,6 +102,17 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
     EXPECT_EQ(again.start(options(data, prompt)), CConsoleApp::StartResult::Started);
 }
 
+TEST_F(ConsoleAppTest, ALogFileThatCannotBeOpenedIsShownToTheOperator) {
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QDir().mkpath(data + QStringLiteral("/Log/ftptrace.log"));  // a folder where the file should be
+    lumtest::RecordingPrompt prompt;
+    CConsoleApp app;
+    ASSERT_EQ(app.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+    EXPECT_EQ(prompt.messages,
+              QStringList{QStringLiteral("Cannot create or open file: '%1/Log/ftptrace.log'").arg(data)});
+    EXPECT_EQ(prompt.icons.value(0), IOperatorPrompt::Icon::Stop);
+}
+
 TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QDir().mkpath(bin);
