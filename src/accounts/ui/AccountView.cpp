@@ -105,8 +105,8 @@ void CAccountView::resizeEvent(QResizeEvent* event) {
 
 void CAccountView::layoutChildren() {
     const int w = width();
-    // Each box is three quarters of the width tall, but the tree keeps at least half the pane.
-    const int boxH = std::min(w * 3 / 4, height() / 4);
+    // Each box is three quarters of the width tall; the tree takes what is left.
+    const int boxH = w * 3 / 4;
     const int treeH = std::max(0, height() - 2 * boxH);
     tree_->setGeometry(0, 0, w, treeH);
     upper_->setGeometry(0, treeH, w, boxH);
@@ -263,6 +263,11 @@ void CAccountView::getLogFile() {
         return;
     }
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CAccountView::clearPictures() {
+    upper_->setImage({});
+    lower_->setImage({});
 }
 
 bool CAccountView::ShowPicture(const QString& path, int box) {

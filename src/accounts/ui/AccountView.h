@@ -65,6 +65,7 @@ public:
 
     // Shows a picture in box 1 (upper) or 0 (lower); a missing file leaves the box unchanged.
     bool ShowPicture(const QString& path, int box);
+    void clearPictures();
 
     // The menu commands of the group and account nodes (also offered by the main window).
     void newAccount();

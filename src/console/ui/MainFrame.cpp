@@ -11,6 +11,7 @@
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
 #include "console/ui/WindowPlacement.h"
+#include "playlists/PlaylistDocument.h"
 #include "server/AppSettings.h"
 #include "server/ui/SettingsDialog.h"
 #include "widgets/Icons.h"
@@ -89,6 +90,7 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     });
     connect(accountView_, &CAccountView::statusMessage, message_, &QLabel::setText);
     connect(accountView_, &CAccountView::selectionChanged, this, &CMainFrame::updateActions);
+    connect(accountView_, &CAccountView::selectionChanged, this, &CMainFrame::showGroupPictures);
     connect(onlineView_, &COnlineView::macClicked, this,
             [this](const QString& mac) { parts_.models.log().SetClientFilter(mac); });
     connect(onlineView_, &COnlineView::selectionChangedRows, this, &CMainFrame::updateActions);
@@ -350,6 +352,24 @@ void CMainFrame::updateActions() {
         if (a) a->setEnabled(!running);
     for (QAction* a : {action(cmd::StopServer), rootStop_.data()})
         if (a) a->setEnabled(running);
+}
+
+void CMainFrame::showGroupPictures() {
+    // The zone pictures of the selected group's current playlist (a player's: its group's),
+    // the first in the upper box, the second in the lower.
+    accountView_->clearPictures();
+    CUserGroup group;
+    const QString name = accountView_->selectedGroup();
+    if (name.isEmpty() || !parts_.models.store().FindGroup(name, &group) ||
+        group.currentPlaylist.isEmpty())
+        return;
+    CPlaylistDocument playlist;
+    if (!playlist.Load(group.currentPlaylist)) return;
+    int box = 1;
+    for (const PlaylistItem& item : playlist.zoneItems()) {
+        if (box < 0) break;
+        if (accountView_->ShowPicture(item.pathText(), box)) --box;
+    }
 }
 
 void CMainFrame::startRssFeeds() {

@@ -109,6 +109,7 @@ public Q_SLOTS:
     void stopServer();
     void protectMode();
     void startRssFeeds();
+    void showGroupPictures();
     void changePassword();
     void openSettings();
 

@@ -195,6 +195,15 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
     // Scaled into the box with its aspect ratio, centred; a small picture keeps its size.
     EXPECT_EQ(CPictureBox::placement(QSize(400, 200), QRect(0, 0, 100, 100)), QRect(0, 25, 100, 50));
     EXPECT_EQ(CPictureBox::placement(QSize(40, 20), QRect(0, 0, 100, 100)), QRect(30, 40, 40, 20));
+
+    // Each box three quarters of the pane's width tall, the lower one at the bottom; the tree
+    // takes the rest.
+    view.resize(200, 800);
+    view.show();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(view.pictureBox(1)->geometry(), QRect(0, 500, 200, 150));
+    EXPECT_EQ(view.pictureBox(0)->geometry(), QRect(0, 650, 200, 150));
+    EXPECT_EQ(view.tree()->height(), 500);
 }
 
 TEST_F(Dialogs, AccountManagementPages) {

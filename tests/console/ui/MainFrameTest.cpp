@@ -4,6 +4,9 @@
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
 #include "console/ui/WindowPlacement.h"
+#include "console/ui/ConsoleApp.h"
+#include "media/YuvImage.h"
+#include "playlists/PlaylistDocument.h"
 
 #include "console/ui/GuiTestSupport.h"
 
@@ -199,6 +202,38 @@ TEST_F(MainFrameTest, ServerStateShowsInTheStatusBarAndMenus) {
     // Selecting a group puts its playlist in the status bar.
     selectGroup("Lobby");
     EXPECT_EQ(frame->statusText(), QStringLiteral("Playlist file:"));
+}
+
+// The picture boxes preview the zone pictures of the selected group's current playlist.
+TEST_F(MainFrameTest, PictureBoxesShowTheSelectedGroupsZonePictures) {
+    CPlaylistDocument doc;
+    doc.setMultiZone(true);
+    const QList<std::pair<QString, QSize>> zones = {{"top_tz1.yuv", {64, 32}}, {"x_bz.yuv", {32, 32}}};
+    for (const auto& [name, size] : zones) {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        const QString png = dir.filePath(name + ".png");
+        ASSERT_TRUE(img.save(png));
+        ASSERT_GT(convertToYuv(png, dir.filePath(name), 0, 0), 0);
+        PlaylistItem item;
+        item.setPathAndName(dir.filePath(name).toLocal8Bit());
+        doc.zoneItems().push_back(item);
+    }
+    const QString mpl = data + "/Lobby/EZPlaylist.mpl";
+    QDir().mkpath(data + "/Lobby");
+    ASSERT_TRUE(doc.Save(mpl, false, {}, {}, &prompt));
+    CUserGroup lobby;
+    ASSERT_TRUE(store->FindGroup("Lobby", &lobby));
+    lobby.currentPlaylist = mpl;
+    ASSERT_TRUE(store->UpdateGroup("Lobby", lobby));
+    frame->accountView()->setYuvReader([](const QString& p) { return yuvToImage(p); });
+
+    selectAccount("p2");  // a player shows its group's pictures
+    EXPECT_EQ(frame->accountView()->pictureBox(1)->image().size(), QSize(64, 32));
+    EXPECT_EQ(frame->accountView()->pictureBox(0)->image().size(), QSize(32, 32));
+    selectGroup("Hall");  // no playlist: empty boxes
+    EXPECT_TRUE(frame->accountView()->pictureBox(1)->image().isNull());
+    EXPECT_TRUE(frame->accountView()->pictureBox(0)->image().isNull());
 }
 
 TEST_F(MainFrameTest, ClickedRowHandsItsMacToTheLogPane) {
