@@ -13,6 +13,7 @@
 
 using namespace lum;
 using Icon = IOperatorPrompt::Icon;
+using lumtest::RecordingPrompt;
 
 namespace {
 
