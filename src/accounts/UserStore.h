@@ -89,7 +89,6 @@ private:
     bool findUserIndex(const QString& name, int* g, int* u) const;
     int saveLocked();
     void notify(std::function<void()> emitter);
-    void releaseLock() const;
 
     const QString programFolder_;
     const QString filePath_;

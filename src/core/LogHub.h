@@ -54,7 +54,6 @@ public:
     void dropPending();
     int pendingCount() const;
 
-    QString logFolder() const { return m_logFolder; }
     QString tracePath() const;
     int logLevel() const { return m_logLevel; }
     // A changed LOGLEVEL applies to the records handled from now on.

@@ -299,7 +299,6 @@ void CMainFrame::buildStatusBar() {
 QString CMainFrame::statusText() const { return message_->text(); }
 
 void CMainFrame::setServerState(bool online) {
-    serverOnline_ = online;
     message_->setText(L(online ? t::kServerOnline : t::kServerOffline));
     indicator1_->setPixmap(icons::serverState(online, 0).pixmap(16, 16));
     indicator2_->setPixmap(icons::serverState(online, 1).pixmap(16, 16));

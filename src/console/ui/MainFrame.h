@@ -91,7 +91,6 @@ public:
 
     // "ICS Server is online/offline" and the two indicator pictures.
     void setServerState(bool online);
-    bool serverStateShown() const { return serverOnline_; }
 
     // Window positions ("MainFrm", "LOG"; "MPL" once that pane exists).
     void savePlacements(QSettings& settings) const;
@@ -147,7 +146,6 @@ private:
     QLabel* message_ = nullptr;
     QLabel* indicator1_ = nullptr;
     QLabel* indicator2_ = nullptr;
-    bool serverOnline_ = false;
     QHash<int, QAction*> actions_;
     QList<QAction*> playerActions_;
     QList<QAction*> rowActions_;

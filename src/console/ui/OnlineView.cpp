@@ -39,7 +39,6 @@ COnlineView::COnlineView(QAbstractItemModel* model, int imageRole, int macRole, 
     setPalette(pal);
 
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        lastClicked_ = index.row();
         Q_EMIT macClicked(index.siblingAtColumn(0).data(macRole_).toString());
     });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
