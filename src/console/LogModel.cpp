@@ -102,12 +102,12 @@ bool saveLogLines(const QStringList& lines, const QString& path, IOperatorPrompt
         data += '\n';
     }
     if (!writeFileAtomic(path, data)) {
-        prompt.message(QString::fromLatin1(consoletexts::kLogCannotCreate) + path,
+        prompt.message(QString::fromLatin1(console_texts::kLogCannotCreate) + path,
                        IOperatorPrompt::Icon::Stop);
         return false;
     }
     if (!lines.isEmpty())
-        prompt.message(QString::fromLatin1(consoletexts::kLogSaved),
+        prompt.message(QString::fromLatin1(console_texts::kLogSaved),
                        IOperatorPrompt::Icon::Information);
     return true;
 }

@@ -64,7 +64,7 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
                       const CommandTarget& target, CPlaylistDocument& doc) {
     CUserGroup group;
     if (!targetGroup(store, target, &group))
-        return refuse(prompt, QString::fromLatin1(handover::kSelectTarget),
+        return refuse(prompt, QString::fromLatin1(handover_texts::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
     HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kEzPlaylistFile, doc,
@@ -83,10 +83,10 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
 HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, const CommandTarget& target,
                         CPlaylistDocument& doc) {
     if (target.kind == CommandTarget::Kind::Player)
-        return refuse(prompt, QString::fromLatin1(handover::kAutoPlayNeedsGroup));
+        return refuse(prompt, QString::fromLatin1(handover_texts::kAutoPlayNeedsGroup));
     CUserGroup group;
     if (target.kind != CommandTarget::Kind::Group || !targetGroup(store, target, &group))
-        return refuse(prompt, QString::fromLatin1(handover::kSelectTarget),
+        return refuse(prompt, QString::fromLatin1(handover_texts::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
     HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kAutoPlaylistFile, doc,

@@ -14,10 +14,10 @@ class CPlaylistDocument;
 class CUserStore;
 class IOperatorPrompt;
 
-namespace handover {
+namespace handover_texts {
 inline constexpr const char* kSelectTarget = "Please select a Group or Device!";
 inline constexpr const char* kAutoPlayNeedsGroup = "Autoplay must select Group name, not Device only.";
-}  // namespace handover
+}  // namespace handover_texts
 
 struct HandoverResult {
     bool ok = false;       // the playlist was stored

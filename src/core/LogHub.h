@@ -55,7 +55,7 @@ public:
     int pendingCount() const;
 
     QString tracePath() const;
-    int logLevel() const { return m_logLevel; }
+    int logLevel() const { return logLevel_; }
     // A changed LOGLEVEL applies to the records handled from now on.
     void setLogLevel(int logLevel);
 
@@ -81,17 +81,17 @@ private:
     void writePlayerFile(const CLogRecord& record, int level);
     void reportOpenFailure(const QString& path, const QString& message);
 
-    QString m_logFolder;
-    int m_logLevel;
-    std::unique_ptr<CLogFile> m_trace;
-    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    QString logFolder_;
+    int logLevel_;
+    std::unique_ptr<CLogFile> trace_;
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
 
-    mutable std::mutex m_queueLock;
-    std::deque<CLogRecord> m_queue;
+    mutable std::mutex queueLock_;
+    std::deque<CLogRecord> queue_;
 
     // Files whose open failure was already reported; bounded so that hostile keys cannot
     // grow it for ever.
-    QSet<QString> m_reportedFailures;
+    QSet<QString> reportedFailures_;
 };
 
 }  // namespace lum

@@ -23,7 +23,7 @@
 
 namespace lum {
 
-namespace t = accountviewtexts;
+namespace t = account_view_texts;
 
 // ---- CPictureBox ---------------------------------------------------------------------------
 
@@ -232,7 +232,7 @@ void CAccountView::deleteGroup() {
     if (selectedKind() != CAccountTreeModel::KindGroup) return;
     const QString name = GetSelectedName();
     if (!isGroupNameEditable(name)) {
-        prompt_.message(uiText(accounttexts::kHomeGroupNotEditable),
+        prompt_.message(uiText(account_texts::kHomeGroupNotEditable),
                         IOperatorPrompt::Icon::Stop);
         return;
     }

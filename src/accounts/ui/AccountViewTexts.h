@@ -3,7 +3,7 @@
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
 
-namespace lum::accountviewtexts {
+namespace lum::account_view_texts {
 
 // Menus of the tree
 inline constexpr const char* kNewAccount = QT_TRANSLATE_NOOP("lum", "New Account...");
@@ -57,4 +57,4 @@ inline constexpr const char* kDescription = QT_TRANSLATE_NOOP("lum", "Descriptio
 inline constexpr const char* kDisableAccount = QT_TRANSLATE_NOOP("lum", "Disable Account");
 inline constexpr const char* kPlaylistFilter = QT_TRANSLATE_NOOP("lum", "Playlist files (*.mpl)");
 
-}  // namespace lum::accountviewtexts
+}  // namespace lum::account_view_texts

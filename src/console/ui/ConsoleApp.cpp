@@ -44,7 +44,7 @@
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 QImage yuvToImage(const QString& path) {
     RgbPlanes planes;
@@ -63,8 +63,8 @@ QImage yuvToImage(const QString& path) {
 }
 
 QList<const char*> operatorMessageTemplates() {
-    return {accounttexts::kAlreadyExistsReplace, accounttexts::kGroupMissing,
-            accounttexts::kGroupRenameExists,    accounttexts::kFolderFailed,
+    return {account_texts::kAlreadyExistsReplace, account_texts::kGroupMissing,
+            account_texts::kGroupRenameExists,    account_texts::kFolderFailed,
             backup_texts::kAskRestore,           backup_texts::kCannotRestore,
             backup_texts::kPleaseRestart,        t::kSettingsSaveFailed,
             t::kLogCannotCreate};

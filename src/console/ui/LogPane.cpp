@@ -19,7 +19,7 @@
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     : QWidget(parent), lists_(lists), prompt_(prompt) {

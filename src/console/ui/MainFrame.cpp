@@ -29,7 +29,7 @@
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 namespace {
 QString L(const char* s) { return uiText(s); }
