@@ -1,11 +1,11 @@
 #include "console/PlaylistHandover.h"
 
 #include "accounts/UserStore.h"
+#include "console/OnlineModel.h"
 #include "console/OnlineTexts.h"
 #include "core/DataFolder.h"
 #include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
-#include "console/OnlineModel.h"
 #include "playlists/OperatorFileTexts.h"
 #include "playlists/PlaylistDocument.h"
 

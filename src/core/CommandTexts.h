@@ -11,4 +11,8 @@ inline constexpr const char* kNoPlaylist =
     QT_TRANSLATE_NOOP("lum", "The playlist file is not find!\r"
                              " Please generate it in Playlist Commander.");
 
+// A target the store does not know.
+inline constexpr const char* kUnknownGroup = "Group '%1' is not found!";
+inline constexpr const char* kUnknownClient = "Client '%1' is not found!";
+
 }  // namespace lum::command_texts

@@ -3,7 +3,9 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/CommandSender.h"
+#include "core/CommandTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "media/AutoconfigTexts.h"
@@ -329,11 +331,14 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
     const bool found = client ? store.FindUser(name, &group, nullptr, 0) != 0
                               : store.FindGroup(name, &group) != 0;
     if (!found) {
-        prompt.message(QString::fromLatin1(client ? t::kUnknownClient : t::kUnknownGroup).arg(name),
+        prompt.message(QString::fromLatin1(client ? command_texts::kUnknownClient
+                                                  : command_texts::kUnknownGroup)
+                           .arg(name),
                        IOperatorPrompt::Icon::Stop);
         return AutoconfigUpdate::UnknownTarget;
     }
-    const QString path = joinPath(store.homeDirectoryFor(group.name), QStringLiteral("autoconfig.zeq"));
+    const QString path =
+        joinPath(store.homeDirectoryFor(group.name), QString::fromLatin1(fixed_names::kAutoconfigFile));
     if (!saveAutoconfig(s, path)) {
         prompt.message(QString::fromLatin1(t::kCannotWrite), IOperatorPrompt::Icon::Stop);
         return AutoconfigUpdate::CannotWrite;

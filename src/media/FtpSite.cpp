@@ -1,7 +1,6 @@
 #include "media/FtpSite.h"
 
 #include "core/AppProfile.h"
-
 #include "core/Archive.h"
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"

@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "media/MediaTexts.h"
 #include "media/YuvImage.h"
 
@@ -157,7 +158,7 @@ std::optional<PostResult> sendInstantPicture(const QString& jpegPath, const QStr
                                              ICommandSender& sender) {
     QByteArray data;
     if (!readWholeFile(jpegPath, &data)) return std::nullopt;
-    if (!writeFileAtomic(joinPath(programFolder, media_texts::kInstantPicture), data))
+    if (!writeFileAtomic(joinPath(programFolder, fixed_names::kInstantPictureFile), data))
         return std::nullopt;
     OperatorCommandArgs args;
     args.imageName = fileNameOfPath(jpegPath);

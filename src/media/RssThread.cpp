@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "media/MediaTexts.h"
 #include "media/RssFeed.h"
 
@@ -174,7 +175,7 @@ bool CRssThread::buildTickerFile(const RssGroupInfo& group, bool notify) {
         if (readChannelPart(channelPath(ch.fileName), ch.detailed, &part)) text += part;
     }
 
-    const QString tickerPath = joinPath(group.homeDir, kTickerFile);
+    const QString tickerPath = joinPath(group.homeDir, fixed_names::kTickerFile);
     if (text.isEmpty()) {
         QFile::remove(tickerPath);
         return false;

@@ -1,7 +1,9 @@
 #include "playlists/MessageSender.h"
 
 #include "accounts/UserStore.h"
+#include "core/CommandTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/MessageFiles.h"
 #include "playlists/OperatorFileTexts.h"
@@ -26,14 +28,14 @@ bool targetFolders(const CommandTarget& target, CUserStore& store, IOperatorProm
         return true;
     case CommandTarget::Kind::Group:
         if (!store.FindGroup(target.name, &group)) {
-            prompt.message(QString::fromLatin1(texts::kUnknownGroup).arg(target.name),
+            prompt.message(QString::fromLatin1(command_texts::kUnknownGroup).arg(target.name),
                            IOperatorPrompt::Icon::Stop);
             return false;
         }
         break;
     case CommandTarget::Kind::Player:
         if (!store.FindUser(target.name, &group, nullptr, 0)) {
-            prompt.message(QString::fromLatin1(texts::kUnknownClient).arg(target.name),
+            prompt.message(QString::fromLatin1(command_texts::kUnknownClient).arg(target.name),
                            IOperatorPrompt::Icon::Stop);
             return false;
         }
@@ -61,7 +63,7 @@ SendResult sendInstantMessage(const InstantMessage& message, const CommandTarget
         r.status = SendResult::UnknownTarget;
         return r;
     }
-    const QString name = QString::fromLatin1(texts::kInstantMessageFile);
+    const QString name = QString::fromLatin1(fixed_names::kInstantMessageFile);
     for (const QString& folder : folders) {
         const QString path = joinPath(folder, name);
         switch (writeInstantMessage(message, path)) {
@@ -92,7 +94,7 @@ SendResult sendScreenLabel(const ScreenLabel& label, const CommandTarget& target
         return r;
     }
     for (const QString& folder : folders) {
-        const QString path = joinPath(folder, QString::fromLatin1(texts::kLabelFile));
+        const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kLabelFile));
         if (writeScreenLabel(label, path, prompt)) r.written << path;
     }
     OperatorCommandArgs args;

@@ -3,6 +3,7 @@
 #include "accounts/UserStore.h"
 #include "core/CommandSender.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "playlists/OperatorFileTexts.h"
 
 namespace lum {
@@ -27,7 +28,7 @@ void ReportCenter::playerEvent(PlayerEvent event, const QString& player, const Q
     switch (event) {
     case PlayerEvent::StorageFiles:
         storageMac_ = mac;
-        storage_.showReport(inFolder(reportFileName(texts::kStorageReportTemplate, mac)));
+        storage_.showReport(inFolder(reportFileName(fixed_names::kStorageReportTemplate, mac)));
         Q_EMIT tabRequested(StorageTab);
         break;
     case PlayerEvent::DeleteDone:
@@ -35,8 +36,8 @@ void ReportCenter::playerEvent(PlayerEvent event, const QString& player, const Q
         break;
     case PlayerEvent::Playlist:
     case PlayerEvent::PlayReport:
-        playlist_.show(inFolder(reportFileName(texts::kPlaylistReportTemplate, mac)),
-                       inFolder(QString::fromLatin1(texts::kGroupPlaylistFile)),
+        playlist_.show(inFolder(reportFileName(fixed_names::kPlaylistReportTemplate, mac)),
+                       inFolder(QString::fromLatin1(fixed_names::kGroupPlaylistFile)),
                        event == PlayerEvent::PlayReport ? PlaylistReportModel::Mode::PlaybackReport
                                                      : PlaylistReportModel::Mode::Playlist);
         Q_EMIT tabRequested(PlaylistTab);

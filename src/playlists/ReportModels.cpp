@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "playlists/OperatorFileTexts.h"
 
@@ -20,11 +21,11 @@ QByteArray section(int n) { return "file" + QByteArray::number(n); }
 }  // namespace
 
 QString reportFileName(const char* nameTemplate, const QString& mac) {
-    return QString::fromLatin1(nameTemplate).replace(QLatin1String(texts::kMacPlaceholder), mac);
+    return QString::fromLatin1(nameTemplate).replace(QLatin1String(fixed_names::kMacPlaceholder), mac);
 }
 
 bool writeDeleteList(const QString& folder, const QStringList& names) {
-    const QString path = joinPath(folder, QString::fromLatin1(texts::kDeleteListFile));
+    const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kDeleteListFile));
     QFile::remove(path);
     if (names.isEmpty()) return true;
     IniFile ini;
@@ -34,7 +35,7 @@ bool writeDeleteList(const QString& folder, const QStringList& names) {
 
 QStringList readDeleteList(const QString& folder) {
     IniFile ini;
-    ini.load(joinPath(folder, QString::fromLatin1(texts::kDeleteListFile)));
+    ini.load(joinPath(folder, QString::fromLatin1(fixed_names::kDeleteListFile)));
     QStringList names;
     for (int n = 0;; ++n) {
         const QString name = fromAnsi(ini.value(section(n), "filename")).trimmed();

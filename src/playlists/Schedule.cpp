@@ -3,7 +3,9 @@
 #include "accounts/UserStore.h"
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
+#include "core/CommandTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/OperatorFileTexts.h"
@@ -236,7 +238,7 @@ bool ScheduleModel::saveToDisc(const QString& driveRoot, IOperatorPrompt& prompt
     QDir().mkpath(folder);
     // The schedule file is opened before anything is copied: a drive that cannot take it gets
     // nothing.
-    QSaveFile file(joinPath(folder, QString::fromLatin1(texts::kScheduleFileName)));
+    QSaveFile file(joinPath(folder, QString::fromLatin1(fixed_names::kScheduleFile)));
     if (!file.open(QIODevice::WriteOnly)) {
         prompt.message(QString::fromLatin1(texts::kCannotSaveFile), IOperatorPrompt::Icon::Stop);
         return false;
@@ -257,12 +259,12 @@ bool ScheduleModel::assignToGroup(const QString& groupName, CUserStore& store,
     if (entries_.empty() || groupName.trimmed().isEmpty()) return false;
     CUserGroup group;
     if (!store.FindGroup(groupName, &group)) {
-        prompt.message(QString::fromLatin1(texts::kUnknownGroup).arg(groupName),
+        prompt.message(QString::fromLatin1(command_texts::kUnknownGroup).arg(groupName),
                        IOperatorPrompt::Icon::Stop);
         return false;
     }
     const QString home = store.homeDirectoryFor(group.name);
-    const QString path = joinPath(home, QString::fromLatin1(texts::kScheduleFileName));
+    const QString path = joinPath(home, QString::fromLatin1(fixed_names::kScheduleFile));
     if (!save(path, prompt)) return false;
     group.autoPlaylist = path;
     group.autoPlay = 1;

@@ -1,5 +1,6 @@
 #include "playlists/PlaylistDocument.h"
 
+#include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistTexts.h"
 
@@ -340,7 +341,7 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     doc.appendRow(row(kScrollTextEndMarker));
 
     QStringList statuses, failed;
-    const QString playlist = dst + "/" + kCopyPlaylistName;
+    const QString playlist = dst + "/" + lum::fixed_names::kGroupPlaylistFile;
     ASSERT_TRUE(doc.Save(
         playlist, true, dst,
         [&](const QString& text, int, int) { statuses << text; }, nullptr, &failed));
