@@ -104,11 +104,11 @@ void COnlineModel::ClientLoggedOut(quint32 connectionId) {
 
 void COnlineModel::ClientEvent(PlayerEvent code, const QString& mac, const QString& text) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [=, this] { event(code, mac, text); },
+        QMetaObject::invokeMethod(this, [=, this] { applyEvent(code, mac, text); },
                                   Qt::QueuedConnection);
         return;
     }
-    event(code, mac, text);
+    applyEvent(code, mac, text);
 }
 
 void COnlineModel::loggedIn(quint32 connectionId, const QString& name, const QString& ip,
@@ -169,7 +169,7 @@ void COnlineModel::loggedOut(quint32 connectionId) {
     }
 }
 
-void COnlineModel::event(PlayerEvent code, const QString& mac, const QString& text) {
+void COnlineModel::applyEvent(PlayerEvent code, const QString& mac, const QString& text) {
     CClientRecord* rec = const_cast<CClientRecord*>(recordByMac(mac));
     const QString player = rec ? rec->name : QString();
     const bool listed = rec && rowOfSerial(rec->serial) >= 0;

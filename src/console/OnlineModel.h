@@ -95,7 +95,7 @@ Q_SIGNALS:
 private:
     void loggedIn(quint32 connectionId, const QString& name, const QString& ip, const QString& mac);
     void loggedOut(quint32 connectionId);
-    void event(PlayerEvent code, const QString& mac, const QString& text);
+    void applyEvent(PlayerEvent code, const QString& mac, const QString& text);
     PostResult post(const CommandTarget& target, CommandIndex index, const OperatorCommandArgs& args);
 
     CClientRecord* recordByName(const QString& name);
