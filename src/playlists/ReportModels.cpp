@@ -177,7 +177,7 @@ QVariant PlaylistReportModel::data(const QModelIndex& index, int role) const {
 
 QVariant PlaylistReportModel::headerData(int section, Qt::Orientation o, int role) const {
     if (o != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
-    if (role == Qt::SizeHintRole) return QSize(kColumnWidths[section], 0);
+    if (role == ColumnWidthRole) return kColumnWidths[section];
     if (role != Qt::DisplayRole) return {};
     if (section == ToColumn && mode_ == Mode::PlaybackReport)
         return QString::fromLatin1(texts::kColTimesPlayed);

@@ -1,9 +1,10 @@
 #include "console/ui/LogPane.h"
 
 #include "console/ConsoleTexts.h"
-#include "widgets/UiTexts.h"
 #include "console/LogModel.h"
+#include "playlists/ReportModels.h"
 #include "widgets/Icons.h"
+#include "widgets/UiTexts.h"
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -122,8 +123,9 @@ void CLogPane::setReportModels(QAbstractItemModel* storageList, QAbstractItemMod
     for (auto [view, model] : {std::pair{deviceView_, storageList}, std::pair{reportView_, playlistReport}}) {
         view->setModel(model);
         for (int c = 0; c < model->columnCount(); ++c) {
-            const QSize hint = model->headerData(c, Qt::Horizontal, Qt::SizeHintRole).toSize();
-            if (hint.isValid()) view->setColumnWidth(c, hint.width());
+            const QVariant width =
+                model->headerData(c, Qt::Horizontal, PlaylistReportModel::ColumnWidthRole);
+            if (width.isValid()) view->setColumnWidth(c, width.toInt());
         }
     }
 }

@@ -29,7 +29,8 @@ public:
     QTableView* deviceView() const { return deviceView_; }
     QTableView* reportView() const { return reportView_; }
     // Shows the storage list and the playlist report; each column takes the width its model's
-    // heading asks for (a width of 0 keeps the column hidden until the operator widens it).
+    // heading gives as PlaylistReportModel::ColumnWidthRole (0 keeps the column hidden until
+    // the operator widens it).
     void setReportModels(QAbstractItemModel* storageList, QAbstractItemModel* playlistReport);
 
     // The report tab is titled "Playback Report" or "Playlist" by what it shows.

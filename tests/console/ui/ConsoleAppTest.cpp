@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QHeaderView>
 #include <QTableView>
 #include <QFile>
 #include <QFileInfo>
@@ -213,6 +214,7 @@ TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
     EXPECT_EQ((QList<int>{report->columnWidth(0), report->columnWidth(1), report->columnWidth(2),
                           report->columnWidth(3)}),
               (QList<int>{0, 80, 40, 40}));
+    EXPECT_GT(report->horizontalHeader()->sizeHint().height(), 0);  // the headings show
 
     // The player leaves: its file list goes with it.
     online.ClientLoggedOut(7);
