@@ -328,7 +328,7 @@ bool COnlineModel::fileInPlace(const CClientRecord& r, CommandIndex index) const
     if (index == CommandIndex::SendPlaylist)
         return !g.currentPlaylist.isEmpty() && QFileInfo::exists(g.currentPlaylist);
     return QFileInfo::exists(
-        joinPath(store_.homeDirectoryFor(g.name), QString::fromLatin1(fixed_names::kInstantMessageFile)));
+        joinPath(store_.homeDirectoryFor(g.name), QString::fromLatin1(fixed_names::kInstantMessage)));
 }
 
 PostResult COnlineModel::post(const CommandTarget& target, CommandIndex index,

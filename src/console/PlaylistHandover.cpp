@@ -7,6 +7,7 @@
 #include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/OperatorFileTexts.h"
+#include "playlists/HandedFiles.h"
 #include "playlists/PlaylistDocument.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ HandoverResult storeForGroup(CUserStore& store, IOperatorPrompt& prompt, CUserGr
     QDir().mkpath(group.homeDirectory);
     HandoverResult r;
     r.playlistPath = joinPath(group.homeDirectory, QString::fromLatin1(fileName));
-    if (!doc.Save(r.playlistPath, false, {}, {}, &prompt)) {
+    if (!doc.Save(r.playlistPath, &prompt)) {
         r.error = QStringLiteral("cannot write %1").arg(r.playlistPath);
         return r;
     }
@@ -58,6 +59,17 @@ HandoverResult storeForGroup(CUserStore& store, IOperatorPrompt& prompt, CUserGr
     return r;
 }
 
+// Players may fetch what the playlist lists only once the console's record says so.
+bool recordHanded(CUserStore& store, const CUserGroup& group, CHandedRecord::Slot slot,
+                  HandoverResult* r) {
+    if (recordHandedPlaylist(store.programFolder(), group.name, group.homeDirectory, slot,
+                             r->playlistPath))
+        return true;
+    r->ok = false;
+    r->error = QStringLiteral("cannot write %1").arg(CHandedRecord(store.programFolder()).filePath());
+    return false;
+}
+
 }  // namespace
 
 HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& prompt,
@@ -67,12 +79,12 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
         return refuse(prompt, QString::fromLatin1(handover_texts::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
-    HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kEzPlaylistFile, doc,
+    HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kEzPlaylist, doc,
                                      [](CUserGroup& g, const QString& path) {
                                          g.autoPlay = 0;
                                          g.currentPlaylist = path;
                                      });
-    if (!r.ok) return r;
+    if (!r.ok || !recordHanded(store, group, CHandedRecord::Slot::Current, &r)) return r;
     online.RefreshGroups();
     online.SetPlaylist(group.name, r.playlistPath);
     r.posted = online.send(target, CommandIndex::AutoCommand);
@@ -89,13 +101,14 @@ HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, const Comman
         return refuse(prompt, QString::fromLatin1(handover_texts::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
-    HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kAutoPlaylistFile, doc,
+    HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kAutoPlaylist, doc,
                                      [](CUserGroup& g, const QString& path) {
                                          g.autoPlaylist = path;
                                          g.autoPlay = 1;
                                      });
-    if (!r.ok) return r;
-    prompt.message(QString::fromLatin1(operator_file_texts::kAutoPlayNextStart), IOperatorPrompt::Icon::Information);
+    if (!r.ok || !recordHanded(store, group, CHandedRecord::Slot::Auto, &r)) return r;
+    prompt.message(QString::fromLatin1(operator_file_texts::kAutoPlayNextStart),
+                   IOperatorPrompt::Icon::Information);
     return r;
 }
 

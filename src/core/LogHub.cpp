@@ -122,6 +122,10 @@ QString CLogHub::playerFileName(const QString& text, const QString& key) {
 }
 
 void CLogHub::handle(const CLogRecord& record) {
+    if (levelSource_) {
+        const int level = levelSource_();
+        if (level != logLevel_) setLogLevel(level);
+    }
     const int level = levelForType(record.type);
     trace_->writeLine(record.time, level, record.text);
     if (!record.key.isEmpty()) writePlayerFile(record, level);

@@ -58,6 +58,9 @@ public:
     int logLevel() const { return logLevel_; }
     // A changed LOGLEVEL applies to the records handled from now on.
     void setLogLevel(int logLevel);
+    // Where LOGLEVEL is read each time a record is handled, so that a changed setting applies
+    // to the next record (called on the hub's thread).
+    void setLogLevelSource(std::function<int()> source) { levelSource_ = std::move(source); }
 
     // The clock that stamps records and the start and end lines (local time; tests fix it).
     void setClock(std::function<QDateTime()> clock);
@@ -85,6 +88,7 @@ private:
     int logLevel_;
     std::unique_ptr<CLogFile> trace_;
     std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+    std::function<int()> levelSource_;
 
     mutable std::mutex queueLock_;
     std::deque<CLogRecord> queue_;

@@ -338,7 +338,7 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
         return AutoconfigUpdate::UnknownTarget;
     }
     const QString path =
-        joinPath(store.homeDirectoryFor(group.name), QString::fromLatin1(fixed_names::kAutoconfigFile));
+        joinPath(store.homeDirectoryFor(group.name), QString::fromLatin1(fixed_names::kAutoconfigUpdate));
     if (!saveAutoconfig(s, path)) {
         prompt.message(QString::fromLatin1(t::kCannotWrite), IOperatorPrompt::Icon::Stop);
         return AutoconfigUpdate::CannotWrite;

@@ -4,6 +4,7 @@
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/FixedNames.h"
+#include "core/HandedRecord.h"
 #include "media/MediaTexts.h"
 #include "media/YuvImage.h"
 
@@ -158,7 +159,10 @@ std::optional<PostResult> sendInstantPicture(const QString& jpegPath, const QStr
                                              ICommandSender& sender) {
     QByteArray data;
     if (!readWholeFile(jpegPath, &data)) return std::nullopt;
-    if (!writeFileAtomic(joinPath(programFolder, fixed_names::kInstantPictureFile), data))
+    const QString instant = joinPath(programFolder, fixed_names::kInstantPicture);
+    if (!writeFileAtomic(instant, data)) return std::nullopt;
+    // One picture for every group, fetched by its name or its path.
+    if (!CHandedRecord(programFolder).setHandedToAll(CHandedRecord::Slot::Instant, {instant}))
         return std::nullopt;
     OperatorCommandArgs args;
     args.imageName = fileNameOfPath(jpegPath);

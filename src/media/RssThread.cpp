@@ -83,7 +83,11 @@ bool CRssThread::requestRefresh() {
 
 bool CRssThread::loadConfiguration() {
     RssConfig doc;
-    if (!doc.load(configPath_)) return false;
+    QString error;
+    if (!doc.load(configPath_, &error)) {
+        if (QFileInfo::exists(configPath_)) Q_EMIT configurationRefused(error);
+        return false;
+    }
     const QByteArray line = doc.settingsLine();
     const bool autoRss = doc.hasConfig() && doc.settings().autorsson != 0;
     QList<RssConfig::Entry> channels = doc.allChannels();
@@ -175,7 +179,7 @@ bool CRssThread::buildTickerFile(const RssGroupInfo& group, bool notify) {
         if (readChannelPart(channelPath(ch.fileName), ch.detailed, &part)) text += part;
     }
 
-    const QString tickerPath = joinPath(group.homeDir, fixed_names::kTickerFile);
+    const QString tickerPath = joinPath(group.homeDir, fixed_names::kTicker);
     if (text.isEmpty()) {
         QFile::remove(tickerPath);
         return false;

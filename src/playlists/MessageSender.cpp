@@ -63,7 +63,7 @@ SendResult sendInstantMessage(const InstantMessage& message, const CommandTarget
         r.status = SendResult::UnknownTarget;
         return r;
     }
-    const QString name = QString::fromLatin1(fixed_names::kInstantMessageFile);
+    const QString name = QString::fromLatin1(fixed_names::kInstantMessage);
     for (const QString& folder : folders) {
         const QString path = joinPath(folder, name);
         switch (writeInstantMessage(message, path)) {
@@ -94,7 +94,7 @@ SendResult sendScreenLabel(const ScreenLabel& label, const CommandTarget& target
         return r;
     }
     for (const QString& folder : folders) {
-        const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kLabelFile));
+        const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kScreenLabel));
         if (writeScreenLabel(label, path, prompt)) r.written << path;
     }
     OperatorCommandArgs args;

@@ -37,7 +37,7 @@ void ReportCenter::playerEvent(PlayerEvent event, const QString& player, const Q
     case PlayerEvent::Playlist:
     case PlayerEvent::PlayReport:
         playlist_.show(inFolder(reportFileName(fixed_names::kPlaylistReportTemplate, mac)),
-                       inFolder(QString::fromLatin1(fixed_names::kGroupPlaylistFile)),
+                       inFolder(QString::fromLatin1(fixed_names::kCurrentPlaylist)),
                        event == PlayerEvent::PlayReport ? PlaylistReportModel::Mode::PlaybackReport
                                                      : PlaylistReportModel::Mode::Playlist);
         Q_EMIT tabRequested(PlaylistTab);

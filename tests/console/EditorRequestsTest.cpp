@@ -47,9 +47,9 @@ protected:
     }
     QSettings profile{dir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat};
     CEditorRequests requests{store, online, dir.path(), &profile};
-    COperatorSocket socket{[this](const QJsonObject& req) {
-        if (auto r = requests.handle(req)) return *r;
-        return QJsonObject{{"ok", false}, {"error", "not handled here"}};
+    COperatorSocket socket{[this](const QJsonObject& req, const COperatorSocket::Reply& reply) {
+        if (auto r = requests.handle(req)) return reply(*r);
+        reply(QJsonObject{{"ok", false}, {"error", "not handled here"}});
     }};
 };
 

@@ -221,7 +221,7 @@ TEST_F(MainFrameTest, PictureBoxesShowTheSelectedGroupsZonePictures) {
     }
     const QString mpl = data + "/Lobby/EZPlaylist.mpl";
     QDir().mkpath(data + "/Lobby");
-    ASSERT_TRUE(doc.Save(mpl, false, {}, {}, &prompt));
+    ASSERT_TRUE(doc.Save(mpl, &prompt));
     CUserGroup lobby;
     ASSERT_TRUE(store->FindGroup("Lobby", &lobby));
     lobby.currentPlaylist = mpl;
