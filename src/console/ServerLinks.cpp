@@ -12,9 +12,8 @@ void ServerObserver::ClientLoggedIn(quint32 connectionId, const QString& name, c
 
 void ServerObserver::ClientLoggedOut(quint32 connectionId) { online_.ClientLoggedOut(connectionId); }
 
-void ServerObserver::ClientEvent(int code, const QString& mac, const QString& text,
-                                 const PlayerReport&) {
-    online_.ClientEvent(PlayerEvent(code), mac, text);
+void ServerObserver::ClientEvent(PlayerEvent code, const QString& mac, const QString& text) {
+    online_.ClientEvent(code, mac, text);
 }
 
 void ServerObserver::AccountRegistered(const QString& name, const QString& group) {

@@ -366,17 +366,16 @@ QString CControlSocket::logFile(const char* name) const {
     return config_->programFolder + QStringLiteral("/Log/") + QString::fromLatin1(name);
 }
 
-void CControlSocket::notify(int code, const QString& text) {
+void CControlSocket::notify(PlayerEvent code, const QString& text) {
     if (IServerObserver* observer = thread_->Server()->Observer())
-        observer->ClientEvent(code, macText_, text, lastReport_);
+        observer->ClientEvent(code, macText_, text);
 }
 
 void CControlSocket::playerMessage(int id, const QString& arg) {
     auto reply = [this](const char* text) { SendReply(QString::fromLatin1(text)); };
     // Report events go out only for a report that says 0 (done); the playback report always.
-    auto report = [&](int code) {
-        lastReport_ = SplitPlayerReport(arg);
-        if (code == kEventPlayReport) notify(code, arg);
+    auto report = [&](PlayerEvent code) {
+        if (code == PlayerEvent::PlayReport) notify(code, arg);
         else if (atoiBytes(toAnsi(arg)) == 0) notify(code, userName_);
         reply(texts::kReportDone);
     };
@@ -410,12 +409,12 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
         if (h.logText) thread_->Server()->Log(kLogServerEvent, macText_, *h.logText);
         break;
     }
-    case kMsgSTORAGE_FILE_INFO_DONE: report(kEventStorageFiles); break;
-    case kMsgDELETE_FILE_DONE: report(kEventDeleteDone); break;
-    case kMsgGET_PLAYLIST_DONE: report(kEventPlaylist); break;
-    case kMsgGET_PREPORT_DONE: report(kEventPlayReport); break;
+    case kMsgSTORAGE_FILE_INFO_DONE: report(PlayerEvent::StorageFiles); break;
+    case kMsgDELETE_FILE_DONE: report(PlayerEvent::DeleteDone); break;
+    case kMsgGET_PLAYLIST_DONE: report(PlayerEvent::Playlist); break;
+    case kMsgGET_PREPORT_DONE: report(PlayerEvent::PlayReport); break;
     case kMsgDOWNLOAD_DONE:
-        notify(kEventStatus, QString::fromLatin1(status::kAlive));
+        notify(PlayerEvent::Status, QString::fromLatin1(status::kAlive));
         reply(texts::kDownloadDoneReply);
         break;
     case kMsgSEND_INSTANT_MSG_DONE: reply(texts::kInstantSent); break;
@@ -426,7 +425,7 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
         if (o.logText) LogConnection(kLogFromPlayer, *o.logText);
         // The operator is told in the log: a player must not be able to open dialogs.
         if (o.operatorNotice) LogConnection(kLogFromPlayer, QString::fromLatin1(kStopPlaybackFirst));
-        if (o.statusChange) notify(kEventStatus, *o.statusChange);
+        if (o.statusChange) notify(PlayerEvent::Status, *o.statusChange);
         if (o.endConnection) {
             CloseDataConnection();
             EndConnection();

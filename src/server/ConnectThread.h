@@ -41,8 +41,6 @@ public:
     void CountReceived(qint64 n);
     void ReportOutcome(int outcome);
     qint64 LastActivityMs() const { return lastActivityMs_; }
-    quint32 BytesSent() const { return bytesSent_; }
-    quint32 BytesReceived() const { return bytesReceived_; }
 
 protected:
     void run() override;
@@ -60,8 +58,6 @@ private:
     QString user_;
     CControlSocket* socket_ = nullptr;
     std::atomic<qint64> lastActivityMs_;
-    std::atomic<quint32> bytesSent_{0};
-    std::atomic<quint32> bytesReceived_{0};
 };
 
 }  // namespace lum

@@ -34,14 +34,6 @@ void CControlServer::SetMaxUsers(int maxUsers) {
     std::lock_guard g(configLock_);
     config_.maxUsers = maxUsers;
 }
-void CControlServer::SetWelcome(const QString& text) {
-    std::lock_guard g(configLock_);
-    config_.welcome = text;
-}
-void CControlServer::SetGoodbye(const QString& text) {
-    std::lock_guard g(configLock_);
-    config_.goodbye = text;
-}
 void CControlServer::SetFilterMode(int mode) {
     std::lock_guard g(configLock_);
     filterMode_ = mode;
@@ -169,8 +161,6 @@ void CControlServer::ApplySettings(const CAppSettings& s) {
     SetPort(s.port());
     SetMaxUsers(s.maxUsers());
     SetMaxPerAddress(s.maxPerAddress());
-    SetWelcome(s.welcomeText());
-    SetGoodbye(s.goodbyeText());
     SetFilterMode(s.ipFilterMode());
     SetFilterList(s.ipFilterList());
     SetPasswordCheck(s.passwordCheck());

@@ -48,8 +48,9 @@ private:
 // the attached settings when there are any (see ApplySettings).
 struct ServerConfig {
     int maxUsers = 10;
-    QString welcome = QStringLiteral("Welcome to LUM");
-    QString goodbye = QStringLiteral("Bye");
+    // Nothing in config.ini sets them: the greeting is "220 " and the goodbye "220 ".
+    QString welcome;
+    QString goodbye;
     bool passwordCheck = false;
     bool autoRegister = true;
     int maxPerAddress = 20;        // connections held at once, new names per registration window
@@ -79,8 +80,6 @@ public:
     // Settings, applied at the next Start (the texts and limits also to running connections).
     void SetPort(int port);
     void SetMaxUsers(int maxUsers);
-    void SetWelcome(const QString& text);
-    void SetGoodbye(const QString& text);
     void SetFilterMode(int mode);
     void SetFilterList(const QString& list);
     // The values below are read when used; without attached settings these give them.
@@ -121,8 +120,6 @@ public:
     // Queues an operator command on a connection's thread; false when it no longer runs.
     bool PostThreadCommand(quint32 connectionId, int index, const OperatorCommandArgs& args = {});
     // Set once a download command (index 11) went out to a player.
-    bool DownloadCommandSent() const { return downloadCommandSent_; }
-    void SetDownloadCommandSent(bool on) { downloadCommandSent_ = on; }
 
     bool IsRunning() const { return running_; }
     bool IsTooManyUsers() const;
@@ -215,7 +212,6 @@ private:
     std::atomic<int> filesSent_{0}, filesReceived_{0}, sendsAborted_{0}, receivesAborted_{0};
     std::atomic<quint32> nextConnectionId_{1};
     std::atomic<int> servedCalls_{0};
-    std::atomic<bool> downloadCommandSent_{false};
 };
 
 // The IP filter rule: `list` holds addresses each followed by ";", "*" standing for a whole

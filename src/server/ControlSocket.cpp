@@ -207,7 +207,6 @@ void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args)
     case OperatorAction::EndConnection: EndConnection(); return;
     case OperatorAction::SendLine:
     case OperatorAction::SendLineThenEnd:
-        if (cmd.setsDownloadFlag) thread_->Server()->SetDownloadCommandSent(true);
         if (SendReply(cmd.line) && cmd.action == OperatorAction::SendLineThenEnd) EndConnection();
         return;
     }

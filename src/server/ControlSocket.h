@@ -100,7 +100,7 @@ private:
     PathResolver& resolver();
     // Player messages (rows 31 to 45).
     void playerMessage(int id, const QString& arg);
-    void notify(int code, const QString& text);
+    void notify(PlayerEvent code, const QString& text);
     QString logFile(const char* name) const;
 
     // Transfers (Transfers.cpp)
@@ -132,7 +132,6 @@ private:
     bool loggedInOnce_ = false;
     int macChanges_ = 0;  // MAC addresses this connection reported
     static constexpr int kMaxMacChanges = 4;
-    PlayerReport lastReport_;
     bool ending_ = false;
 
     QTimer timer_;

@@ -76,7 +76,6 @@ OperatorCommand buildOperatorCommand(int indexValue, const OperatorCommandArgs& 
     if (code == 0) return cmd;
 
     cmd.action = ci == CommandIndex::Shutdown ? OperatorAction::SendLineThenEnd : OperatorAction::SendLine;
-    cmd.setsDownloadFlag = ci == CommandIndex::Download;
     if (const char* text = fixedText(index)) {
         cmd.line = line(code, QString::fromLatin1(text));
     } else if (index >= 17 && index <= 33) {

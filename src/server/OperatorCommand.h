@@ -20,7 +20,6 @@ enum class OperatorAction {
 struct OperatorCommand {
     OperatorAction action = OperatorAction::Ignore;
     QString line;                  // without CR LF
-    bool setsDownloadFlag = false; // index 11
 };
 
 // Texts of indices 36 and 44 travelled in a 128-character buffer.

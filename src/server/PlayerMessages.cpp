@@ -39,26 +39,7 @@ QByteArray playItemKey(const QString& name) {
     return key.left(kMaxPlayItemBytes).trimmed();
 }
 
-// Cuts the text before the first comma when that comma stands after position 0.
-QString takeField(QString& rest) {
-    const int pos = rest.indexOf(',');
-    if (pos <= 0) return {};
-    QString field = rest.left(pos);
-    rest = rest.mid(pos + 1);
-    return field;
-}
-
 }  // namespace
-
-PlayerReport SplitPlayerReport(const QString& argument) {
-    QString rest = argument;
-    PlayerReport r;
-    r.first = takeField(rest);
-    r.number = atoiText(takeField(rest));
-    r.second = takeField(rest);
-    r.remainder = rest;
-    return r;
-}
 
 StatusOutcome InterpretStatus(const QString& argument) {
     const int blank = argument.indexOf(' ');

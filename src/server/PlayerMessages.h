@@ -13,17 +13,6 @@
 
 namespace lum {
 
-// The four values of a player's last report (read by the report panes).
-struct PlayerReport {
-    int number = 0;
-    QString first, second, remainder;
-    bool operator==(const PlayerReport&) const = default;
-};
-
-// Splits a report argument at its first three commas; a field is cut only when its comma stands
-// after the field's first character, otherwise it stays empty and nothing is consumed.
-PlayerReport SplitPlayerReport(const QString& argument);
-
 // What a STATUS line asks of the console.
 struct StatusOutcome {
     std::optional<QString> logText;       // logged as a player report (type 2)
@@ -83,11 +72,6 @@ bool isWellFormedMac(const QString& text);
 // The section name of a player and day: "%s@%s" with the MAC and the date as "%y-%m-%d".
 QString PlayReportSection(const QString& mac, const QDate& day);
 
-// Event codes handed to the online model (core/PlayerEvent.h), as the interpreter uses them.
-inline constexpr int kEventStorageFiles = int(PlayerEvent::StorageFiles);
-inline constexpr int kEventDeleteDone = int(PlayerEvent::DeleteDone);
-inline constexpr int kEventPlaylist = int(PlayerEvent::Playlist);
-inline constexpr int kEventStatus = int(PlayerEvent::Status);
-inline constexpr int kEventPlayReport = int(PlayerEvent::PlayReport);
+
 
 }  // namespace lum

@@ -5,8 +5,6 @@
 namespace lum::texts {
 
 // Server object
-inline constexpr const char* kDefaultWelcome = "Welcome to LUM";
-inline constexpr const char* kDefaultGoodbye = "Bye";
 inline constexpr const char* kInvalidUser = "Invalid User, you've been kicked out";
 inline constexpr const char* kInvalidPassword = "Invalid Password, check your password and re-login";
 inline constexpr const char* kServerStart = "Control Server start on port %1";

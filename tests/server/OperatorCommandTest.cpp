@@ -43,8 +43,6 @@ TEST(OperatorCommand, ActionsAndUnknownIndices) {
     const auto shutdown = buildOperatorCommand(38, {});
     EXPECT_EQ(shutdown.action, OperatorAction::SendLineThenEnd);
     EXPECT_EQ(shutdown.line, QString("640 Shutdown Client"));
-    EXPECT_TRUE(buildOperatorCommand(11, {}).setsDownloadFlag);
-    EXPECT_FALSE(buildOperatorCommand(10, {}).setsDownloadFlag);
     for (int unused : {48, 100, 199, 210, -1, 1000})
         EXPECT_EQ(buildOperatorCommand(unused, {}).action, OperatorAction::Ignore) << unused;
 }

@@ -63,10 +63,9 @@ public:
         std::lock_guard g(lock_);
         loggedOut.push_back(id);
     }
-    void ClientEvent(int code, const QString& mac, const QString& text,
-                     const lum::PlayerReport&) override {
+    void ClientEvent(lum::PlayerEvent code, const QString& mac, const QString& text) override {
         std::lock_guard g(lock_);
-        events.push_back(QStringLiteral("%1 %2 %3").arg(code).arg(mac, text));
+        events.push_back(QStringLiteral("%1 %2 %3").arg(int(code)).arg(mac, text));
     }
     void AccountRegistered(const QString& name, const QString& group) override {
         std::lock_guard g(lock_);
