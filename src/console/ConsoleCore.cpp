@@ -40,7 +40,7 @@ CConsoleCore::CConsoleCore(QString dataFolder, QString samplesFolder, IOperatorP
 CConsoleCore::~CConsoleCore() { Shutdown(); }
 
 void CConsoleCore::log(const QString& text) {
-    if (logHub_) logHub_->addLog(kLogServerEvent, QString(), text);
+    if (logHub_) logHub_->addLog(LogType::ServerEvent, QString(), text);
 }
 
 bool CConsoleCore::Init(QString* error) {
@@ -77,7 +77,7 @@ bool CConsoleCore::Init(QString* error) {
                 : QStringLiteral("The account file %1 was damaged; it was kept as %2 and the "
                                  "accounts after the damage were dropped.")
                       .arg(store_->filePath(), kept);
-        logHub_->addLog(kLogError, QString(), text);
+        logHub_->addLog(LogType::Error, QString(), text);
         prompt_.message(text, IOperatorPrompt::Icon::Stop);
     }
     // A data folder from before the record of handed files gets one for what users.dat names.
@@ -122,7 +122,7 @@ bool CConsoleCore::Init(QString* error) {
     rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), online_.get());
     connectRssGroupUpkeep(*store_, *rss_);
     connect(rss_.get(), &CRssThread::configurationRefused, this, [this](const QString& why) {
-        logHub_->addLog(kLogError, QString(), QStringLiteral("RSS configuration refused: %1").arg(why));
+        logHub_->addLog(LogType::Error, QString(), QStringLiteral("RSS configuration refused: %1").arg(why));
     });
     // Path resolution serves "autorss.txt" only while the ticker is on.
     server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });

@@ -16,7 +16,7 @@ public:
     void setLog(ILogSink* log) { log_ = log; }
     void message(const QString& text, Icon icon) override {
         if (log_) {
-            log_->addLog(icon == Icon::Stop ? kLogError : kLogServerEvent, QString(), text);
+            log_->addLog(icon == Icon::Stop ? LogType::Error : LogType::ServerEvent, QString(), text);
             return;
         }
         std::fprintf(stderr, "lum-server: %s\n", qPrintable(text));
@@ -24,7 +24,7 @@ public:
     }
     bool askYesNo(const QString& text) override {
         if (log_)
-            log_->addLog(kLogServerEvent, QString(),
+            log_->addLog(LogType::ServerEvent, QString(),
                          text + (answer_ ? QStringLiteral(" (Yes)") : QStringLiteral(" (No)")));
         return answer_;
     }

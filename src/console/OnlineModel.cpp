@@ -266,7 +266,7 @@ void COnlineModel::RemoveClient(const QString& name) {
     // may log in again under the login rules.
     if (connected && connections_) {
         if (log_)
-            log_->addLog(kLogServerEvent, mac,
+            log_->addLog(LogType::ServerEvent, mac,
                          QString::fromLatin1(online_texts::kDeletedAccountDisconnected).arg(name));
         connections_->StopConnection(connectionId);
     }

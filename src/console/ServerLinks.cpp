@@ -18,7 +18,7 @@ void ServerObserver::ClientEvent(PlayerEvent code, const QString& mac, const QSt
 
 void ServerObserver::AccountRegistered(const QString& name, const QString& group) {
     // The account tree follows the store's own change signals; the log keeps the record.
-    log_.addLog(kLogServerEvent, QString(),
+    log_.addLog(LogType::ServerEvent, QString(),
                 QStringLiteral("[%1] New account registered in group [%2]").arg(name, group));
 }
 

@@ -60,7 +60,7 @@ void CLogHub::setLogLevel(int logLevel) {
 
 bool CLogHub::isOpen() const { return trace_->isOpen(); }
 
-void CLogHub::addLog(int type, const QString& key, const QString& text) {
+void CLogHub::addLog(LogType type, const QString& key, const QString& text) {
     CLogRecord record{clock_(), type, text, key};
     {
         std::lock_guard<std::mutex> lock(queueLock_);
@@ -100,9 +100,9 @@ QString CLogHub::screenLine(const CLogRecord& record) {
            record.text;
 }
 
-int CLogHub::levelForType(int type) {
-    if (type == kLogSentToPlayer) return 1;
-    if (type == kLogFromPlayer) return 2;
+int CLogHub::levelForType(LogType type) {
+    if (type == LogType::SentToPlayer) return 1;
+    if (type == LogType::FromPlayer) return 2;
     return 3;
 }
 
@@ -135,12 +135,12 @@ void CLogHub::handle(const CLogRecord& record) {
 void CLogHub::writePlayerFile(const CLogRecord& record, int level) {
     // The record's type is the threshold: a type below 1 writes nothing, not even the start
     // line, so no empty file is created for it.
-    if (record.type < 1) return;
+    if (record.type == LogType::ServerEvent) return;
     const QString name = playerFileName(record.text, record.key);
     const QString path = joinPath(logFolder_, name);
     if (QFileInfo(path).absolutePath() != QFileInfo(logFolder_).absoluteFilePath()) return;
     QDir().mkpath(logFolder_);
-    CLogFile file(record.type);
+    CLogFile file(int(record.type));
     file.setClock(clock_);
     QString error;
     if (!file.open(path, &error)) {
@@ -159,7 +159,7 @@ void CLogHub::reportOpenFailure(const QString& path, const QString& message) {
     reportedFailures_.insert(path);
     // Through the queue like any entry, so subscribers connected later still see it. No key,
     // so reporting cannot itself try to open a player file.
-    addLog(kLogError, QString(), message);
+    addLog(LogType::Error, QString(), message);
 }
 
 }  // namespace lum

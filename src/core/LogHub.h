@@ -26,7 +26,7 @@ class CLogFile;
 
 struct CLogRecord {
     QDateTime time;  // local time with milliseconds
-    int type = kLogServerEvent;
+    LogType type = LogType::ServerEvent;
     QString text;
     QString key;  // the player's MAC text, a fixed column text, or empty
 };
@@ -46,7 +46,7 @@ public:
     void close();
     bool isOpen() const;
 
-    void addLog(int type, const QString& key, const QString& text) override;
+    void addLog(LogType type, const QString& key, const QString& text) override;
 
     // Handles every queued record now (the posted calls then find nothing left).
     void processPending();
@@ -68,7 +68,7 @@ public:
     // "%02d:%02d:%02d     %s": how a record is shown on screen.
     static QString screenLine(const CLogRecord& record);
     // Level of a record's line: 1 for type 1, 2 for type 2, 3 for any other type.
-    static int levelForType(int type);
+    static int levelForType(LogType type);
     // The player's log file name: the text up to and including its first "]" (the bracketed
     // account name), then the key, then ".log". Separators and control characters in it become
     // "_", so the name is always one entry of Log/. Empty when the key is empty.

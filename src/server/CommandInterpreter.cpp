@@ -157,7 +157,7 @@ void CControlSocket::cmdUser(const QString& arg) {
         // Every new name rewrites the account file: new names come at a bounded rate.
         const QString peer = thread_->PeerAddress();
         auto refuse = [&](const char* why) {
-            server->Log(kLogFromPlayer, macText_, QString::fromLatin1(why).arg(name, peer));
+            server->Log(LogType::FromPlayer, macText_, QString::fromLatin1(why).arg(name, peer));
         };
         if (!server->AutoRegister()) {
             refuse(texts::kRegistrationOff);
@@ -387,11 +387,11 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
         // The MAC text names log and report files: only an address, and only a few per
         // connection, so that one connection cannot fill Log/ with files.
         if (!isWellFormedMac(arg)) {
-            LogConnection(kLogFromPlayer, tr1(texts::kMacNotAnAddress, arg));
+            LogConnection(LogType::FromPlayer, tr1(texts::kMacNotAnAddress, arg));
             break;
         }
         if (arg.compare(macText_, Qt::CaseInsensitive) != 0 && ++macChanges_ > kMaxMacChanges) {
-            LogConnection(kLogFromPlayer, tr1(texts::kMacTooManyChanges, arg));
+            LogConnection(LogType::FromPlayer, tr1(texts::kMacTooManyChanges, arg));
             break;
         }
         macText_ = arg;
@@ -400,13 +400,13 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
             observer->ClientLoggedIn(thread_->ThreadId(), userName_, thread_->PeerAddress(), arg);
         break;
     case kMsgSTORAGE_INFO_DONE: {
-        LogConnection(kLogFromPlayer, arg);
+        LogConnection(LogType::FromPlayer, arg);
         const MacRange range = thread_->Server()->MacHandout();
         if (!range.enabled) break;
         const MacHandout h = AssignMac(logFile(texts::kMacListFile), macText_, range);
         if (h.address)
             SendReply(QString::fromLatin1(texts::kMacCommand).arg(QString::number(texts::kSetMacCode), *h.address));
-        if (h.logText) thread_->Server()->Log(kLogServerEvent, macText_, *h.logText);
+        if (h.logText) thread_->Server()->Log(LogType::ServerEvent, macText_, *h.logText);
         break;
     }
     case kMsgSTORAGE_FILE_INFO_DONE: report(PlayerEvent::StorageFiles); break;
@@ -422,9 +422,9 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
     case kMsgGET_VERSION: reply(texts::kNotImplemented); break;
     case kMsgSTATUS: {
         const StatusOutcome o = InterpretStatus(arg);
-        if (o.logText) LogConnection(kLogFromPlayer, *o.logText);
+        if (o.logText) LogConnection(LogType::FromPlayer, *o.logText);
         // The operator is told in the log: a player must not be able to open dialogs.
-        if (o.operatorNotice) LogConnection(kLogFromPlayer, QString::fromLatin1(kStopPlaybackFirst));
+        if (o.operatorNotice) LogConnection(LogType::FromPlayer, QString::fromLatin1(kStopPlaybackFirst));
         if (o.statusChange) notify(PlayerEvent::Status, *o.statusChange);
         if (o.endConnection) {
             CloseDataConnection();

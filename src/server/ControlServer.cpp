@@ -153,7 +153,7 @@ bool CControlServer::AllowRegistration(const QString& peer) {
     return true;
 }
 
-void CControlServer::Log(int type, const QString& column, const QString& text) const {
+void CControlServer::Log(LogType type, const QString& column, const QString& text) const {
     if (log_) log_->addLog(type, column, text);
 }
 
@@ -190,7 +190,7 @@ bool CControlServer::Start() {
         if (!ok) listenError_ = QStringLiteral("the UDP port for discovery is in use");
     }
     if (!ok) {
-        Log(kLogSentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
+        Log(LogType::SentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
         delete discovery_;
         discovery_ = nullptr;
         delete listener_;
@@ -198,7 +198,7 @@ bool CControlServer::Start() {
         return false;
     }
     running_ = true;
-    Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStart).arg(listener_->serverPort()));
+    Log(LogType::ServerEvent, QString(), QString::fromLatin1(texts::kServerStart).arg(listener_->serverPort()));
     return true;
 }
 
@@ -267,18 +267,18 @@ void CControlServer::Stop() {
             if (connections_.empty()) break;
             thread = connections_.front();
         }
-        Log(kLogServerEvent, thread->MacText(), QString::fromLatin1(texts::kServerStopped));
+        Log(LogType::ServerEvent, thread->MacText(), QString::fromLatin1(texts::kServerStopped));
         thread->RequestQuit();
         if (waitForThread(thread)) {
-            Log(kLogServerEvent, thread->MacText(),
+            Log(LogType::ServerEvent, thread->MacText(),
                 QString::fromLatin1(texts::kThreadStopped).arg(thread->ThreadId()));
         } else {
-            Log(kLogServerEvent, thread->MacText(),
+            Log(LogType::ServerEvent, thread->MacText(),
                 QString::fromLatin1(texts::kThreadKillProblem).arg(thread->ThreadId()));
             RemoveConnection(thread.get());
         }
     }
-    Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStopped));
+    Log(LogType::ServerEvent, QString(), QString::fromLatin1(texts::kServerStopped));
     finishEndingThreads();
 }
 
@@ -384,7 +384,7 @@ bool CControlServer::onClientConnected(CConnectThread* t) {
     // One host gets a share of the places, so it cannot lock every other player out.
     const bool tooMany =
         IsTooManyUsers() || ConnectionsFrom(t->PeerAddress()) > Config().maxPerAddress;
-    Log(kLogServerEvent, t->MacText(),
+    Log(LogType::ServerEvent, t->MacText(),
         QString::fromLatin1(texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
     return tooMany;
 }
@@ -392,7 +392,7 @@ bool CControlServer::onClientConnected(CConnectThread* t) {
 void CControlServer::onClientDisconnected(CConnectThread* t) {
     ++servedCalls_;
     if (currentConnections_ > 0) --currentConnections_;
-    Log(kLogServerEvent, t->MacText(),
+    Log(LogType::ServerEvent, t->MacText(),
         QString::fromLatin1(texts::kClientDisconnected)
             .arg(QString::number(t->ThreadId()), t->PeerAddress()));
     if (observer_) observer_->ClientLoggedOut(t->ThreadId());

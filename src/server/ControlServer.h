@@ -5,6 +5,7 @@
 // Lives on the main thread. Connection threads reach it through blocking queued calls
 // (connect and disconnect), queued calls (transfer events) and the connection-list lock.
 
+#include "core/LogSink.h"
 #include "server/OperatorCommand.h"
 #include "server/ServerInterfaces.h"
 
@@ -126,7 +127,7 @@ public:
     // Connections from `peer` now, this one included when it is already counted.
     int ConnectionsFrom(const QString& peer) const;
     bool IsAddressAllowed(const QString& peerAddress) const;
-    void Log(int type, const QString& column, const QString& text) const;
+    void Log(LogType type, const QString& column, const QString& text) const;
 
     // The discovery responder on the control port while running (else null).
     CDiscoverySocket* Discovery() const { return discovery_; }

@@ -91,7 +91,7 @@ bool CControlSocket::Admit(bool tooManyUsers) {
     return true;
 }
 
-void CControlSocket::LogConnection(int type, const QString& text) {
+void CControlSocket::LogConnection(LogType type, const QString& text) {
     thread_->Server()->Log(type, macText_, QStringLiteral("[%1] %2").arg(userName_, text));
 }
 
@@ -119,7 +119,7 @@ bool CControlSocket::isDead() {
 
 bool CControlSocket::SendReply(const QString& text) {
     if (isDead()) {
-        LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        LogConnection(LogType::FromPlayer, QString::fromLatin1(texts::kReplyFailed));
         EndConnection();  // first, so that closing is not taken for the player's close
         abort();
         return false;
@@ -128,13 +128,13 @@ bool CControlSocket::SendReply(const QString& text) {
     if (write(bytes) != bytes.size()) {
         EndConnection();
         abort();
-        LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        LogConnection(LogType::FromPlayer, QString::fromLatin1(texts::kReplyFailed));
         return false;
     }
     flush();
     if (text.compare(QLatin1String(texts::kAliveAck), Qt::CaseInsensitive) != 0) {
         if (!isQuiet(text) || thread_->Server()->LogLevel() == 2)
-            LogConnection(kLogSentToPlayer, text);
+            LogConnection(LogType::SentToPlayer, text);
     }
     thread_->CountSent(bytes.size());
     return true;

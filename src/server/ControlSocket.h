@@ -3,6 +3,7 @@
 // command interpreter, sends replies, ends idle connections and runs operator commands.
 // Lives on its connection thread.
 
+#include "core/LogSink.h"
 #include "server/OperatorCommand.h"
 #include "server/PathResolver.h"
 #include "server/ServerInterfaces.h"
@@ -53,7 +54,7 @@ public:
     // connection is logged and ended; returns false then.
     bool SendReply(const QString& text);
     // Connection log: "[user] text" with the MAC text as column.
-    void LogConnection(int type, const QString& text);
+    void LogConnection(LogType type, const QString& text);
 
     // Operator commands and the connection's own deferred actions (index 0 closes the data
     // connection, 1 ends the connection).

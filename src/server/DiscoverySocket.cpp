@@ -107,7 +107,7 @@ void CDiscoverySocket::readPending() {
                 m_noticeGiven = true;
                 m_lastNotice = now;
                 if (m_log)
-                    m_log->addLog(kLogError, QString(),
+                    m_log->addLog(LogType::Error, QString(),
                                   QString::fromLatin1(discoverytext::kDatagramTooLarge));
             }
             continue;

@@ -208,7 +208,7 @@ TEST_F(OnlineModelTest, EventsUpdateStatusAndReachReportsOnlyForListedPlayers) {
 // A deleted account's player would otherwise stay connected, unlisted and beyond every command.
 TEST_F(OnlineModelTest, DeletingAGroupRemovesItsRowsAndEndsItsConnections) {
     struct : ILogSink {
-        void addLog(int, const QString&, const QString& text) override { lines << text; }
+        void addLog(LogType, const QString&, const QString& text) override { lines << text; }
         QStringList lines;
     } log;
     online.setLog(&log);

@@ -22,11 +22,11 @@ namespace lumtest {
 class CollectingSink : public lum::ILogSink {
 public:
     struct Entry {
-        int type;
+        lum::LogType type;
         QString key;
         QString text;
     };
-    void addLog(int type, const QString& key, const QString& text) override {
+    void addLog(lum::LogType type, const QString& key, const QString& text) override {
         std::lock_guard g(lock_);
         entries_.push_back({type, key, text});
     }

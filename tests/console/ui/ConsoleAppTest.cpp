@@ -84,7 +84,7 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
         EXPECT_EQ(app.mainFrame()->statusText(), QStringLiteral("ICS Server is offline"));
 
         // Log entries reach the log pane's list in colour.
-        app.logHub()->addLog(2, QStringLiteral("00-11"), QStringLiteral("[p1] hello"));
+        app.logHub()->addLog(LogType::FromPlayer, QStringLiteral("00-11"), QStringLiteral("[p1] hello"));
         app.logHub()->processPending();
         app.models()->log().all().flush();
         ASSERT_EQ(app.models()->log().all().rowCount(), 1);
