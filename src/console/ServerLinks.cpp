@@ -26,7 +26,7 @@ void ServerConnections::StopConnection(quint32 connectionId) { server_.StopConne
 
 bool ServerConnections::PostThreadCommand(quint32 connectionId, CommandIndex index,
                                           const OperatorCommandArgs& args) {
-    return server_.PostThreadCommand(connectionId, int(index), args);
+    return server_.PostThreadCommand(connectionId, index, args);
 }
 
 }  // namespace lum

@@ -44,7 +44,7 @@ void CConnectThread::RequestQuit() {
     quit();
 }
 
-bool CConnectThread::PostThreadCommand(int index, const OperatorCommandArgs& args) {
+bool CConnectThread::PostThreadCommand(CommandIndex index, const OperatorCommandArgs& args) {
     std::lock_guard g(lock_);
     if (!socket_) return false;
     CControlSocket* socket = socket_;

@@ -34,7 +34,7 @@ public:
     // Ends the event loop (from any thread); a running data-connection wait gives up too.
     void RequestQuit();
     // Queues an operator command on the connection's thread; false when it no longer runs.
-    bool PostThreadCommand(int index, const OperatorCommandArgs& args);
+    bool PostThreadCommand(CommandIndex index, const OperatorCommandArgs& args);
 
     // Activity counters, called on the connection's thread.
     void CountSent(qint64 n);

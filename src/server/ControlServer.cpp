@@ -309,7 +309,7 @@ void CControlServer::StopConnection(quint32 connectionId) {
     if (!waitForThread(thread)) RemoveConnection(thread.get());
 }
 
-bool CControlServer::PostThreadCommand(quint32 connectionId, int index,
+bool CControlServer::PostThreadCommand(quint32 connectionId, CommandIndex index,
                                        const OperatorCommandArgs& args) {
     std::shared_ptr<CConnectThread> thread;
     {

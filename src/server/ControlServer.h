@@ -119,7 +119,8 @@ public:
     // Ends the one connection with that id; any thread.
     void StopConnection(quint32 connectionId);
     // Queues an operator command on a connection's thread; false when it no longer runs.
-    bool PostThreadCommand(quint32 connectionId, int index, const OperatorCommandArgs& args = {});
+    bool PostThreadCommand(quint32 connectionId, CommandIndex index,
+                           const OperatorCommandArgs& args = {});
     // Set once a download command (index 11) went out to a player.
 
     bool IsRunning() const { return running_; }

@@ -182,7 +182,7 @@ void CControlSocket::onPeerClosed() {
     // The player closed the control connection.
     if (ending_) return;
     abort();
-    QMetaObject::invokeMethod(this, [this] { OnThreadCommand(kCmdEndConnection); },
+    QMetaObject::invokeMethod(this, [this] { OnThreadCommand(CommandIndex::EndConnection); },
                               Qt::QueuedConnection);
 }
 
@@ -198,7 +198,7 @@ void CControlSocket::onTimer() {
     }
 }
 
-void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args) {
+void CControlSocket::OnThreadCommand(CommandIndex index, const OperatorCommandArgs& args) {
     if (ending_) return;
     const OperatorCommand cmd = buildOperatorCommand(index, args);
     switch (cmd.action) {

@@ -58,7 +58,7 @@ public:
 
     // Operator commands and the connection's own deferred actions (index 0 closes the data
     // connection, 1 ends the connection).
-    void OnThreadCommand(int index, const OperatorCommandArgs& args = {});
+    void OnThreadCommand(CommandIndex index, const OperatorCommandArgs& args = {});
 
     // Data connection (used by CDataSocket).
     bool OpenDataConnection();

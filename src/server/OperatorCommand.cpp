@@ -60,10 +60,9 @@ QString line(int code, const QString& text) { return QString::number(code) + ' '
 
 }  // namespace
 
-OperatorCommand buildOperatorCommand(int indexValue, const OperatorCommandArgs& args) {
+OperatorCommand buildOperatorCommand(CommandIndex ci, const OperatorCommandArgs& args) {
     OperatorCommand cmd;
-    const int index = indexValue;
-    const CommandIndex ci = CommandIndex(indexValue);
+    const int index = int(ci);
     if (ci == CommandIndex::CloseData) {
         cmd.action = OperatorAction::CloseData;
         return cmd;

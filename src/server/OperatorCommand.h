@@ -25,10 +25,7 @@ struct OperatorCommand {
 // Texts of indices 36 and 44 travelled in a 128-character buffer.
 inline constexpr int kShortCommandTextLength = 127;
 
-OperatorCommand buildOperatorCommand(int index, const OperatorCommandArgs& args);
-
-// The connection's own use of the index table until it takes CommandIndex itself.
-inline constexpr int kCmdEndConnection = int(CommandIndex::EndConnection);
+OperatorCommand buildOperatorCommand(CommandIndex index, const OperatorCommandArgs& args);
 
 
 }  // namespace lum
