@@ -190,7 +190,7 @@ bool CControlServer::Start() {
         if (!ok) listenError_ = QStringLiteral("the UDP port for discovery is in use");
     }
     if (!ok) {
-        Log(LogType::SentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
+        Log(LogType::SentToPlayer, QString(), QString::fromLatin1(server_texts::kServerListenFailed).arg(port_));
         delete discovery_;
         discovery_ = nullptr;
         delete listener_;
@@ -198,7 +198,7 @@ bool CControlServer::Start() {
         return false;
     }
     running_ = true;
-    Log(LogType::ServerEvent, QString(), QString::fromLatin1(texts::kServerStart).arg(listener_->serverPort()));
+    Log(LogType::ServerEvent, QString(), QString::fromLatin1(server_texts::kServerStart).arg(listener_->serverPort()));
     return true;
 }
 
@@ -267,18 +267,18 @@ void CControlServer::Stop() {
             if (connections_.empty()) break;
             thread = connections_.front();
         }
-        Log(LogType::ServerEvent, thread->MacText(), QString::fromLatin1(texts::kServerStopped));
+        Log(LogType::ServerEvent, thread->MacText(), QString::fromLatin1(server_texts::kServerStopped));
         thread->RequestQuit();
         if (waitForThread(thread)) {
             Log(LogType::ServerEvent, thread->MacText(),
-                QString::fromLatin1(texts::kThreadStopped).arg(thread->ThreadId()));
+                QString::fromLatin1(server_texts::kThreadStopped).arg(thread->ThreadId()));
         } else {
             Log(LogType::ServerEvent, thread->MacText(),
-                QString::fromLatin1(texts::kThreadKillProblem).arg(thread->ThreadId()));
+                QString::fromLatin1(server_texts::kThreadKillProblem).arg(thread->ThreadId()));
             RemoveConnection(thread.get());
         }
     }
-    Log(LogType::ServerEvent, QString(), QString::fromLatin1(texts::kServerStopped));
+    Log(LogType::ServerEvent, QString(), QString::fromLatin1(server_texts::kServerStopped));
     finishEndingThreads();
 }
 
@@ -385,7 +385,7 @@ bool CControlServer::onClientConnected(CConnectThread* t) {
     const bool tooMany =
         IsTooManyUsers() || ConnectionsFrom(t->PeerAddress()) > Config().maxPerAddress;
     Log(LogType::ServerEvent, t->MacText(),
-        QString::fromLatin1(texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
+        QString::fromLatin1(server_texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
     return tooMany;
 }
 
@@ -393,7 +393,7 @@ void CControlServer::onClientDisconnected(CConnectThread* t) {
     ++servedCalls_;
     if (currentConnections_ > 0) --currentConnections_;
     Log(LogType::ServerEvent, t->MacText(),
-        QString::fromLatin1(texts::kClientDisconnected)
+        QString::fromLatin1(server_texts::kClientDisconnected)
             .arg(QString::number(t->ThreadId()), t->PeerAddress()));
     if (observer_) observer_->ClientLoggedOut(t->ThreadId());
 }

@@ -76,14 +76,14 @@ bool CControlSocket::Admit(bool tooManyUsers) {
     CControlServer* server = thread_->Server();
     if (state() != QAbstractSocket::ConnectedState) return false;
     if (tooManyUsers) {
-        SendReply(QString::fromLatin1(texts::kTooManyUsers));
+        SendReply(QString::fromLatin1(server_texts::kTooManyUsers));
         return false;
     }
     if (!server->IsAddressAllowed(thread_->PeerAddress())) {
-        SendReply(QString::fromLatin1(texts::kIpRejected));
+        SendReply(QString::fromLatin1(server_texts::kIpRejected));
         return false;
     }
-    SendReply(QString::fromLatin1(texts::kGreeting).arg(config_->welcome));
+    SendReply(QString::fromLatin1(server_texts::kGreeting).arg(config_->welcome));
     loginDeadlineMs_ = clock_.elapsed() + config_->loginTimeoutMs;
     // Check often enough for shortened timeouts; once a second otherwise.
     const int shortest = std::min(config_->idleTimeoutMs, config_->loginTimeoutMs);
@@ -119,7 +119,7 @@ bool CControlSocket::isDead() {
 
 bool CControlSocket::SendReply(const QString& text) {
     if (isDead()) {
-        LogConnection(LogType::FromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        LogConnection(LogType::FromPlayer, QString::fromLatin1(server_texts::kReplyFailed));
         EndConnection();  // first, so that closing is not taken for the player's close
         abort();
         return false;
@@ -128,11 +128,11 @@ bool CControlSocket::SendReply(const QString& text) {
     if (write(bytes) != bytes.size()) {
         EndConnection();
         abort();
-        LogConnection(LogType::FromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        LogConnection(LogType::FromPlayer, QString::fromLatin1(server_texts::kReplyFailed));
         return false;
     }
     flush();
-    if (text.compare(QLatin1String(texts::kAliveAck), Qt::CaseInsensitive) != 0) {
+    if (text.compare(QLatin1String(server_texts::kAliveAck), Qt::CaseInsensitive) != 0) {
         if (!isQuiet(text) || thread_->Server()->LogLevel() == 2)
             LogConnection(LogType::SentToPlayer, text);
     }
@@ -159,14 +159,14 @@ void CControlSocket::processBuffer() {
             // No line end within the limit: the line is too long whatever follows.
             if (receiveBuffer_.size() >= kMaxLine) {
                 receiveBuffer_.clear();
-                SendReply(QString::fromLatin1(texts::kLineTooLong));
+                SendReply(QString::fromLatin1(server_texts::kLineTooLong));
                 EndConnection();
             }
             return;
         }
         if (end + 2 > kMaxLine) {
             receiveBuffer_.clear();
-            SendReply(QString::fromLatin1(texts::kLineTooLong));
+            SendReply(QString::fromLatin1(server_texts::kLineTooLong));
             EndConnection();
             return;
         }
@@ -193,7 +193,7 @@ void CControlSocket::onTimer() {
     const bool loginLate = status_ == AwaitingLogin && loginDeadlineMs_ >= 0 &&
                            clock_.elapsed() > loginDeadlineMs_;
     if (idle || loginLate) {
-        SendReply(QString::fromLatin1(texts::kControlTimedOut));
+        SendReply(QString::fromLatin1(server_texts::kControlTimedOut));
         EndConnection();
     }
 }

@@ -209,8 +209,9 @@ int PathResolver::resolveSpecial(const QString& norm, int access, QString* local
         *local = group_.currentPlaylist;
         return kResolveFound;
     }
-    if (is("autoconfig.zeb") || is(fixed_names::kAutoconfigUpdate)) {
-        *local = inHome(is("autoconfig.zeb") ? "autoconfig.zeb" : fixed_names::kAutoconfigUpdate);
+    if (is(fixed_names::kAutoconfigText) || is(fixed_names::kAutoconfigUpdate)) {
+        *local = inHome(is(fixed_names::kAutoconfigText) ? fixed_names::kAutoconfigText
+                                                         : fixed_names::kAutoconfigUpdate);
         return kResolveFound;
     }
     if (is(fixed_names::kInstantMessage)) return ifExists(inHome(fixed_names::kInstantMessage));

@@ -23,13 +23,13 @@ struct StatusOutcome {
 StatusOutcome InterpretStatus(const QString& argument);
 
 // Status texts.
-namespace status {
+namespace status_texts {
 inline constexpr const char* kAlive = "Alive";
 inline constexpr const char* kPlaylistDone = "S1:Playlist Done";
 inline constexpr const char* kDownloading = "S2:Downloading";
 inline constexpr const char* kDownloadDone = "S2:D/L done";
 inline constexpr const char* kPlaying = "S3:Playing";
-}  // namespace status
+}  // namespace status_texts
 
 inline constexpr const char* kStopPlaybackFirst = "Please stop playback or download and try again";
 inline constexpr const char* kNoMoreMac = "No more MAC address aviliable!";
