@@ -23,11 +23,13 @@ public:
     ~COperatorSocket() override;
 
     // Listens under the name that belongs to this data folder; false with a reason when taken.
+    // The data folder's group may connect too when the folder is closed to others.
     bool listen(const QString& dataFolder, QString* error = nullptr);
     void close();
     QString serverName() const;
 
-    // The socket name for a data folder (what lumctl connects to).
+    // The socket for a data folder (what lumctl connects to): "server data/operator.sock" in
+    // it, or a name in /tmp when that path is too long for a socket.
     static QString socketNameFor(const QString& dataFolder);
 
     // Request lines longer than this are refused and the client is dropped.
