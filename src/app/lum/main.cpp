@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     setApplicationNames();
     QApplication::setApplicationDisplayName(QStringLiteral("LUM"));
+    // Desktops match the window to lum.desktop (its icon and name) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lum"));
     // Hidden in the tray is still running: only the window's close or "E&xit" ends the console.
     QApplication::setQuitOnLastWindowClosed(false);
 
