@@ -68,7 +68,10 @@ for script in postinst prerm postrm; do
     [ -x "$work/control/$script" ] || fail "no executable $script"
 done
 grep -q 'adduser --system' "$work/control/postinst" || fail "postinst does not create the user lum"
-if grep -qE 'deb-systemd-helper +enable|invoke +start|systemctl +(enable|start)' "$work/control/postinst"; then
+# Never started; enabled again only where it had been installed (and enabled) before.
+if grep -v '^ *#' "$work/control/postinst" | grep -qE 'deb-systemd-invoke +(start|restart)|systemctl +(enable|start)' ||
+    { grep -q 'deb-systemd-helper enable' "$work/control/postinst" &&
+        ! grep -q 'deb-systemd-helper debian-installed' "$work/control/postinst"; }; then
     fail "postinst enables or starts the service"
 fi
 
