@@ -40,7 +40,7 @@ HandoverResult storeForGroup(CUserStore& store, IOperatorPrompt& prompt, CUserGr
     QDir().mkpath(group.homeDirectory);
     HandoverResult r;
     r.playlistPath = joinPath(group.homeDirectory, QString::fromLatin1(fileName));
-    if (!doc.Save(r.playlistPath, false, {}, {}, &prompt)) {
+    if (!doc.Save(r.playlistPath, &prompt)) {
         r.error = QStringLiteral("cannot write %1").arg(r.playlistPath);
         return r;
     }

@@ -34,27 +34,13 @@ QByteArray hhmm(int hour, int minute) {
     return QString::asprintf("%02d:%02d", hour, minute).toLatin1();
 }
 
-// Copies one media file into `folder` under its copy name, replacing what is there.
-bool copyMedia(const QByteArray& source, const QString& folder) {
-    const QString from = fromAnsi(source);
-    const QString to = QDir(folder).filePath(fromAnsi(copyNameForPath(source)));
-    const QFileInfo src(from);
-    if (!src.isFile()) return false;
-    // Copying a file onto itself would first delete it.
-    if (QFileInfo(to).exists() && QFileInfo(to).canonicalFilePath() == src.canonicalFilePath())
-        return true;
-    const QString tmp = to + QStringLiteral(".part");
-    QFile::remove(tmp);
-    if (!QFile::copy(from, tmp)) return false;
-    QFile::remove(to);
-    if (!QFile::rename(tmp, to)) {
-        QFile::remove(tmp);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
+
+QString copyingStatusText(const QString& source, int step, int steps) {
+    // One substitution pass: a "%1" inside a file name stays as it is.
+    return QString(QLatin1String(playlist_texts::kCopyingStatus))
+        .arg(source, QString::number(step), QString::number(steps));
+}
 
 int PlaylistSettings::deleteFilesChoice() const {
     if (format) return 1;
@@ -166,8 +152,7 @@ void CPlaylistDocument::writeItem(IniFile& ini, int n, const PlaylistItem& item,
     if (item.fullScreen) ini.setValue(sec, "fullscr", "1");
 }
 
-void CPlaylistDocument::buildIni(IniFile& ini, bool copy, const QString& copyFolder,
-                                 const ProgressFn& progress, QStringList* failedCopies) const {
+void CPlaylistDocument::buildIni(IniFile& ini) const {
     if (settings_.format) ini.setValue(kCommand, "format", "ON");
     if (settings_.deleteNotInPlaylist) ini.setValue(kCommand, "delexpt", "ON");
 
@@ -180,49 +165,41 @@ void CPlaylistDocument::buildIni(IniFile& ini, bool copy, const QString& copyFol
                      QByteArray::number(settings_.downloadHour) + ':' +
                          QByteArray::number(settings_.downloadMinute));
 
-    auto copyItem = [&](const PlaylistItem& item, int index, int count) {
-        const QByteArray path = PlaylistItem::field(item.path);
-        // Remote items have a host; their paths are on the server, not here.
-        if (!copy || !PlaylistItem::field(item.host).isEmpty() || !isLocalItemPath(path)) return;
-        if (progress)
-            // One substitution pass: a "%1" inside a file name stays as it is.
-            progress(QString(QLatin1String(playlist_texts::kCopyingStatus))
-                         .arg(fromAnsi(path), QString::number(index), QString::number(count)),
-                     index, count);
-        if (!copyMedia(path, copyFolder) && failedCopies) failedCopies->append(fromAnsi(path));
-    };
-
     int n = 0;
-    if (multiZone_) {
-        for (size_t z = 0; z < zone_.size(); ++z) {
-            copyItem(zone_[z], int(z), int(zone_.size()));
-            writeItem(ini, n++, zone_[z], nullptr);
-        }
-    }
-    for (int r = 0; r < rowCount(); ++r) {
-        const PlaylistRow& row = rows_[size_t(r)];
-        copyItem(row.item, r, rowCount());
-        writeItem(ini, n++, row.item, &row.cells);
-    }
-    if (copy && progress) progress(QString(), rowCount(), rowCount());
+    if (multiZone_)
+        for (const PlaylistItem& z : zone_) writeItem(ini, n++, z, nullptr);
+    for (const PlaylistRow& row : rows_) writeItem(ini, n++, row.item, &row.cells);
 }
 
 QByteArray CPlaylistDocument::toBytes() const {
+    // Built from an empty document: the same bytes as deleting the file and writing key by key.
     IniFile ini;
-    buildIni(ini, false, QString(), {}, nullptr);
+    buildIni(ini);
     return ini.toBytes();
 }
 
-bool CPlaylistDocument::Save(const QString& path, bool copy, const QString& copyFolder,
-                             const ProgressFn& progress, IOperatorPrompt* prompt,
-                             QStringList* failedCopies) {
+CopyPlan CPlaylistDocument::copyAllPlan(const QString& folder) const {
+    CopyPlan plan;
+    plan.steps = rowCount();
+    auto add = [&](const PlaylistItem& item, int step) {
+        const QByteArray path = PlaylistItem::field(item.path);
+        // Remote items have a host; their paths are on the server, not here.
+        if (!PlaylistItem::field(item.host).isEmpty() || !isLocalItemPath(path)) return;
+        plan.copies.push_back(
+            {fromAnsi(path), QDir(folder).filePath(fromAnsi(copyNameForPath(path))), step});
+    };
+    if (multiZone_)
+        for (const PlaylistItem& z : zone_) add(z, 0);
+    for (int r = 0; r < rowCount(); ++r) add(rows_[size_t(r)].item, r);
+    plan.finalPath = QDir(folder).filePath(QLatin1String(kCopyPlaylistName));
+    plan.finalBytes = toBytes();
+    return plan;
+}
+
+bool CPlaylistDocument::Save(const QString& path, IOperatorPrompt* prompt) {
     if (!validateTimes(prompt)) return false;
-    // Without a folder of their own the media go beside the playlist.
-    const QString folder = copyFolder.isEmpty() ? QFileInfo(path).absolutePath() : copyFolder;
-    if (copy) QDir().mkpath(folder);
-    // Built from an empty document: the same bytes as deleting the file and writing key by key.
     IniFile ini;
-    buildIni(ini, copy, folder, progress, failedCopies);
+    buildIni(ini);
     if (!ini.save(path)) return false;
     if (currentPath_.isEmpty())
         title_ = QLatin1String(playlist_texts::kCommanderCaption) +

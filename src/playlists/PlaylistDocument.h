@@ -5,11 +5,11 @@
 // and the FTP upload save it.
 
 #include "playlists/PlaylistItem.h"
+#include "playlists/RemovableCopy.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <vector>
 
 namespace lum {
@@ -53,12 +53,11 @@ struct PlaylistSettings {
     void setDeleteFilesChoice(int choice);
 };
 
+// The status line while "Copy All..." copies `source`: "Copying... path(row/count)".
+QString copyingStatusText(const QString& source, int step, int steps);
+
 class CPlaylistDocument {
 public:
-    // Called while media are copied: status text ("Copying... path(row/count)"), row, count.
-    // A last call with an empty text clears the status.
-    using ProgressFn = std::function<void(const QString& status, int index, int count)>;
-
     explicit CPlaylistDocument(const QString& caption = QString());
 
     // --- main list -----------------------------------------------------------------------
@@ -103,16 +102,17 @@ public:
     bool validateTimes(IOperatorPrompt* prompt) const;
 
     // --- file ----------------------------------------------------------------------------
-    // Writes the playlist to `path` (replacing any file there). With `copy`, every local media
-    // item written is copied into `copyFolder` (zone images under their zone names), reporting
-    // progress through `progress`; copies that fail are listed in `failedCopies` (may be null)
-    // and do not stop the save. Returns false when the times are invalid (nothing written;
-    // the operator was told) or when the playlist file cannot be written.
-    bool Save(const QString& path, bool copy = false, const QString& copyFolder = QString(),
-              const ProgressFn& progress = {}, IOperatorPrompt* prompt = nullptr,
-              QStringList* failedCopies = nullptr);
-    // The bytes Save writes (no validation, no copying).
+    // Writes the playlist to `path` (replacing any file there). Returns false when the times
+    // are invalid (nothing written; the operator was told through `prompt`, which may be null)
+    // or when the file cannot be written.
+    bool Save(const QString& path, IOperatorPrompt* prompt = nullptr);
+    // The bytes Save writes (no validation).
     QByteArray toBytes() const;
+    // "Copy All...": every local media item (zone items first when Multi Zone is on, then the
+    // grid rows) copied into `folder` under its copy name (zone images under their zone names),
+    // then "playlist.mpl" written there. One progress step per grid row. Validate the times
+    // first; the plan does not.
+    CopyPlan copyAllPlan(const QString& folder) const;
 
     // Reads an existing playlist, replacing both lists and the settings the file holds.
     // False (document unchanged) when the file cannot be read.
@@ -120,8 +120,7 @@ public:
     void loadFromBytes(const QByteArray& bytes, const QString& path);
 
 private:
-    void buildIni(IniFile& ini, bool copy, const QString& copyFolder, const ProgressFn& progress,
-                  QStringList* failedCopies) const;
+    void buildIni(IniFile& ini) const;
     void writeItem(IniFile& ini, int n, const PlaylistItem& item, const PlaylistCells* cells) const;
 
     std::vector<PlaylistRow> rows_;

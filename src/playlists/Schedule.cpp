@@ -12,8 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
-#include <QStorageInfo>
 
 namespace lum {
 
@@ -60,22 +58,6 @@ ScheduleEntry parseLine(const QString& line) {
         e.weekdays = weekdayText(days);
     }
     return e;
-}
-
-bool isRemovable(const QStorageInfo& v) {
-    const QString root = v.rootPath();
-    if (root.startsWith(QLatin1String("/media/")) || root.startsWith(QLatin1String("/run/media/")))
-        return true;
-    const QString dev = QString::fromLocal8Bit(v.device());
-    if (!dev.startsWith(QLatin1String("/dev/"))) return false;
-    // A partition's folder sits inside its disk's folder, which holds "removable".
-    QString dir = QFileInfo(QStringLiteral("/sys/class/block/") + dev.mid(5)).canonicalFilePath();
-    for (int up = 0; up < 2 && !dir.isEmpty(); ++up) {
-        QFile f(dir + QStringLiteral("/removable"));
-        if (f.open(QIODevice::ReadOnly)) return f.readAll().trimmed() == "1";
-        dir = QFileInfo(dir).path();
-    }
-    return false;
 }
 
 }  // namespace
@@ -212,44 +194,27 @@ bool ScheduleModel::save(const QString& path, IOperatorPrompt& prompt) const {
     return false;
 }
 
-int copyPlaylistWithMedia(const QString& playlistPath, const QString& folder) {
-    int failed = 0;
-    auto copy = [&](const QString& from) {
-        const QString to = joinPath(folder, fileNameOfPath(from));
-        if (QFileInfo(from).absoluteFilePath() == QFileInfo(to).absoluteFilePath()) return;
-        QFile::remove(to);
-        if (!QFile::copy(from, to)) ++failed;
-    };
-    copy(playlistPath);
-    IniFile playlist;
-    playlist.load(playlistPath);
-    for (int n = 0;; ++n) {
-        const QByteArray path = playlist.value("file" + QByteArray::number(n), "path");
-        if (path.isEmpty()) break;
-        copy(fromAnsi(path));
-    }
-    return failed;
-}
-
-bool ScheduleModel::saveToDisc(const QString& driveRoot, IOperatorPrompt& prompt) const {
+CopyPlan ScheduleModel::saveToDiscPlan(const QString& driveRoot) const {
     const QString folder = joinPath(driveRoot, QStringLiteral("MEDIA"));
-    QDir().mkpath(folder);
-    // The schedule file is opened before anything is copied: a drive that cannot take it gets
-    // nothing.
-    QSaveFile file(joinPath(folder, QString::fromLatin1(texts::kScheduleFileName)));
-    if (!file.open(QIODevice::WriteOnly)) {
-        prompt.message(QString::fromLatin1(texts::kCannotSaveFile), IOperatorPrompt::Icon::Stop);
-        return false;
+    CopyPlan plan;
+    plan.steps = int(entries_.size());
+    for (size_t row = 0; row < entries_.size(); ++row) {
+        auto add = [&](const QString& from) {
+            plan.copies.push_back({from, joinPath(folder, fileNameOfPath(from)), int(row)});
+        };
+        const QString& list = entries_[row].playlist;
+        add(list);
+        IniFile playlist;
+        playlist.load(list);
+        for (int n = 0;; ++n) {
+            const QByteArray path = playlist.value("file" + QByteArray::number(n), "path");
+            if (path.isEmpty()) break;
+            add(fromAnsi(path));
+        }
     }
-    for (const ScheduleEntry& e : entries_) {
-        copyPlaylistWithMedia(e.playlist, folder);
-        file.write(scheduleLine(e));
-    }
-    if (!file.commit()) {
-        prompt.message(QString::fromLatin1(texts::kCannotSaveFile), IOperatorPrompt::Icon::Stop);
-        return false;
-    }
-    return true;
+    plan.finalPath = joinPath(folder, QString::fromLatin1(texts::kScheduleFileName));
+    plan.finalBytes = toBytes();
+    return plan;
 }
 
 bool ScheduleModel::assignToGroup(const QString& groupName, CUserStore& store,
@@ -273,13 +238,6 @@ bool ScheduleModel::assignToGroup(const QString& groupName, CUserStore& store,
     prompt.message(QString::fromLatin1(texts::kAutoPlayNextStart),
                    IOperatorPrompt::Icon::Information);
     return true;
-}
-
-QStringList removableDrives() {
-    QStringList out;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
-        if (v.isValid() && v.isReady() && !v.isReadOnly() && isRemovable(v)) out << v.rootPath();
-    return out;
 }
 
 }  // namespace lum

@@ -5,6 +5,8 @@
 // The model is what the "Playlist Scheduler" window lists; the window only shows it and
 // collects the fields.
 
+#include "playlists/RemovableCopy.h"
+
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QString>
@@ -75,10 +77,11 @@ public:
     // Writes the schedule to `path`; "Can not save file!\n" when it cannot be created.
     bool save(const QString& path, IOperatorPrompt& prompt) const;
 
-    // "Save to disc": writes `driveRoot`/MEDIA/playlist.sch, copying each row's playlist and
-    // every media file it lists into that folder first (copy failures are not reported; the
-    // lines keep the paths as listed).
-    bool saveToDisc(const QString& driveRoot, IOperatorPrompt& prompt) const;
+    // "Save to disc": each row's playlist and every media file it lists copied into
+    // `driveRoot`/MEDIA, then "playlist.sch" written there (its lines keep the paths as listed).
+    // One progress step per row. A playlist that cannot be read is copied as it is (the copy
+    // reports it) and lists no media.
+    CopyPlan saveToDiscPlan(const QString& driveRoot) const;
 
     // "Assign to Group": writes "playlist.sch" into the group's home directory and makes it the
     // group's auto playlist with AutoPlay on (the group table is stored). Nothing when the list
@@ -89,12 +92,5 @@ private:
     std::vector<ScheduleEntry> entries_;
 };
 
-// Mount points of removable media the schedule can be saved to.
-QStringList removableDrives();
-
-// Copies a playlist and the media it lists ([fileN] path until the first empty one) into
-// `folder`, each under its last path component, replacing older copies. Returns how many
-// files could not be copied.
-int copyPlaylistWithMedia(const QString& playlistPath, const QString& folder);
 
 }  // namespace lum

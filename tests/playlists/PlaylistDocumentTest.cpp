@@ -172,7 +172,7 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
         doc.rows()[1].cells.fromTime = c.from;
         doc.rows()[1].cells.toTime = c.to;
         prompt.messages.clear();
-        EXPECT_FALSE(doc.Save(path, false, {}, {}, &prompt)) << c.from << "-" << c.to;
+        EXPECT_FALSE(doc.Save(path, &prompt)) << c.from << "-" << c.to;
         EXPECT_EQ(prompt.messages, QStringList{c.message}) << c.from << "-" << c.to;
         EXPECT_EQ(readFile(path), QByteArray("keep"));
     }
@@ -180,7 +180,7 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     doc.rows()[1].cells.fromTime = "10:00";
     doc.rows()[1].cells.toTime = "1030";
     prompt.messages.clear();
-    EXPECT_TRUE(doc.Save(path, false, {}, {}, &prompt));
+    EXPECT_TRUE(doc.Save(path, &prompt));
     EXPECT_TRUE(prompt.messages.isEmpty());
     EXPECT_TRUE(readFile(path).contains("starttime=10:00\r\nstoptime=10:30\r\n"));
 }
@@ -339,11 +339,14 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     doc.appendRow(web);  // remote: its path names a file on the web server
     doc.appendRow(row(kScrollTextEndMarker));
 
-    QStringList statuses, failed;
+    const CopyPlan plan = doc.copyAllPlan(dst);
     const QString playlist = dst + "/" + kCopyPlaylistName;
-    ASSERT_TRUE(doc.Save(
-        playlist, true, dst,
-        [&](const QString& text, int, int) { statuses << text; }, nullptr, &failed));
+    EXPECT_EQ(plan.finalPath, playlist);
+    QStringList statuses;
+    std::atomic<bool> cancel{false};
+    CopyOutcome out = runCopyPlan(plan, cancel, [&](int step, int steps, const QString& source) {
+        statuses << copyingStatusText(source, step, steps);
+    });
 
     // logo_mz.yuv went first as logozone.yuv; the main item a_mz.Yuv (any-case extension)
     // took the same name later and replaced it.
@@ -351,60 +354,25 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     EXPECT_EQ(readFile(dst + "/tz1.yuv"), QByteArray("TZ"));
     EXPECT_EQ(readFile(dst + "/pic%1.jpg"), QByteArray("PIC"));
     EXPECT_FALSE(QFile::exists(dst + "/a_mz.Yuv"));
-    EXPECT_EQ(QDir(dst).entryList(QDir::Files, QDir::Name),
-              (QStringList{"logozone.yuv", "pic%1.jpg", "playlist.mpl", "tz1.yuv"}));
-
-    EXPECT_EQ(failed, QStringList{src + "/missing.mpg"});
-    ASSERT_EQ(statuses.size(), 6);
-    EXPECT_EQ(statuses[0], QString("Copying... %1/logo_mz.yuv(0/2)").arg(src));
+    ASSERT_EQ(statuses.size(), 5);  // the remote item and the marker are not files
+    EXPECT_EQ(statuses[0], QString("Copying... %1/logo_mz.yuv(0/5)").arg(src));
     EXPECT_EQ(statuses[3], "Copying... " + src + "/pic%1.jpg(1/5)");
     EXPECT_EQ(statuses[4], QString("Copying... %1/missing.mpg(2/5)").arg(src));
-    EXPECT_TRUE(statuses.last().isEmpty());
 
-    // The failed copy is still listed, and the paths name the sources.
+    // The missing file is named and no playlist on the drive lists it.
+    EXPECT_EQ(out.status, CopyOutcome::Status::Failed);
+    ASSERT_EQ(out.failures.size(), 1);
+    EXPECT_TRUE(out.failures[0].startsWith(src + "/missing.mpg: "));
+    EXPECT_EQ(QDir(dst).entryList(QDir::Files, QDir::Name),
+              (QStringList{"logozone.yuv", "pic%1.jpg", "tz1.yuv"}));
+
+    // Without it the playlist arrives last, naming the sources.
+    doc.removeRow(2);
+    out = runCopyPlan(doc.copyAllPlan(dst), cancel);
+    EXPECT_EQ(out.status, CopyOutcome::Status::Done);
     const QByteArray written = readFile(playlist);
-    EXPECT_TRUE(written.contains("path=" + QFile::encodeName(src) + "/missing.mpg\r\n"));
     EXPECT_TRUE(written.contains("path=" + QFile::encodeName(src) + "/logo_mz.yuv\r\n"));
     EXPECT_EQ(written, doc.toBytes());
-}
-
-TEST(PlaylistSave, LineBreaksCannotAddKeys) {
-    CPlaylistDocument doc;
-    PlaylistRow r = row("/m/evil\r\n[command]\r\nformat=ON.mpg");
-    r.cells.duration = "5\nfullscr=1";
-    doc.appendRow(r);
-    EXPECT_EQ(doc.toBytes(), crlf("[configuration]\nglobalinterval=5\n"
-                                  "[file0]\npath=/m/evil\nsize=0\nperiod=5\n"));
-}
-
-TEST(PlaylistCopy, SourceFolderDefaultFolderAndInvalidTimes) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeFile(dir.filePath("pic.jpg"), "PIC"));
-    ASSERT_TRUE(writeFile(dir.filePath("x_tz2.yuv"), "Z"));
-    CPlaylistDocument doc;
-    doc.appendRow(row(QFile::encodeName(dir.filePath("pic.jpg")), 3));
-    // Copying into the source folder keeps the file.
-    QStringList failed;
-    ASSERT_TRUE(doc.Save(dir.filePath("playlist.mpl"), true, dir.path(), {}, nullptr, &failed));
-    EXPECT_TRUE(failed.isEmpty());
-    EXPECT_EQ(readFile(dir.filePath("pic.jpg")), QByteArray("PIC"));
-
-    // Without a folder the media go beside the playlist, under their zone names.
-    doc.rows()[0] = row(QFile::encodeName(dir.filePath("x_tz2.yuv")), 1);
-    ASSERT_TRUE(doc.Save(dir.filePath("usb/playlist.mpl"), true));
-    EXPECT_EQ(readFile(dir.filePath("usb/topzone.mode2.yuv")), QByteArray("Z"));
-
-    // Invalid times copy nothing.
-    doc.rows()[0] = row(QFile::encodeName(dir.filePath("pic.jpg")), 3);
-    doc.rows()[0].cells.toTime = "0800";
-    ScriptedPrompt prompt;
-    int calls = 0;
-    EXPECT_FALSE(doc.Save(dir.filePath("out/playlist.mpl"), true, dir.filePath("out"),
-                          [&](const QString&, int, int) { ++calls; }, &prompt));
-    EXPECT_EQ(calls, 0);
-    EXPECT_FALSE(QFile::exists(dir.filePath("out/pic.jpg")));
-    EXPECT_FALSE(QFile::exists(dir.filePath("out/playlist.mpl")));
-    EXPECT_EQ(prompt.messages, QStringList{playlist_texts::kStopNeedsStart});
 }
 
 TEST(PlaylistDocument, RowsMoveWithTheirCellsAndClearKeepsWhatItShould) {
