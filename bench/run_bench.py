@@ -287,7 +287,9 @@ class Lum:
         passive = free_range(passive_count)
         with open(os.path.join(self.data, "config.ini"), "wb") as f:
             f.write((f"[Startup]\r\nAUTOACTIVATE=1\r\n[SERVER]\r\nPORT={self.port}\r\n"
-                     f"PORTSTART={passive}\r\nPORTNUM={passive_count}\r\n").encode())
+                     f"PORTSTART={passive}\r\nPORTNUM={passive_count}\r\n"
+                     # Every simulated player comes from this host: lift its share.
+                     f"MAXPERADDRESS=1000\r\n").encode())
         self.file = os.path.join(self.data, "Home", FILE_NAME)
         self.proc = None
 

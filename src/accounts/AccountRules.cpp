@@ -21,11 +21,6 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool validFolderName(const QString& name) {
-    return name != QLatin1String(".") && name != QLatin1String("..") && !name.contains('/') &&
-           !name.contains('\\');
-}
-
 }  // namespace
 
 CUserGroup newGroupDefaults(const QString& name) {
@@ -116,7 +111,7 @@ DialogResult applyGroupDialog(CUserStore& store, IOperatorPrompt& prompt,
         return refuse(DialogField::AutoPlaylist);
     }
     // The name is also the home directory's folder name.
-    if (!validFolderName(name)) {
+    if (!isValidGroupName(name)) {
         prompt.message(QString::fromLatin1(t::kGroupNameInvalid), Icon::Stop);
         return refuse(DialogField::Name);
     }

@@ -33,6 +33,16 @@ bool CUserGroup::read(ArchiveReader& ar) {
     return true;
 }
 
+bool isValidGroupName(const QString& name) {
+    if (name.isEmpty() || name != name.trimmed() || name == QLatin1String(".") ||
+        name == QLatin1String(".."))
+        return false;
+    for (QChar c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return true;
+}
+
 bool CUserGroup::isHome() const {
     return name.compare(QLatin1String(kHomeGroupName), Qt::CaseInsensitive) == 0;
 }

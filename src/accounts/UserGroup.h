@@ -11,6 +11,11 @@ namespace lum {
 
 inline constexpr const char* kHomeGroupName = "Home";
 
+// A group name is also its home directory's folder name: one path component, neither empty nor
+// "." or "..", without blanks around it or control characters. The group dialog and every file
+// that holds group names (users.dat, restored backups) obey the same rule.
+bool isValidGroupName(const QString& name);
+
 class CUserGroup {
 public:
     QString name;             // unique, compared without regard to case

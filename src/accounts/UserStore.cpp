@@ -4,7 +4,11 @@
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+
+#include <utility>
 #include <QMetaObject>
 
 namespace lum {
@@ -26,12 +30,6 @@ namespace {
 
 bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// A group name is also a folder name: it must be one path component.
-bool isSafeFolderName(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains('/') && !name.contains('\\') && !name.contains(QChar(0));
 }
 
 }  // namespace
@@ -94,29 +92,45 @@ QByteArray CUserStore::Serialize(const QList<CUserGroup>& groups) {
     return ar.data();
 }
 
-int CUserStore::Load() {
-    QByteArray data;
-    if (!readWholeFile(filePath_, &data)) return 1;
-    ArchiveReader ar(std::move(data));
+bool CUserStore::Parse(const QByteArray& data, QList<CUserGroup>* groups) {
+    groups->clear();
+    ArchiveReader ar(data);
     QByteArray header;
-    if (!ar.readBytesText(header) || header != kStoreHeader) return 1;
-
-    QList<CUserGroup> loaded;
-    bool complete = true;
+    if (!ar.readBytesText(header) || header != kStoreHeader) return false;
     while (!ar.atEnd()) {
         CUserGroup g;
-        if (!g.read(ar)) {
-            complete = false;  // the damaged record is dropped, those before it stay
-            break;
-        }
-        g.homeDirectory = homeDirectoryFor(g.name);
-        loaded.append(std::move(g));
+        // A record cut short, or a name that could not have been typed in the group dialog
+        // (it would make another folder a group's home): the rest is not trusted.
+        if (!g.read(ar) || !isValidGroupName(g.name)) return false;
+        for (const CUserGroup& other : std::as_const(*groups))
+            if (sameName(other.name, g.name)) return false;
+        groups->append(std::move(g));
     }
+    return true;
+}
+
+int CUserStore::Load() {
+    damagedCopy_.clear();
+    QByteArray data;
+    if (!readWholeFile(filePath_, &data) || data.isEmpty()) return 1;
+    QList<CUserGroup> loaded;
+    const bool complete = Parse(data, &loaded);
+    if (!complete) keepDamagedCopy(data);
+    for (CUserGroup& g : loaded) g.homeDirectory = homeDirectoryFor(g.name);
 
     Guard lock(this);
     groups_.append(loaded);
     if (!loaded.isEmpty()) notify([this] { Q_EMIT storeReset(); });
     return complete ? 1 : 0;
+}
+
+void CUserStore::keepDamagedCopy(const QByteArray& data) {
+    // Beside the original, named with the time, never over an older copy.
+    const QString base = filePath_ + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = base;
+    for (int n = 2; QFileInfo::exists(path); ++n) path = base + QStringLiteral("-%1").arg(n);
+    if (writeFileAtomic(path, data)) damagedCopy_ = path;
 }
 
 int CUserStore::Reload() {
@@ -166,7 +180,7 @@ int CUserStore::FindGroup(const QString& name, CUserGroup* group) {
 
 int CUserStore::AddGroup(const CUserGroup& group) {
     Guard lock(this);
-    if (group.name.isEmpty() || findGroupIndex(group.name) >= 0) return 0;
+    if (!isValidGroupName(group.name) || findGroupIndex(group.name) >= 0) return 0;
     CUserGroup copy = group;
     copy.homeDirectory = homeDirectoryFor(copy.name);
     for (CUser& u : copy.users) u.group = copy.name;
@@ -193,7 +207,7 @@ int CUserStore::UpdateGroup(const QString& oldName, const CUserGroup& group) {
     const int i = findGroupIndex(oldName);
     if (i >= 0) {
         const int clash = findGroupIndex(group.name);
-        if (group.name.isEmpty() || (clash >= 0 && clash != i)) return 0;
+        if (!isValidGroupName(group.name) || (clash >= 0 && clash != i)) return 0;
         // Home keeps its name.
         if (groups_[i].isHome() && !group.isHome()) return 0;
         CUserGroup copy = group;
@@ -248,7 +262,7 @@ int CUserStore::DeleteGroup(const QString& name) {
         const int i = findGroupIndex(name);
         if (i < 0 || groups_[i].isHome()) return 0;
         const QString removed = groups_[i].name;
-        if (isSafeFolderName(removed)) folder = homeDirectoryFor(removed);
+        if (isValidGroupName(removed)) folder = homeDirectoryFor(removed);
         groups_.removeAt(i);
         notify([this, removed] { Q_EMIT groupDeleted(removed); });
         saved = saveLocked();

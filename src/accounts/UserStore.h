@@ -34,8 +34,16 @@ public:
     QString homeDirectoryFor(const QString& groupName) const;
 
     // Appends the file's groups to the list. 1 when done, also when the file is missing or
-    // foreign (nothing added); 0 when the file is damaged part-way (complete groups kept).
+    // empty; 0 when it is foreign or damaged part-way (a record cut short, a group name that
+    // breaks the group rules or repeats one): the groups before the damage are kept, and the
+    // file's bytes are kept aside first (DamagedCopy), since the next save replaces the file.
     int Load();
+    // Where the last Load kept a damaged file ("users.dat.damaged-YYYYMMDD-HHMMSS" beside it);
+    // empty when it found none or could not write the copy.
+    QString DamagedCopy() const { return damagedCopy_; }
+    // The groups of a users.dat image, in file order; false when the image is foreign or
+    // damaged (then `groups` holds those before the damage).
+    static bool Parse(const QByteArray& data, QList<CUserGroup>* groups);
     // Writes the whole list atomically. 1 when written; 0 when the file could not be written
     // (the previous file stays as it was).
     int Save();
@@ -51,6 +59,7 @@ public:
 
     // Each change saves the file before it returns; the result is 1 on success, 0 when the
     // change was refused (it would break a uniqueness rule) or the file could not be written.
+    // A group whose name breaks the group rules (isValidGroupName) is refused.
     int AddGroup(const CUserGroup& group);
     int AddUser(const CUser& user);
     int UpdateGroup(const QString& oldName, const CUserGroup& group);
@@ -88,12 +97,14 @@ private:
     int findGroupIndex(const QString& name) const;
     bool findUserIndex(const QString& name, int* g, int* u) const;
     int saveLocked();
+    void keepDamagedCopy(const QByteArray& data);
     void notify(std::function<void()> emitter);
     void releaseLock() const;
 
     const QString programFolder_;
     const QString filePath_;
     QList<CUserGroup> groups_;
+    QString damagedCopy_;
 
     mutable std::recursive_mutex mutex_;
     mutable int depth_ = 0;                          // nesting of the lock on its owner

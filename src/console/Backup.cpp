@@ -5,6 +5,7 @@
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"
 #include "core/OperatorPrompt.h"
+#include "media/RssConfig.h"
 
 #include <QtEndian>
 
@@ -45,6 +46,25 @@ int knownEntry(const QByteArray& name) {
     for (int i = 0; i < kBackupEntryCount; ++i)
         if (n.compare(kBackupEntryNames[i], Qt::CaseInsensitive) == 0) return i;
     return -1;
+}
+
+// Positions in kBackupEntryNames.
+constexpr int kUsersEntry = 1;
+constexpr int kRssEntry = 2;
+
+// The account file and the RSS document are checked as loading them would: a backup holding a
+// damaged or hostile one (a group name leaving the data folder, a document nested too deep) is
+// refused as a whole rather than restored and found out at the next start.
+bool contentsAreSound(const QByteArray& bytes, const BackupContents& c) {
+    for (const BackupEntry& e : c.entries) {
+        const QByteArray content = bytes.mid(e.offset, e.length);
+        if (content.isEmpty()) continue;
+        QList<CUserGroup> groups;
+        const int entry = knownEntry(e.name);
+        if (entry == kUsersEntry && !CUserStore::Parse(content, &groups)) return false;
+        if (entry == kRssEntry && !rssConfigProblem(content).isEmpty()) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -122,7 +142,7 @@ BackupStatus restoreFiles(const QString& backupPath, const QString& dataFolder,
         return BackupStatus::CannotRead;
     }
     BackupContents c;
-    if (parseBackup(bytes, &c) != BackupParse::Ok) {
+    if (parseBackup(bytes, &c) != BackupParse::Ok || !contentsAreSound(bytes, c)) {
         prompt.message(QString::fromLatin1(backup_texts::kIllegalFile),
                        IOperatorPrompt::Icon::Stop);
         return BackupStatus::IllegalFile;

@@ -9,11 +9,13 @@
 #include "console/ServerLinks.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/HandedRecord.h"
 #include "core/LogHub.h"
 #include "core/OperatorPrompt.h"
 #include "media/MediaRequests.h"
 #include "media/RssAccounts.h"
 #include "media/RssThread.h"
+#include "playlists/HandedFiles.h"
 #include "playlists/HomeGroup.h"
 #include "playlists/ReportCenter.h"
 #include "server/AppSettings.h"
@@ -56,11 +58,27 @@ bool CConsoleCore::Init(QString* error) {
 
     QDir().mkpath(joinPath(dataFolder_, kLogDir));
     logHub_ = std::make_unique<CLogHub>(dataFolder_, settings_->logLevel());
+    logHub_->setLogLevelSource([s = settings_.get()] { return s->logLevel(); });
     logHub_->open();
 
     store_ = std::make_unique<CUserStore>(dataFolder_);
-    if (!store_->Load())
-        log(QStringLiteral("The account file was damaged; the accounts after the damage were dropped."));
+    if (!store_->Load()) {
+        // The next change rewrites users.dat: the operator must know where the old one is.
+        const QString kept = store_->DamagedCopy();
+        const QString text =
+            kept.isEmpty()
+                ? QStringLiteral("The account file %1 was damaged and could not be copied aside; "
+                                 "the accounts after the damage were dropped.")
+                      .arg(store_->filePath())
+                : QStringLiteral("The account file %1 was damaged; it was kept as %2 and the "
+                                 "accounts after the damage were dropped.")
+                      .arg(store_->filePath(), kept);
+        logHub_->addLog(kLogError, QString(), text);
+        prompt_.message(text, IOperatorPrompt::Icon::Stop);
+    }
+    // A data folder from before the record of handed files gets one for what users.dat names.
+    if (!CHandedRecord(dataFolder_).exists() && !seedHandedRecord(*store_))
+        return fail(QStringLiteral("cannot write %1").arg(CHandedRecord(dataFolder_).filePath()));
     const HomeGroupReport home = ensureHomeGroup(*store_, dataFolder_, samplesFolder_);
     for (const QString& dir : home.failedFolders)
         log(QStringLiteral("Cannot create the home directory %1").arg(dir));
@@ -76,8 +94,10 @@ bool CConsoleCore::Init(QString* error) {
     online_->setConnections(connections_.get());
 
     // Deleting a group takes its rows with it; account changes reach the rows.
-    connect(store_.get(), &CUserStore::groupDeleted, online_.get(),
-            [this](const QString& name) { online_->RemoveGroupRows(name); });
+    connect(store_.get(), &CUserStore::groupDeleted, online_.get(), [this](const QString& name) {
+        online_->RemoveGroupRows(name);
+        CHandedRecord(dataFolder_).removeGroup(name);
+    });
     connect(store_.get(), &CUserStore::userDeleted, online_.get(),
             [this](const QString& name, const QString&) { online_->RemoveClient(name); });
     connect(store_.get(), &CUserStore::userUpdated, online_.get(),
@@ -88,7 +108,10 @@ bool CConsoleCore::Init(QString* error) {
             });
     connect(store_.get(), &CUserStore::groupUpdated, online_.get(),
             [this](const QString& oldName, const CUserGroup& g) {
-                if (oldName != g.name) online_->RenameGroup(oldName, g.name);
+                if (oldName != g.name) {
+                    online_->RenameGroup(oldName, g.name);
+                    CHandedRecord(dataFolder_).renameGroup(oldName, g.name);
+                }
                 online_->RefreshGroups();
             });
 
@@ -96,6 +119,9 @@ bool CConsoleCore::Init(QString* error) {
     sender_ = std::make_unique<COnlineCommandSender>(*online_);
     rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), poster_.get());
     connectRssGroupUpkeep(*store_, *rss_);
+    connect(rss_.get(), &CRssThread::configurationRefused, this, [this](const QString& why) {
+        logHub_->addLog(kLogError, QString(), QStringLiteral("RSS configuration refused: %1").arg(why));
+    });
     // Path resolution serves "autorss.txt" only while the ticker is on.
     server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });
     rss_->start();
@@ -123,14 +149,14 @@ bool CConsoleCore::Init(QString* error) {
                                            QStringLiteral("LUM"));
     editorRequests_ =
         std::make_unique<CEditorRequests>(*store_, *sender_, dataFolder_, profile_.get());
-    socket_ = std::make_unique<COperatorSocket>([this](const QJsonObject& request) {
-        if (auto reply = editorRequests_->handle(request)) return *reply;
-        QJsonObject media;
-        const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
-                                     [this] { return store_->GroupNames(); }};
-        if (handleMediaRequest(request, services, &media)) return media;
-        return service_->handle(request);
-    });
+    socket_ = std::make_unique<COperatorSocket>(
+        [this](const QJsonObject& request, const COperatorSocket::Reply& reply) {
+            if (auto answer = editorRequests_->handle(request)) return reply(*answer);
+            const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
+                                         [this] { return store_->GroupNames(); }};
+            if (handleMediaRequest(request, services, reply)) return;
+            reply(service_->handle(request));
+        });
     QString socketError;
     if (!socket_->listen(dataFolder_, &socketError))
         return fail(QStringLiteral("operator socket: %1").arg(socketError));

@@ -4,6 +4,7 @@
 #include "console/OnlineTexts.h"
 #include "core/DataFolder.h"
 #include "core/OperatorPrompt.h"
+#include "playlists/HandedFiles.h"
 #include "playlists/PlaylistDocument.h"
 
 #include <QDir>
@@ -54,6 +55,17 @@ HandoverResult storeForGroup(CUserStore& store, IOperatorPrompt& prompt, CUserGr
     return r;
 }
 
+// Players may fetch what the playlist lists only once the console's record says so.
+bool recordHanded(CUserStore& store, const CUserGroup& group, CHandedRecord::Slot slot,
+                  HandoverResult* r) {
+    if (recordHandedPlaylist(store.programFolder(), group.name, group.homeDirectory, slot,
+                             r->playlistPath))
+        return true;
+    r->ok = false;
+    r->error = QStringLiteral("cannot write %1").arg(CHandedRecord(store.programFolder()).filePath());
+    return false;
+}
+
 }  // namespace
 
 HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& prompt,
@@ -68,7 +80,7 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
                                          g.autoPlay = 0;
                                          g.currentPlaylist = path;
                                      });
-    if (!r.ok) return r;
+    if (!r.ok || !recordHanded(store, group, CHandedRecord::Slot::Current, &r)) return r;
     online.RefreshGroups();
     online.SetPlaylist(group.name, r.playlistPath, false);
     r.posted = online.PostToOnline(key, kCmdAutoCommand, mode, &prompt);
@@ -89,7 +101,7 @@ HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, TargetMode m
                                          g.autoPlaylist = path;
                                          g.autoPlay = 1;
                                      });
-    if (!r.ok) return r;
+    if (!r.ok || !recordHanded(store, group, CHandedRecord::Slot::Auto, &r)) return r;
     prompt.message(QString::fromLatin1(handover::kAutoPlayDone), IOperatorPrompt::Icon::Information);
     return r;
 }

@@ -18,9 +18,8 @@ QByteArray trimmed(const QByteArray& s) {
     return s.mid(b, e - b);
 }
 
-bool sameName(const QByteArray& a, const QByteArray& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+// Section and key names compare without regard to case: the index keys are folded.
+QByteArray fold(const QByteArray& name) { return name.toLower(); }
 
 // "[name]" with blanks allowed around; returns true and the name for a section header.
 bool parseSectionHeader(const QByteArray& line, QByteArray* name) {
@@ -50,7 +49,6 @@ QByteArray cut(const QByteArray& v, int bufferSize) {
 
 IniFile IniFile::fromBytes(const QByteArray& bytes) {
     IniFile ini;
-    if (bytes.isEmpty()) return ini;
     int start = 0;
     while (start < bytes.size()) {
         int nl = bytes.indexOf('\n', start);
@@ -64,12 +62,12 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
         ini.lines_.push_back(line);
         start = nl + 1;
     }
+    ini.rebuildIndex();
     return ini;
 }
 
 bool IniFile::load(const QString& path) {
-    lines_.clear();
-    endsWithNewline_ = true;
+    *this = IniFile();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
     *this = fromBytes(f.readAll());
@@ -87,42 +85,49 @@ QByteArray IniFile::toBytes() const {
 
 bool IniFile::save(const QString& path) const { return writeFileAtomic(path, toBytes()); }
 
-int IniFile::findSection(const QByteArray& section) const {
-    QByteArray want = trimmed(section), name;
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (parseSectionHeader(lines_[i], &name) && sameName(name, want)) return int(i);
-    return -1;
+void IniFile::rebuildIndex() {
+    sections_.clear();
+    byName_.clear();
+    QByteArray name, key;
+    for (int i = 0; i < int(lines_.size()); ++i) {
+        if (parseSectionHeader(lines_[i], &name)) {
+            if (!sections_.empty()) sections_.back().end = i;
+            sections_.push_back({i, i + 1, {}});
+            const QByteArray folded = fold(name);
+            if (!byName_.contains(folded)) byName_.insert(folded, int(sections_.size()) - 1);
+        } else if (!sections_.empty() && parseKeyLine(lines_[i], &key, nullptr)) {
+            SectionIndex& sec = sections_.back();
+            const QByteArray folded = fold(key);
+            if (!sec.keys.contains(folded)) sec.keys.insert(folded, i - sec.header);  // first wins
+        }
+    }
+    if (!sections_.empty()) sections_.back().end = int(lines_.size());
 }
 
-int IniFile::sectionEnd(int sec) const {
-    QByteArray name;
-    int i = sec + 1;
-    while (i < int(lines_.size()) && !parseSectionHeader(lines_[i], &name)) ++i;
-    return i;
+const IniFile::SectionIndex* IniFile::findSection(const QByteArray& section) const {
+    const auto it = byName_.constFind(fold(trimmed(section)));
+    return it == byName_.cend() ? nullptr : &sections_[size_t(*it)];
 }
 
-int IniFile::findKey(int sec, const QByteArray& key) const {
-    QByteArray want = trimmed(key), k;
-    int end = sectionEnd(sec);
-    for (int i = sec + 1; i < end; ++i)
-        if (parseKeyLine(lines_[i], &k, nullptr) && sameName(k, want)) return i;
-    return -1;
+int IniFile::findKey(const SectionIndex& sec, const QByteArray& key) const {
+    const auto it = sec.keys.constFind(fold(trimmed(key)));
+    return it == sec.keys.cend() ? -1 : sec.header + *it;
 }
 
-bool IniFile::hasSection(const QByteArray& section) const { return findSection(section) >= 0; }
+bool IniFile::hasSection(const QByteArray& section) const { return findSection(section) != nullptr; }
 
 bool IniFile::hasKey(const QByteArray& section, const QByteArray& key) const {
-    int sec = findSection(section);
-    return sec >= 0 && findKey(sec, key) >= 0;
+    const SectionIndex* sec = findSection(section);
+    return sec && findKey(*sec, key) >= 0;
 }
 
 QByteArray IniFile::value(const QByteArray& section, const QByteArray& key, const QByteArray& def,
                           int bufferSize) const {
-    int sec = findSection(section);
-    int line = sec >= 0 ? findKey(sec, key) : -1;
+    const SectionIndex* sec = findSection(section);
+    const int line = sec ? findKey(*sec, key) : -1;
     if (line < 0) return cut(def, bufferSize);
     QByteArray k, v;
-    parseKeyLine(lines_[line], &k, &v);
+    parseKeyLine(lines_[size_t(line)], &k, &v);
     v = trimmed(v);
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.mid(1, v.size() - 2);
@@ -136,55 +141,69 @@ int IniFile::intValue(const QByteArray& section, const QByteArray& key, int def)
 
 void IniFile::setValue(const QByteArray& section, const QByteArray& key, const QByteArray& value) {
     const QByteArray line = trimmed(key) + '=' + value;
-    int sec = findSection(section);
-    if (sec < 0) {
-        if (!lines_.empty() && !endsWithNewline_) endsWithNewline_ = true;
+    const auto found = byName_.constFind(fold(trimmed(section)));
+    if (found == byName_.cend()) {
+        const int header = int(lines_.size());
         lines_.push_back('[' + trimmed(section) + ']');
         lines_.push_back(line);
         endsWithNewline_ = true;
+        sections_.push_back({header, header + 2, {{fold(trimmed(key)), 1}}});
+        byName_.insert(fold(trimmed(section)), int(sections_.size()) - 1);
         return;
     }
-    int existing = findKey(sec, key);
+    const int s = *found;
+    SectionIndex& sec = sections_[size_t(s)];
+    const int existing = findKey(sec, key);
     if (existing >= 0) {
-        lines_[existing] = line;
+        lines_[size_t(existing)] = line;
         return;
     }
-    // New key: after the last non-blank line of the section.
-    int end = sectionEnd(sec);
-    int insertAt = end;
-    while (insertAt - 1 > sec && trimmed(lines_[insertAt - 1]).isEmpty()) --insertAt;
+    // New key: after the last non-blank line of the section. Only blank lines follow it, so
+    // no key of the section moves.
+    int insertAt = sec.end;
+    while (insertAt - 1 > sec.header && trimmed(lines_[size_t(insertAt - 1)]).isEmpty()) --insertAt;
     lines_.insert(lines_.begin() + insertAt, line);
     if (insertAt == int(lines_.size()) - 1) endsWithNewline_ = true;
+    sec.keys.insert(fold(trimmed(key)), insertAt - sec.header);
+    ++sec.end;
+    for (size_t later = size_t(s) + 1; later < sections_.size(); ++later) {
+        ++sections_[later].header;
+        ++sections_[later].end;
+    }
 }
 
 void IniFile::removeKey(const QByteArray& section, const QByteArray& key) {
-    int sec = findSection(section);
-    if (sec < 0) return;
-    int line = findKey(sec, key);
-    if (line >= 0) lines_.erase(lines_.begin() + line);
+    const SectionIndex* sec = findSection(section);
+    const int line = sec ? findKey(*sec, key) : -1;
+    if (line < 0) return;
+    lines_.erase(lines_.begin() + line);
+    rebuildIndex();
 }
 
 void IniFile::removeSection(const QByteArray& section) {
-    int sec = findSection(section);
-    if (sec < 0) return;
-    lines_.erase(lines_.begin() + sec, lines_.begin() + sectionEnd(sec));
+    const SectionIndex* sec = findSection(section);
+    if (!sec) return;
+    lines_.erase(lines_.begin() + sec->header, lines_.begin() + sec->end);
+    rebuildIndex();
 }
 
 std::vector<QByteArray> IniFile::keys(const QByteArray& section) const {
     std::vector<QByteArray> out;
-    int sec = findSection(section);
-    if (sec < 0) return out;
+    const SectionIndex* sec = findSection(section);
+    if (!sec) return out;
     QByteArray k;
-    for (int i = sec + 1, end = sectionEnd(sec); i < end; ++i)
-        if (parseKeyLine(lines_[i], &k, nullptr)) out.push_back(k);
+    for (int i = sec->header + 1; i < sec->end; ++i)
+        if (parseKeyLine(lines_[size_t(i)], &k, nullptr)) out.push_back(k);
     return out;
 }
 
 std::vector<QByteArray> IniFile::sections() const {
     std::vector<QByteArray> out;
     QByteArray name;
-    for (const auto& l : lines_)
-        if (parseSectionHeader(l, &name)) out.push_back(name);
+    for (const SectionIndex& sec : sections_) {
+        parseSectionHeader(lines_[size_t(sec.header)], &name);
+        out.push_back(name);
+    }
     return out;
 }
 

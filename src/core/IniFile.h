@@ -13,6 +13,7 @@
 // Names and values are 8-bit text in the console's code page; the QString overloads convert.
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -57,15 +58,25 @@ public:
     void setText(const QString& section, const QString& key, const QString& value);
 
 private:
+    // Where a section lies: its header line, one past its last line, and its keys (folded
+    // names) as offsets from the header line. Kept up to date by every change, so that reading
+    // many keys costs one pass over the file, not one pass per key.
+    struct SectionIndex {
+        int header = 0;
+        int end = 0;
+        QHash<QByteArray, int> keys;  // first line of each key name
+    };
+
     // Raw lines without their line ends, as in the file.
     std::vector<QByteArray> lines_;
     bool endsWithNewline_ = true;
+    std::vector<SectionIndex> sections_;  // in file order
+    QHash<QByteArray, int> byName_;       // folded name -> first section of that name
 
-    // Index of the section header line, or -1.
-    int findSection(const QByteArray& section) const;
-    // Index of the key line within the section starting at header `sec`, or -1.
-    int findKey(int sec, const QByteArray& key) const;
-    int sectionEnd(int sec) const;  // one past the section's last line
+    void rebuildIndex();
+    const SectionIndex* findSection(const QByteArray& section) const;
+    // Line index of the key within the section, or -1.
+    int findKey(const SectionIndex& sec, const QByteArray& key) const;
 };
 
 // One-key operations on a file, as the platform functions behave.

@@ -122,6 +122,10 @@ QString CLogHub::playerFileName(const QString& text, const QString& key) {
 }
 
 void CLogHub::handle(const CLogRecord& record) {
+    if (m_levelSource) {
+        const int level = m_levelSource();
+        if (level != m_logLevel) setLogLevel(level);
+    }
     const int level = levelForType(record.type);
     m_trace->writeLine(record.time, level, record.text);
     if (!record.key.isEmpty()) writePlayerFile(record, level);

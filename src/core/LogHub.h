@@ -59,6 +59,9 @@ public:
     int logLevel() const { return m_logLevel; }
     // A changed LOGLEVEL applies to the records handled from now on.
     void setLogLevel(int logLevel);
+    // Where LOGLEVEL is read each time a record is handled, so that a changed setting applies
+    // to the next record (called on the hub's thread).
+    void setLogLevelSource(std::function<int()> source) { m_levelSource = std::move(source); }
 
     // The clock that stamps records and the start and end lines (local time; tests fix it).
     void setClock(std::function<QDateTime()> clock);
@@ -86,6 +89,7 @@ private:
     int m_logLevel;
     std::unique_ptr<CLogFile> m_trace;
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    std::function<int()> m_levelSource;
 
     mutable std::mutex m_queueLock;
     std::deque<CLogRecord> m_queue;

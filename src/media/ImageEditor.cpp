@@ -3,6 +3,8 @@
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
+#include "core/HandedRecord.h"
 #include "media/MediaTexts.h"
 #include "media/YuvImage.h"
 
@@ -156,7 +158,11 @@ bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, q
                         const MediaTarget& target, ICommandPoster& poster) {
     QByteArray data;
     if (!readWholeFile(jpegPath, &data)) return false;
-    if (!writeFileAtomic(joinPath(programFolder, media_texts::kInstantPicture), data)) return false;
+    const QString instant = joinPath(programFolder, fixed_names::kInstantPicture);
+    if (!writeFileAtomic(instant, data)) return false;
+    // One picture for every group, fetched by its name or its path.
+    if (!CHandedRecord(programFolder).setHandedToAll(CHandedRecord::Slot::Instant, {instant}))
+        return false;
     poster.postPicture(target, fileNameOfPath(jpegPath), seconds);
     return true;
 }

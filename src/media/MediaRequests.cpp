@@ -3,7 +3,6 @@
 #include "media/ImageEditor.h"
 #include "media/RssEditor.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QMutex>
@@ -36,43 +35,42 @@ private:
     QStringList messages_;
 };
 
-// Runs blocking network work on a thread of its own while this thread keeps handling events.
-void runOffThread(const std::function<void()>& work) {
-    QEventLoop loop;
-    QThread* worker = QThread::create(work);
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
-}
-
-QJsonObject addFeed(const QJsonObject& req, const MediaServices& s) {
+void addFeed(const QJsonObject& req, const MediaServices& s, const MediaReply& reply) {
     const QString group = req["group"].toString();
     const QString url = req["url"].toString().trimmed();
-    if (group.isEmpty() || url.isEmpty()) return failure("rss add needs a group and a URL");
-    CRssEditor editor(*s.rss);
-    if (!editor.open(s.groupNames ? s.groupNames() : QStringList()))
-        return failure("cannot open " + s.rss->configPath());
-    CollectingPrompt prompt;
-    FetchedFeed feed;
-    bool connected = false;
-    runOffThread([&] { connected = editor.connectFeed(url, prompt, &feed); });
-    if (!connected) {
-        QJsonObject r = failure("the feed could not be fetched");
-        r["messages"] = prompt.messages();
-        return r;
-    }
-    QString title = req["title"].toString();
-    if (title.isEmpty()) title = feed.firstTitle.trimmed();
-    const int index = editor.addFeed(group, url, title, true, req["detailed"].toBool(), feed);
-    if (index < 0) return failure("the channel could not be added");
-    return {{"ok", true}, {"index", index}, {"title", title}, {"file", feedFileName(url)}};
+    if (group.isEmpty() || url.isEmpty()) return reply(failure("rss add needs a group and a URL"));
+    auto editor = std::make_shared<CRssEditor>(*s.rss);
+    QString error;
+    if (!editor->open(s.groupNames ? s.groupNames() : QStringList(), &error))
+        return reply(failure("cannot open " + error));
+    // The fetch may take as long as the feed makes it: on a worker, never in a nested event loop
+    // here (the requester may be gone by the time it ends).
+    auto prompt = std::make_shared<CollectingPrompt>();
+    auto feed = std::make_shared<FetchedFeed>();
+    auto connected = std::make_shared<bool>(false);
+    QThread* worker = QThread::create(
+        [editor, url, prompt, feed, connected] { *connected = editor->connectFeed(url, *prompt, feed.get()); });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    QObject::connect(worker, &QThread::finished, s.rss, [req, group, url, editor, prompt, feed,
+                                                         connected, reply] {
+        if (!*connected) {
+            QJsonObject r = failure("the feed could not be fetched");
+            r["messages"] = prompt->messages();
+            return reply(r);
+        }
+        QString title = req["title"].toString();
+        if (title.isEmpty()) title = feed->firstTitle.trimmed();
+        const int index = editor->addFeed(group, url, title, true, req["detailed"].toBool(), *feed);
+        if (index < 0) return reply(failure("the channel could not be added"));
+        reply({{"ok", true}, {"index", index}, {"title", title}, {"file", feedFileName(url)}});
+    });
+    worker->start();
 }
 
 }  // namespace
 
-bool handleMediaRequest(const QJsonObject& request, const MediaServices& s, QJsonObject* reply) {
+bool handleMediaRequest(const QJsonObject& request, const MediaServices& s,
+                        const MediaReply& reply) {
     const QString cmd = request["verb"].toString();
     if (cmd != "ticker" && cmd != "rss" && cmd != "picture") return false;
     const QJsonObject target = request["target"].toObject();
@@ -80,49 +78,49 @@ bool handleMediaRequest(const QJsonObject& request, const MediaServices& s, QJso
     if (cmd == "picture") {
         const QString file = request["file"].toString();
         if (file.isEmpty() || !QFileInfo(file).isAbsolute())
-            *reply = failure("picture needs the absolute path of a JPEG file");
+            reply(failure("picture needs the absolute path of a JPEG file"));
         else if (!s.poster)
-            *reply = failure("no players can be reached");
+            reply(failure("no players can be reached"));
         else {
             MediaTarget to = MediaTarget::all();
             if (target.contains("group")) to = MediaTarget::group(target["group"].toString());
             if (target.contains("player")) to = MediaTarget::player(target["player"].toString());
             const int seconds = request["seconds"].toInt(0);
             if (target.isEmpty())
-                *reply = failure("picture needs a target: --all, --group G or --player P");
+                reply(failure("picture needs a target: --all, --group G or --player P"));
             else if (seconds < 0)
-                *reply = failure("the display time cannot be negative");
+                reply(failure("the display time cannot be negative"));
             else if (!sendInstantPicture(file, s.programFolder, quint32(seconds), to, *s.poster))
-                *reply = failure("cannot copy " + file + " to instant.jpg");
+                reply(failure("cannot copy " + file + " to instant.jpg"));
             else
-                *reply = {{"ok", true}};
+                reply({{"ok", true}});
         }
         return true;
     }
 
     if (!s.rss) {
-        *reply = failure("the RSS worker is not running");
+        reply(failure("the RSS worker is not running"));
         return true;
     }
     if (cmd == "ticker") {
         const QString group = target["group"].toString();
         if (group.isEmpty()) {
-            *reply = failure("ticker needs a group (--group G)");
+            reply(failure("ticker needs a group (--group G)"));
         } else {
             s.rss->startRssFeeds(group);
-            *reply = {{"ok", true}};
+            reply({{"ok", true}});
         }
         return true;
     }
 
     const QString action = request["action"].toString();
     if (action == "refresh") {
-        *reply = s.rss->requestRefresh() ? QJsonObject{{"ok", true}}
-                                         : failure("the RSS worker is not running");
+        reply(s.rss->requestRefresh() ? QJsonObject{{"ok", true}}
+                                      : failure("the RSS worker is not running"));
     } else if (action == "add") {
-        *reply = addFeed(request, s);
+        addFeed(request, s, reply);
     } else {
-        *reply = failure(QStringLiteral("unknown rss action '%1'").arg(action));
+        reply(failure(QStringLiteral("unknown rss action '%1'").arg(action)));
     }
     return true;
 }

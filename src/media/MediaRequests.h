@@ -8,6 +8,8 @@
 //                                            feed's first title
 //   picture   file F, seconds N, a target    F over "instant.jpg", then command 45
 // Replies: {"ok": bool, "messages": [...], "error": text} plus verb-specific fields.
+// A request never waits on this thread: "rss add" fetches the feed on a worker and replies from
+// this thread's event loop once it is done.
 
 #include "media/CommandPoster.h"
 #include "media/RssThread.h"
@@ -26,8 +28,11 @@ struct MediaServices {
     std::function<QStringList()> groupNames;  // the store's groups, for a new RSS document
 };
 
-// False when `request` is not a media request (`reply` untouched).
+using MediaReply = std::function<void(const QJsonObject& reply)>;
+
+// False when `request` is not a media request (`reply` not called). Otherwise `reply` is called
+// once, now or later on the calling thread (a later one needs that thread's event loop).
 bool handleMediaRequest(const QJsonObject& request, const MediaServices& services,
-                        QJsonObject* reply);
+                        const MediaReply& reply);
 
 }  // namespace lum

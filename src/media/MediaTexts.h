@@ -47,5 +47,7 @@ inline constexpr const char* kDefaultSettingsLine = "osd_settings=1,0,4,2,0,1\r\
 inline constexpr const char* kCannotConnect = "Can not connect to: %1";
 inline constexpr const char* kDefaultChannelTitle = "BBC News - World";
 inline constexpr const char* kDefaultChannelLink = "http://feeds.bbci.co.uk/news/world/rss.xml";
+inline constexpr const char* kRssConfigTooLarge = "the file holds %1 bytes, more than %2";
+inline constexpr const char* kRssConfigTooDeep = "elements are nested deeper than %1 levels";
 
 }  // namespace lum::media_texts

@@ -115,11 +115,51 @@ RssConfig RssConfig::createDefault(const QStringList& groups) {
     return c;
 }
 
-bool RssConfig::load(const QString& path) {
+namespace {
+
+// Parses a document and checks its limits; the reason when refused.
+QString parseChecked(const QByteArray& bytes, pugi::xml_document* doc) {
+    if (bytes.size() > kMaxRssConfigBytes)
+        return QString::fromLatin1(kRssConfigTooLarge).arg(bytes.size()).arg(kMaxRssConfigBytes);
+    const pugi::xml_parse_result parsed = doc->load_buffer(bytes.constData(), size_t(bytes.size()));
+    if (!parsed) return QString::fromUtf8(parsed.description());
+    // Depth first without recursion: the file decides how deep the tree is.
+    int depth = 0;
+    pugi::xml_node n = doc->first_child();
+    while (n) {
+        if (n.type() == pugi::node_element && depth + 1 > kMaxRssDepth)
+            return QString::fromLatin1(kRssConfigTooDeep).arg(kMaxRssDepth);
+        if (n.first_child()) {
+            n = n.first_child();
+            ++depth;
+            continue;
+        }
+        while (n && !n.next_sibling()) {
+            n = n.parent();
+            --depth;
+            if (n == *doc) return {};
+        }
+        if (n) n = n.next_sibling();
+    }
+    return {};
+}
+
+}  // namespace
+
+QString rssConfigProblem(const QByteArray& bytes) {
+    pugi::xml_document doc;
+    return parseChecked(bytes, &doc);
+}
+
+bool RssConfig::load(const QString& path, QString* error) {
     QByteArray data;
-    if (!readWholeFile(path, &data)) return false;
     auto doc = std::make_unique<pugi::xml_document>();
-    if (!doc->load_buffer(data.constData(), size_t(data.size()))) return false;
+    const QString problem = readWholeFile(path, &data) ? parseChecked(data, doc.get())
+                                                       : QStringLiteral("cannot be read");
+    if (!problem.isEmpty()) {
+        if (error) *error = QStringLiteral("%1: %2").arg(path, problem);
+        return false;
+    }
     doc_ = std::move(doc);
     return true;
 }

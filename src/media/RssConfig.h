@@ -37,6 +37,16 @@ struct RssDisplaySettings {
     bool operator==(const RssDisplaySettings&) const = default;
 };
 
+// The document nests config > group > channel > field; a file nested deeper than kMaxRssDepth
+// elements, or larger than kMaxRssConfigBytes, is refused on load and restore (saved
+// pretty-printed, a deep file grows with one indent per level).
+inline constexpr int kMaxRssDepth = 8;
+inline constexpr qint64 kMaxRssConfigBytes = 4 * 1024 * 1024;
+
+// Why `bytes` cannot be an RSS configuration document (too large, nested too deep, not XML);
+// empty when it can.
+QString rssConfigProblem(const QByteArray& bytes);
+
 // Channel text file name for a feed URL: "HTTP://" dropped (any case), '/' and '.' dropped, the
 // last three characters dropped from results longer than four. Characters a file name cannot
 // hold become '_'. Empty for URLs of 256 characters or more.
@@ -56,7 +66,8 @@ public:
     // the group named "home" (any case), the default news channel.
     static RssConfig createDefault(const QStringList& groups);
 
-    bool load(const QString& path);
+    // False, with the reason in `error` when given, for a missing, unreadable or refused file.
+    bool load(const QString& path, QString* error = nullptr);
     bool save(const QString& path) const;
     QByteArray toBytes() const;
 

@@ -10,12 +10,15 @@
 
 namespace lum {
 
-bool CRssEditor::open(const QStringList& storeGroups) {
+bool CRssEditor::open(const QStringList& storeGroups, QString* error) {
     if (!QFileInfo::exists(thread_.configPath())) {
-        if (!RssConfig::createDefault(storeGroups).save(thread_.configPath())) return false;
+        if (!RssConfig::createDefault(storeGroups).save(thread_.configPath())) {
+            if (error) *error = QStringLiteral("%1: cannot be written").arg(thread_.configPath());
+            return false;
+        }
         thread_.loadConfiguration();
     }
-    return doc_.load(thread_.configPath());
+    return doc_.load(thread_.configPath(), error);
 }
 
 QString CRssEditor::channelPath(const QString& fileName) const {

@@ -22,8 +22,9 @@ class CRssEditor {
 public:
     explicit CRssEditor(CRssThread& thread) : thread_(thread) {}
 
-    // Creates the document with the defaults when it does not exist, then loads it.
-    bool open(const QStringList& storeGroups);
+    // Creates the document with the defaults when it does not exist, then loads it. False, with
+    // the reason in `error` when given, when it cannot be created or is refused.
+    bool open(const QStringList& storeGroups, QString* error = nullptr);
     const RssConfig& document() const { return doc_; }
 
     // The part a channel contributes (descriptions when detailed); empty when unreadable.

@@ -82,7 +82,11 @@ bool CRssThread::requestRefresh() {
 
 bool CRssThread::loadConfiguration() {
     RssConfig doc;
-    if (!doc.load(configPath_)) return false;
+    QString error;
+    if (!doc.load(configPath_, &error)) {
+        if (QFileInfo::exists(configPath_)) Q_EMIT configurationRefused(error);
+        return false;
+    }
     const QByteArray line = doc.settingsLine();
     const bool autoRss = doc.hasConfig() && doc.settings().autorsson != 0;
     QList<RssConfig::Entry> channels = doc.allChannels();

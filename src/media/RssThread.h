@@ -74,6 +74,9 @@ public:
 Q_SIGNALS:
     // Emitted (from the refreshing thread) when a refresh has finished.
     void refreshed();
+    // rssconfig.xml exists but was refused (damaged, too large, nested too deep); `why` names
+    // the file and the reason. Any thread.
+    void configurationRefused(const QString& why);
 
 private:
     QString channelPath(const QString& fileName) const;

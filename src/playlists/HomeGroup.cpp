@@ -3,6 +3,7 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "playlists/HandedFiles.h"
 #include "playlists/PlaylistDocument.h"
 
 #include <QDir>
@@ -49,11 +50,20 @@ HomeGroupReport ensureHomeGroup(CUserStore& store, const QString& programFolder,
             else
                 report.failedFolders << home.homeDirectory;
         }
-        // A playlist left by an earlier installation is the operator's; keep it.
+        // A playlist left by an earlier installation is kept. Players may read the sample
+        // media the starter lists; of a kept playlist only the file itself, as a player may
+        // have written it.
         if (!QFileInfo::exists(home.autoPlaylist)) {
             report.starterWritten = writeStarterPlaylist(home.autoPlaylist, samplesFolder);
             if (!report.starterWritten) report.ok = false;
         }
+        const bool recorded =
+            report.starterWritten
+                ? recordHandedPlaylist(programFolder, home.name, home.homeDirectory,
+                                       CHandedRecord::Slot::Auto, home.autoPlaylist)
+                : CHandedRecord(programFolder)
+                      .setHanded(home.name, CHandedRecord::Slot::Auto, {home.autoPlaylist}, {});
+        if (!recorded) report.ok = false;
         // 0 also means users.dat could not be written; the group may still be in the list.
         if (!store.AddGroup(home)) report.ok = false;
         report.homeCreated = store.FindGroup(home.name, nullptr) != 0;

@@ -20,7 +20,9 @@ struct HomeGroupReport {
 
 // Makes sure "Home" exists (folder programFolder/Home, auto playlist Home/AutoPlaylist.mpl with
 // the sample files of `samplesFolder`; a missing samples folder gives an empty starter) and
-// that every group's home directory exists. An AutoPlaylist.mpl already on disk is kept.
+// that every group's home directory exists. An AutoPlaylist.mpl already on disk is kept. The
+// auto playlist is recorded as handed to Home: the starter with the sample media it lists, a
+// kept playlist by itself.
 HomeGroupReport ensureHomeGroup(CUserStore& store, const QString& programFolder,
                                 const QString& samplesFolder);
 

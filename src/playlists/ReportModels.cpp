@@ -1,6 +1,5 @@
 #include "playlists/ReportModels.h"
 
-#include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/IniFile.h"
@@ -16,6 +15,13 @@ namespace texts = operator_file_texts;
 namespace {
 
 QByteArray section(int n) { return "file" + QByteArray::number(n); }
+
+// The first kMaxReportBytes of a report; empty when it cannot be read.
+QByteArray readReport(const QString& path) {
+    QFile f(path);
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly)) return {};
+    return f.read(kMaxReportBytes);
+}
 
 }  // namespace
 
@@ -33,10 +39,10 @@ bool writeDeleteList(const QString& folder, const QStringList& names) {
 }
 
 QStringList readDeleteList(const QString& folder) {
-    IniFile ini;
-    ini.load(joinPath(folder, QString::fromLatin1(texts::kDeleteListFile)));
+    const IniFile ini =
+        IniFile::fromBytes(readReport(joinPath(folder, QString::fromLatin1(texts::kDeleteListFile))));
     QStringList names;
-    for (int n = 0;; ++n) {
+    for (int n = 0; n < kMaxReportItems; ++n) {
         const QString name = fromAnsi(ini.value(section(n), "filename")).trimmed();
         if (name.isEmpty()) break;
         names << name;
@@ -104,12 +110,13 @@ void StorageListModel::clear() {
 void StorageListModel::showReport(const QString& reportPath) {
     beginResetModel();
     rows_.clear();
-    QByteArray data;
-    if (!reportPath.isEmpty() && readWholeFile(reportPath, &data)) {
+    const QByteArray data = readReport(reportPath);
+    if (!data.isEmpty()) {
         int number = 0;
         for (const QByteArray& raw : data.split('\n')) {
             const QByteArray line = raw.trimmed();
             if (line.isEmpty()) continue;
+            if (number == kMaxReportItems) break;
             const QList<QByteArray> f = line.split('\t');
             Row r;
             r.name = fromAnsi(f.value(0));
@@ -201,10 +208,9 @@ void PlaylistReportModel::show(const QString& reportPath, const QString& fallbac
     const bool modeChanged = mode_ != mode;
     mode_ = mode;
     rows_.clear();
-    IniFile ini;
-    const QString path = QFile::exists(reportPath) ? reportPath : fallbackPath;
-    if (!path.isEmpty()) ini.load(path);
-    for (int n = 0;; ++n) {
+    const IniFile ini =
+        IniFile::fromBytes(readReport(QFile::exists(reportPath) ? reportPath : fallbackPath));
+    for (int n = 0; n < kMaxReportItems; ++n) {
         const QByteArray sec = section(n);
         const QString path = fromAnsi(ini.value(sec, "path")).trimmed();
         if (path.isEmpty()) break;

@@ -13,6 +13,12 @@
 
 namespace lum {
 
+// Players write the reports: what the console reads of one is bounded, so that showing it takes
+// milliseconds on the user-interface thread whatever a player uploaded. Bytes past the first
+// kMaxReportBytes and entries past the first kMaxReportItems are not shown.
+inline constexpr qint64 kMaxReportBytes = 2 * 1024 * 1024;
+inline constexpr int kMaxReportItems = 10000;
+
 // A report name with the player's MAC text in place of "XX-XX-XX".
 QString reportFileName(const char* nameTemplate, const QString& mac);
 

@@ -6,6 +6,7 @@
 #include "core/DataFolder.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
+#include "playlists/HandedFiles.h"
 #include "playlists/OperatorFileTexts.h"
 
 #include <QDir>
@@ -231,7 +232,9 @@ bool ScheduleModel::assignToGroup(const QString& groupName, CUserStore& store,
     if (!save(path, prompt)) return false;
     group.autoPlaylist = path;
     group.autoPlay = 1;
-    if (!store.UpdateGroup(group.name, group)) {  // the group table could not be stored
+    if (!store.UpdateGroup(group.name, group) ||  // the group table could not be stored
+        !recordHandedPlaylist(store.programFolder(), group.name, home, CHandedRecord::Slot::Auto,
+                              path)) {
         prompt.message(QString::fromLatin1(texts::kCannotSaveFile), IOperatorPrompt::Icon::Stop);
         return false;
     }

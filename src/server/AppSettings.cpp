@@ -48,7 +48,33 @@ CAppSettings::CAppSettings(const QString& iniPath)
 
 void CAppSettings::setLocalIpAddress(const QString& v) { localIpAddress_ = oneLine(v); }
 void CAppSettings::setIpFilterList(const QString& v) { ipFilterList_ = oneLine(v); }
-void CAppSettings::setMacRangeMin(const QString& v) { macRangeMin_ = oneLine(v); }
+
+#define LUM_LIVE_SETTING(Type, getter, setter, member)     \
+    Type CAppSettings::getter() const {                    \
+        std::lock_guard lock(liveLock_);                   \
+        return member;                                     \
+    }                                                      \
+    void CAppSettings::setter(Type v) {                    \
+        std::lock_guard lock(liveLock_);                   \
+        member = v;                                        \
+    }
+LUM_LIVE_SETTING(int, logLevel, setLogLevel, logLevel_)
+LUM_LIVE_SETTING(quint32, portStart, setPortStart, portStart_)
+LUM_LIVE_SETTING(quint32, portNum, setPortNum, portNum_)
+LUM_LIVE_SETTING(bool, passwordCheck, setPasswordCheck, passwordCheck_)
+LUM_LIVE_SETTING(bool, autoRegister, setAutoRegister, autoRegister_)
+LUM_LIVE_SETTING(bool, enableSetMac, setEnableSetMac, enableSetMac_)
+LUM_LIVE_SETTING(quint32, macRangeMax, setMacRangeMax, macRangeMax_)
+#undef LUM_LIVE_SETTING
+
+QString CAppSettings::macRangeMin() const {
+    std::lock_guard lock(liveLock_);
+    return macRangeMin_;
+}
+void CAppSettings::setMacRangeMin(const QString& v) {
+    std::lock_guard lock(liveLock_);
+    macRangeMin_ = oneLine(v);
+}
 
 int CAppSettings::runtimeValue(int slot) const {
     return slot >= 0 && slot < int(runtime_.size()) ? runtime_[slot] : 0;
@@ -70,6 +96,7 @@ bool CAppSettings::Load() {
     };
     auto number = [&](const QByteArray& sec, const char* key, const QByteArray& def,
                       int size = kProfileBufferSize) { return atoiBytes(text(sec, key, def, size)); };
+    std::lock_guard lock(liveLock_);
 
     autoActivate_ = flag(kStartup, "AUTOACTIVATE", "1");
     launchOnStartup_ = flag(kStartup, "LAUNCHONSTARTUP", "0");
@@ -90,6 +117,9 @@ bool CAppSettings::Load() {
         base64Decode(defaultPassword, &plain);
     password_ = fromAnsi(plain);
     passwordCheck_ = flag(kServer, "PASSWORDCHECK", "0");
+    autoRegister_ = flag(kServer, "AUTOREGISTER", "1");
+    maxPerAddress_ = number(kServer, "MAXPERADDRESS", QByteArray::number(kDefaultMaxPerAddress));
+    if (maxPerAddress_ < 1) maxPerAddress_ = kDefaultMaxPerAddress;
 
     ipFilterMode_ = number(kIpList, "IPFILTERMODE", "0");
     ipFilterList_ = fromAnsi(text(kIpList, "IPFILTERLIST", "", kSettingsListBufferSize));
@@ -104,6 +134,7 @@ bool CAppSettings::Save() {
     // Key by key into the file as it is, so keys and sections of others stay where they are.
     IniFile ini;
     ini.load(iniPath_);
+    std::unique_lock lock(liveLock_);
     ini.setValue(kStartup, "AUTOACTIVATE", boolText(autoActivate_));
     ini.setValue(kStartup, "LAUNCHONSTARTUP", boolText(launchOnStartup_));
     ini.setValue(kStartup, "STARTINTRAY", boolText(startInTray_));
@@ -116,11 +147,14 @@ bool CAppSettings::Save() {
     ini.setValue(kServer, "LOCALIPADDRESS", toAnsi(localIpAddress_));
     ini.setValue(kServer, "password", base64Encode(toAnsi(password_)));
     ini.setValue(kServer, "PASSWORDCHECK", boolText(passwordCheck_));
+    ini.setValue(kServer, "AUTOREGISTER", boolText(autoRegister_));
+    ini.setValue(kServer, "MAXPERADDRESS", QByteArray::number(maxPerAddress_));
     ini.setValue(kIpList, "IPFILTERMODE", QByteArray::number(ipFilterMode_));
     ini.setValue(kIpList, "IPFILTERLIST", toAnsi(ipFilterList_));
     ini.setValue(kMac, "ENABLESETMAC", boolText(enableSetMac_));
     ini.setValue(kMac, "MACRANGEMIN", toAnsi(macRangeMin_));
     ini.setValue(kMac, "MACRANGEMAX", QByteArray::number(macRangeMax_));
+    lock.unlock();
     const bool saved = ini.save(iniPath_);
     applyLaunchOnStartup();
     return saved;

@@ -1,17 +1,23 @@
 #pragma once
 // The settings kept in config.ini (sections "Startup", "SERVER", "IPLIST", "MAC") and the few
 // values the console carries beside them while it runs.
+//
+// The control server reads some values when it uses them (password check, automatic
+// registration, log level, MAC hand-out, passive range), from its connection threads, while the
+// settings dialog may change them on the user-interface thread: those are guarded by a lock.
 
 #include <QByteArray>
 #include <QString>
 
 #include <array>
+#include <mutex>
 
 namespace lum {
 
 inline constexpr const char* kDefaultConsolePassword = "vemra";
 inline constexpr int kMaxUsersInForce = 100;  // the connection limit whatever the file says
 inline constexpr int kSettingsListBufferSize = 1000;  // IPLIST and MAC values
+inline constexpr int kDefaultMaxPerAddress = 20;  // connections held and names registered a minute
 
 class CAppSettings {
 public:
@@ -45,22 +51,30 @@ public:
     void setLanguage(int v) { language_ = v; }
 
     // "SERVER"
-    int logLevel() const { return logLevel_; }
-    void setLogLevel(int v) { logLevel_ = v; }
+    int logLevel() const;
+    void setLogLevel(int v);
     int maxUsers() const { return maxUsers_; }
     void setMaxUsers(int v) { maxUsers_ = v; }
     int port() const { return port_; }
     void setPort(int v) { port_ = v; }
-    quint32 portStart() const { return portStart_; }
-    void setPortStart(quint32 v) { portStart_ = v; }
-    quint32 portNum() const { return portNum_; }
-    void setPortNum(quint32 v) { portNum_ = v; }
+    quint32 portStart() const;
+    void setPortStart(quint32 v);
+    quint32 portNum() const;
+    void setPortNum(quint32 v);
     QString localIpAddress() const { return localIpAddress_; }
     void setLocalIpAddress(const QString& v);
     QString password() const { return password_; }  // plain text
     void setPassword(const QString& v) { password_ = v; }
-    bool passwordCheck() const { return passwordCheck_; }
-    void setPasswordCheck(bool v) { passwordCheck_ = v; }
+    bool passwordCheck() const;
+    void setPasswordCheck(bool v);
+    // AUTOREGISTER: a player name unknown to the account store is registered in "Home" at login
+    // (1, the default); 0 refuses it like a disabled account.
+    bool autoRegister() const;
+    void setAutoRegister(bool v);
+    // MAXPERADDRESS: how many connections one source address may hold at once, and how many new
+    // names it may register a minute. Copied into the server at start.
+    int maxPerAddress() const { return maxPerAddress_; }
+    void setMaxPerAddress(int v) { maxPerAddress_ = v; }
 
     // "IPLIST"
     int ipFilterMode() const { return ipFilterMode_; }
@@ -69,12 +83,12 @@ public:
     void setIpFilterList(const QString& v);
 
     // "MAC"
-    bool enableSetMac() const { return enableSetMac_; }
-    void setEnableSetMac(bool v) { enableSetMac_ = v; }
-    QString macRangeMin() const { return macRangeMin_; }
+    bool enableSetMac() const;
+    void setEnableSetMac(bool v);
+    QString macRangeMin() const;
     void setMacRangeMin(const QString& v);
-    quint32 macRangeMax() const { return macRangeMax_; }
-    void setMacRangeMax(quint32 v) { macRangeMax_ = v; }
+    quint32 macRangeMax() const;
+    void setMacRangeMax(quint32 v);
 
     // Not stored in config.ini.
     QString applicationTitle() const { return applicationTitle_; }  // "LUM <version>"
@@ -89,6 +103,7 @@ private:
 
     QString iniPath_;
     QString executablePath_;
+    mutable std::mutex liveLock_;  // the values the server reads while it runs
 
     bool autoActivate_ = true;
     bool launchOnStartup_ = false;
@@ -102,6 +117,8 @@ private:
     QString localIpAddress_;
     QString password_ = QString::fromLatin1(kDefaultConsolePassword);
     bool passwordCheck_ = false;
+    bool autoRegister_ = true;
+    int maxPerAddress_ = kDefaultMaxPerAddress;
     int ipFilterMode_ = 0;
     QString ipFilterList_;
     bool enableSetMac_ = false;

@@ -14,11 +14,30 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace lum {
 
 namespace {
 
 QString tr1(const char* fmt, const QString& a) { return QString::fromLatin1(fmt).arg(a); }
+
+// REST's marker: the atol reading of the argument, refused when it does not fit the reply's
+// signed 32 bits or is negative, instead of wrapping.
+bool parseRestartOffset(const QByteArray& arg, qint32* out) {
+    int i = 0;
+    while (i < arg.size() && (arg[i] == ' ' || arg[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < arg.size() && (arg[i] == '+' || arg[i] == '-')) negative = arg[i++] == '-';
+    qint64 v = 0;
+    for (; i < arg.size() && arg[i] >= '0' && arg[i] <= '9'; ++i) {
+        v = v * 10 + (arg[i] - '0');
+        if (v > std::numeric_limits<qint32>::max()) return false;
+    }
+    if (negative && v != 0) return false;
+    *out = qint32(v);
+    return true;
+}
 
 // User names reach file names and log lines: refuse what could break either.
 bool isAcceptableUserName(const QString& name) {
@@ -99,8 +118,13 @@ void CControlSocket::runCommand(int id, const QString& arg, const QByteArray& ra
     case kCmdRNTO: cmdRnto(arg); break;
     case kCmdSIZE: cmdSize(arg); break;
     case kCmdREST: {
-        restartOffset_ = atolUnsigned(rawArg);
-        SendReply(tr1(texts::kRest, QString::number(static_cast<qint32>(restartOffset_))));
+        qint32 offset = 0;
+        if (!parseRestartOffset(rawArg, &offset)) {
+            SendReply(QString::fromLatin1(texts::kSyntaxError));
+            break;
+        }
+        restartOffset_ = quint32(offset);
+        SendReply(tr1(texts::kRest, QString::number(offset)));
         break;
     }
     case kCmdHELP: cmdHelp(arg); break;
@@ -122,12 +146,28 @@ void CControlSocket::cmdUser(const QString& arg) {
     if (loggedInOnce_) loginDeadlineMs_ = clock_.elapsed() + config_->loginTimeoutMs;
     const int blank = arg.indexOf(QLatin1Char(' '));
     const QString name = blank < 0 ? arg : arg.left(blank);
-    IPlayerAccounts* accounts = thread_->Server()->Accounts();
+    CControlServer* server = thread_->Server();
+    IPlayerAccounts* accounts = server->Accounts();
     PlayerGroupInfo group;
     PlayerAccountInfo account;
     bool created = false;
-    if (!isAcceptableUserName(name) || !accounts ||
-        !accounts->FindUser(name, true, &group, &account, &created) || account.disabled) {
+    bool known = isAcceptableUserName(name) && accounts &&
+                 accounts->FindUser(name, false, &group, &account, nullptr);
+    if (!known && isAcceptableUserName(name) && accounts) {
+        // Every new name rewrites the account file: new names come at a bounded rate.
+        const QString peer = thread_->PeerAddress();
+        auto refuse = [&](const char* why) {
+            server->Log(kLogFromPlayer, macText_, QString::fromLatin1(why).arg(name, peer));
+        };
+        if (!server->AutoRegister()) {
+            refuse(texts::kRegistrationOff);
+        } else if (!server->AllowRegistration(peer)) {
+            refuse(texts::kRegistrationLimited);
+        } else {
+            known = accounts->FindUser(name, true, &group, &account, &created);
+        }
+    }
+    if (!known || account.disabled) {
         SendReply(tr1(texts::kReply220, QString::fromLatin1(texts::kInvalidUser)));
         EndConnection();
         return;
@@ -136,7 +176,7 @@ void CControlSocket::cmdUser(const QString& arg) {
     thread_->SetUserName(name);
     if (created && thread_->Server()->Observer())
         thread_->Server()->Observer()->AccountRegistered(account.name, account.group);
-    if (config_->passwordCheck) {
+    if (server->PasswordCheck()) {
         SendReply(tr1(texts::kPasswordRequired, userName_));
         return;
     }
@@ -192,7 +232,8 @@ void CControlSocket::cmdMkd(const QString& arg) {
         SendReply(QString::fromLatin1(texts::kDirExists));
         return;
     }
-    if (!local.isEmpty() && QDir().mkpath(local)) {
+    // A folder under a name the console writes would keep the console from writing it.
+    if (!local.isEmpty() && !resolver_.isConsoleFile(local) && QDir().mkpath(local)) {
         SendReply(QString::fromLatin1(texts::kDirCreated));
     } else {
         SendReply(QString::fromLatin1(texts::kDirCreateError));
@@ -220,8 +261,17 @@ void CControlSocket::cmdRmd(const QString& arg) {
 
 void CControlSocket::cmdDele(const QString& arg) {
     QString local;
-    if (resolver().ResolveFile(arg, kFileDelete, &local) == kResolveFileNotFound) {
+    PathResolver& r = resolver();
+    if (r.isConsoleName(arg)) {
+        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        return;
+    }
+    if (r.ResolveFile(arg, kFileDelete, &local) == kResolveFileNotFound) {
         SendReply(QString::fromLatin1(texts::kFileNotFound));
+        return;
+    }
+    if (r.isConsoleFile(local)) {
+        SendReply(QString::fromLatin1(texts::kCantAccessFile));
         return;
     }
     const QString virt = resolver_.ToVirtualPath(local);
@@ -235,7 +285,14 @@ void CControlSocket::cmdDele(const QString& arg) {
 void CControlSocket::cmdRnfr(const QString& arg) {
     QString local;
     PathResolver& r = resolver();
-    if (r.ResolveFile(arg, kFileRename, &local) == kResolveFound) {
+    const bool isFile = r.ResolveFile(arg, kFileRename, &local) == kResolveFound;
+    if (r.isConsoleName(arg) ||
+        ((isFile || r.ResolveDirectory(arg, kDirRename, &local) == kResolveFound) &&
+         r.isConsoleFile(local))) {
+        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        return;
+    }
+    if (isFile) {
         renameSource_ = local;
         renameIsFile_ = true;
         SendReply(QString::fromLatin1(texts::kRnfrFile));
@@ -256,12 +313,20 @@ void CControlSocket::cmdRnto(const QString& arg) {
         return;
     }
     PathResolver& r = resolver();
+    if (r.isConsoleName(arg)) {
+        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        return;
+    }
     QString local;
     const int result = renameIsFile_ ? r.ResolveFile(arg, kFileRename, &local)
                                      : r.ResolveDirectory(arg, kDirRename, &local);
     const QString kind = QString::fromLatin1(renameIsFile_ ? "File" : "Directory");
     if (result == kResolveFound) {
         SendReply(tr1(texts::kAlreadyExists, kind));
+        return;
+    }
+    if (!local.isEmpty() && r.isConsoleFile(local)) {
+        SendReply(QString::fromLatin1(texts::kCantAccessFile));
         return;
     }
     const QString virt = r.ToVirtualPath(renameSource_);
@@ -320,6 +385,16 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
     case kMsgIN_PROCESSING: break;
     case kMsgCLIENT_STATUS_DONE: reply(texts::kAckOk); break;
     case kMsgGET_MAC_ADDR:
+        // The MAC text names log and report files: only an address, and only a few per
+        // connection, so that one connection cannot fill Log/ with files.
+        if (!isWellFormedMac(arg)) {
+            LogConnection(kLogFromPlayer, tr1(texts::kMacNotAnAddress, arg));
+            break;
+        }
+        if (arg.compare(macText_, Qt::CaseInsensitive) != 0 && ++macChanges_ > kMaxMacChanges) {
+            LogConnection(kLogFromPlayer, tr1(texts::kMacTooManyChanges, arg));
+            break;
+        }
         macText_ = arg;
         thread_->SetMacText(arg);
         if (IServerObserver* observer = thread_->Server()->Observer())
@@ -327,8 +402,9 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
         break;
     case kMsgSTORAGE_INFO_DONE: {
         LogConnection(kLogFromPlayer, arg);
-        if (!config_->macRange.enabled) break;
-        const MacHandout h = AssignMac(logFile(texts::kMacListFile), macText_, config_->macRange);
+        const MacRange range = thread_->Server()->MacHandout();
+        if (!range.enabled) break;
+        const MacHandout h = AssignMac(logFile(texts::kMacListFile), macText_, range);
         if (h.address)
             SendReply(QString::fromLatin1(texts::kMacCommand).arg(QString::number(texts::kSetMacCode), *h.address));
         if (h.logText) thread_->Server()->Log(kLogServerEvent, macText_, *h.logText);

@@ -7,6 +7,7 @@
 #include "server/ServerTexts.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -53,6 +54,22 @@ void CControlServer::SetPasswordCheck(bool on) {
     std::lock_guard g(configLock_);
     config_.passwordCheck = on;
 }
+void CControlServer::SetAutoRegister(bool on) {
+    std::lock_guard g(configLock_);
+    config_.autoRegister = on;
+}
+void CControlServer::SetMaxPerAddress(int count) {
+    std::lock_guard g(configLock_);
+    config_.maxPerAddress = std::max(count, 1);
+}
+void CControlServer::SetPassiveIdleTimeout(int ms) {
+    std::lock_guard g(configLock_);
+    config_.passiveIdleMs = ms;
+}
+void CControlServer::SetRegistrationWindow(int ms) {
+    std::lock_guard g(configLock_);
+    config_.registrationWindowMs = ms;
+}
 void CControlServer::SetLogLevel(int level) {
     std::lock_guard g(configLock_);
     config_.logLevel = level;
@@ -92,6 +109,58 @@ ServerConfig CControlServer::Config() const {
     return config_;
 }
 
+bool CControlServer::PasswordCheck() const {
+    std::lock_guard g(configLock_);
+    return settings_ ? settings_->passwordCheck() : config_.passwordCheck;
+}
+
+bool CControlServer::AutoRegister() const {
+    std::lock_guard g(configLock_);
+    return settings_ ? settings_->autoRegister() : config_.autoRegister;
+}
+
+int CControlServer::LogLevel() const {
+    std::lock_guard g(configLock_);
+    return settings_ ? settings_->logLevel() : config_.logLevel;
+}
+
+MacRange CControlServer::MacHandout() const {
+    std::lock_guard g(configLock_);
+    if (!settings_) return config_.macRange;
+    MacRange range;
+    range.enabled = settings_->enableSetMac();
+    range.first = settings_->macRangeMin();
+    range.count = settings_->macRangeMax();
+    return range;
+}
+
+std::pair<quint32, quint32> CControlServer::PassiveRange() const {
+    std::lock_guard g(configLock_);
+    if (!settings_) return {config_.passiveStart, config_.passiveCount};
+    return {settings_->portStart(), std::max<quint32>(settings_->portNum(), 1)};
+}
+
+bool CControlServer::AllowRegistration(const QString& peer) {
+    int share, windowMs;
+    {
+        std::lock_guard g(configLock_);
+        share = config_.maxPerAddress;
+        windowMs = config_.registrationWindowMs;
+    }
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::lock_guard g(registrationLock_);
+    // Forget what left the window, so the table holds only addresses registering now.
+    for (auto it = registrations_.begin(); it != registrations_.end();) {
+        std::deque<qint64>& times = it->second;
+        while (!times.empty() && times.front() <= now - windowMs) times.pop_front();
+        it = times.empty() ? registrations_.erase(it) : std::next(it);
+    }
+    std::deque<qint64>& mine = registrations_[peer];
+    if (int(mine.size()) >= share) return false;
+    mine.push_back(now);
+    return true;
+}
+
 void CControlServer::Log(int type, const QString& column, const QString& text) const {
     if (log_) log_->addLog(type, column, text);
 }
@@ -99,6 +168,7 @@ void CControlServer::Log(int type, const QString& column, const QString& text) c
 void CControlServer::ApplySettings(const CAppSettings& s) {
     SetPort(s.port());
     SetMaxUsers(s.maxUsers());
+    SetMaxPerAddress(s.maxPerAddress());
     SetWelcome(s.welcomeText());
     SetGoodbye(s.goodbyeText());
     SetFilterMode(s.ipFilterMode());
@@ -111,6 +181,8 @@ void CControlServer::ApplySettings(const CAppSettings& s) {
     range.first = s.macRangeMin();
     range.count = s.macRangeMax();
     SetMacRange(range);
+    std::lock_guard g(configLock_);
+    settings_ = &s;
 }
 
 bool CControlServer::Start() {
@@ -274,6 +346,12 @@ bool CControlServer::IsTooManyUsers() const {
     return currentConnections_ > config_.maxUsers;
 }
 
+int CControlServer::ConnectionsFrom(const QString& peer) const {
+    std::lock_guard g(listLock_);
+    return int(std::count_if(connections_.begin(), connections_.end(),
+                             [&peer](const auto& t) { return t->PeerAddress() == peer; }));
+}
+
 bool CControlServer::IsAddressAllowed(const QString& peerAddress) const {
     std::lock_guard g(configLock_);
     return ipFilterAllows(filterMode_, filterList_, peerAddress);
@@ -313,7 +391,9 @@ bool CControlServer::onClientConnected(CConnectThread* t) {
     ++servedCalls_;
     ++currentConnections_;
     ++totalConnections_;
-    const bool tooMany = IsTooManyUsers();
+    // One host gets a share of the places, so it cannot lock every other player out.
+    const bool tooMany =
+        IsTooManyUsers() || ConnectionsFrom(t->PeerAddress()) > Config().maxPerAddress;
     Log(kLogServerEvent, t->MacText(),
         QString::fromLatin1(texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
     return tooMany;

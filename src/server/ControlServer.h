@@ -15,6 +15,8 @@
 #include <QVariant>
 
 #include <atomic>
+#include <deque>
+#include <map>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -41,12 +43,18 @@ private:
     CControlServer* server_;
 };
 
-// What connection threads read while they run (copied under the settings lock).
+// What connection threads read while they run (copied under the settings lock). Password check,
+// automatic registration, log level, passive range and MAC hand-out are read when used, from
+// the attached settings when there are any (see ApplySettings).
 struct ServerConfig {
     int maxUsers = 10;
     QString welcome = QStringLiteral("Welcome to LUM");
     QString goodbye = QStringLiteral("Bye");
     bool passwordCheck = false;
+    bool autoRegister = true;
+    int maxPerAddress = 20;        // connections held at once, new names per registration window
+    int registrationWindowMs = 60000;
+    int passiveIdleMs = 30000;     // a passive listener nobody connects to closes after this
     int logLevel = 0;
     quint32 passiveStart = 5022;
     quint32 passiveCount = 10;
@@ -75,11 +83,16 @@ public:
     void SetGoodbye(const QString& text);
     void SetFilterMode(int mode);
     void SetFilterList(const QString& list);
+    // The values below are read when used; without attached settings these give them.
     void SetPasswordCheck(bool on);
+    void SetAutoRegister(bool on);
     void SetLogLevel(int level);
     void SetPassiveRange(quint32 start, quint32 count);
     void SetProgramFolder(const QString& folder);
     void SetMacRange(const MacRange& range);
+    // How many connections one source address may hold, and how many new names it may register
+    // per registration window.
+    void SetMaxPerAddress(int count);
     // Whether the ticker service is on (then "autorss.txt" is served); called on connection
     // threads, so it must be thread-safe. Set before Start.
     void SetRssActive(std::function<bool()> query) { rssActive_ = std::move(query); }
@@ -89,11 +102,15 @@ public:
     void SetLoginTimeout(int ms);
     void SetSendPause(int ms);
     void SetDataConnectTimeout(int ms);
+    void SetPassiveIdleTimeout(int ms);
+    void SetRegistrationWindow(int ms);
     void SetStopWait(int ms) { stopWaitMs_ = ms; }
 
-    // What the application's start copies from the settings: port, maximum users, welcome and
-    // goodbye texts, the IP filter, and the values connections read (password check, log
-    // level, passive range, MAC hand-out).
+    // What the application's start copies from the settings: port, maximum users and the share
+    // of one address, welcome and goodbye texts, the IP filter. The values connections read when
+    // they use them (password check, automatic registration, log level, passive range, MAC
+    // hand-out) are read from `settings` from now on, so a change applies to the next login,
+    // reply, PASV or MAC report; `settings` must outlive the server.
     void ApplySettings(const CAppSettings& settings);
     bool Start();
     // Why the last Start could not listen (empty after a successful start).
@@ -109,6 +126,8 @@ public:
 
     bool IsRunning() const { return running_; }
     bool IsTooManyUsers() const;
+    // Connections from `peer` now, this one included when it is already counted.
+    int ConnectionsFrom(const QString& peer) const;
     bool IsAddressAllowed(const QString& peerAddress) const;
     void Log(int type, const QString& column, const QString& text) const;
 
@@ -119,6 +138,15 @@ public:
     int Port() const { return port_; }
 
     ServerConfig Config() const;
+    // The values read when used.
+    bool PasswordCheck() const;
+    bool AutoRegister() const;
+    int LogLevel() const;
+    MacRange MacHandout() const;
+    std::pair<quint32, quint32> PassiveRange() const;  // first port, count
+    // Counts a new name registered from `peer`; false (nothing counted) when the address has
+    // registered its share within the registration window. Any thread.
+    bool AllowRegistration(const QString& peer);
     IPlayerAccounts* Accounts() const { return accounts_; }
     IServerObserver* Observer() const { return observer_; }
     bool RssActive() const { return rssActive_ && rssActive_(); }
@@ -170,6 +198,9 @@ private:
     int port_ = 5021;
     mutable std::mutex configLock_;
     ServerConfig config_;
+    const CAppSettings* settings_ = nullptr;  // read when used, when attached
+    std::mutex registrationLock_;
+    std::map<QString, std::deque<qint64>> registrations_;  // by address: times in ms
     int filterMode_ = 0;
     QString filterList_;
     std::function<bool()> rssActive_;

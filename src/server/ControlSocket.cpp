@@ -133,7 +133,8 @@ bool CControlSocket::SendReply(const QString& text) {
     }
     flush();
     if (text.compare(QLatin1String(texts::kAliveAck), Qt::CaseInsensitive) != 0) {
-        if (config_->logLevel == 2 || !isQuiet(text)) LogConnection(kLogSentToPlayer, text);
+        if (!isQuiet(text) || thread_->Server()->LogLevel() == 2)
+            LogConnection(kLogSentToPlayer, text);
     }
     thread_->CountSent(bytes.size());
     return true;

@@ -130,6 +130,8 @@ private:
     PlayerGroupInfo group_;
     PlayerAccountInfo account_;
     bool loggedInOnce_ = false;
+    int macChanges_ = 0;  // MAC addresses this connection reported
+    static constexpr int kMaxMacChanges = 4;
     PlayerReport lastReport_;
     bool ending_ = false;
 

@@ -11,6 +11,9 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -24,6 +27,7 @@ CDataSocket::CDataSocket(CControlSocket* owner, quint64 generation)
 
 CDataSocket::~CDataSocket() {
     pause_.stop();
+    idle_.stop();
     if (socket_) {
         socket_->disconnect(this);
         socket_->abort();
@@ -31,7 +35,7 @@ CDataSocket::~CDataSocket() {
     file_.close();
 }
 
-bool CDataSocket::Listen(quint32 first, quint32 count) {
+bool CDataSocket::Listen(quint32 first, quint32 count, int idleMs) {
     std::vector<quint16> ports;
     for (quint32 i = 0; i < count && first + i <= 65535; ++i)
         ports.push_back(static_cast<quint16>(first + i));
@@ -42,6 +46,14 @@ bool CDataSocket::Listen(quint32 first, quint32 count) {
         if (server->listen(QHostAddress::AnyIPv4, port)) {
             listener_ = server;
             connect(listener_, &QTcpServer::newConnection, this, &CDataSocket::onNewConnection);
+            idle_.setSingleShot(true);
+            connect(&idle_, &QTimer::timeout, this, [this] {
+                if (connected_ || !listener_) return;
+                listener_->close();
+                listener_->deleteLater();
+                listener_ = nullptr;
+            });
+            idle_.start(idleMs);
             return true;
         }
         delete server;
@@ -181,8 +193,11 @@ void CDataSocket::closeSocket() {
 }
 
 void CDataSocket::ReceiveFile(const QString& localPath, quint32 restartOffset) {
-    file_.setFileName(localPath);
-    if (!file_.open(QIODevice::ReadWrite)) {
+    // A final symbolic link is not followed: it could point anywhere.
+    const int fd = ::open(QFile::encodeName(localPath).constData(),
+                          O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0 || !file_.open(fd, QIODevice::ReadWrite, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0 && !file_.isOpen()) ::close(fd);
         done_ = true;
         owner_->SetStatus(Idle);
         owner_->SendReply(QString::fromLatin1(texts::kCantAccessFile));

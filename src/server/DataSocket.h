@@ -27,8 +27,9 @@ public:
     CDataSocket(CControlSocket* owner, quint64 generation);
     ~CDataSocket() override;
 
-    // Passive: listen on one of the ports, tried once each in random order.
-    bool Listen(quint32 first, quint32 count);
+    // Passive: listen on one of the ports, tried once each in random order. A listener nobody
+    // connects to within `idleMs` closes, so that idle players cannot hold the range.
+    bool Listen(quint32 first, quint32 count, int idleMs);
     quint16 ListenPort() const;
     // Waits for the player's passive connection (accepting only `peer`), in short slices so
     // that a quitting thread is not held. False on timeout.
@@ -68,6 +69,7 @@ private:
     QByteArray listing_;
     int pauseMs_ = 5;
     QTimer pause_;
+    QTimer idle_;
     bool done_ = false;
 };
 

@@ -9,8 +9,23 @@
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
+
+#include <memory>
+#include <utility>
 
 namespace lum {
+
+namespace {
+
+// Dynamic property of a client socket: a request of it is being handled.
+constexpr const char* kBusy = "lumRequestPending";
+
+void writeReply(QLocalSocket* socket, const QJsonObject& reply) {
+    socket->write(QJsonDocument(reply).toJson(QJsonDocument::Compact) + '\n');
+}
+
+}  // namespace
 
 COperatorSocket::COperatorSocket(Handler handler, QObject* parent)
     : QObject(parent), handler_(std::move(handler)), server_(new QLocalServer(this)) {
@@ -88,23 +103,34 @@ void COperatorSocket::onNewConnection() {
 }
 
 void COperatorSocket::onReadyRead(QLocalSocket* socket) {
+    // One request at a time per client: the next line waits for the reply to this one.
+    if (socket->property(kBusy).toBool()) return;
     while (socket->canReadLine()) {
         const QByteArray line = socket->readLine(kMaxRequestBytes).trimmed();
         if (line.isEmpty()) continue;
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(line, &err);
-        QJsonObject reply;
         if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-            reply = {{"ok", false}, {"error", QStringLiteral("request is not a JSON object")}};
-        } else {
-            reply = handler_(doc.object());
+            writeReply(socket, {{"ok", false}, {"error", QStringLiteral("request is not a JSON object")}});
+            continue;
         }
-        socket->write(QJsonDocument(reply).toJson(QJsonDocument::Compact) + '\n');
+        socket->setProperty(kBusy, true);
+        const QPointer<QLocalSocket> client(socket);
+        const QPointer<COperatorSocket> self(this);
+        auto answered = std::make_shared<bool>(false);
+        handler_(doc.object(), [client, self, answered](const QJsonObject& reply) {
+            if (std::exchange(*answered, true) || !client || !self) return;  // gone meanwhile
+            writeReply(client, reply);
+            client->setProperty(kBusy, false);
+            // Lines that came meanwhile, from the event loop rather than inside the handler.
+            QMetaObject::invokeMethod(self, [client, self] {
+                if (client && self) self->onReadyRead(client);
+            }, Qt::QueuedConnection);
+        });
+        return;
     }
     if (socket->bytesAvailable() > kMaxRequestBytes) {
-        socket->write(QJsonDocument(QJsonObject{{"ok", false}, {"error", "request too long"}})
-                          .toJson(QJsonDocument::Compact) +
-                      '\n');
+        writeReply(socket, {{"ok", false}, {"error", "request too long"}});
         socket->disconnectFromServer();
     }
 }

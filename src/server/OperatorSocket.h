@@ -1,7 +1,12 @@
 #pragma once
 // The local operator socket: lumctl talks to a running lum or lum-server through it. One JSON
-// object per line in each direction; each request gets exactly one reply line. Only local
-// processes of the same user can reach it (a Unix domain socket with user-only permissions).
+// object per line in each direction; each request gets exactly one reply line, in order. Only
+// local processes of the same user can reach it (a Unix domain socket with user-only
+// permissions), and those of the data folder's group when the folder is closed to others.
+//
+// A handler answers through the reply function it is given, at once or later from this
+// thread's event loop; it never waits in a nested one. A reply for a client that has gone away
+// meanwhile is dropped.
 
 #include <QJsonObject>
 #include <QObject>
@@ -17,7 +22,8 @@ namespace lum {
 class COperatorSocket : public QObject {
     Q_OBJECT
 public:
-    using Handler = std::function<QJsonObject(const QJsonObject& request)>;
+    using Reply = std::function<void(const QJsonObject& reply)>;
+    using Handler = std::function<void(const QJsonObject& request, const Reply& reply)>;
 
     explicit COperatorSocket(Handler handler, QObject* parent = nullptr);
     ~COperatorSocket() override;

@@ -1,7 +1,8 @@
 #include "server/PathResolver.h"
 
 #include "core/Codepage.h"
-#include "core/IniFile.h"
+#include "core/FixedNames.h"
+#include "core/HandedRecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,16 +20,24 @@ QString joinLocal(const QString& folder, const QString& name) {
 }
 
 // Canonical form of a path that may not exist yet: the deepest existing ancestor made
-// canonical (links resolved) with the missing rest appended.
+// canonical (links resolved) with the missing rest appended. A dangling link counts as the
+// place it points to, since writing through it would create that.
 QString canonicalOf(const QString& path) {
     QString rest;
     QString cur = QDir::cleanPath(path);
+    int links = 0;
     while (!cur.isEmpty()) {
         const QFileInfo fi(cur);
         if (fi.exists()) {
             const QString canon = fi.canonicalFilePath();
             if (canon.isEmpty()) return {};
             return rest.isEmpty() ? canon : joinLocal(canon, rest);
+        }
+        if (fi.isSymLink()) {
+            const QString target = fi.symLinkTarget();
+            if (target.isEmpty() || ++links > 40) return {};  // a loop of links
+            cur = QDir::cleanPath(target);
+            continue;
         }
         const int slash = cur.lastIndexOf(QLatin1Char('/'));
         if (slash < 0) return {};
@@ -46,33 +55,6 @@ bool isWithin(const QString& canonicalPath, const QString& canonicalRoot) {
     const QString root = canonicalRoot.endsWith(QLatin1Char('/')) ? canonicalRoot
                                                                   : canonicalRoot + QLatin1Char('/');
     return canonicalPath.startsWith(root);
-}
-
-// The [fileN] paths of a playlist, up to the first missing one.
-QStringList playlistPaths(const QString& playlist) {
-    QStringList out;
-    IniFile ini;
-    if (!ini.load(playlist)) return out;
-    for (int n = 0;; ++n) {
-        const QString path = ini.text(QStringLiteral("file%1").arg(n), QStringLiteral("path"));
-        if (path.isEmpty()) break;
-        out << path;
-    }
-    return out;
-}
-
-// Every schedule line's playlist path, due or not.
-QStringList schedulePlaylists(const QString& schedule) {
-    QStringList out;
-    QFile f(schedule);
-    if (!f.open(QIODevice::ReadOnly)) return out;
-    while (!f.atEnd()) {
-        QByteArray line = f.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
-        const int comma = line.indexOf(',');
-        if (comma > 0) out << fromAnsi(line.left(comma));
-    }
-    return out;
 }
 
 bool isScheduleName(const QString& path) { return path.contains(QLatin1String(".sch")); }
@@ -198,45 +180,48 @@ int PathResolver::resolveSpecial(const QString& norm, int access, QString* local
     };
     auto is = [&](const char* name) { return norm.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
 
-    if (is("AutoPlaylist.mpl")) {
+    if (is(fixed_names::kAutoPlaylist)) {
+        // Only a playlist the console recorded as handed to the group: a file lying in the
+        // group's folder may have been written by a player.
         const QString autoList = group_.autoPlaylist;
         if (!group_.autoPlay || autoList.isEmpty() || !QFileInfo(autoList).isFile())
+            return kResolveFileNotFound;
+        const CHandedRecord::Entries handed = CHandedRecord(programFolder_).handedTo(group_.name);
+        if (!handed.playlists.contains(CHandedRecord::canonical(autoList)))
             return kResolveFileNotFound;
         if (!isScheduleName(autoList)) {
             *local = autoList;
             return kResolveFound;
         }
-        const QString due = PlaylistDueNow(autoList, QDate::currentDate());
+        QString due = PlaylistDueNow(autoList, QDate::currentDate());
+        due.replace(QLatin1Char('\\'), QLatin1Char('/'));
         if (due.isEmpty()) return kResolveFileNotFound;
-        if (QFileInfo(due).isFile()) {
-            *local = due;
-            return kResolveFound;
-        }
-        // A relative playlist path of the schedule: taken from the current directory.
-        const Walk w = walk(absoluteVirtual(normalise(due)));
-        if (w.refused || !w.exists || !QFileInfo(w.local).isFile()) return kResolveFileNotFound;
-        *local = w.local;
+        // A relative playlist path of the schedule is taken from the group's home directory.
+        if (!QDir::isAbsolutePath(due)) due = QDir::cleanPath(joinLocal(group_.homeDirectory, due));
+        if (!QFileInfo(due).isFile() || !handed.playlists.contains(CHandedRecord::canonical(due)))
+            return kResolveFileNotFound;
+        *local = due;
         return kResolveFound;
     }
-    if (is("playlist.mpl")) {
+    if (is(fixed_names::kCurrentPlaylist)) {
         // A group that was never sent a playlist has none to serve.
         if (group_.currentPlaylist.isEmpty()) return kResolveFileNotFound;
         *local = group_.currentPlaylist;
         return kResolveFound;
     }
-    if (is("autoconfig.zeb") || is("autoconfig.zeq")) {
-        *local = inHome(is("autoconfig.zeb") ? "autoconfig.zeb" : "autoconfig.zeq");
+    if (is("autoconfig.zeb") || is(fixed_names::kAutoconfigUpdate)) {
+        *local = inHome(is("autoconfig.zeb") ? "autoconfig.zeb" : fixed_names::kAutoconfigUpdate);
         return kResolveFound;
     }
-    if (is("instantmessage.txt")) return ifExists(inHome("instantmessage.txt"));
-    if (is("autorss.txt")) {
+    if (is(fixed_names::kInstantMessage)) return ifExists(inHome(fixed_names::kInstantMessage));
+    if (is(fixed_names::kTickerAlias)) {
         if (!rssActive_) return kResolveFileNotFound;
-        return ifExists(inHome("rssmsg.txt"));
+        return ifExists(inHome(fixed_names::kTicker));
     }
-    if (is("rssmsg.txt")) return ifExists(inHome("rssmsg.txt"));
-    if (is("instant.jpg")) {
+    if (is(fixed_names::kTicker)) return ifExists(inHome(fixed_names::kTicker));
+    if (is(fixed_names::kInstantPicture)) {
         if (programFolder_.isEmpty()) return kResolveFileNotFound;
-        return ifExists(joinLocal(programFolder_, QStringLiteral("instant.jpg")));
+        return ifExists(joinLocal(programFolder_, QString::fromLatin1(fixed_names::kInstantPicture)));
     }
     Q_UNUSED(access);
     *special = false;
@@ -271,8 +256,8 @@ int PathResolver::ResolveFile(const QString& name, int access, QString* local) c
     }
 
     if (access == kFileRead && QDir::isAbsolutePath(norm) && QFileInfo(norm).isFile()) {
-        const QString canon = QFileInfo(norm).canonicalFilePath();
-        if (handedFiles(QDate::currentDate()).contains(canon)) {
+        const CHandedRecord::Entries handed = CHandedRecord(programFolder_).handedTo(group_.name);
+        if (handed.files.contains(CHandedRecord::canonical(norm))) {
             *local = norm;
             return kResolveLocalFile;
         }
@@ -284,6 +269,20 @@ int PathResolver::ResolveFile(const QString& name, int access, QString* local) c
     return (w.exists && QFileInfo(w.local).isFile()) ? kResolveFound : kResolveFileNotFound;
 }
 
+bool PathResolver::isConsoleFile(const QString& local) const {
+    const QFileInfo fi(local);
+    if (!fixed_names::isReadOnlyForPlayers(fi.fileName())) return false;
+    const QString home = QFileInfo(group_.homeDirectory).canonicalFilePath();
+    return !home.isEmpty() && canonicalOf(fi.absolutePath()) == home;
+}
+
+bool PathResolver::isConsoleName(const QString& name) const {
+    const QString norm = normalise(name);
+    if (norm.isEmpty()) return false;
+    const Walk w = walk(absoluteVirtual(norm));
+    return !w.refused && isConsoleFile(w.local);
+}
+
 QString PathResolver::ToVirtualPath(const QString& local) const {
     QString home = QDir::cleanPath(group_.homeDirectory).toLower();
     QString path = QDir::cleanPath(local).toLower();
@@ -293,45 +292,6 @@ QString PathResolver::ToVirtualPath(const QString& local) const {
     if (path.startsWith(home)) path = QLatin1Char('/') + path.mid(home.size());
     while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
     return path;
-}
-
-QStringList PathResolver::handedFiles(const QDate& today) const {
-    Q_UNUSED(today);
-    QStringList playlists;
-    QStringList files;
-    auto add = [&files](const QString& path) {
-        const QString canon = QFileInfo(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')))
-                                  .canonicalFilePath();
-        if (!canon.isEmpty() && !files.contains(canon)) files << canon;
-    };
-    auto addSchedule = [&](const QString& sch) {
-        add(sch);
-        for (const QString& p : schedulePlaylists(sch)) playlists << p;
-    };
-    if (!group_.currentPlaylist.isEmpty()) playlists << group_.currentPlaylist;
-    if (!group_.autoPlaylist.isEmpty()) {
-        if (isScheduleName(group_.autoPlaylist)) addSchedule(group_.autoPlaylist);
-        else playlists << group_.autoPlaylist;
-    }
-    // A playlist may hold one schedule item, which names further playlists (one level).
-    QStringList nested;
-    for (const QString& pl : playlists) {
-        add(pl);
-        for (const QString& item : playlistPaths(pl)) {
-            if (isScheduleName(item)) {
-                add(item);
-                nested << schedulePlaylists(item);
-            } else {
-                add(item);
-            }
-        }
-    }
-    for (const QString& pl : nested) {
-        add(pl);
-        for (const QString& item : playlistPaths(pl)) add(item);
-    }
-    if (!programFolder_.isEmpty()) add(joinLocal(programFolder_, QStringLiteral("instant.jpg")));
-    return files;
 }
 
 QString PlaylistDueNow(const QString& schedulePath, const QDate& today) {

@@ -4,12 +4,12 @@
 // fetch what the console prepared for the group.
 //
 // Every result stays inside the home directory: ".." stops at the root, symbolic links are
-// resolved before the check, and a name that is a local path by itself is served (for reading
-// only) when it is a file the console handed to the group: its current playlist, its auto
-// playlist or schedule and the playlists a schedule names, the media those playlists list,
-// and instant.jpg. Names are matched with the letter-case rule: a component that does not
-// exist with its exact spelling is the single entry of its directory that matches without
-// regard to case.
+// resolved before the check (a dangling one counts as where it points), and a name that is a
+// local path by itself is served (for reading only) when the console's record of handed files
+// lists it for the group. "AutoPlaylist.mpl" serves the group's auto playlist, or the playlist
+// its schedule names for today, only when the record lists that playlist. Names are matched
+// with the letter-case rule: a component that does not exist with its exact spelling is the
+// single entry of its directory that matches without regard to case.
 
 #include "server/ServerInterfaces.h"
 
@@ -50,8 +50,12 @@ public:
 
     // "\" and "/" both separate; runs collapse; trailing separators go.
     static QString normalise(const QString& name);
-    // Files the console handed to the group (see above), as canonical paths.
-    QStringList handedFiles(const QDate& today) const;
+    // True for a file the console writes into the home directory for its players (the
+    // read-only names): players may read it but never store, append, delete or rename it.
+    bool isConsoleFile(const QString& local) const;
+    // The same for a name as the player sent it, taken as a plain path (special names aside):
+    // what DELE, RNFR and RNTO refuse before anything else.
+    bool isConsoleName(const QString& name) const;
 
 private:
     struct Walk {

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QDir>
 
+#include <algorithm>
+#include <limits>
 #include <mutex>
 
 namespace lum {
@@ -20,6 +22,22 @@ std::mutex g_macMutex;
 std::mutex g_playReportMutex;
 
 int atoiText(const QString& s) { return atoiBytes(s.toLatin1()); }
+
+bool isAsciiHexDigit(QChar c) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+// A name as a key or section name of the INI file: nothing that would start a section, end a
+// key or break the line; cut to the byte limit.
+QByteArray playItemKey(const QString& name) {
+    QByteArray key = toAnsi(name.trimmed());
+    for (char& c : key) {
+        if (c == '[' || c == ']' || c == '=' || uchar(c) < 0x20 || uchar(c) == 0x7F) c = '_';
+    }
+    return key.left(kMaxPlayItemBytes).trimmed();
+}
 
 // Cuts the text before the first comma when that comma stands after position 0.
 QString takeField(QString& rest) {
@@ -183,19 +201,47 @@ QString PlayReportSection(const QString& mac, const QDate& day) {
     return QStringLiteral("%1@%2").arg(mac, day.toString(QStringLiteral("yy-MM-dd")));
 }
 
+bool isWellFormedMac(const QString& text) {
+    if (text.size() != 17) return false;
+    const QChar sep = text[2];
+    if (sep != QLatin1Char('-') && sep != QLatin1Char(':')) return false;
+    for (int i = 0; i < 17; ++i) {
+        const QChar c = text[i];
+        if (i % 3 == 2) {
+            if (c != sep) return false;
+        } else if (!isAsciiHexDigit(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool AddPlayReport(const QString& playReportPath, const QString& mac, const QString& argument) {
     const int comma = argument.indexOf(',');
     if (comma < 0) return false;
-    const QString item = argument.left(comma).trimmed();
+    const QByteArray key = playItemKey(argument.left(comma));
     const QString count = argument.mid(comma + 1).trimmed();
+    if (key.isEmpty()) return false;
 
     std::lock_guard lock(g_playReportMutex);
     IniFile ini;
     ini.load(playReportPath);
-    const QByteArray section = toAnsi(PlayReportSection(mac, QDate::currentDate()));
-    const QByteArray key = toAnsi(item);
+    const QByteArray section = playItemKey(PlayReportSection(mac, QDate::currentDate()));
     const int old = ini.intValue(section, key, -1);
-    const QByteArray value = old > 0 ? QByteArray::number(old + atoiText(count)) : toAnsi(count);
+    if (old == -1 && !ini.hasKey(section, key)) {
+        // A new name: the file grows only so far.
+        if (int(ini.keys(section).size()) >= kMaxPlayItems ||
+            QFileInfo(playReportPath).size() >= kMaxPlayReportBytes)
+            return false;
+    }
+    QByteArray value;
+    if (old > 0) {
+        const qint64 sum = qint64(old) + atoiText(count);
+        value = QByteArray::number(std::clamp<qint64>(sum, std::numeric_limits<qint32>::min(),
+                                                        std::numeric_limits<qint32>::max()));
+    } else {
+        value = toAnsi(count);
+    }
     ini.setValue(section, key, value);
     return ini.save(playReportPath);
 }

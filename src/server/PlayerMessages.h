@@ -65,9 +65,19 @@ MacHandout AssignMac(const QString& macListPath, const QString& current, const M
 QString NextMacAddress(const QString& mac);
 
 // Adds a playback count for `item` of the player `mac` today to the INI file
-// ("Log/PlayReport.txt"). `argument` is "item,count"; without a comma nothing happens.
-// Serialised over all connections. Returns false when nothing was written.
+// ("Log/PlayReport.txt"). `argument` is "item,count"; without a comma nothing happens. The item
+// name is made a safe key ("[", "]", "=" and control characters become "_", at most
+// kMaxPlayItemBytes bytes; an empty name writes nothing); counts add in 64 bits and stop at the
+// limits of the stored 32-bit number. A day's section takes at most kMaxPlayItems names and the
+// file stops taking new names at kMaxPlayReportBytes. Serialised over all connections. Returns
+// false when nothing was written.
+inline constexpr int kMaxPlayItemBytes = 200;
+inline constexpr int kMaxPlayItems = 500;
+inline constexpr qint64 kMaxPlayReportBytes = 64 * 1024 * 1024;
 bool AddPlayReport(const QString& playReportPath, const QString& mac, const QString& argument);
+
+// A MAC address as players report it: six two-digit hexadecimal bytes joined by "-" (or ":").
+bool isWellFormedMac(const QString& text);
 // The section name of a player and day: "%s@%s" with the MAC and the date as "%y-%m-%d".
 QString PlayReportSection(const QString& mac, const QDate& day);
 

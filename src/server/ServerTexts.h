@@ -66,6 +66,11 @@ inline constexpr const char* kHelpHead = "214-The following commands are recogni
 inline constexpr const char* kHelpTail = "\r\n214 HELP command successful.";
 inline constexpr const char* kHelpOne = "214 %1";
 inline constexpr const char* kHelpUnknown = "501 Unknown command %1";
+// %1 the name, %2 the player's address.
+inline constexpr const char* kRegistrationLimited =
+    "New account %1 from %2 refused: too many new names from this address.";
+inline constexpr const char* kRegistrationOff =
+    "New account %1 from %2 refused: AUTOREGISTER is off.";
 
 // Data connection
 inline constexpr const char* kPortOk = "200 Port command successful.";
@@ -89,6 +94,9 @@ inline constexpr const char* kReportDone = "Done";
 inline constexpr const char* kDownloadDoneReply = "Download Done";
 inline constexpr const char* kInstantSent = "Succeeded in sending Instant Message ";
 inline constexpr const char* kInstantStopped = "Instant Message Stoped";
+inline constexpr const char* kMacNotAnAddress = "MAC report ignored, not an address: %1";
+inline constexpr const char* kMacTooManyChanges =
+    "MAC report ignored, the connection changed its address too often: %1";
 inline constexpr const char* kMacCommand = "%1 %2";  // 643 and the address handed out
 inline constexpr int kSetMacCode = 643;
 inline constexpr const char* kMacListFile = "Mac.txt";

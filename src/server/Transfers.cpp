@@ -54,7 +54,8 @@ void CControlSocket::cmdPasv() {
     CloseDataConnection();
     auto* data = new CDataSocket(this, ++dataGeneration_);
     data->SetPeer(peerAddress());
-    if (!data->Listen(config_->passiveStart, config_->passiveCount)) {
+    const auto [first, count] = thread_->Server()->PassiveRange();
+    if (!data->Listen(first, count, config_->passiveIdleMs)) {
         delete data;
         SendReply(msg(texts::kDataSocketFailed));
         return;
@@ -201,8 +202,9 @@ void CControlSocket::cmdRetr(const QString& arg) {
 
 void CControlSocket::cmdStore(const QString& arg, bool append) {
     QString local;
-    if (resolver().ResolveFile(arg, kFileWrite, &local) == kResolveFileNotFound) {
-        // A name reaching outside the home directory.
+    // A name reaching outside the home directory, or a file the console writes for players.
+    if (resolver().ResolveFile(arg, kFileWrite, &local) == kResolveFileNotFound ||
+        resolver_.isConsoleFile(local)) {
         SendReply(msg(texts::kCantAccessFile));
         CloseDataConnection();
         return;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -121,25 +122,55 @@ TEST_F(UserStoreTest, CountEscapesAbove65534AccountsAndReadsBack) {
     EXPECT_EQ(found.group, "B");
 }
 
-TEST_F(UserStoreTest, MissingForeignAndHeaderOnlyFilesLoadEmpty) {
+TEST_F(UserStoreTest, MissingEmptyAndHeaderOnlyFilesLoadEmpty) {
     CUserStore missing(folder());
     EXPECT_EQ(missing.Load(), 1);
     EXPECT_TRUE(missing.Groups().isEmpty());
 
-    putFile(kHeader);
+    for (const QByteArray& content : {QByteArray(), kHeader}) {
+        putFile(content);
+        CUserStore store(folder());
+        EXPECT_EQ(store.Load(), 1);
+        EXPECT_TRUE(store.Groups().isEmpty());
+    }
+    // The store then writes a fresh file with the groups added; nothing was kept aside.
     CUserStore headerOnly(folder());
-    EXPECT_EQ(headerOnly.Load(), 1);
-    EXPECT_TRUE(headerOnly.Groups().isEmpty());
-    // The store then writes a fresh file with the groups added.
+    ASSERT_EQ(headerOnly.Load(), 1);
     ASSERT_EQ(headerOnly.AddGroup(makeGroup("Home")), 1);
     EXPECT_TRUE(fileBytes().startsWith(kHeader + t("Home")));
+    EXPECT_EQ(QDir(folder() + "/server data").entryList(QDir::Files), QStringList{"users.dat"});
+}
 
-    putFile(QByteArray("\x24") + "ZEB Software Solutions - StoreObjecX" + t("G"));
-    CUserStore foreign(folder());
-    EXPECT_EQ(foreign.Load(), 1);
-    EXPECT_TRUE(foreign.Groups().isEmpty());
-    ASSERT_EQ(foreign.Save(), 1);
-    EXPECT_EQ(fileBytes(), kHeader);
+TEST_F(UserStoreTest, ADamagedFileIsKeptAsideBeforeTheNextSaveReplacesIt) {
+    const QByteArray valid = kHeader + groupHead("Home") + QByteArray("\x01\x00", 2) + t("kiosk1") + t("") +
+                             t("Home") + t("") + le32(0) + groupHead("Shop") + kNoUsers;
+    QByteArray flipped = valid;
+    flipped[5] = char(flipped[5] ^ 0x04);  // a few bits of the header
+    QByteArray cut = valid.left(valid.size() - 3);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int groupsKept;
+    };
+    for (const Case& c : {Case{"foreign header", flipped, 0}, Case{"cut short", cut, 1}}) {
+        SCOPED_TRACE(c.what);
+        QDir(folder() + "/server data").removeRecursively();
+        putFile(c.bytes);
+        CUserStore store(folder());
+        EXPECT_EQ(store.Load(), 0);
+        EXPECT_EQ(store.Groups().size(), c.groupsKept);
+        // A new player registers itself: users.dat is written anew, the original stays aside.
+        CUserGroup home = makeGroup("Home");
+        store.AddGroup(home);
+        ASSERT_EQ(store.FindUser("newcomer", nullptr, nullptr, 1), 1);
+        EXPECT_NE(fileBytes(), c.bytes);
+        const QStringList kept = QDir(folder() + "/server data")
+                                     .entryList({"users.dat.damaged-*"}, QDir::Files);
+        ASSERT_EQ(kept.size(), 1) << kept.join(' ').toStdString();
+        EXPECT_TRUE(QRegularExpression("^users\\.dat\\.damaged-\\d{8}-\\d{6}$").match(kept[0]).hasMatch())
+            << kept[0].toStdString();
+        EXPECT_EQ(lumtest::readFile(folder() + "/server data/" + kept[0]), c.bytes);
+    }
 }
 
 TEST_F(UserStoreTest, HomeDirectoryIsRecomputedFromTheNameOnLoad) {
@@ -344,19 +375,27 @@ TEST_F(UserStoreTest, DeleteUserAndDeleteGroupWithItsFolder) {
     EXPECT_TRUE(reloaded.Groups()[0].users.isEmpty());
 }
 
-TEST_F(UserStoreTest, DeletingAGroupNamedLikeAPathRemovesNoFolder) {
-    // Such names can only come from a file; they must never lead outside the group folders.
-    QByteArray data = kHeader;
-    for (const QByteArray& name : {QByteArray(".."), QByteArray("."), QByteArray("x/../..")})
-        data += groupHead(name) + kNoUsers;
-    putFile(data);
-    ASSERT_TRUE(lumtest::writeFile(folder() + "/keep.txt", "keep"));
+TEST_F(UserStoreTest, GroupNamesTheDialogWouldRefuseMakeTheFileDamaged) {
+    // A group's name is its home folder: "" would make the data folder itself a group's home,
+    // "../../x" a folder outside it. Such a file is damaged from that record on.
+    for (const QByteArray& bad : {QByteArray(), QByteArray("."), QByteArray(".."),
+                                  QByteArray("../../x"), QByteArray("x/../.."), QByteArray("a\\b"),
+                                  QByteArray(" Padded"), QByteArray("tab\there"), QByteArray("FIRST")}) {
+        SCOPED_TRACE(bad.toStdString());
+        QDir(folder() + "/server data").removeRecursively();
+        putFile(kHeader + groupHead("First") + kNoUsers + groupHead(bad) + kNoUsers +
+                groupHead("Last") + kNoUsers);
+        CUserStore store(folder());
+        EXPECT_EQ(store.Load(), 0);
+        EXPECT_EQ(store.GroupNames(), QStringList{"First"});
+        EXPECT_FALSE(store.DamagedCopy().isEmpty());
+    }
+    // Nor can such a group be added or renamed to.
     CUserStore store(folder());
-    ASSERT_EQ(store.Load(), 1);
-    for (const char* name : {"..", ".", "x/../.."}) EXPECT_EQ(store.DeleteGroup(name), 1) << name;
-    EXPECT_TRUE(store.Groups().isEmpty());
-    EXPECT_EQ(lumtest::readFile(folder() + "/keep.txt"), "keep");
-    EXPECT_TRUE(QFileInfo(usersFile()).isFile());
+    EXPECT_EQ(store.AddGroup(makeGroup("../../x")), 0);
+    ASSERT_EQ(store.AddGroup(makeGroup("Shop")), 1);
+    EXPECT_EQ(store.UpdateGroup("Shop", makeGroup("")), 0);
+    EXPECT_EQ(store.GroupNames(), QStringList{"Shop"});
 }
 
 }  // namespace

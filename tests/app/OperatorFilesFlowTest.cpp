@@ -1,92 +1,12 @@
 // The operator's files reach a player through the running lum-server: lumctl writes them and
 // posts the command, the player gets the command line and fetches the file by its special name.
-#include "common/TestSupport.h"
-#include "server/ServerTestSupport.h"
+#include "RunningServer.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
-#include <QTcpServer>
-#include <QTemporaryDir>
-
-#include <csignal>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-class OperatorFilesFlow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_FALSE(lumtest::binDir().isEmpty());
-        data = dir.path() + "/data";
-        QDir().mkpath(data);
-        QTcpServer probe;
-        probe.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
-        port = probe.serverPort();
-        probe.close();
-        ASSERT_TRUE(lumtest::writeFile(data + "/config.ini",
-                                       QStringLiteral("[SERVER]\r\nPORT=%1\r\nPORTSTART=%2\r\n")
-                                           .arg(port)
-                                           .arg(lumtest::randomPassiveStart())
-                                           .toLatin1()));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", dir.path() + "/xdg");
-        env.insert("HOME", dir.path());  // the profile (QSettings) stays in the test folder
-        server.setProcessEnvironment(env);
-        server.setReadChannel(QProcess::StandardError);
-        server.start(lumtest::binDir() + "/lum-server", {"--data-dir", data});
-        ASSERT_TRUE(server.waitForStarted());
-        QByteArray log;
-        while (!log.contains("running")) {
-            ASSERT_TRUE(server.waitForReadyRead(30000)) << log.toStdString();
-            log += server.readAllStandardError();
-        }
-    }
-    void TearDown() override {
-        ::kill(pid_t(server.processId()), SIGTERM);
-        server.waitForFinished(30000);
-    }
-
-    // Runs lumctl on the data folder; its exit code, output in `out`.
-    int lumctl(const QStringList& args, QByteArray* out = nullptr) {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.setProcessEnvironment(server.processEnvironment());
-        p.start(lumtest::binDir() + "/lumctl", QStringList{"--data-dir", data} + args);
-        p.waitForFinished(30000);
-        if (out) *out = p.readAll();
-        return p.exitCode();
-    }
-
-    // A logged-in player that reported its MAC and is listed.
-    void loginPlayer(lumtest::Player& p, const QByteArray& name, const QByteArray& mac) {
-        ASSERT_EQ(p.login(name), "230 User successfully logged in group [Home].");
-        p.sendLine("ICS_GET_MAC_ADDR " + mac);
-        QByteArray out;
-        ASSERT_TRUE(lumtest::waitUntil([&] {
-            lumctl({"players"}, &out);
-            return out.contains(mac);
-        }, 10000)) << out.toStdString();
-    }
-
-    // RETR over a passive connection; the file's bytes.
-    QByteArray fetch(lumtest::Player& p, const QByteArray& name) {
-        const quint16 dataPort = p.pasv();
-        QTcpSocket s;
-        if (!lumtest::connectData(s, dataPort)) return "<no data connection>";
-        p.sendLine("RETR " + name);
-        const QByteArray reply = p.line();
-        if (!reply.startsWith("1")) return "<" + reply + ">";  // 125 or 150
-        return lumtest::readAllFrom(s);
-    }
-
-    QTemporaryDir dir;
-    QString data;
-    quint16 port = 0;
-    QProcess server;
-};
+using OperatorFilesFlow = lumtest::RunningServerTest;
 
 }  // namespace
 

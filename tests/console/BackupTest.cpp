@@ -36,6 +36,10 @@ QByteArray field(const QByteArray& text, int size) {
 
 void setU32(QByteArray& b, int at, quint32 v) { qToLittleEndian(v, b.data() + at); }
 
+// Contents restore accepts: an account file and an RSS document that load.
+const QByteArray kUsers = lum::CUserStore::Serialize({});
+const QByteArray kRss = "<config/>\n";
+
 }  // namespace
 
 TEST(Backup, BytesExactly) {
@@ -59,9 +63,14 @@ TEST(Backup, BytesExactly) {
 
 TEST(Backup, BackupThenRestoreGivesByteIdenticalFiles) {
     Folder src;
-    QByteArray users;
-    for (int i = 0; i < 3000; ++i) users.append(char(i * 7));
-    src.fill("[Startup]\r\nAUTOACTIVATE=1\r\n", users, "<?xml version=\"1.0\"?>\n<rss/>\n");
+    QList<lum::CUserGroup> groups;
+    for (int i = 0; i < 300; ++i) {
+        lum::CUserGroup g;
+        g.name = QStringLiteral("Group %1").arg(i);
+        groups << g;
+    }
+    src.fill("[Startup]\r\nAUTOACTIVATE=1\r\n", lum::CUserStore::Serialize(groups),
+             "<?xml version=\"1.0\"?>\n<rss/>\n");
     lumtest::ScriptedPrompt prompt;
     const QString bak = src.dir.filePath("zebbackup.bak");
     ASSERT_EQ(lum::backupFiles(bak, src.path(), prompt, QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))),
@@ -84,7 +93,7 @@ TEST(Backup, BackupThenRestoreGivesByteIdenticalFiles) {
 
 TEST(Backup, NoAnswerWritesNothing) {
     Folder src;
-    src.fill("a", "b", "c");
+    src.fill("a", kUsers, kRss);
     lumtest::ScriptedPrompt prompt;
     const QString bak = src.dir.filePath("x.bak");
     ASSERT_EQ(lum::backupFiles(bak, src.path(), prompt), lum::BackupStatus::Done);
@@ -155,7 +164,7 @@ TEST(Backup, HostileBackupsRefusedWithoutWriting) {
 
 TEST(Backup, EitherSeparatorAcceptedAndUnwritableTargetStops) {
     Folder src;
-    src.fill("config", "users", "rss");
+    src.fill("config", kUsers, kRss);
     QByteArray b = lum::buildBackup(src.path(), QDateTime::currentDateTime());
     b.replace(28 + 40, 32, field("Server Data/Users.dat", 32));
     Folder dst;
@@ -164,7 +173,7 @@ TEST(Backup, EitherSeparatorAcceptedAndUnwritableTargetStops) {
     lumtest::ScriptedPrompt prompt;
     prompt.answers = {true};
     ASSERT_EQ(lum::restoreFiles(bak, dst.path(), prompt, "LUM"), lum::BackupStatus::Done);
-    EXPECT_EQ(dst.read("server data/users.dat"), QByteArray("users"));
+    EXPECT_EQ(dst.read("server data/users.dat"), kUsers);
 
     // "server data" is a file: the second entry cannot be written, the first stays written.
     Folder blocked;

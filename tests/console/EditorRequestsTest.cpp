@@ -82,9 +82,9 @@ protected:
     COnlineModel model{store, prompt};
     COnlineCommandSender sender{model};
     CEditorRequests requests{store, sender, dir.path()};
-    COperatorSocket socket{[this](const QJsonObject& req) {
-        if (auto r = requests.handle(req)) return *r;
-        return QJsonObject{{"ok", false}, {"error", "not handled here"}};
+    COperatorSocket socket{[this](const QJsonObject& req, const COperatorSocket::Reply& reply) {
+        if (auto r = requests.handle(req)) return reply(*r);
+        reply(QJsonObject{{"ok", false}, {"error", "not handled here"}});
     }};
 };
 

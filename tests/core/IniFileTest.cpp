@@ -78,3 +78,41 @@ TEST(IniFile, AtolWrapsLikeThePlatform) {
     EXPECT_EQ(lum::atolUnsigned("abc"), 0u);
     EXPECT_EQ(lum::atoiBytes("+12x"), 12);
 }
+
+TEST(IniFile, FirstSectionAndKeyOfADuplicatedNameWinAndStayFoundAfterEdits) {
+    IniFile ini = IniFile::fromBytes("[a]\r\nx=1\r\nX=2\r\n\r\n[b]\r\ny=3\r\n[A]\r\nx=4\r\nz=5\r\n");
+    EXPECT_EQ(ini.value("a", "x"), QByteArray("1"));
+    EXPECT_EQ(ini.value("A", "z", "none"), QByteArray("none"));  // only the first [a] counts
+    // A key added to the first section moves every later section down one line.
+    ini.setValue("a", "w", "6");
+    ini.setValue("B", "y", "7");
+    ini.setValue("b", "v", "8");
+    EXPECT_EQ(ini.value("b", "y"), QByteArray("7"));
+    EXPECT_EQ(ini.value("a", "W"), QByteArray("6"));
+    EXPECT_EQ(ini.toBytes(),
+              QByteArray("[a]\r\nx=1\r\nX=2\r\nw=6\r\n\r\n[b]\r\ny=7\r\nv=8\r\n[A]\r\nx=4\r\nz=5\r\n"));
+    ini.removeKey("a", "x");
+    EXPECT_EQ(ini.value("a", "x"), QByteArray("2"));  // the next of that name is found now
+    ini.removeSection("a");
+    EXPECT_EQ(ini.value("a", "z"), QByteArray("5"));
+}
+
+TEST(IniFile, ManySectionsAreReadAndWrittenInOnePass) {
+    // A report of this size took minutes when every key was looked up by scanning the file.
+    constexpr int kSections = 100000;
+    IniFile written;
+    for (int n = 0; n < kSections; ++n) {
+        const QByteArray sec = "file" + QByteArray::number(n);
+        written.setValue(sec, "path", "/m/" + QByteArray::number(n) + ".mpg");
+        written.setValue(sec, "period", "10");
+    }
+    const IniFile read = IniFile::fromBytes(written.toBytes());
+    int found = 0;
+    for (int n = 0;; ++n) {
+        const QByteArray path = read.value("FILE" + QByteArray::number(n), "Path");
+        if (path.isEmpty()) break;
+        found += path == "/m/" + QByteArray::number(n) + ".mpg";
+    }
+    EXPECT_EQ(found, kSections);
+    EXPECT_EQ(read.sections().size(), size_t(kSections));
+}

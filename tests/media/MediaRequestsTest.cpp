@@ -20,12 +20,21 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     lum::CRssThread rss(dir.path(), [&] { return QList<lum::RssGroupInfo>{{"Lobby", lobby}}; }, &poster);
     lum::MediaServices services{dir.path(), &rss, &poster, [] { return QStringList{"Home", "Lobby"}; }};
     QJsonObject reply;
+    // Handles a request and waits for its reply, which may come later from the event loop.
+    auto handle = [&](const QJsonObject& request, const lum::MediaServices& s, QJsonObject* out) {
+        bool answered = false;
+        const bool mine = lum::handleMediaRequest(request, s, [&](const QJsonObject& r) {
+            *out = r;
+            answered = true;
+        });
+        return mine && lumtest::waitUntil([&] { return answered; }, 20000);
+    };
 
-    EXPECT_FALSE(lum::handleMediaRequest({{"verb", "players"}}, services, &reply));
+    EXPECT_FALSE(handle({{"verb", "players"}}, services, &reply));
     EXPECT_TRUE(reply.isEmpty());
 
     // rss add creates the document, fetches the feed and takes its first title.
-    ASSERT_TRUE(lum::handleMediaRequest(
+    ASSERT_TRUE(handle(
         {{"verb", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/feed.xml")}},
         services, &reply));
     ASSERT_TRUE(reply["ok"].toBool()) << reply["error"].toString().toStdString();
@@ -35,14 +44,14 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     ASSERT_EQ(doc.channels("Lobby").size(), 1);
     EXPECT_EQ(doc.channels("Lobby")[0].link, http.url("/feed.xml"));
 
-    ASSERT_TRUE(lum::handleMediaRequest(
+    ASSERT_TRUE(handle(
         {{"verb", "rss"}, {"action", "add"}, {"group", "Lobby"}, {"url", http.url("/none.xml")}},
         services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());
     EXPECT_EQ(reply["messages"].toArray().first().toString(), "Can not connect to: " + http.url("/none.xml"));
 
     // ticker: built from the channel text the add wrote, then command 13.
-    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "ticker"}, {"target", QJsonObject{{"group", "lobby"}}}}, services, &reply));
+    ASSERT_TRUE(handle({{"verb", "ticker"}, {"target", QJsonObject{{"group", "lobby"}}}}, services, &reply));
     EXPECT_TRUE(reply["ok"].toBool());
     EXPECT_EQ(lumtest::readFile(lobby + "/rssmsg.txt"),
               "osd_settings=1,0,4,2,0,1\r\n <<Harbour radio \r\n <<Ferry late \r\n");
@@ -50,13 +59,13 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     EXPECT_EQ(poster.calls()[0].index, 13);
 
     // refresh needs the running worker.
-    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
+    ASSERT_TRUE(handle({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());
     int refreshes = 0;
     QObject::connect(&rss, &lum::CRssThread::refreshed, &rss, [&] { ++refreshes; });
     rss.start();
     ASSERT_TRUE(lumtest::waitUntil([&] { return refreshes == 1; }, 20000));
-    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
+    ASSERT_TRUE(handle({{"verb", "rss"}, {"action", "refresh"}}, services, &reply));
     EXPECT_TRUE(reply["ok"].toBool());
     ASSERT_TRUE(lumtest::waitUntil([&] { return refreshes == 2; }, 20000));
     rss.stop();
@@ -65,7 +74,7 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     QImage img(2, 2, QImage::Format_RGB32);
     img.fill(Qt::blue);
     ASSERT_TRUE(img.save(dir.filePath("promo.jpg")));
-    ASSERT_TRUE(lum::handleMediaRequest(
+    ASSERT_TRUE(handle(
         {{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}, {"seconds", 12}, {"target", QJsonObject{{"player", "p7"}}}},
         services, &reply));
     ASSERT_TRUE(reply["ok"].toBool());
@@ -74,10 +83,10 @@ TEST(MediaRequests, TickerRssAndPictureRequests) {
     EXPECT_EQ(poster.calls()[1].index, 45);
     EXPECT_EQ(poster.calls()[1].target.kind, lum::MediaTarget::Kind::Player);
     EXPECT_EQ(poster.calls()[1].seconds, 12u);
-    ASSERT_TRUE(lum::handleMediaRequest(
+    ASSERT_TRUE(handle(
         {{"verb", "picture"}, {"file", "rel.jpg"}, {"target", QJsonObject{{"all", true}}}}, services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());
-    ASSERT_TRUE(lum::handleMediaRequest({{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}}, services, &reply));
+    ASSERT_TRUE(handle({{"verb", "picture"}, {"file", dir.filePath("promo.jpg")}}, services, &reply));
     EXPECT_FALSE(reply["ok"].toBool());  // no target
     EXPECT_EQ(poster.calls().size(), 2);
 }

@@ -16,7 +16,8 @@ namespace {
 const QByteArray kDefaultIni =
     "[Startup]\r\nAUTOACTIVATE=1\r\nLAUNCHONSTARTUP=0\r\nSTARTINTRAY=0\r\nLANGUAGE=0\r\n"
     "[SERVER]\r\nLOGLEVEL=0\r\nMAXUSERS=100\r\nPORT=5021\r\nPORTSTART=5022\r\nPORTNUM=10\r\n"
-    "LOCALIPADDRESS=\r\npassword=dmVtcmE=\r\nPASSWORDCHECK=0\r\n"
+    "LOCALIPADDRESS=\r\npassword=dmVtcmE=\r\nPASSWORDCHECK=0\r\nAUTOREGISTER=1\r\n"
+    "MAXPERADDRESS=20\r\n"
     "[IPLIST]\r\nIPFILTERMODE=0\r\nIPFILTERLIST=\r\n"
     "[MAC]\r\nENABLESETMAC=0\r\nMACRANGEMIN=00-00-00-00-00-00\r\nMACRANGEMAX=1\r\n";
 
@@ -53,6 +54,8 @@ TEST_F(AppSettingsTest, MissingFileGivesDefaultsAndSaveWritesEveryKeyInOrder) {
     EXPECT_EQ(s.localIpAddress(), "");
     EXPECT_EQ(s.password(), "vemra");
     EXPECT_FALSE(s.passwordCheck());
+    EXPECT_TRUE(s.autoRegister());
+    EXPECT_EQ(s.maxPerAddress(), 20);
     EXPECT_EQ(s.ipFilterMode(), 0);
     EXPECT_EQ(s.ipFilterList(), "");
     EXPECT_FALSE(s.enableSetMac());
@@ -76,7 +79,8 @@ TEST_F(AppSettingsTest, SaveUpdatesAnExistingFileKeyByKey) {
     ASSERT_TRUE(s.Save());
     const QByteArray expected =
         "[server]\r\nPORT=7000\r\nFOO=bar\r\nLOGLEVEL=0\r\nMAXUSERS=100\r\nPORTSTART=5022\r\n"
-        "PORTNUM=10\r\nLOCALIPADDRESS=\r\npassword=dmVtcmE=\r\nPASSWORDCHECK=0\r\n\r\n"
+        "PORTNUM=10\r\nLOCALIPADDRESS=\r\npassword=dmVtcmE=\r\nPASSWORDCHECK=0\r\n"
+        "AUTOREGISTER=1\r\nMAXPERADDRESS=20\r\n\r\n"
         "[Other]\r\nx=1\r\n"
         "[Startup]\r\nAUTOACTIVATE=1\r\nLAUNCHONSTARTUP=0\r\nSTARTINTRAY=0\r\nLANGUAGE=0\r\n"
         "[IPLIST]\r\nIPFILTERMODE=0\r\nIPFILTERLIST=\r\n"
@@ -90,7 +94,7 @@ TEST_F(AppSettingsTest, ValuesAreTrimmedConvertedAndCut) {
         ini(), "[Startup]\r\nAUTOACTIVATE=  0  \r\nLAUNCHONSTARTUP=yes\r\nSTARTINTRAY= 1\r\n"
                "LANGUAGE=2x\r\n[SERVER]\r\nLOGLEVEL=2\r\nPORT=  6001 \r\nPORTSTART=-1\r\n"
                "PORTNUM=abc\r\nLOCALIPADDRESS= 10.0.0.5 \r\nPASSWORDCHECK=1\r\n"
-               "[IPLIST]\r\nIPFILTERMODE=2\r\nIPFILTERLIST=" + longList + "\r\n"
+               "AUTOREGISTER=0\r\nMAXPERADDRESS=-3\r\n[IPLIST]\r\nIPFILTERMODE=2\r\nIPFILTERLIST=" + longList + "\r\n"
                "[MAC]\r\nENABLESETMAC=true\r\nMACRANGEMIN=00-11-22-33-44-55\r\nMACRANGEMAX=300\r\n"));
     CAppSettings s(ini());
     s.Load();
@@ -104,6 +108,8 @@ TEST_F(AppSettingsTest, ValuesAreTrimmedConvertedAndCut) {
     EXPECT_EQ(s.portNum(), 0u);
     EXPECT_EQ(s.localIpAddress(), "10.0.0.5");
     EXPECT_TRUE(s.passwordCheck());
+    EXPECT_FALSE(s.autoRegister());
+    EXPECT_EQ(s.maxPerAddress(), 20);  // no share below one connection
     EXPECT_EQ(s.ipFilterMode(), 2);
     EXPECT_EQ(s.ipFilterList(), QString(999, '1'));  // 1000-character buffer
     EXPECT_FALSE(s.enableSetMac());

@@ -86,17 +86,37 @@ TEST_F(ConnectionTest, DiscoveryAnswersOnTheControlPortWhileRunning) {
 TEST_F(ConnectionTest, TheHundredAndFirstConnectionIsRefused) {
     std::list<Player> players;
     for (int i = 0; i < 100; ++i) {
-        players.emplace_back(port);
+        // Five hosts with twenty connections each: every one its full share.
+        players.emplace_back(port, QStringLiteral("127.0.0.%1").arg(1 + i / 20));
         ASSERT_EQ(players.back().line(), "220 ") << i;
     }
-    Player extra(port);
+    Player extra(port, QStringLiteral("127.0.0.6"));
     EXPECT_EQ(extra.line(), "421 Too many users are connected, please try again later.");
     EXPECT_TRUE(extra.waitClosed());
     EXPECT_TRUE(waitUntil([&] { return server->CurrentConnections() == 100; }));
     EXPECT_EQ(server->TotalConnections(), 101);
     players.pop_front();
+    ASSERT_TRUE(waitUntil([&] { return server->CurrentConnections() == 99; }));
     Player late(port);
     EXPECT_EQ(late.line(), "220 ");
+}
+
+TEST_F(ConnectionTest, OneAddressHoldsAtMostItsShareOfThePlaces) {
+    std::list<Player> players;
+    for (int i = 0; i < 20; ++i) {
+        players.emplace_back(port, QStringLiteral("127.0.0.2"));
+        ASSERT_EQ(players.back().line(), "220 ") << i;
+    }
+    Player greedy(port, QStringLiteral("127.0.0.2"));
+    EXPECT_EQ(greedy.line(), "421 Too many users are connected, please try again later.");
+    EXPECT_TRUE(greedy.waitClosed());
+    Player other(port, QStringLiteral("127.0.0.3"));
+    EXPECT_EQ(other.line(), "220 ");
+    // A place given back is a place again.
+    players.pop_front();
+    ASSERT_TRUE(waitUntil([&] { return server->CurrentConnections() == 20; }));
+    Player again(port, QStringLiteral("127.0.0.2"));
+    EXPECT_EQ(again.line(), "220 ");
 }
 
 TEST_F(ConnectionTest, StopEndsEveryConnection) {

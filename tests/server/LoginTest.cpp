@@ -8,6 +8,21 @@ namespace {
 
 class LoginTest : public ServerTest {};
 
+class RegistrationTest : public ServerTest {
+protected:
+    void configure() override { server->SetMaxPerAddress(3); }
+    // Logs in from `from` and leaves; the reply to USER.
+    QByteArray loginOnce(const QByteArray& name, const QString& from) {
+        QByteArray reply;
+        {
+            Player p(port, from);
+            reply = p.login(name);
+        }
+        waitUntil([&] { return server->CurrentConnections() == 0; });
+        return reply;
+    }
+};
+
 class PasswordLoginTest : public ServerTest {
 protected:
     void configure() override {
@@ -275,4 +290,51 @@ TEST_F(MacHandoutTest, StorageReportHandsOutTheNextAddress) {
     EXPECT_EQ(readFile(dir.path() + QStringLiteral("/Log/Mac.txt")),
               "00-11-22-33-44-FE\r\n00-11-22-33-44-FF\r\n");
     EXPECT_TRUE(waitUntil([&] { return sink.contains(QStringLiteral("[a] 1024,512")); }));
+}
+
+TEST_F(RegistrationTest, NewNamesFromOneAddressComeAtABoundedRate) {
+    const QString host = QStringLiteral("127.0.0.2");
+    for (const QByteArray name : {"new0", "new1", "new2"})
+        EXPECT_EQ(loginOnce(name, host), "230 User successfully logged in group [Home].");
+    EXPECT_EQ(loginOnce("new3", host), "220 Invalid User, you've been kicked out");
+    EXPECT_FALSE(accounts.hasUser(QStringLiteral("new3")));
+    EXPECT_TRUE(sink.contains(
+        "New account new3 from 127.0.0.2 refused: too many new names from this address."));
+    // Known names still log in from there, and other hosts still register.
+    EXPECT_EQ(loginOnce("NEW1", host), "230 User successfully logged in group [Home].");
+    EXPECT_EQ(loginOnce("other", QStringLiteral("127.0.0.3")),
+              "230 User successfully logged in group [Home].");
+    // The share is per window of time.
+    server->SetRegistrationWindow(1);
+    EXPECT_TRUE(waitUntil([&] {
+        return loginOnce("new3", host) == "230 User successfully logged in group [Home].";
+    }));
+}
+
+TEST_F(LoginTest, WithAutoRegisterOffUnknownNamesAreRefused) {
+    Player known(port);
+    ASSERT_EQ(known.login("known"), "230 User successfully logged in group [Home].");
+    server->SetAutoRegister(false);
+    Player stranger(port);
+    EXPECT_EQ(stranger.login("stranger"), "220 Invalid User, you've been kicked out");
+    EXPECT_TRUE(stranger.waitClosed());
+    EXPECT_FALSE(accounts.hasUser(QStringLiteral("stranger")));
+    EXPECT_TRUE(sink.contains("New account stranger from 127.0.0.1 refused: AUTOREGISTER is off."));
+    Player again(port);
+    EXPECT_EQ(again.login("KNOWN"), "230 User successfully logged in group [Home].");
+}
+
+TEST_F(LoginTest, OnlyAddressesAndOnlyAFewOfThemNameAPlayer) {
+    Player p(port);
+    p.login("bob");
+    for (const QByteArray junk : {"../../evil", "[x]=y", "00-11-22-33-44", "00-11-22-33-44-5G"})
+        p.sendLine("ICS_GET_MAC_ADDR " + junk);
+    for (int i = 1; i <= 6; ++i) p.sendLine("ICS_GET_MAC_ADDR 02-00-00-00-00-0" + QByteArray::number(i));
+    EXPECT_EQ(p.command("NOOP"), "200 OK");
+    const QStringList taken = observer.get(observer.loggedIn);
+    ASSERT_EQ(taken.size(), 4);
+    EXPECT_TRUE(taken.last().endsWith(" bob 127.0.0.1 02-00-00-00-00-04"));
+    EXPECT_TRUE(sink.contains("[bob] MAC report ignored, not an address: ../../evil"));
+    EXPECT_TRUE(sink.contains(
+        "[bob] MAC report ignored, the connection changed its address too often: 02-00-00-00-00-05"));
 }

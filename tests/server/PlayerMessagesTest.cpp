@@ -5,6 +5,7 @@
 #include "common/TestSupport.h"
 
 #include <QDate>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -127,4 +128,50 @@ TEST(PlayerMessages, PlayReportAccumulatesPerPlayerAndDay) {
     // The first report writes its count text as it came; the rest add up.
     EXPECT_EQ(ini.value(PlayReportSection("CC", QDate::currentDate()).toLatin1(), "x.jpg"),
               QByteArray("200"));
+}
+
+TEST(PlayerMessages, PlayCountsStopAtTheStoredNumbersLimits) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("PlayReport.txt");
+    const QByteArray day = PlayReportSection("AA", QDate::currentDate()).toLatin1();
+    ASSERT_TRUE(AddPlayReport(path, "AA", "x,2147483647"));
+    ASSERT_TRUE(AddPlayReport(path, "AA", "x,2147483647"));
+    ASSERT_TRUE(AddPlayReport(path, "AA", "y,5"));
+    ASSERT_TRUE(AddPlayReport(path, "AA", "y,-2147483648"));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    EXPECT_EQ(ini.value(day, "x"), QByteArray("2147483647"));
+    EXPECT_EQ(ini.value(day, "y"), QByteArray("-2147483643"));
+}
+
+TEST(PlayerMessages, ItemNamesNeverBreakTheFileAndItsGrowthIsBounded) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("PlayReport.txt");
+    const QByteArray day = PlayReportSection("AA", QDate::currentDate()).toLatin1();
+    EXPECT_TRUE(AddPlayReport(path, "AA", "[evil],1"));
+    EXPECT_TRUE(AddPlayReport(path, "AA", "a=b,2"));
+    EXPECT_FALSE(AddPlayReport(path, "AA", ",3"));
+    EXPECT_FALSE(AddPlayReport(path, "AA", "  ,3"));
+    EXPECT_TRUE(AddPlayReport(path, "AA", QString(1000, 'n') + ",4"));
+    IniFile ini;
+    ASSERT_TRUE(ini.load(path));
+    EXPECT_EQ(ini.sections(), std::vector<QByteArray>{day});  // no section of the player's making
+    EXPECT_EQ(ini.keys(day), (std::vector<QByteArray>{"_evil_", "a_b", QByteArray(kMaxPlayItemBytes, 'n')}));
+    EXPECT_EQ(ini.value(day, "a_b"), QByteArray("2"));
+
+    for (int i = 3; i < kMaxPlayItems; ++i) ASSERT_TRUE(AddPlayReport(path, "AA", QString("i%1,1").arg(i)));
+    EXPECT_FALSE(AddPlayReport(path, "AA", "one.more,1"));  // the day's section is full
+    EXPECT_TRUE(AddPlayReport(path, "AA", "a_b,1"));        // known names still count
+    EXPECT_TRUE(AddPlayReport(path, "BB", "one.more,1"));   // another player has its own
+    ASSERT_TRUE(ini.load(path));
+    EXPECT_EQ(ini.keys(day).size(), size_t(kMaxPlayItems));
+    EXPECT_EQ(ini.value(day, "a_b"), QByteArray("3"));
+}
+
+TEST(PlayerMessages, WellFormedMacAddresses) {
+    for (const char* ok : {"00-11-22-33-44-55", "aa:BB:cc:dd:ee:ff", "02-00-00-00-00-0A"})
+        EXPECT_TRUE(isWellFormedMac(ok)) << ok;
+    for (const char* bad : {"", "00-11-22-33-44", "00-11-22-33-44-5G", "00-11:22-33-44-55",
+                            "00-11-22-33-44-55-", "0011-22-33-44-5566", "../../x.log"})
+        EXPECT_FALSE(isWellFormedMac(bad)) << bad;
 }

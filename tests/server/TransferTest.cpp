@@ -229,3 +229,18 @@ TEST_F(TransferTest, AborAndPlayerClosingTheDataConnection) {
     EXPECT_EQ(q.command("NOOP"), "200 OK");
     EXPECT_TRUE(waitUntil([&] { return server->ReceivesAborted() + server->SendsAborted() == 1; }));
 }
+
+TEST_F(TransferTest, AnIdlePassiveListenerGivesItsPortBack) {
+    server->SetPassiveRange(server->Config().passiveStart, 1);
+    server->SetPassiveIdleTimeout(300);
+    Player hog(port), other(port);
+    hog.login("hog");
+    other.login("other");
+    ASSERT_NE(hog.pasv(), 0);  // the one port of the range, and the hog never connects
+    EXPECT_EQ(other.command("PASV"), "421 Failed to create data connection socket.");
+    EXPECT_TRUE(waitUntil([&] { return other.command("PASV").startsWith("227 "); }, 10000));
+    // The hog's data connection is gone: a transfer fails rather than waits.
+    server->SetDataConnectTimeout(200);
+    EXPECT_EQ(hog.command("LIST"), "125 Opening ASCII mode data connection for directory list.");
+    EXPECT_EQ(hog.line(), "421 Failed to create data connection socket.");
+}
