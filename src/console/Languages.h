@@ -1,7 +1,8 @@
 #pragma once
-// Interface languages: English is built in; every "lum_<locale>.qm" translation beside the
-// executable adds one. The profile value "LanguageId" names the choice ("1033" is the built-in
-// English, otherwise the locale name of the translation, e.g. "zh_CN").
+// Interface languages: English is built in; every "lum_<locale>.qm" translation in the
+// translations folder (beside the executable, or the installed one) adds one. The profile value
+// "LanguageId" names the choice ("1033" is the built-in English, otherwise the locale name of
+// the translation, e.g. "zh_CN").
 
 #include <QList>
 #include <QString>

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption dataDirOption(
         QStringLiteral("data-dir"),
         QStringLiteral("Data folder (config.ini, server data, group folders). Default: the "
-                       "executable's folder when writable, else ~/.local/share/LUM."),
+                       "executable's folder when writable and not installed, else ~/.local/share/LUM."),
         QStringLiteral("DIR"));
     parser.addOption(dataDirOption);
     const QCommandLineOption portOption(
@@ -71,9 +71,7 @@ int main(int argc, char** argv) {
     logLine(QStringLiteral("data folder %1").arg(dataDir));
 
     lum::HeadlessPrompt prompt(nullptr, parser.isSet(yesOption));
-    lum::CConsoleCore core(dataDir,
-                           lum::joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("Samples")),
-                           prompt);
+    lum::CConsoleCore core(dataDir, lum::samplesFolder(QCoreApplication::applicationDirPath()), prompt);
     QString error;
     if (!core.Init(&error)) {
         logLine(error);

@@ -244,8 +244,13 @@ int main(int argc, char** argv) {
         parser.value(dataDir), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
     QLocalSocket socket;
     socket.connectToServer(lum::COperatorSocket::socketNameFor(folder));
-    if (!socket.waitForConnected(3000))
+    if (!socket.waitForConnected(3000)) {
+        // A service's socket admits its own user and the data folder's group only.
+        if (socket.error() == QLocalSocket::SocketAccessError)
+            return fail(QStringLiteral("not allowed to reach the LUM on %1 (only its user and the "
+                                       "members of the folder's group are)").arg(folder), 2);
         return fail(QStringLiteral("no LUM is running on %1 (%2)").arg(folder, socket.errorString()), 2);
+    }
     socket.write(QJsonDocument(req).toJson(QJsonDocument::Compact) + '\n');
     socket.flush();
     while (!socket.canReadLine()) {

@@ -141,7 +141,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     // ticker worker and the operator socket (lumctl drives this console like lum-server).
     const bool hadConfig = QFileInfo::exists(iniPath);
     core_ = std::make_unique<CConsoleCore>(
-        dataDir_, joinPath(options.executableDir, QStringLiteral("Samples")), *prompt_);
+        dataDir_, samplesFolder(options.executableDir), *prompt_);
     QString error;
     if (!core_->Init(&error)) {
         prompt_->message(error, IOperatorPrompt::Icon::Stop);
@@ -171,7 +171,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.
     connect(core_.get(), &CConsoleCore::serverStateChanged, frame_.get(), &CMainFrame::setServerState);
-    const QString samples = joinPath(options.executableDir, QStringLiteral("Samples"));
+    const QString samples = samplesFolder(options.executableDir);
     models_->tree().setStarterPlaylistWriter(
         [samples](const QString& path) { writeStarterPlaylist(path, samples); });
     models_->tree().FillTree();
@@ -180,7 +180,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     wireReports();
     {
         QList<LanguageEntry> entries;
-        for (const LanguageInfo& l : availableLanguages(options_.executableDir))
+        for (const LanguageInfo& l : availableLanguages(translationsFolder(options_.executableDir)))
             entries.append({l.id, l.name});
         frame_->setLanguages(entries, languageId_);
         connect(frame_.get(), &CMainFrame::languageChosen, this, &CConsoleApp::onLanguageChosen);
@@ -231,8 +231,9 @@ void CConsoleApp::wireReports() {
 void CConsoleApp::chooseLanguage() {
     const QString profileId =
         openAppProfile()->value(QStringLiteral("LanguageId"), QString::fromLatin1(kBuiltInLanguageId)).toString();
-    const LanguageInfo lang = lum::chooseLanguage(availableLanguages(options_.executableDir),
-                                                  profileId, QLocale::system().uiLanguages());
+    const LanguageInfo lang =
+        lum::chooseLanguage(availableLanguages(translationsFolder(options_.executableDir)),
+                            profileId, QLocale::system().uiLanguages());
     languageId_ = lang.id;
     // The settings dialog shows the language the console runs in, and files take its code page.
     const int index = languageIndexForId(lang.id);
@@ -261,7 +262,7 @@ void CConsoleApp::onLanguageChosen(const QString& id) {
     frame_->checkLanguage(id);
     // The notice comes in the newly chosen language when its translation has it.
     QString text = QString::fromLatin1(t::kPleaseRestart);
-    for (const LanguageInfo& l : availableLanguages(options_.executableDir)) {
+    for (const LanguageInfo& l : availableLanguages(translationsFolder(options_.executableDir))) {
         if (l.id != id || l.qmPath.isEmpty()) continue;
         QTranslator tr;
         if (tr.load(l.qmPath)) {

@@ -39,7 +39,7 @@ class CConsoleApp : public QObject {
 public:
     struct Options {
         QString dataDir;        // --data-dir; empty: the usual choice
-        QString executableDir;  // translations and sample media are looked for here
+        QString executableDir;  // translations and sample media: beside it, or installed
         // Tests answer the prompts themselves (no message boxes).
         IOperatorPrompt* prompt = nullptr;
         bool showWindow = true;

@@ -82,6 +82,11 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
         EXPECT_EQ(app.models()->tree().groupIndex(QStringLiteral("Home")).data().toString(),
                   QStringLiteral("Home(0)"));
         EXPECT_EQ(app.mainFrame()->statusText(), QStringLiteral("ICS Server is offline"));
+        // The title carries the version; the window shows the application icon at every size.
+        EXPECT_EQ(app.mainFrame()->windowTitle(), QStringLiteral("LUM " LUM_VERSION));
+        const QIcon icon = app.mainFrame()->windowIcon();
+        for (int size : {16, 32, 256})
+            EXPECT_EQ(icon.pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
 
         // Log entries reach the log pane's list in colour.
         app.logHub()->addLog(LogType::FromPlayer, QStringLiteral("00-11"), QStringLiteral("[p1] hello"));
