@@ -198,12 +198,12 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
 
     // Each box three quarters of the pane's width tall, the lower one at the bottom; the tree
     // takes the rest.
-    view.resize(200, 800);
+    view.resize(400, 800);
     view.show();
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(view.pictureBox(1)->geometry(), QRect(0, 500, 200, 150));
-    EXPECT_EQ(view.pictureBox(0)->geometry(), QRect(0, 650, 200, 150));
-    EXPECT_EQ(view.tree()->height(), 500);
+    EXPECT_EQ(view.pictureBox(1)->geometry(), QRect(0, 200, 400, 300));
+    EXPECT_EQ(view.pictureBox(0)->geometry(), QRect(0, 500, 400, 300));
+    EXPECT_EQ(view.tree()->height(), 200);
 }
 
 TEST_F(Dialogs, AccountManagementPages) {
