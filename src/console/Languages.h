@@ -21,6 +21,12 @@ struct LanguageInfo {
 // The built-in language first, then the translations found in `folder`, by file name.
 QList<LanguageInfo> availableLanguages(const QString& folder);
 
+// The interface language as config.ini's "LANGUAGE" holds it, the position in the settings
+// dialog's list ("English", "Chinese(Simplified)", "Chinese(Traditional)"), and back. The menu's
+// choice and the dialog's are one setting: each writes both places.
+int languageIndexForId(const QString& id);
+QString languageIdForIndex(int index);
+
 // The first candidate that works: the profile's choice, then the user's interface languages
 // (as QLocale::uiLanguages gives them), then the built-in language.
 LanguageInfo chooseLanguage(const QList<LanguageInfo>& available, const QString& profileId,

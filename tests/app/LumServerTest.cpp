@@ -109,6 +109,15 @@ TEST_F(LumServerTest, KeepsExistingFilesAndStopsOnSigint) {
     EXPECT_TRUE(log.contains("2 groups, 1 accounts")) << log.toStdString();
 }
 
+TEST_F(LumServerTest, SaysOnStderrWhenTheLogFileCannotBeOpened) {
+    const QString data = dir.path() + "/data";
+    QDir().mkpath(data + "/Log/ftptrace.log");  // a folder where the file should be
+    ASSERT_TRUE(startAndWaitUntilUp(data, {"--port", "0"})) << log.toStdString();
+    EXPECT_EQ(stopWith(SIGTERM), 0);
+    EXPECT_TRUE(log.contains(("lum-server: Cannot create or open file: '" + data + "/Log/ftptrace.log'").toUtf8()))
+        << log.toStdString();
+}
+
 // The operator socket lies in the data folder. Its group may use it only when the folder keeps
 // others out (the packaged service's /var/lib/lum is 0750 for the group lum).
 TEST_F(LumServerTest, OperatorSocketOpensToTheGroupOfAClosedDataFolder) {

@@ -24,7 +24,7 @@
 
 namespace lum {
 
-namespace t = accountviewtexts;
+namespace t = account_view_texts;
 
 namespace {
 QString L(const char* s) { return uiText(s); }
@@ -152,8 +152,8 @@ QWidget* CAccountManagementDialog::buildAccountPage() {
         h->addWidget(new QLabel(L(hint)));
         return h;
     };
-    form->addRow(L(t::kAccountName), withHint(accountName_, accounttexts::kNameHint));
-    form->addRow(L(t::kPassword), withHint(password_, accounttexts::kPasswordHint));
+    form->addRow(L(t::kAccountName), withHint(accountName_, account_texts::kNameHint));
+    form->addRow(L(t::kPassword), withHint(password_, account_texts::kPasswordHint));
     form->addRow(L(t::kGroup), groupCombo_);
     form->addRow(L(t::kDescription), description_);
     form->addRow(QString(), disabled_);
@@ -350,7 +350,7 @@ void CAccountManagementDialog::listDelete() {
     bool done = false;
     if (listGroups_) {
         if (!isGroupNameEditable(name)) {
-            prompt_.message(L(accounttexts::kHomeGroupNotEditable), IOperatorPrompt::Icon::Stop);
+            prompt_.message(L(account_texts::kHomeGroupNotEditable), IOperatorPrompt::Icon::Stop);
             return;
         }
         if (!prompt_.askYesNo(L(t::kAskDeleteGroup).arg(name))) return;

@@ -2,40 +2,17 @@
 // file reads the command line and runs the application object.
 #include "console/ui/ConsoleApp.h"
 #include "console/ui/MainFrame.h"
+#include "core/AppProfile.h"
+#include "core/SignalPipe.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSocketNotifier>
-
-#include <csignal>
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
-int g_signalFd[2] = {-1, -1};
-
-// Only async-signal-safe work here: the event loop picks the signal up from the pipe.
-void onSignal(int sig) {
-    const char c = char(sig);
-    [[maybe_unused]] ssize_t n = ::write(g_signalFd[1], &c, 1);
-}
-
-bool installSignalPipe() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFd) != 0) return false;
-    ::fcntl(g_signalFd[1], F_SETFL, O_NONBLOCK);
-    struct sigaction sa = {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
-}
-
 void setApplicationNames() {
-    // The profile (window positions, language) lives under this organisation and application.
-    QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-    QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(lum::kProfileOrganisation));
+    QCoreApplication::setApplicationName(QString::fromLatin1(lum::kProfileApplication));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
 }
 
@@ -88,7 +65,8 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     // SIGTERM and SIGINT close the window as the operator would, so the exit order runs.
-    installSignalPipe();
+    lum::SignalPipe stopSignals;
+    stopSignals.install();
 
     lum::CConsoleApp console;
     lum::CConsoleApp::Options options;
@@ -98,11 +76,6 @@ int main(int argc, char** argv) {
     lum::CMainFrame* frame = console.mainFrame();
     QObject::connect(frame, &lum::CMainFrame::closing, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, frame, [frame] {
-        char c;
-        [[maybe_unused]] ssize_t n = ::read(g_signalFd[0], &c, 1);
-        frame->close();
-    });
+    QObject::connect(&stopSignals, &lum::SignalPipe::received, frame, [frame] { frame->close(); });
     return app.exec();
 }

@@ -62,7 +62,6 @@ public:
     ReportCenter* reports() const;
     CConsoleModels* models() const { return models_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
-    QSystemTrayIcon* trayIcon() const { return tray_; }
     QString languageId() const { return languageId_; }
 
     // The lock file that keeps a second console away (in the user's runtime folder).

@@ -28,7 +28,7 @@
 
 namespace lum {
 
-namespace t = settingstexts;
+namespace t = settings_texts;
 
 namespace {
 QString L(const char* s) { return uiText(s); }

@@ -3,7 +3,7 @@
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
 
-namespace lum::settingstexts {
+namespace lum::settings_texts {
 
 inline constexpr const char* kTitle = QT_TRANSLATE_NOOP("lum", "Configuration of System");
 inline constexpr const char* kServerPage = QT_TRANSLATE_NOOP("lum", "Server");
@@ -64,4 +64,4 @@ inline constexpr const char* kBadMac =
 inline constexpr const char* kSaveFailed =
     QT_TRANSLATE_NOOP("lum", "Can't write the settings file:\n %1");
 
-}  // namespace lum::settingstexts
+}  // namespace lum::settings_texts
