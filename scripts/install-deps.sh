@@ -8,6 +8,8 @@ packages=(
   libgl1-mesa-dev libcurl4-openssl-dev libpugixml-dev
   libgtest-dev libgmock-dev
   python3 python3-pyftpdlib curl xvfb xauth fonts-dejavu-core
+  # the application icon, manual pages, completion and the Debian package with its checks
+  librsvg2-bin help2man bash-completion file dpkg-dev fakeroot lintian desktop-file-utils systemd
 )
 
 # Sanitizer and fuzzing builds (scripts/test-sanitizers.sh, presets asan, tsan and fuzz): clang

@@ -238,6 +238,10 @@
         <translation>获取日志文件...</translation>
     </message>
     <message>
+        <source>There is no log file for %1.</source>
+        <translation>%1 没有日志文件。</translation>
+    </message>
+    <message>
         <source>Are you sure to delete this group?</source>
         <translation>确定要删除此组吗？</translation>
     </message>
@@ -590,6 +594,10 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>启动</translation>
     </message>
     <message>
         <source>Reboot Client</source>

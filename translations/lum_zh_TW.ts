@@ -238,6 +238,10 @@
         <translation>取得記錄檔...</translation>
     </message>
     <message>
+        <source>There is no log file for %1.</source>
+        <translation>%1 沒有記錄檔。</translation>
+    </message>
+    <message>
         <source>Are you sure to delete this group?</source>
         <translation>確定要刪除此群組嗎？</translation>
     </message>
@@ -590,6 +594,10 @@
     <message>
         <source>Stop</source>
         <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>啟動</translation>
     </message>
     <message>
         <source>Reboot Client</source>

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         for (int k = 0; k < kLinesPerTurn && i < lines; ++k, ++i) {
             const int p = i % players;
             const QString mac = QStringLiteral("00-00-00-00-00-%1").arg(p, 2, 10, QLatin1Char('0'));
-            lists.addRecord(1 + i % 2, mac,
+            lists.addRecord(lum::LogType(1 + i % 2), mac,
                             QStringLiteral("12:00:00     [P%1] 601 Server ALIVE Ack").arg(p));
         }
         app.processEvents();

@@ -11,7 +11,7 @@
 namespace lum {
 
 using Icon = IOperatorPrompt::Icon;
-namespace t = accounttexts;
+namespace t = account_texts;
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
 
-namespace lum::accounttexts {
+namespace lum::account_texts {
 
 inline constexpr const char* kAccountNameBlank =
     QT_TRANSLATE_NOOP("lum", "Account name can not be 'Blank'");
@@ -30,4 +30,4 @@ inline constexpr const char* kFolderFailed =
 inline constexpr const char* kNameHint = QT_TRANSLATE_NOOP("lum", "max 8 char");
 inline constexpr const char* kPasswordHint = QT_TRANSLATE_NOOP("lum", "max 4 char");
 
-}  // namespace lum::accounttexts
+}  // namespace lum::account_texts

@@ -2,6 +2,7 @@
 
 #include "accounts/UserStore.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,7 +67,7 @@ void CAccountTreeModel::FillTree() {
         g.name = home;
         const QString dir = store_.homeDirectoryFor(home);
         QDir().mkpath(dir);
-        g.autoPlaylist = joinPath(dir, QString::fromLatin1(kAutoPlaylistFileName));
+        g.autoPlaylist = joinPath(dir, QString::fromLatin1(fixed_names::kAutoPlaylist));
         if (starterWriter_) starterWriter_(g.autoPlaylist);
         store_.AddGroup(g);
     }

@@ -23,7 +23,6 @@ class CUserGroup;
 class CUserStore;
 
 inline constexpr const char* kTreeRootLabel = "Server";
-inline constexpr const char* kAutoPlaylistFileName = "AutoPlaylist.mpl";
 
 class CAccountTreeModel : public QAbstractItemModel {
     Q_OBJECT

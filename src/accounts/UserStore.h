@@ -99,7 +99,6 @@ private:
     int saveLocked();
     void keepDamagedCopy(const QByteArray& data);
     void notify(std::function<void()> emitter);
-    void releaseLock() const;
 
     const QString programFolder_;
     const QString filePath_;

@@ -2,15 +2,15 @@
 
 #include "accounts/UserStore.h"
 #include "console/EditorRequests.h"
-#include "console/OnlineCommandPoster.h"
-#include "console/OnlineCommandSender.h"
 #include "console/OnlineModel.h"
 #include "console/OperatorService.h"
 #include "console/ServerLinks.h"
+#include "core/AppProfile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/HandedRecord.h"
 #include "core/LogHub.h"
+#include "core/LogTexts.h"
 #include "core/OperatorPrompt.h"
 #include "media/MediaRequests.h"
 #include "media/RssAccounts.h"
@@ -40,7 +40,7 @@ CConsoleCore::CConsoleCore(QString dataFolder, QString samplesFolder, IOperatorP
 CConsoleCore::~CConsoleCore() { Shutdown(); }
 
 void CConsoleCore::log(const QString& text) {
-    if (logHub_) logHub_->addLog(kLogServerEvent, QString(), text);
+    if (logHub_) logHub_->addLog(LogType::ServerEvent, QString(), text);
 }
 
 bool CConsoleCore::Init(QString* error) {
@@ -59,7 +59,11 @@ bool CConsoleCore::Init(QString* error) {
     QDir().mkpath(joinPath(dataFolder_, kLogDir));
     logHub_ = std::make_unique<CLogHub>(dataFolder_, settings_->logLevel());
     logHub_->setLogLevelSource([s = settings_.get()] { return s->logLevel(); });
-    logHub_->open();
+    // The operator must know that nothing will be logged: a red line in a log nobody keeps is
+    // not enough.
+    if (!logHub_->open())
+        prompt_.message(QString::fromLatin1(log_texts::kCannotOpenFile).arg(logHub_->tracePath()),
+                        IOperatorPrompt::Icon::Stop);
 
     store_ = std::make_unique<CUserStore>(dataFolder_);
     if (!store_->Load()) {
@@ -73,7 +77,7 @@ bool CConsoleCore::Init(QString* error) {
                 : QStringLiteral("The account file %1 was damaged; it was kept as %2 and the "
                                  "accounts after the damage were dropped.")
                       .arg(store_->filePath(), kept);
-        logHub_->addLog(kLogError, QString(), text);
+        logHub_->addLog(LogType::Error, QString(), text);
         prompt_.message(text, IOperatorPrompt::Icon::Stop);
     }
     // A data folder from before the record of handed files gets one for what users.dat names.
@@ -84,7 +88,8 @@ bool CConsoleCore::Init(QString* error) {
         log(QStringLiteral("Cannot create the home directory %1").arg(dir));
     if (!store_->Save()) return fail(QStringLiteral("cannot write %1").arg(store_->filePath()));
 
-    online_ = std::make_unique<COnlineModel>(*store_, prompt_);
+    online_ = std::make_unique<COnlineModel>(*store_);
+    online_->setLog(logHub_.get());
     accounts_ = std::make_unique<UserStoreAccounts>(*store_);
     observer_ = std::make_unique<ServerObserver>(*online_, *logHub_);
     server_ = std::make_unique<CControlServer>(accounts_.get(), logHub_.get());
@@ -103,7 +108,6 @@ bool CConsoleCore::Init(QString* error) {
     connect(store_.get(), &CUserStore::userUpdated, online_.get(),
             [this](const QString& oldName, const CUser& u) {
                 if (oldName != u.name) online_->RenameClient(oldName, u.name);
-                online_->MoveClient(u.name, u.group);
                 online_->UpdateClientInfo(u);
             });
     connect(store_.get(), &CUserStore::groupUpdated, online_.get(),
@@ -115,19 +119,20 @@ bool CConsoleCore::Init(QString* error) {
                 online_->RefreshGroups();
             });
 
-    poster_ = std::make_unique<COnlineCommandPoster>(*online_);
-    sender_ = std::make_unique<COnlineCommandSender>(*online_);
-    rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), poster_.get());
+    rss_ = std::make_unique<CRssThread>(dataFolder_, rssGroupsOf(*store_), online_.get());
     connectRssGroupUpkeep(*store_, *rss_);
     connect(rss_.get(), &CRssThread::configurationRefused, this, [this](const QString& why) {
-        logHub_->addLog(kLogError, QString(), QStringLiteral("RSS configuration refused: %1").arg(why));
+        logHub_->addLog(LogType::Error, QString(), QStringLiteral("RSS configuration refused: %1").arg(why));
     });
     // Path resolution serves "autorss.txt" only while the ticker is on.
     server_->SetRssActive([rss = rss_.get()] { return rss->autoRss(); });
     rss_->start();
 
-    reports_ = std::make_unique<ReportCenter>(*store_, *sender_);
-    connectReportCenter(*online_, *reports_);
+    reports_ = std::make_unique<ReportCenter>(*store_, *online_);
+    connect(online_.get(), &COnlineModel::reportEvent, reports_.get(),
+            [reports = reports_.get()](PlayerEvent code, const QString& player, const QString& mac) {
+                reports->playerEvent(code, player, mac);
+            });
 
     service_ = std::make_unique<COperatorService>(
         *store_, *online_,
@@ -145,14 +150,13 @@ bool CConsoleCore::Init(QString* error) {
                                              {"sendsAborted", s.SendsAborted()},
                                              {"receivesAborted", s.ReceivesAborted()}};
                       }});
-    profile_ = std::make_unique<QSettings>(QStringLiteral("ZEB Software Solutions-LUM"),
-                                           QStringLiteral("LUM"));
+    profile_ = openAppProfile();
     editorRequests_ =
-        std::make_unique<CEditorRequests>(*store_, *sender_, dataFolder_, profile_.get());
+        std::make_unique<CEditorRequests>(*store_, *online_, dataFolder_, profile_.get());
     socket_ = std::make_unique<COperatorSocket>(
         [this](const QJsonObject& request, const COperatorSocket::Reply& reply) {
             if (auto answer = editorRequests_->handle(request)) return reply(*answer);
-            const MediaServices services{dataFolder_, rss_.get(), poster_.get(),
+            const MediaServices services{dataFolder_, rss_.get(), online_.get(),
                                          [this] { return store_->GroupNames(); }};
             if (handleMediaRequest(request, services, reply)) return;
             reply(service_->handle(request));

@@ -16,8 +16,6 @@ namespace lum {
 class CAppSettings;
 class CControlServer;
 class CLogHub;
-class COnlineCommandPoster;
-class COnlineCommandSender;
 class COnlineModel;
 class COperatorService;
 class COperatorSocket;
@@ -79,8 +77,6 @@ private:
     std::unique_ptr<ServerObserver> observer_;
     std::unique_ptr<CControlServer> server_;
     std::unique_ptr<ServerConnections> connections_;
-    std::unique_ptr<COnlineCommandPoster> poster_;
-    std::unique_ptr<COnlineCommandSender> sender_;
     std::unique_ptr<CRssThread> rss_;
     std::unique_ptr<ReportCenter> reports_;
     std::unique_ptr<COperatorService> service_;

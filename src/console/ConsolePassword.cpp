@@ -27,7 +27,7 @@ PasswordChange applyPasswordChange(CAppSettings& settings, IOperatorPrompt& prom
         return result;
     case PasswordChange::OldMismatch:
     case PasswordChange::ConfirmMismatch:
-        prompt.message(QString::fromLatin1(consoletexts::kPasswordMismatch),
+        prompt.message(QString::fromLatin1(console_texts::kPasswordMismatch),
                        IOperatorPrompt::Icon::Stop);
         return result;
     default:
@@ -38,7 +38,7 @@ PasswordChange applyPasswordChange(CAppSettings& settings, IOperatorPrompt& prom
     if (!settings.Save()) {
         // Keep the password that is still on disk, so the next start agrees with this one.
         settings.setPassword(previous);
-        prompt.message(QString::fromLatin1(consoletexts::kSettingsSaveFailed).arg(settings.iniPath()),
+        prompt.message(QString::fromLatin1(console_texts::kSettingsSaveFailed).arg(settings.iniPath()),
                        IOperatorPrompt::Icon::Stop);
         return PasswordChange::SaveFailed;
     }

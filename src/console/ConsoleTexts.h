@@ -3,7 +3,7 @@
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
 
-namespace lum::consoletexts {
+namespace lum::console_texts {
 
 // Log pane
 inline constexpr const char* kLogTabData = QT_TRANSLATE_NOOP("lum", "Log Data");
@@ -39,4 +39,4 @@ inline constexpr const char* kPleaseRestart = QT_TRANSLATE_NOOP("lum", "Please r
 inline constexpr const char* kHostLookupFailed = QT_TRANSLATE_NOOP("lum", "failed");
 
 
-}  // namespace lum::consoletexts
+}  // namespace lum::console_texts

@@ -2,7 +2,8 @@
 
 #include "accounts/UserStore.h"
 #include "console/Backup.h"
-#include "core/OperatorPrompt.h"
+#include "core/CollectingPrompt.h"
+#include "core/CommandSender.h"
 #include "media/Autoconfig.h"
 #include "playlists/MessageFiles.h"
 #include "playlists/MessageSender.h"
@@ -15,32 +16,17 @@ namespace lum {
 
 namespace {
 
-// Collects what the operator would have been shown; answers questions as the request says.
-class RequestPrompt : public IOperatorPrompt {
-public:
-    explicit RequestPrompt(bool yes) : yes_(yes) {}
-    void message(const QString& text, Icon) override { messages.append(text); }
-    bool askYesNo(const QString& text) override {
-        messages.append(text + (yes_ ? QStringLiteral(" -> Yes") : QStringLiteral(" -> No")));
-        return yes_;
-    }
-    QJsonArray messages;
-
-private:
-    bool yes_;
-};
-
-QJsonObject failure(const QString& error, const QJsonArray& messages = {}) {
-    return {{"ok", false}, {"error", error}, {"messages", messages}};
+QJsonObject failure(const QString& error, const QStringList& messages = {}) {
+    return {{"ok", false}, {"error", error}, {"messages", QJsonArray::fromStringList(messages)}};
 }
 
-QJsonObject sent(const SendResult& r, const RequestPrompt& prompt, const QString& what) {
+QJsonObject sent(const SendResult& r, const CollectingPrompt& prompt, const QString& what) {
     if (r.status == SendResult::UnknownTarget || r.status == SendResult::Refused)
-        return failure(QStringLiteral("%1 not sent").arg(what), prompt.messages);
+        return failure(QStringLiteral("%1 not sent").arg(what), prompt.messages());
     return {{"ok", true},
             {"targeted", r.reached},
             {"written", QJsonArray::fromStringList(r.written)},
-            {"messages", prompt.messages}};
+            {"messages", QJsonArray::fromStringList(prompt.messages())}};
 }
 
 // A whole number within [lo, hi] from the request, or the current value when absent.
@@ -53,15 +39,6 @@ bool intField(const QJsonObject& req, const char* key, int lo, int hi, int* valu
         return false;
     }
     *value = n;
-    return true;
-}
-
-bool messageTarget(const QJsonObject& req, MessageTarget* t) {
-    const QJsonObject target = req.value("target").toObject();
-    if (target.value("all").toBool()) *t = MessageTarget::root();
-    else if (target.contains("group")) *t = MessageTarget::group(target.value("group").toString());
-    else if (target.contains("player")) *t = MessageTarget::player(target.value("player").toString());
-    else return false;
     return true;
 }
 
@@ -79,8 +56,8 @@ std::optional<QJsonObject> CEditorRequests::handle(const QJsonObject& request) {
 }
 
 QJsonObject CEditorRequests::message(const QJsonObject& req) {
-    MessageTarget target;
-    if (!messageTarget(req, &target))
+    const std::optional<CommandTarget> target = requestTarget(req);
+    if (!target || target->kind == CommandTarget::Kind::Mac)
         return failure(QStringLiteral("message needs --all, --group or --player"));
     InstantMessage m;
     if (profile_) m.encoding = loadMessageEncoding(*profile_);
@@ -104,9 +81,14 @@ QJsonObject CEditorRequests::message(const QJsonObject& req) {
         else return failure(QStringLiteral("speed must be fast, normal or slow"));
     }
     if (req.contains("clock")) m.clock = req.value("clock").toBool() ? 1 : 0;
-    if (req.contains("utf8")) m.encoding = req.value("utf8").toBool() ? InstantMessage::Utf8 : InstantMessage::Ansi;
-    RequestPrompt prompt(false);
-    return sent(sendInstantMessage(m, target, store_, sender_, prompt, profile_), prompt,
+    if (req.contains("encoding")) {
+        const QString e = req.value("encoding").toString().toLower();
+        if (e == "ansi") m.encoding = InstantMessage::Ansi;
+        else if (e == "utf8") m.encoding = InstantMessage::Utf8;
+        else return failure(QStringLiteral("encoding must be ansi or utf8"));
+    }
+    CollectingPrompt prompt;
+    return sent(sendInstantMessage(m, *target, store_, sender_, prompt, profile_), prompt,
                 QStringLiteral("message"));
 }
 
@@ -131,8 +113,8 @@ QJsonObject CEditorRequests::label(const QJsonObject& req) {
         return failure(error);
     if (!req.value("always").toBool() && req.contains("seconds")) l.durationSeconds = seconds;
     l.centred = req.value("centre").toBool();
-    RequestPrompt prompt(false);
-    return sent(sendScreenLabel(l, MessageTarget::group(group), store_, sender_, prompt), prompt,
+    CollectingPrompt prompt;
+    return sent(sendScreenLabel(l, CommandTarget::group(group), store_, sender_, prompt), prompt,
                 QStringLiteral("label"));
 }
 
@@ -145,10 +127,10 @@ QJsonObject CEditorRequests::schedule(const QJsonObject& req) {
     ScheduleModel model;
     if (!model.load(file)) return failure(QStringLiteral("cannot read %1").arg(file));
     if (model.rowCount() == 0) return failure(QStringLiteral("%1 holds no schedule entry").arg(file));
-    RequestPrompt prompt(false);
+    CollectingPrompt prompt;
     if (!model.assignToGroup(group, store_, prompt))
-        return failure(QStringLiteral("schedule not assigned"), prompt.messages);
-    return {{"ok", true}, {"messages", prompt.messages}};
+        return failure(QStringLiteral("schedule not assigned"), prompt.messages());
+    return {{"ok", true}, {"messages", QJsonArray::fromStringList(prompt.messages())}};
 }
 
 QJsonObject CEditorRequests::autoconfig(const QJsonObject& req) {
@@ -163,35 +145,37 @@ QJsonObject CEditorRequests::autoconfig(const QJsonObject& req) {
     AutoconfigSettings s;
     s.setTargetTab(group ? AutoconfigSettings::GroupTab : AutoconfigSettings::ClientTab);
     loadAutoconfig(s, file);
-    RequestPrompt prompt(req.value("yes").toBool());
+    CollectingPrompt prompt(req.value("yes").toBool());
     const QString name = target.value(group ? "group" : "player").toString();
     QString written;
     int reached = 0;
     const AutoconfigUpdate r = updateAutoconfig(s, name, store_, sender_, prompt, &written, &reached);
     if (r != AutoconfigUpdate::Updated && r != AutoconfigUpdate::NoneReached)
-        return failure(QStringLiteral("autoconfig not updated"), prompt.messages);
+        return failure(QStringLiteral("autoconfig not updated"), prompt.messages());
     return {{"ok", true},
             {"targeted", reached},
             {"written", QJsonArray{written}},
-            {"messages", prompt.messages}};
+            {"messages", QJsonArray::fromStringList(prompt.messages())}};
 }
 
 QJsonObject CEditorRequests::backup(const QJsonObject& req) {
     const QString file = req.value("file").toString();
     if (file.isEmpty()) return failure(QStringLiteral("backup needs a file"));
-    RequestPrompt prompt(false);
+    CollectingPrompt prompt;
     if (backupSettings(file, dataFolder_, &store_, prompt) != BackupStatus::Done)
         return failure(QStringLiteral("cannot write %1").arg(file));
-    return {{"ok", true}, {"written", QJsonArray{file}}, {"messages", prompt.messages}};
+    return {{"ok", true},
+            {"written", QJsonArray{file}},
+            {"messages", QJsonArray::fromStringList(prompt.messages())}};
 }
 
 QJsonObject CEditorRequests::restore(const QJsonObject& req) {
     const QString file = req.value("file").toString();
     if (file.isEmpty()) return failure(QStringLiteral("restore needs a file"));
-    RequestPrompt prompt(req.value("yes").toBool());
+    CollectingPrompt prompt(req.value("yes").toBool());
     const BackupStatus r = restoreSettings(file, dataFolder_, &store_, prompt);
-    if (r != BackupStatus::Done) return failure(QStringLiteral("not restored"), prompt.messages);
-    return {{"ok", true}, {"messages", prompt.messages}};
+    if (r != BackupStatus::Done) return failure(QStringLiteral("not restored"), prompt.messages());
+    return {{"ok", true}, {"messages", QJsonArray::fromStringList(prompt.messages())}};
 }
 
 }  // namespace lum

@@ -1,7 +1,8 @@
 #pragma once
 // lumctl's verbs for the operator's files, in the operator socket's request form
 // ({"verb": V, "target": {"all": true} | {"group": G} | {"player": P}, "yes": bool, ...}):
-//   message    target, "text": T | "file": F, "utf8", "bg", "fg", "transparency",
+//   message    target, "text": T | "file": F, "encoding": "ansi"|"utf8" (absent: the
+//              remembered choice), "bg", "fg", "transparency",
 //              "speed": "fast"|"normal"|"slow", "clock": bool
 //   label      group target, "lines": [...] | "number": "NNN", "colour", "seconds" | "always",
 //              "centre"

@@ -1,9 +1,12 @@
 #pragma once
-// The operator prompt of the headless server: notices go to the log, questions are answered
-// as configured (No unless the operator started the server with --yes-to-questions).
+// The operator prompt of the headless server: notices go to the log (to stderr until there is
+// one, as at start-up), questions are answered as configured (No unless the operator started
+// the server with --yes-to-questions).
 
 #include "core/LogSink.h"
 #include "core/OperatorPrompt.h"
+
+#include <cstdio>
 
 namespace lum {
 
@@ -12,11 +15,16 @@ public:
     HeadlessPrompt(ILogSink* log, bool answer) : log_(log), answer_(answer) {}
     void setLog(ILogSink* log) { log_ = log; }
     void message(const QString& text, Icon icon) override {
-        if (log_) log_->addLog(icon == Icon::Stop ? kLogError : kLogServerEvent, QString(), text);
+        if (log_) {
+            log_->addLog(icon == Icon::Stop ? LogType::Error : LogType::ServerEvent, QString(), text);
+            return;
+        }
+        std::fprintf(stderr, "lum-server: %s\n", qPrintable(text));
+        std::fflush(stderr);
     }
     bool askYesNo(const QString& text) override {
         if (log_)
-            log_->addLog(kLogServerEvent, QString(),
+            log_->addLog(LogType::ServerEvent, QString(),
                          text + (answer_ ? QStringLiteral(" (Yes)") : QStringLiteral(" (No)")));
         return answer_;
     }

@@ -30,6 +30,23 @@ bool matches(const QString& candidate, const QString& id) {
 
 }  // namespace
 
+int languageIndexForId(const QString& id) {
+    const QLocale l(id);
+    if (l.language() != QLocale::Chinese) return 0;
+    return l.territory() == QLocale::Taiwan || l.territory() == QLocale::HongKong ||
+                   l.script() == QLocale::TraditionalChineseScript
+               ? 2
+               : 1;
+}
+
+QString languageIdForIndex(int index) {
+    switch (index) {
+    case 1: return QStringLiteral("zh_CN");
+    case 2: return QStringLiteral("zh_TW");
+    default: return QString::fromLatin1(kBuiltInLanguageId);
+    }
+}
+
 QList<LanguageInfo> availableLanguages(const QString& folder) {
     QList<LanguageInfo> out;
     out.append({QString::fromLatin1(kBuiltInLanguageId), QStringLiteral("English"), QString()});

@@ -34,22 +34,22 @@ QVariant CLogModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         return colourForType(l.type);
     case TypeRole:
-        return l.type;
+        return int(l.type);
     default:
         return {};
     }
 }
 
-QColor CLogModel::colourForType(int type) {
+QColor CLogModel::colourForType(LogType type) {
     switch (type) {
-    case 1: return QColor(0, 130, 0);
-    case 2: return QColor(0, 0, 255);
-    case 3: return QColor(255, 0, 0);
+    case LogType::SentToPlayer: return QColor(0, 130, 0);
+    case LogType::FromPlayer: return QColor(0, 0, 255);
+    case LogType::Error: return QColor(255, 0, 0);
     default: return QColor(0, 0, 0);
     }
 }
 
-void CLogModel::append(int type, const QString& line) {
+void CLogModel::append(LogType type, const QString& line) {
     pending_.push_back({line, type});
     // More queued lines than the bound: the oldest of them would be dropped anyway.
     if (pending_.size() > size_t(maxLines_))
@@ -102,12 +102,12 @@ bool saveLogLines(const QStringList& lines, const QString& path, IOperatorPrompt
         data += '\n';
     }
     if (!writeFileAtomic(path, data)) {
-        prompt.message(QString::fromLatin1(consoletexts::kLogCannotCreate) + path,
+        prompt.message(QString::fromLatin1(console_texts::kLogCannotCreate) + path,
                        IOperatorPrompt::Icon::Stop);
         return false;
     }
     if (!lines.isEmpty())
-        prompt.message(QString::fromLatin1(consoletexts::kLogSaved),
+        prompt.message(QString::fromLatin1(console_texts::kLogSaved),
                        IOperatorPrompt::Icon::Information);
     return true;
 }
@@ -115,7 +115,7 @@ bool saveLogLines(const QStringList& lines, const QString& path, IOperatorPrompt
 CLogLists::CLogLists(int maxLines, QObject* parent)
     : QObject(parent), all_(maxLines, this), player_(maxLines, this) {}
 
-void CLogLists::addRecord(int type, const QString& key, const QString& screenLine) {
+void CLogLists::addRecord(LogType type, const QString& key, const QString& screenLine) {
     all_.append(type, screenLine);
     if (!filter_.isEmpty() && filter_.contains(key)) player_.append(type, screenLine);
 }

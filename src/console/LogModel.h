@@ -6,6 +6,8 @@
 // CLogLists is the log pane's pair of lists: every line, and the lines of the player whose MAC
 // address the online view passed last.
 
+#include "core/LogSink.h"
+
 #include <QAbstractListModel>
 #include <QColor>
 #include <QStringList>
@@ -31,7 +33,7 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Queues a line; it shows at the next flush (soon after, or at once through flush()).
-    void append(int type, const QString& line);
+    void append(LogType type, const QString& line);
     // Inserts the queued lines now, dropping the oldest beyond the bound.
     void flush();
     void clear();
@@ -40,7 +42,7 @@ public:
     QStringList lines() const;  // includes queued lines
 
     // Colour of a line by its entry type.
-    static QColor colourForType(int type);
+    static QColor colourForType(LogType type);
 
 Q_SIGNALS:
     // After a flush that added lines (the view scrolls to the last one).
@@ -49,7 +51,7 @@ Q_SIGNALS:
 private:
     struct Line {
         QString text;
-        int type;
+        LogType type;
     };
     const int maxLines_;
     std::deque<Line> lines_;
@@ -73,7 +75,7 @@ public:
 
     // One processed log record: into the first list, and into the second when the filter is
     // set and contains the record's key.
-    void addRecord(int type, const QString& key, const QString& screenLine);
+    void addRecord(LogType type, const QString& key, const QString& screenLine);
     // A new player (compared without regard to case) empties the second list.
     void SetClientFilter(const QString& mac);
     // "Clear": empties the first list (the pane also drops the records not yet processed).

@@ -3,10 +3,12 @@
 #include "accounts/UserStore.h"
 #include "console/OnlineTexts.h"
 #include "core/DataFolder.h"
-#include "core/OperatorPrompt.h"
+#include "core/FixedNames.h"
+#include "core/LogSink.h"
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QPointer>
 #include <QThread>
 
 namespace lum {
@@ -14,6 +16,8 @@ namespace lum {
 namespace {
 
 bool sameText(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+bool isOnline(const CClientRecord& r) { return !sameText(r.status, online_texts::kStatusOffline); }
 
 // File name of a playlist path: the part after the last separator, leading separators trimmed.
 QString playlistFileName(const QString& path) {
@@ -24,10 +28,8 @@ QString playlistFileName(const QString& path) {
 
 }  // namespace
 
-COnlineModel::COnlineModel(CUserStore& store, IOperatorPrompt& prompt, QObject* parent)
-    : QAbstractTableModel(parent), store_(store), prompt_(prompt), filter_(online::kServerFilter) {
-    qRegisterMetaType<lum::PlayerReport>();
-}
+COnlineModel::COnlineModel(CUserStore& store, QObject* parent)
+    : QAbstractTableModel(parent), store_(store) {}
 
 int COnlineModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(rows_.size());
@@ -47,14 +49,14 @@ const CClientRecord* COnlineModel::recordAtRow(int row) const {
 QVariant COnlineModel::data(const QModelIndex& index, int role) const {
     const CClientRecord* r = index.isValid() ? recordAtRow(index.row()) : nullptr;
     if (!r) return {};
-    const bool offline = sameText(r->status, online::kStatusOffline);
+    const bool online = isOnline(*r);
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
         case ColUser: return r->name;
         case ColGroup:
             return r->groupAutoPlay
-                       ? QStringLiteral("%1(%2)").arg(r->group, QLatin1String(online::kAutoPlay))
+                       ? QStringLiteral("%1(%2)").arg(r->group, QLatin1String(online_texts::kAutoPlay))
                        : r->group;
         case ColStatus: return r->status;
         case ColIp: return r->ipAddress;
@@ -64,8 +66,8 @@ QVariant COnlineModel::data(const QModelIndex& index, int role) const {
         case ColDescription: return r->description;
         default: return {};
         }
-    case ImageRole: return offline ? 1 : 0;
-    case OnlineRole: return !offline;
+    case ImageRole: return online ? 0 : 1;
+    case OnlineRole: return online;
     case ConnectionIdRole: return r->connectionId;
     case MacRole: return r->macAddress;
     case NameRole: return r->name;
@@ -76,7 +78,7 @@ QVariant COnlineModel::data(const QModelIndex& index, int role) const {
 QVariant COnlineModel::headerData(int section, Qt::Orientation o, int role) const {
     if (o != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    return QString::fromLatin1(online::kColumnHeadings[section]);
+    return QString::fromLatin1(online_texts::kColumnHeadings[section]);
 }
 
 // ---- events from connection threads -------------------------------------------------------
@@ -100,68 +102,51 @@ void COnlineModel::ClientLoggedOut(quint32 connectionId) {
     loggedOut(connectionId);
 }
 
-void COnlineModel::ClientEvent(int code, const QString& mac, const QString& text,
-                               const PlayerReport& report) {
+void COnlineModel::ClientEvent(PlayerEvent code, const QString& mac, const QString& text) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [=, this] { event(code, mac, text, report); },
+        QMetaObject::invokeMethod(this, [=, this] { applyEvent(code, mac, text); },
                                   Qt::QueuedConnection);
         return;
     }
-    event(code, mac, text, report);
+    applyEvent(code, mac, text);
 }
 
 void COnlineModel::loggedIn(quint32 connectionId, const QString& name, const QString& ip,
                             const QString& mac) {
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 
-    CClientRecord* rec = nullptr;
-    for (auto& r : records_)
-        if (sameText(r.name, name)) {
-            rec = &r;
-            break;
-        }
-    if (rec) {
-        // The same account on a new connection: the older one must go.
-        if (rec->connectionId != 0 && rec->connectionId != connectionId && connections_)
-            connections_->StopConnection(rec->connectionId);
-        rec->loginTime = now;
-        Q_EMIT playerOnlineChanged(rec->name, true);
-    }
+    // The same account on a new connection: the older one must go. Stopping it serves the
+    // event loop (logins, logouts, account deletions), so no record is held across it.
+    if (const CClientRecord* old = recordByName(name);
+        old && old->connectionId != 0 && old->connectionId != connectionId && connections_)
+        connections_->StopConnection(old->connectionId);
 
     CUserGroup group;
     CUser user;
     if (!store_.FindUser(name, &group, &user, 0)) return;
 
-    if (rec) {
-        rec->name = name;
-        rec->ipAddress = ip;
-        rec->connectionId = connectionId;
-        rec->macAddress = mac;
-        rec->loginTime = now;
-        rec->group = group.name;
-        rec->groupAutoPlay = group.autoPlay != 0;
-        rec->status = online::kStatusAlive;
-        rec->description = user.description;
-    } else {
+    CClientRecord* rec = recordByName(name);
+    if (!rec) {
         CClientRecord r;
         r.serial = nextSerial_++;
-        r.name = name;
-        r.ipAddress = ip;
-        r.macAddress = mac;
-        r.loginTime = now;
-        r.connectionId = connectionId;
-        r.group = group.name;
-        r.groupAutoPlay = group.autoPlay != 0;
-        r.description = user.description;
         r.playlist = playlistFileName(group.currentPlaylist);
-        r.status = connectionId == 0 ? online::kStatusOffline : online::kStatusAlive;
         records_.push_back(r);
         rec = &records_.back();
-        Q_EMIT playerOnlineChanged(r.name, true);
     }
-
-    if (!shownByFilter(*rec)) return;
+    rec->name = name;
+    rec->ipAddress = ip;
+    rec->connectionId = connectionId;
+    rec->macAddress = mac;
+    rec->loginTime = now;
+    rec->group = group.name;
+    rec->groupAutoPlay = group.autoPlay != 0;
+    rec->description = user.description;
+    rec->status = connectionId == 0 ? online_texts::kStatusOffline : online_texts::kStatusAlive;
     const quint64 serial = rec->serial;
+    const bool shown = shownByFilter(*rec);
+    Q_EMIT playerOnlineChanged(name, true);
+
+    if (!shown) return;
     if (rowOfSerial(serial) < 0) {
         const int row = int(rows_.size());
         beginInsertRows({}, row, row);
@@ -175,36 +160,32 @@ void COnlineModel::loggedIn(quint32 connectionId, const QString& name, const QSt
 void COnlineModel::loggedOut(quint32 connectionId) {
     for (auto& r : records_) {
         if (r.connectionId != connectionId) continue;
-        r.status = online::kStatusOffline;
+        r.status = online_texts::kStatusOffline;
         emitRowChanged(r.serial);
-        Q_EMIT playerOnlineChanged(r.name, false);
-        Q_EMIT playerLoggedOut(r.name);
+        const QString name = r.name;
+        Q_EMIT playerOnlineChanged(name, false);
+        Q_EMIT playerLoggedOut(name);
         break;
     }
 }
 
-void COnlineModel::event(int code, const QString& mac, const QString& text,
-                         const PlayerReport& report) {
-    CClientRecord* rec = nullptr;
-    for (auto& r : records_)
-        if (sameText(r.macAddress, mac)) {
-            rec = &r;
-            break;
-        }
+void COnlineModel::applyEvent(PlayerEvent code, const QString& mac, const QString& text) {
+    CClientRecord* rec = const_cast<CClientRecord*>(recordByMac(mac));
+    const QString player = rec ? rec->name : QString();
     const bool listed = rec && rowOfSerial(rec->serial) >= 0;
     switch (code) {
-    case kEventStatus:
+    case PlayerEvent::Status:
         if (rec) {
             rec->status = text;
             emitRowChanged(rec->serial);
         }
-        Q_EMIT reportEvent(code, mac, text, report);
+        Q_EMIT reportEvent(code, player, mac, text);
         break;
-    case kEventStorageFiles:
-    case kEventDeleteDone:
-    case kEventPlaylist:
-    case kEventPlayReport:
-        if (listed) Q_EMIT reportEvent(code, mac, text, report);
+    case PlayerEvent::StorageFiles:
+    case PlayerEvent::DeleteDone:
+    case PlayerEvent::Playlist:
+    case PlayerEvent::PlayReport:
+        if (listed) Q_EMIT reportEvent(code, player, mac, text);
         break;
     default: break;
     }
@@ -213,20 +194,23 @@ void COnlineModel::event(int code, const QString& mac, const QString& text,
 // ---- selection and account changes -----------------------------------------------------
 
 bool COnlineModel::shownByFilter(const CClientRecord& r) const {
-    if (sameText(filter_, online::kServerFilter)) return true;
-    if (mode_ == TargetMode::Player) return r.name == filter_ || sameText(r.name, filter_);
-    return r.group == filter_ || sameText(r.group, filter_);
+    switch (filter_.kind) {
+    case CommandTarget::Kind::Group: return sameText(r.group, filter_.name);
+    case CommandTarget::Kind::Player: return sameText(r.name, filter_.name);
+    case CommandTarget::Kind::Mac: return sameText(r.macAddress, filter_.name);
+    case CommandTarget::Kind::All: break;
+    }
+    return true;
 }
 
-void COnlineModel::ShowClients(const QString& filter, TargetMode mode) {
+void COnlineModel::ShowClients(const CommandTarget& filter) {
     beginResetModel();
     filter_ = filter;
-    mode_ = mode;
     rows_.clear();
     for (const auto& r : records_) {
         if (!shownByFilter(r)) continue;
         rows_.push_back(r.serial);
-        if (mode == TargetMode::Player && !sameText(filter, online::kServerFilter)) break;
+        if (filter_.kind == CommandTarget::Kind::Player) break;  // the first record only
     }
     endResetModel();
 }
@@ -238,7 +222,8 @@ void COnlineModel::UpdateClientInfo(const CUser& account) {
             r.description = account.description;
             r.groupAutoPlay = groupAutoPlay(account.group);
         }
-    ShowClients(filter_, TargetMode::Group);
+    // The selection as it stands: a moved account leaves or joins the shown group.
+    ShowClients(filter_);
 }
 
 void COnlineModel::RenameGroup(const QString& oldName, const QString& newName) {
@@ -247,15 +232,9 @@ void COnlineModel::RenameGroup(const QString& oldName, const QString& newName) {
             r.group = newName;
             emitRowChanged(r.serial);
         }
-}
-
-void COnlineModel::MoveClient(const QString& name, const QString& newGroup) {
-    for (auto& r : records_)
-        if (r.name == name) {
-            r.group = newGroup;
-            r.groupAutoPlay = groupAutoPlay(newGroup);
-            emitRowChanged(r.serial);
-        }
+    // The renamed group stays selected: its later logins must still show.
+    if (filter_.kind == CommandTarget::Kind::Group && sameText(filter_.name, oldName))
+        filter_.name = newName;
 }
 
 void COnlineModel::RenameClient(const QString& oldName, const QString& newName) {
@@ -265,44 +244,55 @@ void COnlineModel::RenameClient(const QString& oldName, const QString& newName) 
             emitRowChanged(r.serial);
             break;
         }
+    if (filter_.kind == CommandTarget::Kind::Player && sameText(filter_.name, oldName))
+        filter_.name = newName;
 }
 
 void COnlineModel::RemoveClient(const QString& name) {
-    for (auto it = records_.begin(); it != records_.end(); ++it) {
-        if (it->name != name) continue;
-        const int row = rowOfSerial(it->serial);
-        if (row >= 0) {
-            beginRemoveRows({}, row, row);
-            rows_.erase(rows_.begin() + row);
-            endRemoveRows();
-        }
-        records_.erase(it);
-        return;
+    auto it = std::find_if(records_.begin(), records_.end(),
+                           [&](const CClientRecord& r) { return r.name == name; });
+    if (it == records_.end()) return;
+    const int row = rowOfSerial(it->serial);
+    if (row >= 0) {
+        beginRemoveRows({}, row, row);
+        rows_.erase(rows_.begin() + row);
+        endRemoveRows();
+    }
+    const bool connected = isOnline(*it) && it->connectionId != 0;
+    const quint32 connectionId = it->connectionId;
+    const QString mac = it->macAddress;
+    records_.erase(it);
+    // A deleted account's player would stay connected but unlisted, beyond every command. It
+    // may log in again under the login rules.
+    if (connected && connections_) {
+        if (log_)
+            log_->addLog(LogType::ServerEvent, mac,
+                         QString::fromLatin1(online_texts::kDeletedAccountDisconnected).arg(name));
+        connections_->StopConnection(connectionId);
     }
 }
 
 void COnlineModel::RemoveGroupRows(const QString& group) {
     // Every record of a deleted group goes, not only the first.
-    std::vector<QString> names;
+    QStringList names;
     for (const auto& r : records_)
-        if (sameText(r.group, group)) names.push_back(r.name);
+        if (sameText(r.group, group)) names << r.name;
     for (const auto& n : names) RemoveClient(n);
 }
 
-void COnlineModel::SetPlaylist(const QString& key, const QString& playlistPath, bool byMac) {
+void COnlineModel::SetPlaylist(const QString& group, const QString& playlistPath) {
     const QString file = playlistFileName(playlistPath);
     for (auto& r : records_)
-        if ((byMac ? r.macAddress : r.group) == key) {
+        if (r.group == group) {
             r.playlist = file;
             emitRowChanged(r.serial);
         }
 }
 
 int COnlineModel::CountOnline(const QString& group) const {
-    int n = 0;
-    for (const auto& r : records_)
-        if (sameText(r.group, group) && !sameText(r.status, online::kStatusOffline)) ++n;
-    return n;
+    return int(std::count_if(records_.begin(), records_.end(), [&](const CClientRecord& r) {
+        return sameText(r.group, group) && isOnline(r);
+    }));
 }
 
 void COnlineModel::RefreshGroups() {
@@ -315,79 +305,88 @@ void COnlineModel::RefreshGroups() {
     }
 }
 
-// ---- posting ------------------------------------------------------------------------------
+// ---- sending ------------------------------------------------------------------------------
 
-std::vector<const CClientRecord*> COnlineModel::targets(const QString& key, TargetMode mode) const {
-    std::vector<const CClientRecord*> out;
-    for (const auto& r : records_) {
-        if (mode == TargetMode::Group && !sameText(r.group, key)) continue;
-        if (mode == TargetMode::Player && !sameText(r.name, key)) continue;
-        out.push_back(&r);
-        if (mode == TargetMode::Player) break;
+PostResult COnlineModel::send(const CommandTarget& target, CommandIndex index,
+                              const OperatorCommandArgs& args) {
+    if (QThread::currentThread() != thread()) {
+        QPointer<COnlineModel> self = this;
+        QMetaObject::invokeMethod(this, [self, target, index, args] {
+            if (self) self->post(target, index, args);
+        }, Qt::QueuedConnection);
+        PostResult queued;
+        queued.queued = true;
+        return queued;
     }
-    return out;
+    return post(target, index, args);
 }
 
-PostResult COnlineModel::post(const QString& key, int index, TargetMode mode,
-                              const OperatorCommandArgs& args, const Filter& accept,
-                              bool silentWhenNone, IOperatorPrompt* prompt) {
+bool COnlineModel::fileInPlace(const CClientRecord& r, CommandIndex index) const {
+    if (index != CommandIndex::SendPlaylist && index != CommandIndex::InstantMessage) return true;
+    CUserGroup g;
+    if (!store_.FindGroup(r.group, &g)) return false;
+    if (index == CommandIndex::SendPlaylist)
+        return !g.currentPlaylist.isEmpty() && QFileInfo::exists(g.currentPlaylist);
+    return QFileInfo::exists(
+        joinPath(store_.homeDirectoryFor(g.name), QString::fromLatin1(fixed_names::kInstantMessage)));
+}
+
+PostResult COnlineModel::post(const CommandTarget& target, CommandIndex index,
+                              const OperatorCommandArgs& args) {
     PostResult result;
-    for (const CClientRecord* r : targets(key, mode)) {
-        if (accept && !accept(*r)) continue;
-        ++result.targeted;
+    std::vector<const CClientRecord*> chosen;
+    if (target.kind == CommandTarget::Kind::Mac) {
+        if (const CClientRecord* r = recordByMac(target.name)) chosen.push_back(r);
+    } else {
+        for (const auto& r : records_) {
+            if (!isOnline(r)) continue;
+            if (target.kind == CommandTarget::Kind::Group && !sameText(r.group, target.name)) continue;
+            if (target.kind == CommandTarget::Kind::Player && !sameText(r.name, target.name)) continue;
+            chosen.push_back(&r);
+            if (target.kind == CommandTarget::Kind::Player) break;
+        }
+    }
+    for (const CClientRecord* r : chosen) {
+        if (!fileInPlace(*r, index)) {
+            ++result.missingFile;
+            // Without its playlist a group's players would fetch nothing: the operator is told
+            // once and nothing more is sent.
+            if (index == CommandIndex::SendPlaylist) break;
+            continue;
+        }
         OperatorCommandArgs a = args;
         a.macText = r->macAddress;
+        ++result.targeted;
         if (connections_ && connections_->PostThreadCommand(r->connectionId, index, a))
             ++result.delivered;
     }
-    if (result.targeted == 0 && !silentWhenNone)
-        (prompt ? *prompt : prompt_)
-            .message(QString::fromLatin1(online::kNoClient), IOperatorPrompt::Icon::Information);
     return result;
 }
 
-PostResult COnlineModel::PostToClients(const QString& key, int index, TargetMode mode,
-                                       const OperatorCommandArgs& args, IOperatorPrompt* prompt) {
-    return post(key, index, mode, args, {}, index == kCmdUpdateRss, prompt);
-}
-
-PostResult COnlineModel::PostToOnline(const QString& key, int index, TargetMode mode,
-                                      IOperatorPrompt* prompt) {
-    auto online = [](const CClientRecord& r) { return !sameText(r.status, online::kStatusOffline); };
-    return post(key, index, mode, {}, online, false, prompt);
-}
-
-PostResult COnlineModel::SendPlaylist(const QString& key, TargetMode mode) {
-    bool missing = false;
-    auto hasPlaylist = [&](const CClientRecord& r) {
-        if (missing) return false;
-        CUserGroup g;
-        if (store_.FindGroup(r.group, &g) && !g.currentPlaylist.isEmpty() &&
-            QFileInfo::exists(g.currentPlaylist))
-            return true;
-        missing = true;
-        prompt_.message(QString::fromLatin1(online::kNoPlaylist), IOperatorPrompt::Icon::Stop);
-        return false;
-    };
-    const bool anyTarget = !targets(key, mode).empty();
-    PostResult res = post(key, kCmdSendPlaylist, mode, {}, hasPlaylist, anyTarget);
-    return res;
-}
-
-PostResult COnlineModel::SendTicker(const QString& key, TargetMode mode, bool update) {
-    if (records_.empty()) return {};
-    return PostToClients(key, update ? kCmdUpdateRss : kCmdRssMessage, mode);
-}
-
-PostResult COnlineModel::SendPicture(const QString& key, TargetMode mode, const QString& imageName,
-                                     quint32 displaySeconds) {
-    OperatorCommandArgs args;
-    args.imageName = imageName;
-    args.displaySeconds = displaySeconds;
-    return PostToClients(key, kCmdPicture, mode, args);
+QString COnlineModel::onlinePlayerByMac(const QString& mac) const {
+    const CClientRecord* r = recordByMac(mac);
+    return r ? r->name : QString();
 }
 
 // ---- helpers ------------------------------------------------------------------------------
+
+CClientRecord* COnlineModel::recordByName(const QString& name) {
+    for (auto& r : records_)
+        if (sameText(r.name, name)) return &r;
+    return nullptr;
+}
+
+// The one rule for finding a player by its MAC text: the first record, in list order, that is
+// online and holds the text without regard to case. Players report the hex digits in either
+// case and the same text names their report files, which are found without regard to case as
+// well; an offline record can hold the same text (the device logged in before under another
+// account) and must not catch a command or a report meant for the one now connected.
+const CClientRecord* COnlineModel::recordByMac(const QString& mac) const {
+    if (mac.isEmpty()) return nullptr;
+    for (const auto& r : records_)
+        if (isOnline(r) && sameText(r.macAddress, mac)) return &r;
+    return nullptr;
+}
 
 int COnlineModel::rowOfSerial(quint64 serial) const {
     for (size_t i = 0; i < rows_.size(); ++i)
@@ -404,6 +403,5 @@ bool COnlineModel::groupAutoPlay(const QString& group) const {
     CUserGroup g;
     return store_.FindGroup(group, &g) && g.autoPlay != 0;
 }
-
 
 }  // namespace lum

@@ -1,19 +1,16 @@
 #pragma once
-// Fixed texts of the online list and its senders.
+// Fixed texts of the online list.
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
 
-namespace lum::online {
+namespace lum::online_texts {
 
-inline constexpr const char* kServerFilter = "Server";
 inline constexpr const char* kStatusAlive = QT_TRANSLATE_NOOP("lum", "Alive");
 inline constexpr const char* kStatusOffline = QT_TRANSLATE_NOOP("lum", "Offline");
 inline constexpr const char* kAutoPlay = "AutoPlay";
-inline constexpr const char* kNoClient =
-    QT_TRANSLATE_NOOP("lum", "No client is online and no client will be effected!");
-inline constexpr const char* kNoPlaylist =
-    QT_TRANSLATE_NOOP("lum", "The playlist file is not find!\r"
-                             " Please generate it in Playlist Commander.");
+// Log text (logs stay English).
+inline constexpr const char* kDeletedAccountDisconnected =
+    "[%1] The account was deleted: its control connection is ended.";
 
 inline constexpr const char* kColumnHeadings[] = {
     QT_TRANSLATE_NOOP("lum", "User"),
@@ -26,4 +23,4 @@ inline constexpr const char* kColumnHeadings[] = {
     QT_TRANSLATE_NOOP("lum", "Description"),
 };
 
-}  // namespace lum::online
+}  // namespace lum::online_texts

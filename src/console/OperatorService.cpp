@@ -4,7 +4,7 @@
 #include "console/OnlineModel.h"
 #include "console/PlayerCommands.h"
 #include "console/PlaylistHandover.h"
-#include "core/OperatorPrompt.h"
+#include "core/CollectingPrompt.h"
 #include "playlists/PlaylistDocument.h"
 
 #include <QFileInfo>
@@ -14,34 +14,18 @@ namespace lum {
 
 namespace {
 
-// Collects what the operator would have been shown; answers questions as the request says and
-// remembers a question answered No.
-class RequestPrompt : public IOperatorPrompt {
-public:
-    explicit RequestPrompt(bool yes) : yes_(yes) {}
-    void message(const QString& text, Icon) override { messages.append(text); }
-    bool askYesNo(const QString& text) override {
-        if (!yes_) refusedQuestion = text;
-        return yes_;
-    }
-    QJsonArray messages;
-    QString refusedQuestion;
-
-private:
-    bool yes_;
-};
-
 QJsonObject failure(const QString& error) { return {{"ok", false}, {"error", error}}; }
 
-QJsonObject postReply(const PostResult& r, const RequestPrompt& prompt) {
-    if (!prompt.refusedQuestion.isEmpty())
+QJsonObject postReply(const PostResult& r, const CollectingPrompt& prompt) {
+    const QString question = prompt.refusedQuestion();
+    if (!question.isEmpty())
         return {{"ok", false},
-                {"error", prompt.refusedQuestion + QStringLiteral(" (confirm with --yes)")},
-                {"question", prompt.refusedQuestion}};
+                {"error", question + QStringLiteral(" (confirm with --yes)")},
+                {"question", question}};
     return {{"ok", true},
             {"targeted", r.targeted},
             {"delivered", r.delivered},
-            {"messages", prompt.messages}};
+            {"messages", QJsonArray::fromStringList(prompt.messages())}};
 }
 
 const QStringList kTargetVerbs = {"send",   "play",  "stop",  "reboot",       "format",
@@ -58,7 +42,6 @@ QJsonObject COperatorService::serverStatus() const {
 
 QJsonObject COperatorService::handle(const QJsonObject& request) {
     const QString verb = request.value("verb").toString();
-    const QJsonObject target = request.value("target").toObject();
 
     if (verb == "status") return serverStatus();
 
@@ -112,42 +95,31 @@ QJsonObject COperatorService::handle(const QJsonObject& request) {
     }
 
     // Everything below goes to players: check the target first.
-    CommandTarget t;
-    bool hasTarget = false;
-    if (target.value("all").toBool()) {
-        t = CommandTarget::all();
-        hasTarget = true;
-    }
-    if (target.contains("group")) {
-        t = CommandTarget::group(target.value("group").toString());
-        if (!store_.FindGroup(t.key, nullptr))
-            return failure(QStringLiteral("unknown group '%1'").arg(t.key));
-        hasTarget = true;
-    }
-    if (target.contains("player")) {
-        t = CommandTarget::player(target.value("player").toString());
-        if (!store_.FindUser(t.key, nullptr, nullptr, 0))
-            return failure(QStringLiteral("unknown player '%1'").arg(t.key));
-        hasTarget = true;
-    }
+    const std::optional<CommandTarget> target = requestTarget(request);
+    if (target && target->kind == CommandTarget::Kind::Group && !store_.FindGroup(target->name, nullptr))
+        return failure(QStringLiteral("unknown group '%1'").arg(target->name));
+    if (target && target->kind == CommandTarget::Kind::Player &&
+        !store_.FindUser(target->name, nullptr, nullptr, 0))
+        return failure(QStringLiteral("unknown player '%1'").arg(target->name));
+    const CommandTarget t = target.value_or(CommandTarget::all());
 
-    RequestPrompt prompt(request.value("yes").toBool(false));
+    CollectingPrompt prompt(request.value("yes").toBool(false));
     CPlayerCommands commands(online_, prompt);
 
     if (kPlayerVerbs.contains(verb)) {
-        if (t.mode != TargetMode::Player)
-            return failure(QStringLiteral("'%1' goes to one player: give --player NAME").arg(verb));
+        if (t.kind != CommandTarget::Kind::Player && t.kind != CommandTarget::Kind::Mac)
+            return failure(QStringLiteral("'%1' goes to one player: give --player NAME or --mac MAC").arg(verb));
         PostResult r;
-        if (verb == "read-status") r = commands.readStatus(t.key);
-        else if (verb == "capacity") r = commands.readCapacity(t.key);
-        else if (verb == "files") r = commands.readFiles(t.key);
-        else r = commands.readPlaylist(t.key);
+        if (verb == "read-status") r = commands.readStatus(t);
+        else if (verb == "capacity") r = commands.readCapacity(t);
+        else if (verb == "files") r = commands.readFiles(t);
+        else r = commands.readPlaylist(t);
         return postReply(r, prompt);
     }
 
     if (kTargetVerbs.contains(verb)) {
-        if (!hasTarget)
-            return failure(QStringLiteral("'%1' needs a target: --all, --group NAME or --player NAME").arg(verb));
+        if (!target)
+            return failure(QStringLiteral("'%1' needs a target: --all, --group NAME, --player NAME or --mac MAC").arg(verb));
         PostResult r;
         if (verb == "send") {
             if (!request.value("index").isDouble())
@@ -155,7 +127,9 @@ QJsonObject COperatorService::handle(const QJsonObject& request) {
             const int index = request.value("index").toInt(-1);
             if (index < 0 || index > kMaxCommandIndex)
                 return failure(QStringLiteral("command index must be 0 to %1").arg(kMaxCommandIndex));
-            r = commands.send(t, index, request.value("text").toString());
+            OperatorCommandArgs args;
+            args.text = request.value("text").toString();
+            r = commands.send(t, CommandIndex(index), args);
         } else if (verb == "play") r = commands.play(t);
         else if (verb == "stop") r = commands.stop(t);
         else if (verb == "reboot") r = commands.reboot(t);
@@ -173,7 +147,7 @@ QJsonObject COperatorService::handle(const QJsonObject& request) {
     }
 
     if (verb == "ezplay" || verb == "autoplay") {
-        if (t.mode == TargetMode::All)
+        if (t.kind != CommandTarget::Kind::Group && t.kind != CommandTarget::Kind::Player)
             return failure(QStringLiteral("'%1' needs --group NAME%2")
                                .arg(verb, verb == "ezplay" ? " or --player NAME" : ""));
         const QString file = request.value("file").toString();
@@ -181,13 +155,13 @@ QJsonObject COperatorService::handle(const QJsonObject& request) {
         if (file.isEmpty() || !QFileInfo(file).isFile() || !doc.Load(file))
             return failure(QStringLiteral("cannot read playlist '%1'").arg(file));
         const HandoverResult h = verb == "ezplay"
-                                     ? EzPlay(store_, online_, prompt, t.mode, t.key, doc)
-                                     : AutoPlay(store_, prompt, t.mode, t.key, doc);
+                                     ? EzPlay(store_, online_, prompt, t, doc)
+                                     : AutoPlay(store_, prompt, t, doc);
         QJsonObject reply{{"ok", h.ok},
                           {"playlist", h.playlistPath},
                           {"targeted", h.posted.targeted},
                           {"delivered", h.posted.delivered},
-                          {"messages", prompt.messages}};
+                          {"messages", QJsonArray::fromStringList(prompt.messages())}};
         if (!h.ok) reply["error"] = h.error;
         return reply;
     }

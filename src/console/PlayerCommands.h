@@ -1,26 +1,16 @@
 #pragma once
-// The operator's player commands (toolbar, menus, lumctl) as plain functions over the online
-// model: each takes its target and returns what it reached. Questions go through the prompt.
+// The operator's player commands (toolbar, menus, lumctl) as plain functions over the sender:
+// each takes its target, tells the operator when nobody was reached and returns what it
+// reached. Questions go through the prompt.
 
-#include "console/OnlineModel.h"
-
-#include <QString>
+#include "core/CommandSender.h"
 
 namespace lum {
 
-struct CommandTarget {
-    TargetMode mode = TargetMode::All;
-    QString key;  // group or player name; unused for All
-
-    static CommandTarget all() { return {}; }
-    static CommandTarget group(const QString& g) { return {TargetMode::Group, g}; }
-    static CommandTarget player(const QString& p) { return {TargetMode::Player, p}; }
-};
-
 class CPlayerCommands {
 public:
-    CPlayerCommands(COnlineModel& online, IOperatorPrompt& prompt)
-        : online_(online), prompt_(prompt) {}
+    CPlayerCommands(ICommandSender& sender, IOperatorPrompt& prompt)
+        : sender_(sender), prompt_(prompt) {}
 
     PostResult play(const CommandTarget& t);        // command 4
     PostResult stop(const CommandTarget& t);        // command 5
@@ -33,18 +23,15 @@ public:
     // Volume 1 to 15 posts 17 + n; other levels are refused (nothing posted).
     PostResult volume(const CommandTarget& t, int level);
     PostResult groupStatus(const CommandTarget& t);  // command 16
-    // The row commands go to one player.
-    PostResult readStatus(const QString& player);    // command 16
-    PostResult readCapacity(const QString& player);  // command 6
-    PostResult readFiles(const QString& player);     // command 7
-    PostResult readPlaylist(const QString& player);  // command 35
-    // Any command index with an optional text (lumctl's raw send).
-    PostResult send(const CommandTarget& t, int index, const QString& text = {});
+    PostResult readStatus(const CommandTarget& t);    // command 16 (the selected row)
+    PostResult readCapacity(const CommandTarget& t);  // command 6
+    PostResult readFiles(const CommandTarget& t);     // command 7
+    PostResult readPlaylist(const CommandTarget& t);  // command 35
+    // Any command index with its arguments (lumctl's raw send).
+    PostResult send(const CommandTarget& t, CommandIndex index, const OperatorCommandArgs& args = {});
 
 private:
-    PostResult post(const CommandTarget& t, int index, const QString& text = {});
-
-    COnlineModel& online_;
+    ICommandSender& sender_;
     IOperatorPrompt& prompt_;
 };
 

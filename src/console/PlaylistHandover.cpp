@@ -1,9 +1,12 @@
 #include "console/PlaylistHandover.h"
 
 #include "accounts/UserStore.h"
+#include "console/OnlineModel.h"
 #include "console/OnlineTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
+#include "playlists/OperatorFileTexts.h"
 #include "playlists/HandedFiles.h"
 #include "playlists/PlaylistDocument.h"
 
@@ -24,11 +27,12 @@ HandoverResult refuse(IOperatorPrompt& prompt, const QString& text,
 }
 
 // The group a target names: the group itself, or the player's group.
-bool targetGroup(CUserStore& store, TargetMode mode, const QString& key, CUserGroup* group) {
-    if (mode == TargetMode::Group) return store.FindGroup(key, group);
-    if (mode == TargetMode::Player) {
+bool targetGroup(CUserStore& store, const CommandTarget& target, CUserGroup* group) {
+    if (target.name.isEmpty()) return false;
+    if (target.kind == CommandTarget::Kind::Group) return store.FindGroup(target.name, group);
+    if (target.kind == CommandTarget::Kind::Player) {
         CUser user;
-        return store.FindUser(key, nullptr, &user, 0) && store.FindGroup(user.group, group);
+        return store.FindUser(target.name, nullptr, &user, 0) && store.FindGroup(user.group, group);
     }
     return false;
 }
@@ -69,40 +73,42 @@ bool recordHanded(CUserStore& store, const CUserGroup& group, CHandedRecord::Slo
 }  // namespace
 
 HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& prompt,
-                      TargetMode mode, const QString& key, CPlaylistDocument& doc) {
+                      const CommandTarget& target, CPlaylistDocument& doc) {
     CUserGroup group;
-    if (mode == TargetMode::All || key.isEmpty() || !targetGroup(store, mode, key, &group))
-        return refuse(prompt, QString::fromLatin1(handover::kSelectTarget),
+    if (!targetGroup(store, target, &group))
+        return refuse(prompt, QString::fromLatin1(handover_texts::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
-    HandoverResult r = storeForGroup(store, prompt, group, kEzPlaylistName, doc,
+    HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kEzPlaylist, doc,
                                      [](CUserGroup& g, const QString& path) {
                                          g.autoPlay = 0;
                                          g.currentPlaylist = path;
                                      });
     if (!r.ok || !recordHanded(store, group, CHandedRecord::Slot::Current, &r)) return r;
     online.RefreshGroups();
-    online.SetPlaylist(group.name, r.playlistPath, false);
-    r.posted = online.PostToOnline(key, kCmdAutoCommand, mode, &prompt);
+    online.SetPlaylist(group.name, r.playlistPath);
+    r.posted = online.send(target, CommandIndex::AutoCommand);
+    tellOperator(prompt, CommandIndex::AutoCommand, r.posted);
     return r;
 }
 
-HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, TargetMode mode,
-                        const QString& key, CPlaylistDocument& doc) {
-    if (mode == TargetMode::Player)
-        return refuse(prompt, QString::fromLatin1(handover::kAutoPlayNeedsGroup));
+HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, const CommandTarget& target,
+                        CPlaylistDocument& doc) {
+    if (target.kind == CommandTarget::Kind::Player)
+        return refuse(prompt, QString::fromLatin1(handover_texts::kAutoPlayNeedsGroup));
     CUserGroup group;
-    if (mode == TargetMode::All || key.isEmpty() || !store.FindGroup(key, &group))
-        return refuse(prompt, QString::fromLatin1(handover::kSelectTarget),
+    if (target.kind != CommandTarget::Kind::Group || !targetGroup(store, target, &group))
+        return refuse(prompt, QString::fromLatin1(handover_texts::kSelectTarget),
                       IOperatorPrompt::Icon::Information);
 
-    HandoverResult r = storeForGroup(store, prompt, group, kAutoPlaylistName, doc,
+    HandoverResult r = storeForGroup(store, prompt, group, fixed_names::kAutoPlaylist, doc,
                                      [](CUserGroup& g, const QString& path) {
                                          g.autoPlaylist = path;
                                          g.autoPlay = 1;
                                      });
     if (!r.ok || !recordHanded(store, group, CHandedRecord::Slot::Auto, &r)) return r;
-    prompt.message(QString::fromLatin1(handover::kAutoPlayDone), IOperatorPrompt::Icon::Information);
+    prompt.message(QString::fromLatin1(operator_file_texts::kAutoPlayNextStart),
+                   IOperatorPrompt::Icon::Information);
     return r;
 }
 

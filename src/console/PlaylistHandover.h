@@ -3,22 +3,21 @@
 // EZ-Play (store it for a group or player and send it now) and AutoPlay (make it the group's
 // playlist at power-up). The Commander window and lumctl both call these.
 
-#include "console/OnlineModel.h"
+#include "core/CommandSender.h"
 
 #include <QString>
 
 namespace lum {
 
+class COnlineModel;
 class CPlaylistDocument;
 class CUserStore;
 class IOperatorPrompt;
 
-namespace handover {
+namespace handover_texts {
 inline constexpr const char* kSelectTarget = "Please select a Group or Device!";
 inline constexpr const char* kAutoPlayNeedsGroup = "Autoplay must select Group name, not Device only.";
-inline constexpr const char* kAutoPlayDone =
-    "AutoPlay function will be executed after players restart or power up next time";
-}  // namespace handover
+}  // namespace handover_texts
 
 struct HandoverResult {
     bool ok = false;       // the playlist was stored
@@ -29,13 +28,14 @@ struct HandoverResult {
 
 // EZ-Play: saves `doc` as "EZPlaylist.mpl" in the home directory of the group (or of the
 // player's group), clears the group's AutoPlay, makes it the group's current playlist, records
-// it in the online model and posts command 37 to the group's online players (or that player).
+// it in the online model and sends command 37 to the group's online players (or that player);
+// "No client is online ..." when none is.
 HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& prompt,
-                      TargetMode mode, const QString& key, CPlaylistDocument& doc);
+                      const CommandTarget& target, CPlaylistDocument& doc);
 
 // AutoPlay: saves `doc` as "AutoPlaylist.mpl" in the group's home directory and makes it the
 // group's auto playlist with AutoPlay on. A player target is refused.
-HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, TargetMode mode,
-                        const QString& key, CPlaylistDocument& doc);
+HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, const CommandTarget& target,
+                        CPlaylistDocument& doc);
 
 }  // namespace lum

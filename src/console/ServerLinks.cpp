@@ -12,20 +12,19 @@ void ServerObserver::ClientLoggedIn(quint32 connectionId, const QString& name, c
 
 void ServerObserver::ClientLoggedOut(quint32 connectionId) { online_.ClientLoggedOut(connectionId); }
 
-void ServerObserver::ClientEvent(int code, const QString& mac, const QString& text,
-                                 const PlayerReport& report) {
-    online_.ClientEvent(code, mac, text, report);
+void ServerObserver::ClientEvent(PlayerEvent code, const QString& mac, const QString& text) {
+    online_.ClientEvent(code, mac, text);
 }
 
 void ServerObserver::AccountRegistered(const QString& name, const QString& group) {
     // The account tree follows the store's own change signals; the log keeps the record.
-    log_.addLog(kLogServerEvent, QString(),
+    log_.addLog(LogType::ServerEvent, QString(),
                 QStringLiteral("[%1] New account registered in group [%2]").arg(name, group));
 }
 
 void ServerConnections::StopConnection(quint32 connectionId) { server_.StopConnection(connectionId); }
 
-bool ServerConnections::PostThreadCommand(quint32 connectionId, int index,
+bool ServerConnections::PostThreadCommand(quint32 connectionId, CommandIndex index,
                                           const OperatorCommandArgs& args) {
     return server_.PostThreadCommand(connectionId, index, args);
 }

@@ -16,8 +16,7 @@ public:
     void ClientLoggedIn(quint32 connectionId, const QString& name, const QString& ip,
                         const QString& mac) override;
     void ClientLoggedOut(quint32 connectionId) override;
-    void ClientEvent(int code, const QString& mac, const QString& text,
-                     const PlayerReport& report) override;
+    void ClientEvent(PlayerEvent code, const QString& mac, const QString& text) override;
     void AccountRegistered(const QString& name, const QString& group) override;
 
 private:
@@ -29,7 +28,8 @@ class ServerConnections : public IPlayerConnections {
 public:
     explicit ServerConnections(CControlServer& server) : server_(server) {}
     void StopConnection(quint32 connectionId) override;
-    bool PostThreadCommand(quint32 connectionId, int index, const OperatorCommandArgs& args) override;
+    bool PostThreadCommand(quint32 connectionId, CommandIndex index,
+                           const OperatorCommandArgs& args) override;
 
 private:
     CControlServer& server_;

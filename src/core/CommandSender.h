@@ -1,49 +1,69 @@
 #pragma once
-// How editors and media services hand an operator command to the online players without
-// knowing the online model. The online model implements it: its targeting rules pick the
-// connection threads and post the command index with its text. Tools and tests have their own
-// implementations.
+// The one way an operator command reaches players: a target and the command index with its
+// arguments. The online list implements it (console/OnlineModel.h) with its targeting rules;
+// the main window's commands, the playlist hand-overs, the message, label, ticker, picture,
+// autoconfig and report senders and lumctl's handlers all send through it.
 
 #include "core/CommandIndex.h"
 
 #include <QString>
 
+#include <optional>
+
+class QJsonObject;
+
 namespace lum {
 
-// The receiving side reads index 43's text into 512 characters.
-inline constexpr int kScreenLabelTextMax = 511;
+class IOperatorPrompt;
 
-// Who a command goes to.
-struct SendTarget {
+// Who a command goes to. Only players that are online are ever reached.
+struct CommandTarget {
     enum class Kind {
         All,     // every online player; the name is unused
-        Group,   // every online player of the group (compared without regard to case)
-        Player,  // the first online player with that user name (without regard to case)
-        Mac,     // the first online player whose MAC text equals the name exactly
+        Group,   // the online players of the group (compared without regard to case)
+        Player,  // the online player with that user name (without regard to case)
+        Mac,     // the online player that reported that MAC text (see COnlineModel::recordByMac)
     };
     Kind kind = Kind::All;
     QString name;
 
-    static SendTarget all() { return {Kind::All, {}}; }
-    static SendTarget group(const QString& g) { return {Kind::Group, g}; }
-    static SendTarget player(const QString& p) { return {Kind::Player, p}; }
-    static SendTarget mac(const QString& m) { return {Kind::Mac, m}; }
+    static CommandTarget all() { return {Kind::All, {}}; }
+    static CommandTarget group(const QString& g) { return {Kind::Group, g}; }
+    static CommandTarget player(const QString& p) { return {Kind::Player, p}; }
+    static CommandTarget mac(const QString& m) { return {Kind::Mac, m}; }
+};
+
+struct PostResult {
+    int targeted = 0;     // online players the command was meant for
+    int delivered = 0;    // of those, connections that were still running
+    int missingFile = 0;  // players left out because the file the command announces is missing
+    bool queued = false;  // sent from another thread: handed over, the counts are not known
 };
 
 class ICommandSender {
 public:
     virtual ~ICommandSender() = default;
 
-    // Posts `index` to the connections of `target`; `text` is the command's text where the
-    // command carries one (indices 36, 43, 44, 45), else empty. Returns how many connections
-    // were reached. Never talks to the operator: a caller whose command wants the notice shows
-    // "No client is online and no client will be effected!" itself when 0 comes back.
-    // Thread-safe.
-    virtual int postCommand(const SendTarget& target, int index, const QString& text = {}) = 0;
+    // Posts `index` with `args` to the connections of `target`. Index 3 goes only to players
+    // whose group's current playlist file exists and stops at the first that has none; index
+    // 12 only to players whose group's "instantmessage.txt" exists. Any thread: from another
+    // thread the command is queued to the sender's own and the result says only `queued`.
+    // Never talks to the operator (see tellOperator).
+    virtual PostResult send(const CommandTarget& target, CommandIndex index,
+                            const OperatorCommandArgs& args = {}) = 0;
 
-    // User name of the first online player whose MAC text equals `mac` exactly; empty when no
-    // such player is online.
-    virtual QString onlineUserByMac(const QString& mac) const = 0;
+    // User name of the online player a MAC target would reach; empty when none. Main thread.
+    virtual QString onlinePlayerByMac(const QString& mac) const = 0;
 };
+
+// The target of a lumctl request: its "target" object, {"all": true}, {"group": G},
+// {"player": P} or {"mac": M}; nothing when it names none.
+std::optional<CommandTarget> requestTarget(const QJsonObject& request);
+
+// What the operator is told after a send: "The playlist file is not find! ..." when index 3
+// found a group without its playlist, otherwise "No client is online and no client will be
+// effected!" when nobody was reached (never for index 14, the ticker's quiet update, nor for a
+// queued send). True when a notice was shown.
+bool tellOperator(IOperatorPrompt& prompt, CommandIndex index, const PostResult& result);
 
 }  // namespace lum

@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// Set by the build from the install directories (bin and share/lum under one prefix).
+#ifndef LUM_SHARE_FROM_BINDIR
+#error "LUM_SHARE_FROM_BINDIR must name <datadir>/lum relative to <bindir>"
+#endif
+
 namespace lum {
 
 namespace {
@@ -25,7 +30,8 @@ QString resolveDataFolder(const QString& explicitDir, const QString& executableD
     QString dir;
     if (!explicitDir.isEmpty()) {
         dir = explicitDir;
-    } else if (!executableDir.isEmpty() && isWritableDir(executableDir)) {
+    } else if (!executableDir.isEmpty() && isWritableDir(executableDir) &&
+               !isInstalledProgram(executableDir)) {
         dir = executableDir;
     } else {
         dir = QDir::homePath() + "/.local/share/LUM";
@@ -35,6 +41,28 @@ QString resolveDataFolder(const QString& explicitDir, const QString& executableD
     dir = clean(dir);
     if (!QDir().mkpath(dir)) return {};
     return dir;
+}
+
+QString installedShareFolderFor(const QString& executableDir) {
+    if (executableDir.isEmpty()) return {};
+    return QDir::cleanPath(executableDir + QLatin1Char('/') + QLatin1String(LUM_SHARE_FROM_BINDIR));
+}
+
+bool isInstalledProgram(const QString& executableDir) {
+    const QString share = installedShareFolderFor(executableDir);
+    return !share.isEmpty() && QFileInfo(share).isDir();
+}
+
+QString samplesFolder(const QString& executableDir) {
+    if (isInstalledProgram(executableDir))
+        return joinPath(installedShareFolderFor(executableDir), QStringLiteral("samples"));
+    return joinPath(executableDir, QStringLiteral("Samples"));
+}
+
+QString translationsFolder(const QString& executableDir) {
+    if (isInstalledProgram(executableDir))
+        return joinPath(installedShareFolderFor(executableDir), QStringLiteral("translations"));
+    return executableDir;
 }
 
 QString joinPath(const QString& folder, const QString& name) {

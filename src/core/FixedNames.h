@@ -24,6 +24,13 @@ inline constexpr const char* kDeleteList = "File2Del.zeb";            // command
 // group's current playlist.
 inline constexpr const char* kCurrentPlaylist = "playlist.mpl";
 
+// Files players leave for the console; the MAC text replaces the placeholder.
+inline constexpr const char* kStorageReportTemplate = "filereport_XX-XX-XX.zeb";  // command 7
+inline constexpr const char* kPlaylistReportTemplate = "playlist_XX-XX-XX.zeb";   // command 35
+inline constexpr const char* kMacPlaceholder = "XX-XX-XX";
+// The autoconfig file's text form, which players may ask for as well.
+inline constexpr const char* kAutoconfigText = "autoconfig.zeb";
+
 // The names players may read but never store, append, delete or rename (nor rename onto).
 inline constexpr std::array<const char*, 10> kReadOnlyForPlayers = {
     kAutoPlaylist, kEzPlaylist,   kSchedule,  kInstantMessage, kScreenLabel,

@@ -5,41 +5,41 @@
 
 namespace lum {
 
-CLogFile::CLogFile(int threshold) : m_threshold(threshold) {}
+CLogFile::CLogFile(int threshold) : threshold_(threshold) {}
 
 CLogFile::~CLogFile() { close(); }
 
 bool CLogFile::open(const QString& path, QString* error) {
     close();
-    m_path = path;
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error) *error = QString::fromLatin1(logtext::kCannotOpenFile).arg(path);
+    path_ = path;
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (error) *error = QString::fromLatin1(log_texts::kCannotOpenFile).arg(path);
         return false;
     }
-    write(QString::fromLatin1(logtext::kStartOfApplication));
+    write(QString::fromLatin1(log_texts::kStartOfApplication));
     return true;
 }
 
 void CLogFile::close() {
-    if (!m_file.isOpen()) return;
-    write(QString::fromLatin1(logtext::kEndOfApplication));
-    m_file.close();
+    if (!file_.isOpen()) return;
+    write(QString::fromLatin1(log_texts::kEndOfApplication));
+    file_.close();
 }
 
 bool CLogFile::clear(QString* error) {
-    if (m_file.isOpen()) m_file.close();
-    if (m_path.isEmpty()) {
-        if (error) *error = QString::fromLatin1(logtext::kCannotOpenFile).arg(m_path);
+    if (file_.isOpen()) file_.close();
+    if (path_.isEmpty()) {
+        if (error) *error = QString::fromLatin1(log_texts::kCannotOpenFile).arg(path_);
         return false;
     }
-    QFile::remove(m_path);
-    m_file.setFileName(m_path);
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error) *error = QString::fromLatin1(logtext::kCannotOpenFile).arg(m_path);
+    QFile::remove(path_);
+    file_.setFileName(path_);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (error) *error = QString::fromLatin1(log_texts::kCannotOpenFile).arg(path_);
         return false;
     }
-    write(QString::fromLatin1(logtext::kClearedLogfile));
+    write(QString::fromLatin1(log_texts::kClearedLogfile));
     return true;
 }
 
@@ -51,22 +51,22 @@ QString CLogFile::stampPrefix(const QDateTime& time) {
 }
 
 void CLogFile::write(const QString& text) {
-    writeLine(m_clock(), 1, text);
+    writeLine(clock_(), 1, text);
 }
 
 void CLogFile::writeLine(const QDateTime& time, int level, const QString& text) {
-    m_level = level;
-    if (!m_file.isOpen() || m_level > m_threshold) return;
+    level_ = level;
+    if (!file_.isOpen() || level_ > threshold_) return;
     QByteArray line = toAnsi(stampPrefix(time) + text);
     line += '\n';
-    m_file.write(line);
-    m_file.flush();  // a crash must not lose what was already logged
+    file_.write(line);
+    file_.flush();  // a crash must not lose what was already logged
 }
 
 void CLogFile::append(const QByteArray& piece) {
-    if (!m_file.isOpen() || m_level > m_threshold) return;
-    m_file.write(piece);
-    m_file.flush();
+    if (!file_.isOpen() || level_ > threshold_) return;
+    file_.write(piece);
+    file_.flush();
 }
 
 void CLogFile::append(const QString& piece) { append(toAnsi(piece)); }

@@ -30,14 +30,14 @@ public:
     // Closes, deletes the file, opens it again and writes the cleared line.
     bool clear(QString* error = nullptr);
 
-    bool isOpen() const { return m_file.isOpen(); }
-    QString path() const { return m_path; }
+    bool isOpen() const { return file_.isOpen(); }
+    QString path() const { return path_; }
 
-    int threshold() const { return m_threshold; }
-    void setThreshold(int threshold) { m_threshold = threshold; }
-    int level() const { return m_level; }
+    int threshold() const { return threshold_; }
+    void setThreshold(int threshold) { threshold_ = threshold; }
+    int level() const { return level_; }
     // The level of the pieces that follow (the level manipulators).
-    void setLevel(int level) { m_level = level; }
+    void setLevel(int level) { level_ = level; }
 
     // A level-1 message: "dd/mm/yyyy hh:mm:ss.zzz " + text + line feed, stamped now.
     void write(const QString& text);
@@ -48,17 +48,17 @@ public:
     void append(const QString& piece);
 
     // The clock of the start, end and write() lines (local time; tests fix it).
-    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
     // "dd/mm/yyyy hh:mm:ss.zzz " for a local time.
     static QString stampPrefix(const QDateTime& time);
 
 private:
-    int m_threshold;
-    int m_level = 1;
-    QString m_path;
-    QFile m_file;
-    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
+    int threshold_;
+    int level_ = 1;
+    QString path_;
+    QFile file_;
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
 };
 
 }  // namespace lum

@@ -20,9 +20,9 @@ constexpr int kMaxFileNameBytes = 250;
 
 CLogHub::CLogHub(const QString& programFolder, int logLevel, QObject* parent)
     : QObject(parent),
-      m_logFolder(joinPath(programFolder, QString::fromLatin1(kLogDir))),
-      m_logLevel(logLevel),
-      m_trace(std::make_unique<CLogFile>(logLevel)) {
+      logFolder_(joinPath(programFolder, QString::fromLatin1(kLogDir))),
+      logLevel_(logLevel),
+      trace_(std::make_unique<CLogFile>(logLevel)) {
     qRegisterMetaType<lum::CLogRecord>();
 }
 
@@ -32,39 +32,39 @@ CLogHub::~CLogHub() {
 }
 
 QString CLogHub::tracePath() const {
-    return joinPath(m_logFolder, QString::fromLatin1(logtext::kTraceFileName));
+    return joinPath(logFolder_, QString::fromLatin1(log_texts::kTraceFileName));
 }
 
 bool CLogHub::open() {
-    QDir().mkpath(m_logFolder);
+    QDir().mkpath(logFolder_);
     QString error;
-    if (!m_trace->open(tracePath(), &error)) {
+    if (!trace_->open(tracePath(), &error)) {
         reportOpenFailure(tracePath(), error);
         return false;
     }
-    m_reportedFailures.remove(tracePath());
+    reportedFailures_.remove(tracePath());
     return true;
 }
 
-void CLogHub::close() { m_trace->close(); }
+void CLogHub::close() { trace_->close(); }
 
 void CLogHub::setClock(std::function<QDateTime()> clock) {
-    m_clock = std::move(clock);
-    m_trace->setClock(m_clock);
+    clock_ = std::move(clock);
+    trace_->setClock(clock_);
 }
 
 void CLogHub::setLogLevel(int logLevel) {
-    m_logLevel = logLevel;
-    m_trace->setThreshold(logLevel);
+    logLevel_ = logLevel;
+    trace_->setThreshold(logLevel);
 }
 
-bool CLogHub::isOpen() const { return m_trace->isOpen(); }
+bool CLogHub::isOpen() const { return trace_->isOpen(); }
 
-void CLogHub::addLog(int type, const QString& key, const QString& text) {
-    CLogRecord record{m_clock(), type, text, key};
+void CLogHub::addLog(LogType type, const QString& key, const QString& text) {
+    CLogRecord record{clock_(), type, text, key};
     {
-        std::lock_guard<std::mutex> lock(m_queueLock);
-        m_queue.push_back(std::move(record));
+        std::lock_guard<std::mutex> lock(queueLock_);
+        queue_.push_back(std::move(record));
     }
     QMetaObject::invokeMethod(this, &CLogHub::processOne, Qt::QueuedConnection);
 }
@@ -74,22 +74,22 @@ void CLogHub::processPending() {
 }
 
 void CLogHub::dropPending() {
-    std::lock_guard<std::mutex> lock(m_queueLock);
-    m_queue.clear();
+    std::lock_guard<std::mutex> lock(queueLock_);
+    queue_.clear();
 }
 
 int CLogHub::pendingCount() const {
-    std::lock_guard<std::mutex> lock(m_queueLock);
-    return static_cast<int>(m_queue.size());
+    std::lock_guard<std::mutex> lock(queueLock_);
+    return static_cast<int>(queue_.size());
 }
 
 void CLogHub::processOne() {
     CLogRecord record;
     {
-        std::lock_guard<std::mutex> lock(m_queueLock);
-        if (m_queue.empty()) return;
-        record = std::move(m_queue.front());
-        m_queue.pop_front();
+        std::lock_guard<std::mutex> lock(queueLock_);
+        if (queue_.empty()) return;
+        record = std::move(queue_.front());
+        queue_.pop_front();
     }
     handle(record);
 }
@@ -100,9 +100,9 @@ QString CLogHub::screenLine(const CLogRecord& record) {
            record.text;
 }
 
-int CLogHub::levelForType(int type) {
-    if (type == kLogSentToPlayer) return 1;
-    if (type == kLogFromPlayer) return 2;
+int CLogHub::levelForType(LogType type) {
+    if (type == LogType::SentToPlayer) return 1;
+    if (type == LogType::FromPlayer) return 2;
     return 3;
 }
 
@@ -116,18 +116,18 @@ QString CLogHub::playerFileName(const QString& text, const QString& key) {
             c.unicode() == 0x7F)
             c = QLatin1Char('_');
     }
-    const QString suffix = QString::fromLatin1(logtext::kPlayerFileSuffix);
+    const QString suffix = QString::fromLatin1(log_texts::kPlayerFileSuffix);
     while (!name.isEmpty() && (name + suffix).toUtf8().size() > kMaxFileNameBytes) name.chop(1);
     return name + suffix;
 }
 
 void CLogHub::handle(const CLogRecord& record) {
-    if (m_levelSource) {
-        const int level = m_levelSource();
-        if (level != m_logLevel) setLogLevel(level);
+    if (levelSource_) {
+        const int level = levelSource_();
+        if (level != logLevel_) setLogLevel(level);
     }
     const int level = levelForType(record.type);
-    m_trace->writeLine(record.time, level, record.text);
+    trace_->writeLine(record.time, level, record.text);
     if (!record.key.isEmpty()) writePlayerFile(record, level);
     Q_EMIT recordAdded(record, screenLine(record));
 }
@@ -135,31 +135,31 @@ void CLogHub::handle(const CLogRecord& record) {
 void CLogHub::writePlayerFile(const CLogRecord& record, int level) {
     // The record's type is the threshold: a type below 1 writes nothing, not even the start
     // line, so no empty file is created for it.
-    if (record.type < 1) return;
+    if (record.type == LogType::ServerEvent) return;
     const QString name = playerFileName(record.text, record.key);
-    const QString path = joinPath(m_logFolder, name);
-    if (QFileInfo(path).absolutePath() != QFileInfo(m_logFolder).absoluteFilePath()) return;
-    QDir().mkpath(m_logFolder);
-    CLogFile file(record.type);
-    file.setClock(m_clock);
+    const QString path = joinPath(logFolder_, name);
+    if (QFileInfo(path).absolutePath() != QFileInfo(logFolder_).absoluteFilePath()) return;
+    QDir().mkpath(logFolder_);
+    CLogFile file(int(record.type));
+    file.setClock(clock_);
     QString error;
     if (!file.open(path, &error)) {
         reportOpenFailure(path, error);
         return;
     }
-    m_reportedFailures.remove(path);
+    reportedFailures_.remove(path);
     file.writeLine(record.time, level, record.text);
     // A player's file gets one start line per entry and no end line.
     file.setThreshold(0);
 }
 
 void CLogHub::reportOpenFailure(const QString& path, const QString& message) {
-    if (m_reportedFailures.contains(path)) return;
-    if (m_reportedFailures.size() >= kMaxReportedFailures) m_reportedFailures.clear();
-    m_reportedFailures.insert(path);
+    if (reportedFailures_.contains(path)) return;
+    if (reportedFailures_.size() >= kMaxReportedFailures) reportedFailures_.clear();
+    reportedFailures_.insert(path);
     // Through the queue like any entry, so subscribers connected later still see it. No key,
     // so reporting cannot itself try to open a player file.
-    addLog(kLogError, QString(), message);
+    addLog(LogType::Error, QString(), message);
 }
 
 }  // namespace lum

@@ -26,7 +26,7 @@ class CLogFile;
 
 struct CLogRecord {
     QDateTime time;  // local time with milliseconds
-    int type = kLogServerEvent;
+    LogType type = LogType::ServerEvent;
     QString text;
     QString key;  // the player's MAC text, a fixed column text, or empty
 };
@@ -46,7 +46,7 @@ public:
     void close();
     bool isOpen() const;
 
-    void addLog(int type, const QString& key, const QString& text) override;
+    void addLog(LogType type, const QString& key, const QString& text) override;
 
     // Handles every queued record now (the posted calls then find nothing left).
     void processPending();
@@ -54,14 +54,13 @@ public:
     void dropPending();
     int pendingCount() const;
 
-    QString logFolder() const { return m_logFolder; }
     QString tracePath() const;
-    int logLevel() const { return m_logLevel; }
+    int logLevel() const { return logLevel_; }
     // A changed LOGLEVEL applies to the records handled from now on.
     void setLogLevel(int logLevel);
     // Where LOGLEVEL is read each time a record is handled, so that a changed setting applies
     // to the next record (called on the hub's thread).
-    void setLogLevelSource(std::function<int()> source) { m_levelSource = std::move(source); }
+    void setLogLevelSource(std::function<int()> source) { levelSource_ = std::move(source); }
 
     // The clock that stamps records and the start and end lines (local time; tests fix it).
     void setClock(std::function<QDateTime()> clock);
@@ -69,7 +68,7 @@ public:
     // "%02d:%02d:%02d     %s": how a record is shown on screen.
     static QString screenLine(const CLogRecord& record);
     // Level of a record's line: 1 for type 1, 2 for type 2, 3 for any other type.
-    static int levelForType(int type);
+    static int levelForType(LogType type);
     // The player's log file name: the text up to and including its first "]" (the bracketed
     // account name), then the key, then ".log". Separators and control characters in it become
     // "_", so the name is always one entry of Log/. Empty when the key is empty.
@@ -85,18 +84,18 @@ private:
     void writePlayerFile(const CLogRecord& record, int level);
     void reportOpenFailure(const QString& path, const QString& message);
 
-    QString m_logFolder;
-    int m_logLevel;
-    std::unique_ptr<CLogFile> m_trace;
-    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
-    std::function<int()> m_levelSource;
+    QString logFolder_;
+    int logLevel_;
+    std::unique_ptr<CLogFile> trace_;
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+    std::function<int()> levelSource_;
 
-    mutable std::mutex m_queueLock;
-    std::deque<CLogRecord> m_queue;
+    mutable std::mutex queueLock_;
+    std::deque<CLogRecord> queue_;
 
     // Files whose open failure was already reported; bounded so that hostile keys cannot
     // grow it for ever.
-    QSet<QString> m_reportedFailures;
+    QSet<QString> reportedFailures_;
 };
 
 }  // namespace lum

@@ -5,14 +5,14 @@
 namespace lum {
 
 CLogPrinter::CLogPrinter(CLogHub* hub, std::FILE* out, QObject* parent)
-    : QObject(parent), m_out(out) {
+    : QObject(parent), out_(out) {
     connect(hub, &CLogHub::recordAdded, this, &CLogPrinter::print);
 }
 
 void CLogPrinter::print(const CLogRecord&, const QString& screenLine) {
     const QByteArray line = screenLine.toUtf8() + '\n';
-    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), m_out);
-    std::fflush(m_out);
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), out_);
+    std::fflush(out_);
 }
 
 }  // namespace lum

@@ -19,7 +19,7 @@ public:
 private:
     void print(const lum::CLogRecord& record, const QString& screenLine);
 
-    std::FILE* m_out;
+    std::FILE* out_;
 };
 
 }  // namespace lum

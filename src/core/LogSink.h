@@ -7,19 +7,20 @@
 
 namespace lum {
 
-// Entry types: who the entry is about.
-enum LogType : int {
-    kLogServerEvent = 0,   // server events (black)
-    kLogSentToPlayer = 1,  // replies and commands sent to a player (green)
-    kLogFromPlayer = 2,    // player reports and errors (blue)
-    kLogError = 3,         // red
+// Entry types: who the entry is about. The numbers are the ones the log file's levels and the
+// colours follow.
+enum class LogType : int {
+    ServerEvent = 0,   // server events (black)
+    SentToPlayer = 1,  // replies and commands sent to a player (green)
+    FromPlayer = 2,    // player reports and errors (blue)
+    Error = 3,         // red
 };
 
 class ILogSink {
 public:
     virtual ~ILogSink() = default;
     // Thread-safe. `key` is the player's MAC text (or a fixed column text, or empty).
-    virtual void addLog(int type, const QString& key, const QString& text) = 0;
+    virtual void addLog(LogType type, const QString& key, const QString& text) = 0;
 };
 
 }  // namespace lum

@@ -1,7 +1,7 @@
 #pragma once
 // Fixed texts of the log writer and the log hub.
 
-namespace lum::logtext {
+namespace lum::log_texts {
 
 inline constexpr const char* kStartOfApplication = "*** START OF APPLICATION ***";
 inline constexpr const char* kEndOfApplication = "*** END OF APPLICATION ***";
@@ -12,4 +12,4 @@ inline constexpr const char* kOpenErrorTitle = "Error in CLogFile::Open()";
 inline constexpr const char* kTraceFileName = "ftptrace.log";
 inline constexpr const char* kPlayerFileSuffix = ".log";
 
-}  // namespace lum::logtext
+}  // namespace lum::log_texts

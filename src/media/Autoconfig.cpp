@@ -3,7 +3,9 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/CommandSender.h"
+#include "core/CommandTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "media/AutoconfigTexts.h"
@@ -332,23 +334,24 @@ AutoconfigUpdate updateAutoconfig(const AutoconfigSettings& s, const QString& ta
     const bool found = client ? store.FindUser(name, &group, nullptr, 0) != 0
                               : store.FindGroup(name, &group) != 0;
     if (!found) {
-        prompt.message(QString::fromLatin1(client ? t::kUnknownClient : t::kUnknownGroup).arg(name),
+        prompt.message(QString::fromLatin1(client ? command_texts::kUnknownClient
+                                                  : command_texts::kUnknownGroup)
+                           .arg(name),
                        IOperatorPrompt::Icon::Stop);
         return AutoconfigUpdate::UnknownTarget;
     }
-    const QString path = joinPath(store.homeDirectoryFor(group.name), QStringLiteral("autoconfig.zeq"));
+    const QString path =
+        joinPath(store.homeDirectoryFor(group.name), QString::fromLatin1(fixed_names::kAutoconfigUpdate));
     if (!saveAutoconfig(s, path)) {
         prompt.message(QString::fromLatin1(t::kCannotWrite), IOperatorPrompt::Icon::Stop);
         return AutoconfigUpdate::CannotWrite;
     }
     if (writtenPath) *writtenPath = path;
-    const int reached = sender.postCommand(
-        client ? SendTarget::player(name) : SendTarget::group(group.name), kCmdAutoConfig);
-    if (reachedOut) *reachedOut = reached;
-    if (reached == 0) {
-        prompt.message(QString::fromLatin1(t::kNoClientOnline), IOperatorPrompt::Icon::Information);
-        return AutoconfigUpdate::NoneReached;
-    }
+    const PostResult posted = sender.send(
+        client ? CommandTarget::player(name) : CommandTarget::group(group.name),
+        CommandIndex::AutoConfig);
+    if (reachedOut) *reachedOut = posted.targeted;
+    if (tellOperator(prompt, CommandIndex::AutoConfig, posted)) return AutoconfigUpdate::NoneReached;
     return AutoconfigUpdate::Updated;
 }
 

@@ -6,10 +6,6 @@ namespace lum::autoconfig_texts {
 inline constexpr const char* kBlankUserName = "User Name can not be 'Blank'";
 inline constexpr const char* kInvalidIlumId = "INVALD ILUM ID!";
 inline constexpr const char* kAskUpdate = "Update selected client's setup and reboot";
-inline constexpr const char* kNoClientOnline =
-    "No client is online and no client will be effected!";
-inline constexpr const char* kUnknownGroup = "Group '%1' is not found!";
-inline constexpr const char* kUnknownClient = "Client '%1' is not found!";
 // The window's standard range check of the port field.
 inline constexpr const char* kPortRange = "Please enter an integer between 0 and 65536.";
 inline constexpr const char* kCannotWrite = "Can not save file!\n";

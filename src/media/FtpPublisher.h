@@ -55,7 +55,6 @@ public:
 
     const QList<FtpEntry>& entries() const { return entries_; }
     QString currentFolder() const { return current_; }
-    QString startFolder() const { return start_; }
 
     // Uploads the local file `tempFile` as `remoteName` into the current folder, deletes the
     // local file whatever happens, and lists the folder again.

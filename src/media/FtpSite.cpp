@@ -1,5 +1,6 @@
 #include "media/FtpSite.h"
 
+#include "core/AppProfile.h"
 #include "core/Archive.h"
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"
@@ -57,7 +58,7 @@ bool saveFtpSites(const QString& path, const QList<CFtpSite>& sites) {
 // ---------------------------------------------------------------------------------------------
 
 FtpProfile::FtpProfile()
-    : settings_(std::make_shared<QSettings>(kProfileOrganisation, kProfileApplication)) {}
+    : settings_(openAppProfile()) {}
 
 FtpProfile::FtpProfile(std::shared_ptr<QSettings> settings) : settings_(std::move(settings)) {}
 

@@ -154,17 +154,20 @@ QString ensureYuvFolder(const QString& programFolder) {
     return dir;
 }
 
-bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, quint32 seconds,
-                        const MediaTarget& target, ICommandPoster& poster) {
+std::optional<PostResult> sendInstantPicture(const QString& jpegPath, const QString& programFolder,
+                                             quint32 seconds, const CommandTarget& target,
+                                             ICommandSender& sender) {
     QByteArray data;
-    if (!readWholeFile(jpegPath, &data)) return false;
+    if (!readWholeFile(jpegPath, &data)) return std::nullopt;
     const QString instant = joinPath(programFolder, fixed_names::kInstantPicture);
-    if (!writeFileAtomic(instant, data)) return false;
+    if (!writeFileAtomic(instant, data)) return std::nullopt;
     // One picture for every group, fetched by its name or its path.
     if (!CHandedRecord(programFolder).setHandedToAll(CHandedRecord::Slot::Instant, {instant}))
-        return false;
-    poster.postPicture(target, fileNameOfPath(jpegPath), seconds);
-    return true;
+        return std::nullopt;
+    OperatorCommandArgs args;
+    args.imageName = fileNameOfPath(jpegPath);
+    args.displaySeconds = seconds;
+    return sender.send(target, CommandIndex::Picture, args);
 }
 
 }  // namespace lum

@@ -3,7 +3,7 @@
 // are slides, the slide duration, the banner's target name, and the conversion on OK that
 // produces the zone items. Also the instant picture.
 
-#include "media/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "playlists/PlaylistItem.h"
 
 #include <QList>
@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace lum {
@@ -74,10 +75,11 @@ void recordBannerChoice(QSettings& profile, const QString& prefix, const QString
 // Creates (when missing) and returns the "YUVDATA" folder of the program folder.
 QString ensureYuvFolder(const QString& programFolder);
 
-// Copies `jpegPath` over "instant.jpg" in the program folder and posts command 45 to `target`
+// Copies `jpegPath` over "instant.jpg" in the program folder and sends command 45 to `target`
 // with the picture's file name. `seconds` is the display time (Pictavo mode), 0 otherwise.
-// False (and nothing posted) when the copy fails.
-bool sendInstantPicture(const QString& jpegPath, const QString& programFolder, quint32 seconds,
-                        const MediaTarget& target, ICommandPoster& poster);
+// Nothing (and nothing sent) when the copy fails.
+std::optional<PostResult> sendInstantPicture(const QString& jpegPath, const QString& programFolder,
+                                             quint32 seconds, const CommandTarget& target,
+                                             ICommandSender& sender);
 
 }  // namespace lum

@@ -1,11 +1,11 @@
 #include "media/MediaRequests.h"
 
+#include "core/CollectingPrompt.h"
 #include "media/ImageEditor.h"
 #include "media/RssEditor.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QMutex>
 #include <QThread>
 
 namespace lum {
@@ -14,26 +14,15 @@ namespace {
 
 QJsonObject failure(const QString& error) { return {{"ok", false}, {"error", error}}; }
 
-// Collects the operator messages of a request for its reply; any thread.
-class CollectingPrompt : public IOperatorPrompt {
-public:
-    void message(const QString& text, Icon) override {
-        QMutexLocker lock(&mutex_);
-        messages_ << text;
-    }
-    bool askYesNo(const QString& text) override {
-        message(text, Icon::Question);
-        return false;
-    }
-    QJsonArray messages() const {
-        QMutexLocker lock(&mutex_);
-        return QJsonArray::fromStringList(messages_);
-    }
-
-private:
-    mutable QMutex mutex_;
-    QStringList messages_;
-};
+// The reply to a command sent to players: the counts and what the operator would be told.
+QJsonObject sentReply(CommandIndex index, const PostResult& posted) {
+    CollectingPrompt prompt;
+    tellOperator(prompt, index, posted);
+    return {{"ok", true},
+            {"targeted", posted.targeted},
+            {"delivered", posted.delivered},
+            {"messages", QJsonArray::fromStringList(prompt.messages())}};
+}
 
 void addFeed(const QJsonObject& req, const MediaServices& s, const MediaReply& reply) {
     const QString group = req["group"].toString();
@@ -55,7 +44,7 @@ void addFeed(const QJsonObject& req, const MediaServices& s, const MediaReply& r
                                                          connected, reply] {
         if (!*connected) {
             QJsonObject r = failure("the feed could not be fetched");
-            r["messages"] = prompt->messages();
+            r["messages"] = QJsonArray::fromStringList(prompt->messages());
             return reply(r);
         }
         QString title = req["title"].toString();
@@ -77,24 +66,21 @@ bool handleMediaRequest(const QJsonObject& request, const MediaServices& s,
 
     if (cmd == "picture") {
         const QString file = request["file"].toString();
+        const std::optional<CommandTarget> to = requestTarget(request);
+        const int seconds = request["seconds"].toInt(0);
         if (file.isEmpty() || !QFileInfo(file).isAbsolute())
             reply(failure("picture needs the absolute path of a JPEG file"));
-        else if (!s.poster)
+        else if (!s.sender)
             reply(failure("no players can be reached"));
-        else {
-            MediaTarget to = MediaTarget::all();
-            if (target.contains("group")) to = MediaTarget::group(target["group"].toString());
-            if (target.contains("player")) to = MediaTarget::player(target["player"].toString());
-            const int seconds = request["seconds"].toInt(0);
-            if (target.isEmpty())
-                reply(failure("picture needs a target: --all, --group G or --player P"));
-            else if (seconds < 0)
-                reply(failure("the display time cannot be negative"));
-            else if (!sendInstantPicture(file, s.programFolder, quint32(seconds), to, *s.poster))
-                reply(failure("cannot copy " + file + " to instant.jpg"));
-            else
-                reply({{"ok", true}});
-        }
+        else if (!to)
+            reply(failure("picture needs a target: --all, --group G, --player P or --mac M"));
+        else if (seconds < 0)
+            reply(failure("the display time cannot be negative"));
+        else if (const auto posted = sendInstantPicture(file, s.programFolder, quint32(seconds), *to,
+                                                        *s.sender))
+            reply(sentReply(CommandIndex::Picture, *posted));
+        else
+            reply(failure("cannot copy " + file + " to instant.jpg"));
         return true;
     }
 
@@ -107,8 +93,7 @@ bool handleMediaRequest(const QJsonObject& request, const MediaServices& s,
         if (group.isEmpty()) {
             reply(failure("ticker needs a group (--group G)"));
         } else {
-            s.rss->startRssFeeds(group);
-            reply({{"ok", true}});
+            reply(sentReply(CommandIndex::RssMessage, s.rss->startRssFeeds(group)));
         }
         return true;
     }

@@ -7,11 +7,12 @@
 //                                            "Add Feed" with "Connect"; T defaults to the
 //                                            feed's first title
 //   picture   file F, seconds N, a target    F over "instant.jpg", then command 45
+// The ticker and the picture answer with "targeted" and "delivered".
 // Replies: {"ok": bool, "messages": [...], "error": text} plus verb-specific fields.
 // A request never waits on this thread: "rss add" fetches the feed on a worker and replies from
 // this thread's event loop once it is done.
 
-#include "media/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "media/RssThread.h"
 
 #include <QJsonObject>
@@ -24,7 +25,7 @@ namespace lum {
 struct MediaServices {
     QString programFolder;
     CRssThread* rss = nullptr;
-    ICommandPoster* poster = nullptr;  // pictures (the ticker uses the worker's own poster)
+    ICommandSender* sender = nullptr;  // pictures (the ticker uses the worker's own sender)
     std::function<QStringList()> groupNames;  // the store's groups, for a new RSS document
 };
 

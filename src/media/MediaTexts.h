@@ -7,7 +7,6 @@ namespace lum::media_texts {
 // Image preparation.
 inline constexpr const char* kYuvMagic = "%YUVV1.0";
 inline constexpr const char* kPreviewBmp = "tmpbmpfile.bmp";
-inline constexpr const char* kInstantPicture = "instant.jpg";
 inline constexpr const char* kBannerSuffix1 = "_tz1.yuv";
 inline constexpr const char* kBannerSuffix2 = "_tz2.yuv";
 inline constexpr const char* kBannerHistorySection = "BannerHistory";
@@ -25,8 +24,6 @@ inline constexpr const char* kNoFileLength = "Can't get the file length, please 
 // FTP sites and publisher.
 inline constexpr const char* kSitesHeader = "ZEBTech Solutions - StoreFTPSites";
 inline constexpr const char* kSitesFile = "sites.dat";
-inline constexpr const char* kProfileOrganisation = "ZEB Software Solutions-LUM";
-inline constexpr const char* kProfileApplication = "LUM";
 inline constexpr const char* kProfileSection = "Settings";
 inline constexpr const char* kInvalidFtpUrl = "Please enter a valid FTP URL";
 inline constexpr const char* kConnectionLoss = "Connection loss,  need to re-connect!\n";
@@ -41,7 +38,6 @@ inline constexpr const char* kDefaultAgent = "AppUnknown";
 
 // RSS feeds.
 inline constexpr const char* kRssConfigFile = "rssconfig.xml";
-inline constexpr const char* kTickerFile = "rssmsg.txt";
 inline constexpr const char* kDefaultLeadChars = " <<";
 inline constexpr const char* kDefaultSettingsLine = "osd_settings=1,0,4,2,0,1\r\n";
 inline constexpr const char* kCannotConnect = "Can not connect to: %1";

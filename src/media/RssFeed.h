@@ -34,7 +34,6 @@ private:
 class CXmlParserImpl {
 public:
     explicit CXmlParserImpl(CRssContentHandler* handler = nullptr) : handler_(handler) {}
-    void setContentHandler(CRssContentHandler* handler) { handler_ = handler; }
     // Fetches and parses `url`; false when it cannot be fetched or is not well-formed XML.
     bool parseUrl(const QString& url);
     // Parses a document already at hand.

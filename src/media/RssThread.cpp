@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "media/MediaTexts.h"
 #include "media/RssFeed.h"
 
@@ -36,14 +37,14 @@ bool safeChannelName(const QString& name) {
 
 }  // namespace
 
-CRssThread::CRssThread(QString programFolder, RssGroupSource groups, ICommandPoster* poster,
+CRssThread::CRssThread(QString programFolder, RssGroupSource groups, ICommandSender* sender,
                        int refreshIntervalMs, QObject* parent)
     : QObject(parent),
       programFolder_(std::move(programFolder)),
       serverDataDir_(joinPath(programFolder_, kServerDataDir)),
       configPath_(joinPath(serverDataDir_, kRssConfigFile)),
       groups_(std::move(groups)),
-      poster_(poster),
+      sender_(sender),
       intervalMs_(refreshIntervalMs) {
     thread_.setObjectName("rss");
 }
@@ -178,28 +179,29 @@ bool CRssThread::buildTickerFile(const RssGroupInfo& group, bool notify) {
         if (readChannelPart(channelPath(ch.fileName), ch.detailed, &part)) text += part;
     }
 
-    const QString tickerPath = joinPath(group.homeDir, kTickerFile);
+    const QString tickerPath = joinPath(group.homeDir, fixed_names::kTicker);
     if (text.isEmpty()) {
         QFile::remove(tickerPath);
         return false;
     }
     QByteArray utf8 = cutUtf8(fromAnsi(text).toUtf8(), kTickerMax);
     // The players read at most this much of the text.
-    if (utf8.size() >= kTickerZeroAt) utf8[kTickerZeroAt] = '\0';
+    if (utf8.size() > kTickerZeroAt) utf8[kTickerZeroAt] = '\0';
 
     const QFileInfo before(tickerPath);
     const qint64 oldSize = before.exists() ? before.size() : -1;
     const QByteArray data = line + utf8;
     if (!writeFileAtomic(tickerPath, data)) return false;
     if (oldSize == data.size() && !changedSettings) return false;
-    if (notify && autoRss() && poster_)
-        poster_->postTicker(group.name, true);
+    if (notify && autoRss() && sender_)
+        sender_->send(CommandTarget::group(group.name), CommandIndex::UpdateRss);
     return true;
 }
 
-void CRssThread::startRssFeeds(const QString& groupName) {
+PostResult CRssThread::startRssFeeds(const QString& groupName) {
     buildTickerFile(groupName, false);
-    if (poster_) poster_->postTicker(groupName, false);
+    if (!sender_) return {};
+    return sender_->send(CommandTarget::group(groupName), CommandIndex::RssMessage);
 }
 
 bool CRssThread::editDocument(const std::function<bool(RssConfig&)>& edit) {

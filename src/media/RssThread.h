@@ -8,7 +8,7 @@
 // is guarded by a mutex that is never held across a network fetch, and refreshes run one at a
 // time.
 
-#include "media/CommandPoster.h"
+#include "core/CommandSender.h"
 #include "media/RssConfig.h"
 
 #include <QObject>
@@ -30,8 +30,8 @@ using RssGroupSource = std::function<QList<RssGroupInfo>()>;
 class CRssThread : public QObject {
     Q_OBJECT
 public:
-    // `poster` may be null (no players to tell, e.g. in tools).
-    CRssThread(QString programFolder, RssGroupSource groups, ICommandPoster* poster,
+    // `sender` may be null (no players to tell, e.g. in tools).
+    CRssThread(QString programFolder, RssGroupSource groups, ICommandSender* sender,
                int refreshIntervalMs = 60000, QObject* parent = nullptr);
     ~CRssThread() override;
 
@@ -53,8 +53,9 @@ public:
     // Rebuilds one group's ticker file; returns whether it changed.
     bool buildTickerFile(const RssGroupInfo& group, bool notify);
     bool buildTickerFile(const QString& groupName, bool notify);  // false for an unknown group
-    // "Start RSS Feeds": builds the group's ticker without notifying, then sends command 13.
-    void startRssFeeds(const QString& groupName);
+    // "Start RSS Feeds": builds the group's ticker without notifying, then sends command 13 to
+    // the group; what the send came to (nothing without a sender).
+    PostResult startRssFeeds(const QString& groupName);
 
     bool autoRss() const { return autoRss_.load(); }
     bool settingsChanged() const;
@@ -85,7 +86,7 @@ private:
     const QString serverDataDir_;
     const QString configPath_;
     RssGroupSource groups_;
-    ICommandPoster* poster_;
+    ICommandSender* sender_;
     const int intervalMs_;
 
     QThread thread_;

@@ -3,6 +3,7 @@
 #include "accounts/UserStore.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "playlists/HandedFiles.h"
 #include "playlists/PlaylistDocument.h"
 
@@ -43,7 +44,7 @@ HomeGroupReport ensureHomeGroup(CUserStore& store, const QString& programFolder,
         CUserGroup home;
         home.name = QLatin1String(kHomeGroupName);
         home.homeDirectory = joinPath(programFolder, home.name);
-        home.autoPlaylist = joinPath(home.homeDirectory, QLatin1String(kAutoPlaylistName));
+        home.autoPlaylist = joinPath(home.homeDirectory, QLatin1String(fixed_names::kAutoPlaylist));
         if (!QDir(home.homeDirectory).exists()) {
             if (QDir().mkpath(home.homeDirectory))
                 report.createdFolders << home.homeDirectory;

@@ -1,13 +1,13 @@
 #include "playlists/MessageSender.h"
 
 #include "accounts/UserStore.h"
-#include "core/CommandSender.h"
+#include "core/CommandTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/MessageFiles.h"
 #include "playlists/OperatorFileTexts.h"
 
-#include <QFile>
 #include <QSettings>
 
 namespace lum {
@@ -18,23 +18,24 @@ namespace {
 
 // The home directories of the target's groups; false (with the operator told) when the named
 // group or player is not in the store.
-bool targetFolders(const MessageTarget& target, CUserStore& store, IOperatorPrompt& prompt,
+bool targetFolders(const CommandTarget& target, CUserStore& store, IOperatorPrompt& prompt,
                    QStringList* folders) {
     CUserGroup group;
     switch (target.kind) {
-    case MessageTarget::Kind::Root:
+    case CommandTarget::Kind::Mac: return false;
+    case CommandTarget::Kind::All:
         for (const CUserGroup& g : store.Groups()) *folders << store.homeDirectoryFor(g.name);
         return true;
-    case MessageTarget::Kind::Group:
+    case CommandTarget::Kind::Group:
         if (!store.FindGroup(target.name, &group)) {
-            prompt.message(QString::fromLatin1(texts::kUnknownGroup).arg(target.name),
+            prompt.message(QString::fromLatin1(command_texts::kUnknownGroup).arg(target.name),
                            IOperatorPrompt::Icon::Stop);
             return false;
         }
         break;
-    case MessageTarget::Kind::Player:
+    case CommandTarget::Kind::Player:
         if (!store.FindUser(target.name, &group, nullptr, 0)) {
-            prompt.message(QString::fromLatin1(texts::kUnknownClient).arg(target.name),
+            prompt.message(QString::fromLatin1(command_texts::kUnknownClient).arg(target.name),
                            IOperatorPrompt::Icon::Stop);
             return false;
         }
@@ -44,25 +45,15 @@ bool targetFolders(const MessageTarget& target, CUserStore& store, IOperatorProm
     return true;
 }
 
-SendTarget commandTarget(const MessageTarget& t) {
-    switch (t.kind) {
-    case MessageTarget::Kind::Group: return SendTarget::group(t.name);
-    case MessageTarget::Kind::Player: return SendTarget::player(t.name);
-    default: return SendTarget::all();
-    }
-}
-
-void finish(SendResult& r, int reached, IOperatorPrompt& prompt) {
-    r.reached = reached;
-    r.status = reached > 0 ? SendResult::Sent : SendResult::NoneReached;
-    if (reached == 0)
-        prompt.message(QString::fromLatin1(texts::kNoClientOnline),
-                       IOperatorPrompt::Icon::Information);
+void finish(SendResult& r, CommandIndex index, const PostResult& posted, IOperatorPrompt& prompt) {
+    r.reached = posted.targeted;
+    r.status = posted.targeted > 0 ? SendResult::Sent : SendResult::NoneReached;
+    tellOperator(prompt, index, posted);
 }
 
 }  // namespace
 
-SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget& target,
+SendResult sendInstantMessage(const InstantMessage& message, const CommandTarget& target,
                               CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt,
                               QSettings* profile) {
     SendResult r;
@@ -72,7 +63,7 @@ SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget
         r.status = SendResult::UnknownTarget;
         return r;
     }
-    const QString name = QString::fromLatin1(texts::kInstantMessageFile);
+    const QString name = QString::fromLatin1(fixed_names::kInstantMessage);
     for (const QString& folder : folders) {
         const QString path = joinPath(folder, name);
         switch (writeInstantMessage(message, path)) {
@@ -84,16 +75,13 @@ SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget
         case MessageWriteStatus::CannotWrite: break;  // that group's players get no command
         }
     }
-    // Everyone for the root entry; a group or player only when its file is in place (an older
-    // one counts).
-    int reached = 0;
-    if (target.kind == MessageTarget::Kind::Root || QFile::exists(joinPath(folders.value(0), name)))
-        reached = sender.postCommand(commandTarget(target), kCmdInstantMessage);
-    finish(r, reached, prompt);
+    // Players whose group has no file (an older one counts) are left out by the sender.
+    finish(r, CommandIndex::InstantMessage, sender.send(target, CommandIndex::InstantMessage),
+           prompt);
     return r;
 }
 
-SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target,
+SendResult sendScreenLabel(const ScreenLabel& label, const CommandTarget& target,
                            CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt) {
     SendResult r;
     if (checkLabel(label, prompt) != LabelCheck::Ok) {
@@ -106,11 +94,12 @@ SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target
         return r;
     }
     for (const QString& folder : folders) {
-        const QString path = joinPath(folder, QString::fromLatin1(texts::kLabelFile));
+        const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kScreenLabel));
         if (writeScreenLabel(label, path, prompt)) r.written << path;
     }
-    finish(r, sender.postCommand(commandTarget(target), kCmdLabel, label.labelMessage()),
-           prompt);
+    OperatorCommandArgs args;
+    args.text = label.labelMessage();
+    finish(r, CommandIndex::Label, sender.send(target, CommandIndex::Label, args), prompt);
     return r;
 }
 

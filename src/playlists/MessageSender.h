@@ -3,7 +3,8 @@
 // each target group first, then the announcing command is posted to the online players
 // (index 12 "Send Instant Message to Client", index 43 with the label message).
 
-#include <QString>
+#include "core/CommandSender.h"
+
 #include <QStringList>
 
 class QSettings;
@@ -11,22 +12,9 @@ class QSettings;
 namespace lum {
 
 class CUserStore;
-class ICommandSender;
 class IOperatorPrompt;
 struct InstantMessage;
 struct ScreenLabel;
-
-// What the operator chose in the account tree: the root entry means every group, a group that
-// group, a player that player's group (and the command goes to that player).
-struct MessageTarget {
-    enum class Kind { Root, Group, Player };
-    Kind kind = Kind::Root;
-    QString name;
-
-    static MessageTarget root() { return {Kind::Root, {}}; }
-    static MessageTarget group(const QString& g) { return {Kind::Group, g}; }
-    static MessageTarget player(const QString& p) { return {Kind::Player, p}; }
-};
 
 struct SendResult {
     enum Status {
@@ -40,16 +28,20 @@ struct SendResult {
     QStringList written;  // the files written
 };
 
-// Writes "instantmessage.txt" for every target group and posts command 12 (to everyone for the
-// root entry; for a group or player only when that group's file exists). A message over the
-// limit shows "The maximum text length is 20480 bytes!" once per group and writes nothing
-// there. The encoding choice is remembered in `profile` when given.
-SendResult sendInstantMessage(const InstantMessage& message, const MessageTarget& target,
+// The target is what the operator chose in the account tree: everyone means every group's file,
+// a group that group's, a player that player's group's (and the command goes to that player).
+// A MAC target is not offered (nothing is written, UnknownTarget).
+
+// Writes "instantmessage.txt" for every target group and posts command 12 (which reaches only
+// players whose group's file is in place). A message over the limit shows "The maximum text
+// length is 20480 bytes!" once per group and writes nothing there. The encoding choice is
+// remembered in `profile` when given.
+SendResult sendInstantMessage(const InstantMessage& message, const CommandTarget& target,
                               CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt,
                               QSettings* profile = nullptr);
 
 // Writes "ostnmessage.txt" for every target group and posts command 43 with the label message.
-SendResult sendScreenLabel(const ScreenLabel& label, const MessageTarget& target,
+SendResult sendScreenLabel(const ScreenLabel& label, const CommandTarget& target,
                            CUserStore& store, ICommandSender& sender, IOperatorPrompt& prompt);
 
 }  // namespace lum

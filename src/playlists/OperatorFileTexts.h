@@ -8,24 +8,11 @@ namespace lum::operator_file_texts {
 inline constexpr const char* kCannotSaveFile = "Can not save file!\n";
 inline constexpr const char* kAutoPlayNextStart =
     "AutoPlay function will be executed after players restart or power up next time";
-inline constexpr const char* kUnknownGroup = "Group '%1' is not found!";
-inline constexpr const char* kUnknownClient = "Client '%1' is not found!";
 
 // Instant messages and labels
 inline constexpr const char* kMessageTooLong = "The maximum text length is 20480 bytes!";
 inline constexpr const char* kDigitsOnly = "Only digital number(000-999) is allowed!";
-inline constexpr const char* kNoClientOnline =
-    "No client is online and no client will be effected!";
 
-// Fixed file names
-inline constexpr const char* kScheduleFileName = "playlist.sch";
-inline constexpr const char* kInstantMessageFile = "instantmessage.txt";
-inline constexpr const char* kLabelFile = "ostnmessage.txt";
-inline constexpr const char* kStorageReportTemplate = "filereport_XX-XX-XX.zeb";
-inline constexpr const char* kPlaylistReportTemplate = "playlist_XX-XX-XX.zeb";
-inline constexpr const char* kDeleteListFile = "File2Del.zeb";
-inline constexpr const char* kGroupPlaylistFile = "playlist.mpl";
-inline constexpr const char* kMacPlaceholder = "XX-XX-XX";
 
 // Report view columns
 inline constexpr const char* kColFileName = "File Name";

@@ -1,6 +1,7 @@
 #include "playlists/PlaylistDocument.h"
 
 #include "core/Codepage.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistTexts.h"
@@ -191,7 +192,7 @@ CopyPlan CPlaylistDocument::copyAllPlan(const QString& folder) const {
     if (multiZone_)
         for (const PlaylistItem& z : zone_) add(z, 0);
     for (int r = 0; r < rowCount(); ++r) add(rows_[size_t(r)].item, r);
-    plan.finalPath = QDir(folder).filePath(QLatin1String(kCopyPlaylistName));
+    plan.finalPath = QDir(folder).filePath(QLatin1String(fixed_names::kCurrentPlaylist));
     plan.finalBytes = toBytes();
     return plan;
 }

@@ -117,9 +117,6 @@ inline constexpr const char* kScrollTextEndMarker = "ScrollText.End";
 inline constexpr const char* kTvFeedMarker = "TV_FEED_ON";
 
 // Fixed playlist file names.
-inline constexpr const char* kCopyPlaylistName = "playlist.mpl";     // beside copied media
-inline constexpr const char* kAutoPlaylistName = "AutoPlaylist.mpl";  // group's auto playlist
-inline constexpr const char* kEzPlaylistName = "EZPlaylist.mpl";      // sent by EZ-Play
 inline constexpr const char* kFtpTempPlaylistName = "TMPPLSTFTP.mpl"; // upload staging file
 
 // "HHMM" or "HH:MM" into hour 0-23 and minute 0-59. True and both set for a valid time; true

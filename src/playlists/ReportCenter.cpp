@@ -3,6 +3,7 @@
 #include "accounts/UserStore.h"
 #include "core/CommandSender.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "playlists/OperatorFileTexts.h"
 
 namespace lum {
@@ -18,26 +19,26 @@ QString ReportCenter::playerFolder(const QString& player) const {
     return store_.homeDirectoryFor(group.name);
 }
 
-void ReportCenter::playerEvent(int event, const QString& player, const QString& mac) {
+void ReportCenter::playerEvent(PlayerEvent event, const QString& player, const QString& mac) {
     const QString folder = playerFolder(player);
     // An unknown player has no folder: its reports read as missing files.
     auto inFolder = [&](const QString& name) {
         return folder.isEmpty() ? QString() : joinPath(folder, name);
     };
     switch (event) {
-    case kEventStorageReport:
+    case PlayerEvent::StorageFiles:
         storageMac_ = mac;
-        storage_.showReport(inFolder(reportFileName(texts::kStorageReportTemplate, mac)));
+        storage_.showReport(inFolder(reportFileName(fixed_names::kStorageReportTemplate, mac)));
         Q_EMIT tabRequested(StorageTab);
         break;
-    case kEventDeletionDone:
+    case PlayerEvent::DeleteDone:
         if (!folder.isEmpty()) storage_.removeDeleted(readDeleteList(folder));
         break;
-    case kEventPlaylistReport:
-    case kEventPlaybackReport:
-        playlist_.show(inFolder(reportFileName(texts::kPlaylistReportTemplate, mac)),
-                       inFolder(QString::fromLatin1(texts::kGroupPlaylistFile)),
-                       event == kEventPlaybackReport ? PlaylistReportModel::Mode::PlaybackReport
+    case PlayerEvent::Playlist:
+    case PlayerEvent::PlayReport:
+        playlist_.show(inFolder(reportFileName(fixed_names::kPlaylistReportTemplate, mac)),
+                       inFolder(QString::fromLatin1(fixed_names::kCurrentPlaylist)),
+                       event == PlayerEvent::PlayReport ? PlaylistReportModel::Mode::PlaybackReport
                                                      : PlaylistReportModel::Mode::Playlist);
         Q_EMIT tabRequested(PlaylistTab);
         break;
@@ -47,12 +48,12 @@ void ReportCenter::playerEvent(int event, const QString& player, const QString& 
 
 bool ReportCenter::deleteSelectedFiles() {
     if (storage_.rowCount() == 0) return false;
-    const QString user = sender_.onlineUserByMac(storageMac_);
+    const QString user = sender_.onlinePlayerByMac(storageMac_);
     if (user.isEmpty()) return false;  // dropped silently, as the player is gone
     const QString folder = playerFolder(user);
     if (folder.isEmpty()) return false;
     writeDeleteList(folder, storage_.checkedNames());
-    return sender_.postCommand(SendTarget::mac(storageMac_), kCmdDeleteFiles) > 0;
+    return sender_.send(CommandTarget::mac(storageMac_), CommandIndex::DeleteFiles).targeted > 0;
 }
 
 }  // namespace lum

@@ -6,6 +6,7 @@
 //   1006 playback report uploaded      -> "Playback Report" tab
 // and "Delete Selected Files", which writes the delete list and posts command 9.
 
+#include "core/PlayerEvent.h"
 #include "playlists/ReportModels.h"
 
 #include <QObject>
@@ -15,11 +16,6 @@ namespace lum {
 
 class CUserStore;
 class ICommandSender;
-
-inline constexpr int kEventStorageReport = 1001;
-inline constexpr int kEventDeletionDone = 1002;
-inline constexpr int kEventPlaylistReport = 1004;
-inline constexpr int kEventPlaybackReport = 1006;
 
 class ReportCenter : public QObject {
     Q_OBJECT
@@ -33,8 +29,8 @@ public:
     // MAC text of the player whose storage list is shown.
     QString storageMac() const { return storageMac_; }
 
-    // A player event from the online model; other event numbers are ignored.
-    void playerEvent(int event, const QString& player, const QString& mac);
+    // A player event from the online model; other events are ignored.
+    void playerEvent(PlayerEvent event, const QString& player, const QString& mac);
 
     // "&Delete" on the storage list. Nothing happens when the list is empty or the player is
     // not online; otherwise the delete list of the ticked rows replaces the older one (none is

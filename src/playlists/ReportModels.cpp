@@ -2,6 +2,7 @@
 
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "playlists/OperatorFileTexts.h"
 
@@ -26,11 +27,11 @@ QByteArray readReport(const QString& path) {
 }  // namespace
 
 QString reportFileName(const char* nameTemplate, const QString& mac) {
-    return QString::fromLatin1(nameTemplate).replace(QLatin1String(texts::kMacPlaceholder), mac);
+    return QString::fromLatin1(nameTemplate).replace(QLatin1String(fixed_names::kMacPlaceholder), mac);
 }
 
 bool writeDeleteList(const QString& folder, const QStringList& names) {
-    const QString path = joinPath(folder, QString::fromLatin1(texts::kDeleteListFile));
+    const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kDeleteList));
     QFile::remove(path);
     if (names.isEmpty()) return true;
     IniFile ini;
@@ -40,7 +41,7 @@ bool writeDeleteList(const QString& folder, const QStringList& names) {
 
 QStringList readDeleteList(const QString& folder) {
     const IniFile ini =
-        IniFile::fromBytes(readReport(joinPath(folder, QString::fromLatin1(texts::kDeleteListFile))));
+        IniFile::fromBytes(readReport(joinPath(folder, QString::fromLatin1(fixed_names::kDeleteList))));
     QStringList names;
     for (int n = 0; n < kMaxReportItems; ++n) {
         const QString name = fromAnsi(ini.value(section(n), "filename")).trimmed();
@@ -183,7 +184,7 @@ QVariant PlaylistReportModel::data(const QModelIndex& index, int role) const {
 
 QVariant PlaylistReportModel::headerData(int section, Qt::Orientation o, int role) const {
     if (o != Qt::Horizontal || section < 0 || section >= ColumnCount) return {};
-    if (role == Qt::SizeHintRole) return QSize(kColumnWidths[section], 0);
+    if (role == ColumnWidthRole) return kColumnWidths[section];
     if (role != Qt::DisplayRole) return {};
     if (section == ToColumn && mode_ == Mode::PlaybackReport)
         return QString::fromLatin1(texts::kColTimesPlayed);

@@ -69,8 +69,10 @@ public:
     struct Row {
         QString path, period, startTime, stopTime;
     };
-    // Column widths of the view (pixels; "Seq." hidden until widened).
+    // Column widths of the view (pixels; "Seq." hidden until widened), given as the headings'
+    // ColumnWidthRole (a size hint would also set the heading's height).
     static constexpr int kColumnWidths[ColumnCount] = {0, 80, 40, 40, 40};
+    static constexpr int ColumnWidthRole = Qt::UserRole + 1;
 
     explicit PlaylistReportModel(QObject* parent = nullptr);
 

@@ -3,7 +3,9 @@
 #include "accounts/UserStore.h"
 #include "core/AtomicFile.h"
 #include "core/Codepage.h"
+#include "core/CommandTexts.h"
 #include "core/DataFolder.h"
+#include "core/FixedNames.h"
 #include "core/IniFile.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/HandedFiles.h"
@@ -213,7 +215,7 @@ CopyPlan ScheduleModel::saveToDiscPlan(const QString& driveRoot) const {
             add(fromAnsi(path));
         }
     }
-    plan.finalPath = joinPath(folder, QString::fromLatin1(texts::kScheduleFileName));
+    plan.finalPath = joinPath(folder, QString::fromLatin1(fixed_names::kSchedule));
     plan.finalBytes = toBytes();
     return plan;
 }
@@ -223,12 +225,12 @@ bool ScheduleModel::assignToGroup(const QString& groupName, CUserStore& store,
     if (entries_.empty() || groupName.trimmed().isEmpty()) return false;
     CUserGroup group;
     if (!store.FindGroup(groupName, &group)) {
-        prompt.message(QString::fromLatin1(texts::kUnknownGroup).arg(groupName),
+        prompt.message(QString::fromLatin1(command_texts::kUnknownGroup).arg(groupName),
                        IOperatorPrompt::Icon::Stop);
         return false;
     }
     const QString home = store.homeDirectoryFor(group.name);
-    const QString path = joinPath(home, QString::fromLatin1(texts::kScheduleFileName));
+    const QString path = joinPath(home, QString::fromLatin1(fixed_names::kSchedule));
     if (!save(path, prompt)) return false;
     group.autoPlaylist = path;
     group.autoPlay = 1;

@@ -76,14 +76,6 @@ void CAppSettings::setMacRangeMin(const QString& v) {
     macRangeMin_ = oneLine(v);
 }
 
-int CAppSettings::runtimeValue(int slot) const {
-    return slot >= 0 && slot < int(runtime_.size()) ? runtime_[slot] : 0;
-}
-
-void CAppSettings::setRuntimeValue(int slot, int value) {
-    if (slot >= 0 && slot < int(runtime_.size())) runtime_[slot] = value;
-}
-
 bool CAppSettings::Load() {
     IniFile ini;
     ini.load(iniPath_);

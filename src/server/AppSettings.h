@@ -92,11 +92,6 @@ public:
 
     // Not stored in config.ini.
     QString applicationTitle() const { return applicationTitle_; }  // "LUM <version>"
-    QString welcomeText() const { return welcomeText_; }            // empty
-    QString goodbyeText() const { return goodbyeText_; }            // empty
-    // Three integers other parts of the console keep here while the program runs (slot 0-2).
-    int runtimeValue(int slot) const;
-    void setRuntimeValue(int slot, int value);
 
 private:
     bool applyLaunchOnStartup() const;
@@ -126,9 +121,6 @@ private:
     quint32 macRangeMax_ = 1;
 
     QString applicationTitle_;
-    QString welcomeText_;
-    QString goodbyeText_;
-    std::array<int, 3> runtime_{};
 };
 
 }  // namespace lum

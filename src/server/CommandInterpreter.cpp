@@ -60,20 +60,20 @@ void CControlSocket::Dispatch() {
     const int id = findCommand(p.word);
     if (id >= 0) {
         if (commandEntry(id).argumentRequired && p.argument.isEmpty()) {
-            SendReply(QString::fromLatin1(texts::kSyntaxError));
+            SendReply(QString::fromLatin1(server_texts::kSyntaxError));
             return;
         }
         if (hasControlCharacter(p.argument)) {
-            SendReply(QString::fromLatin1(texts::kSyntaxError));
+            SendReply(QString::fromLatin1(server_texts::kSyntaxError));
             return;
         }
     }
     if (id != kCmdUSER && id != kCmdPASS && status_ == AwaitingLogin) {
-        SendReply(QString::fromLatin1(texts::kPleaseLogin));
+        SendReply(QString::fromLatin1(server_texts::kPleaseLogin));
         return;
     }
     if (id < 0) {
-        SendReply(QString::fromLatin1(texts::kNotImplemented));
+        SendReply(QString::fromLatin1(server_texts::kNotImplemented));
         return;
     }
     runCommand(id, fromAnsi(p.argument), p.argument);
@@ -98,14 +98,14 @@ void CControlSocket::runCommand(int id, const QString& arg, const QByteArray& ra
     case kCmdPASS: cmdPass(arg); break;
     case kCmdBYE:
     case kCmdQUIT:
-        SendReply(tr1(texts::kReply220, config_->goodbye));
+        SendReply(tr1(server_texts::kReply220, config_->goodbye));
         EndConnection();
         break;
-    case kCmdSYST: SendReply(QString::fromLatin1(texts::kSyst)); break;
-    case kCmdNOOP: SendReply(QString::fromLatin1(texts::kNoopOk)); break;
-    case kCmdTYPE: SendReply(tr1(texts::kTypeSet, arg)); break;
+    case kCmdSYST: SendReply(QString::fromLatin1(server_texts::kSyst)); break;
+    case kCmdNOOP: SendReply(QString::fromLatin1(server_texts::kNoopOk)); break;
+    case kCmdTYPE: SendReply(tr1(server_texts::kTypeSet, arg)); break;
     case kCmdPWD:
-    case kCmdXPWD: SendReply(tr1(texts::kPwd, resolver_.currentDirectory())); break;
+    case kCmdXPWD: SendReply(tr1(server_texts::kPwd, resolver_.currentDirectory())); break;
     case kCmdCWD:
     case kCmdXCWD: cmdCwd(arg); break;
     case kCmdCDUP: cmdCwd(QStringLiteral("..")); break;
@@ -120,11 +120,11 @@ void CControlSocket::runCommand(int id, const QString& arg, const QByteArray& ra
     case kCmdREST: {
         qint32 offset = 0;
         if (!parseRestartOffset(rawArg, &offset)) {
-            SendReply(QString::fromLatin1(texts::kSyntaxError));
+            SendReply(QString::fromLatin1(server_texts::kSyntaxError));
             break;
         }
         restartOffset_ = quint32(offset);
-        SendReply(tr1(texts::kRest, QString::number(offset)));
+        SendReply(tr1(server_texts::kRest, QString::number(offset)));
         break;
     }
     case kCmdHELP: cmdHelp(arg); break;
@@ -157,18 +157,18 @@ void CControlSocket::cmdUser(const QString& arg) {
         // Every new name rewrites the account file: new names come at a bounded rate.
         const QString peer = thread_->PeerAddress();
         auto refuse = [&](const char* why) {
-            server->Log(kLogFromPlayer, macText_, QString::fromLatin1(why).arg(name, peer));
+            server->Log(LogType::FromPlayer, macText_, QString::fromLatin1(why).arg(name, peer));
         };
         if (!server->AutoRegister()) {
-            refuse(texts::kRegistrationOff);
+            refuse(server_texts::kRegistrationOff);
         } else if (!server->AllowRegistration(peer)) {
-            refuse(texts::kRegistrationLimited);
+            refuse(server_texts::kRegistrationLimited);
         } else {
             known = accounts->FindUser(name, true, &group, &account, &created);
         }
     }
     if (!known || account.disabled) {
-        SendReply(tr1(texts::kReply220, QString::fromLatin1(texts::kInvalidUser)));
+        SendReply(tr1(server_texts::kReply220, QString::fromLatin1(server_texts::kInvalidUser)));
         EndConnection();
         return;
     }
@@ -177,7 +177,7 @@ void CControlSocket::cmdUser(const QString& arg) {
     if (created && thread_->Server()->Observer())
         thread_->Server()->Observer()->AccountRegistered(account.name, account.group);
     if (server->PasswordCheck()) {
-        SendReply(tr1(texts::kPasswordRequired, userName_));
+        SendReply(tr1(server_texts::kPasswordRequired, userName_));
         return;
     }
     loggedIn(group, account, true);
@@ -185,21 +185,21 @@ void CControlSocket::cmdUser(const QString& arg) {
 
 void CControlSocket::cmdPass(const QString& arg) {
     if (userName_.isEmpty()) {
-        SendReply(QString::fromLatin1(texts::kLoginWithUserFirst));
+        SendReply(QString::fromLatin1(server_texts::kLoginWithUserFirst));
         return;
     }
     IPlayerAccounts* accounts = thread_->Server()->Accounts();
     PlayerGroupInfo group;
     PlayerAccountInfo account;
     if (!accounts || !accounts->FindUser(userName_, false, &group, &account, nullptr)) {
-        SendReply(QString::fromLatin1(texts::kNotLoggedIn));
+        SendReply(QString::fromLatin1(server_texts::kNotLoggedIn));
         return;
     }
     if ((arg == account.password || account.password.isEmpty()) && !account.disabled) {
         loggedIn(group, account, false);
         return;
     }
-    SendReply(tr1(texts::kReply220, QString::fromLatin1(texts::kInvalidPassword)));
+    SendReply(tr1(server_texts::kReply220, QString::fromLatin1(server_texts::kInvalidPassword)));
     EndConnection();
 }
 
@@ -212,73 +212,73 @@ void CControlSocket::loggedIn(const PlayerGroupInfo& group, const PlayerAccountI
     status_ = Idle;
     loggedInOnce_ = true;
     loginDeadlineMs_ = -1;
-    SendReply(tr1(withStop ? texts::kLoggedInUser : texts::kLoggedInPass, group.name));
+    SendReply(tr1(withStop ? server_texts::kLoggedInUser : server_texts::kLoggedInPass, group.name));
 }
 
 void CControlSocket::cmdCwd(const QString& arg) {
     QString local;
     if (resolver().ResolveDirectory(arg, kDirList, &local) != kResolveFound ||
         !QFileInfo(local).isDir()) {
-        SendReply(tr1(texts::kDirNotFoundArg, arg));
+        SendReply(tr1(server_texts::kDirNotFoundArg, arg));
         return;
     }
     resolver_.setCurrentDirectory(resolver_.ToVirtualPath(local));
-    SendReply(tr1(texts::kCwdOk, resolver_.currentDirectory()));
+    SendReply(tr1(server_texts::kCwdOk, resolver_.currentDirectory()));
 }
 
 void CControlSocket::cmdMkd(const QString& arg) {
     QString local;
     if (resolver().ResolveDirectory(arg, kDirCreate, &local) == kResolveFound) {
-        SendReply(QString::fromLatin1(texts::kDirExists));
+        SendReply(QString::fromLatin1(server_texts::kDirExists));
         return;
     }
     // A folder under a name the console writes would keep the console from writing it.
     if (!local.isEmpty() && !resolver_.isConsoleFile(local) && QDir().mkpath(local)) {
-        SendReply(QString::fromLatin1(texts::kDirCreated));
+        SendReply(QString::fromLatin1(server_texts::kDirCreated));
     } else {
-        SendReply(QString::fromLatin1(texts::kDirCreateError));
+        SendReply(QString::fromLatin1(server_texts::kDirCreateError));
     }
 }
 
 void CControlSocket::cmdRmd(const QString& arg) {
     QString local;
     if (resolver().ResolveDirectory(arg, kDirRemove, &local) != kResolveFound) {
-        SendReply(QString::fromLatin1(texts::kDirNotFound));
+        SendReply(QString::fromLatin1(server_texts::kDirNotFound));
         return;
     }
     const QFileInfo fi(local);
     if (fi.isDir() && !fi.isSymLink() && QDir().rmdir(local)) {
-        SendReply(QString::fromLatin1(texts::kDirDeleted));
+        SendReply(QString::fromLatin1(server_texts::kDirDeleted));
         return;
     }
     if (fi.isDir() && !QDir(local).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System |
                                            QDir::NoDotAndDotDot)) {
-        SendReply(QString::fromLatin1(texts::kDirNotEmpty));
+        SendReply(QString::fromLatin1(server_texts::kDirNotEmpty));
         return;
     }
-    SendReply(QString::fromLatin1(texts::kDirDeleteError));
+    SendReply(QString::fromLatin1(server_texts::kDirDeleteError));
 }
 
 void CControlSocket::cmdDele(const QString& arg) {
     QString local;
     PathResolver& r = resolver();
     if (r.isConsoleName(arg)) {
-        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        SendReply(QString::fromLatin1(server_texts::kCantAccessFile));
         return;
     }
     if (r.ResolveFile(arg, kFileDelete, &local) == kResolveFileNotFound) {
-        SendReply(QString::fromLatin1(texts::kFileNotFound));
+        SendReply(QString::fromLatin1(server_texts::kFileNotFound));
         return;
     }
     if (r.isConsoleFile(local)) {
-        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        SendReply(QString::fromLatin1(server_texts::kCantAccessFile));
         return;
     }
     const QString virt = resolver_.ToVirtualPath(local);
     if (QFile::remove(local)) {
-        SendReply(tr1(texts::kFileDeleted, virt));
+        SendReply(tr1(server_texts::kFileDeleted, virt));
     } else {
-        SendReply(tr1(texts::kFileDeleteError, virt));
+        SendReply(tr1(server_texts::kFileDeleteError, virt));
     }
 }
 
@@ -289,32 +289,32 @@ void CControlSocket::cmdRnfr(const QString& arg) {
     if (r.isConsoleName(arg) ||
         ((isFile || r.ResolveDirectory(arg, kDirRename, &local) == kResolveFound) &&
          r.isConsoleFile(local))) {
-        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        SendReply(QString::fromLatin1(server_texts::kCantAccessFile));
         return;
     }
     if (isFile) {
         renameSource_ = local;
         renameIsFile_ = true;
-        SendReply(QString::fromLatin1(texts::kRnfrFile));
+        SendReply(QString::fromLatin1(server_texts::kRnfrFile));
         return;
     }
     if (r.ResolveDirectory(arg, kDirRename, &local) == kResolveFound) {
         renameSource_ = local;
         renameIsFile_ = false;
-        SendReply(QString::fromLatin1(texts::kRnfrDir));
+        SendReply(QString::fromLatin1(server_texts::kRnfrDir));
         return;
     }
-    SendReply(QString::fromLatin1(texts::kRnfrNotFound));
+    SendReply(QString::fromLatin1(server_texts::kRnfrNotFound));
 }
 
 void CControlSocket::cmdRnto(const QString& arg) {
     if (renameSource_.isEmpty()) {
-        SendReply(QString::fromLatin1(texts::kBadSequence));
+        SendReply(QString::fromLatin1(server_texts::kBadSequence));
         return;
     }
     PathResolver& r = resolver();
     if (r.isConsoleName(arg)) {
-        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        SendReply(QString::fromLatin1(server_texts::kCantAccessFile));
         return;
     }
     QString local;
@@ -322,20 +322,20 @@ void CControlSocket::cmdRnto(const QString& arg) {
                                      : r.ResolveDirectory(arg, kDirRename, &local);
     const QString kind = QString::fromLatin1(renameIsFile_ ? "File" : "Directory");
     if (result == kResolveFound) {
-        SendReply(tr1(texts::kAlreadyExists, kind));
+        SendReply(tr1(server_texts::kAlreadyExists, kind));
         return;
     }
     if (!local.isEmpty() && r.isConsoleFile(local)) {
-        SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        SendReply(QString::fromLatin1(server_texts::kCantAccessFile));
         return;
     }
     const QString virt = r.ToVirtualPath(renameSource_);
     const bool ok = !local.isEmpty() && !QFileInfo::exists(local) &&
                     QDir().rename(renameSource_, local);
     if (ok) {
-        SendReply(QString::fromLatin1(texts::kRenamed).arg(kind, virt));
+        SendReply(QString::fromLatin1(server_texts::kRenamed).arg(kind, virt));
     } else {
-        SendReply(QString::fromLatin1(texts::kRenameError)
+        SendReply(QString::fromLatin1(server_texts::kRenameError)
                       .arg(QString::fromLatin1(renameIsFile_ ? "file" : "directory"), virt));
     }
 }
@@ -343,10 +343,10 @@ void CControlSocket::cmdRnto(const QString& arg) {
 void CControlSocket::cmdSize(const QString& arg) {
     QString local;
     if (resolver().ResolveFile(arg, kFileRead, &local) == kResolveFileNotFound) {
-        SendReply(QString::fromLatin1(texts::kFileNotFound));
+        SendReply(QString::fromLatin1(server_texts::kFileNotFound));
         return;
     }
-    SendReply(tr1(texts::kSize, QString::number(QFileInfo(local).size())));
+    SendReply(tr1(server_texts::kSize, QString::number(QFileInfo(local).size())));
 }
 
 void CControlSocket::cmdHelp(const QString& arg) {
@@ -356,43 +356,42 @@ void CControlSocket::cmdHelp(const QString& arg) {
     }
     const int id = findCommand(toAnsi(arg).toUpper());
     if (id < 0) {
-        SendReply(tr1(texts::kHelpUnknown, arg));
+        SendReply(tr1(server_texts::kHelpUnknown, arg));
         return;
     }
-    SendReply(tr1(texts::kHelpOne, QString::fromLatin1(commandEntry(id).help)));
+    SendReply(tr1(server_texts::kHelpOne, QString::fromLatin1(commandEntry(id).help)));
 }
 
 QString CControlSocket::logFile(const char* name) const {
     return config_->programFolder + QStringLiteral("/Log/") + QString::fromLatin1(name);
 }
 
-void CControlSocket::notify(int code, const QString& text) {
+void CControlSocket::notify(PlayerEvent code, const QString& text) {
     if (IServerObserver* observer = thread_->Server()->Observer())
-        observer->ClientEvent(code, macText_, text, lastReport_);
+        observer->ClientEvent(code, macText_, text);
 }
 
 void CControlSocket::playerMessage(int id, const QString& arg) {
     auto reply = [this](const char* text) { SendReply(QString::fromLatin1(text)); };
     // Report events go out only for a report that says 0 (done); the playback report always.
-    auto report = [&](int code) {
-        lastReport_ = SplitPlayerReport(arg);
-        if (code == kEventPlayReport) notify(code, arg);
+    auto report = [&](PlayerEvent code) {
+        if (code == PlayerEvent::PlayReport) notify(code, arg);
         else if (atoiBytes(toAnsi(arg)) == 0) notify(code, userName_);
-        reply(texts::kReportDone);
+        reply(server_texts::kReportDone);
     };
     switch (id) {
-    case kMsgALIVE: reply(texts::kAliveAck); break;
+    case kMsgALIVE: reply(server_texts::kAliveAck); break;
     case kMsgIN_PROCESSING: break;
-    case kMsgCLIENT_STATUS_DONE: reply(texts::kAckOk); break;
+    case kMsgCLIENT_STATUS_DONE: reply(server_texts::kAckOk); break;
     case kMsgGET_MAC_ADDR:
         // The MAC text names log and report files: only an address, and only a few per
         // connection, so that one connection cannot fill Log/ with files.
         if (!isWellFormedMac(arg)) {
-            LogConnection(kLogFromPlayer, tr1(texts::kMacNotAnAddress, arg));
+            LogConnection(LogType::FromPlayer, tr1(server_texts::kMacNotAnAddress, arg));
             break;
         }
         if (arg.compare(macText_, Qt::CaseInsensitive) != 0 && ++macChanges_ > kMaxMacChanges) {
-            LogConnection(kLogFromPlayer, tr1(texts::kMacTooManyChanges, arg));
+            LogConnection(LogType::FromPlayer, tr1(server_texts::kMacTooManyChanges, arg));
             break;
         }
         macText_ = arg;
@@ -401,39 +400,39 @@ void CControlSocket::playerMessage(int id, const QString& arg) {
             observer->ClientLoggedIn(thread_->ThreadId(), userName_, thread_->PeerAddress(), arg);
         break;
     case kMsgSTORAGE_INFO_DONE: {
-        LogConnection(kLogFromPlayer, arg);
+        LogConnection(LogType::FromPlayer, arg);
         const MacRange range = thread_->Server()->MacHandout();
         if (!range.enabled) break;
-        const MacHandout h = AssignMac(logFile(texts::kMacListFile), macText_, range);
+        const MacHandout h = AssignMac(logFile(server_texts::kMacListFile), macText_, range);
         if (h.address)
-            SendReply(QString::fromLatin1(texts::kMacCommand).arg(QString::number(texts::kSetMacCode), *h.address));
-        if (h.logText) thread_->Server()->Log(kLogServerEvent, macText_, *h.logText);
+            SendReply(QString::fromLatin1(server_texts::kMacCommand).arg(QString::number(server_texts::kSetMacCode), *h.address));
+        if (h.logText) thread_->Server()->Log(LogType::ServerEvent, macText_, *h.logText);
         break;
     }
-    case kMsgSTORAGE_FILE_INFO_DONE: report(kEventStorageFiles); break;
-    case kMsgDELETE_FILE_DONE: report(kEventDeleteDone); break;
-    case kMsgGET_PLAYLIST_DONE: report(kEventPlaylist); break;
-    case kMsgGET_PREPORT_DONE: report(kEventPlayReport); break;
+    case kMsgSTORAGE_FILE_INFO_DONE: report(PlayerEvent::StorageFiles); break;
+    case kMsgDELETE_FILE_DONE: report(PlayerEvent::DeleteDone); break;
+    case kMsgGET_PLAYLIST_DONE: report(PlayerEvent::Playlist); break;
+    case kMsgGET_PREPORT_DONE: report(PlayerEvent::PlayReport); break;
     case kMsgDOWNLOAD_DONE:
-        notify(kEventStatus, QString::fromLatin1(status::kAlive));
-        reply(texts::kDownloadDoneReply);
+        notify(PlayerEvent::Status, QString::fromLatin1(status_texts::kAlive));
+        reply(server_texts::kDownloadDoneReply);
         break;
-    case kMsgSEND_INSTANT_MSG_DONE: reply(texts::kInstantSent); break;
-    case kMsgSTOP_INSTANT_MSG_DONE: reply(texts::kInstantStopped); break;
-    case kMsgGET_VERSION: reply(texts::kNotImplemented); break;
+    case kMsgSEND_INSTANT_MSG_DONE: reply(server_texts::kInstantSent); break;
+    case kMsgSTOP_INSTANT_MSG_DONE: reply(server_texts::kInstantStopped); break;
+    case kMsgGET_VERSION: reply(server_texts::kNotImplemented); break;
     case kMsgSTATUS: {
         const StatusOutcome o = InterpretStatus(arg);
-        if (o.logText) LogConnection(kLogFromPlayer, *o.logText);
+        if (o.logText) LogConnection(LogType::FromPlayer, *o.logText);
         // The operator is told in the log: a player must not be able to open dialogs.
-        if (o.operatorNotice) LogConnection(kLogFromPlayer, QString::fromLatin1(kStopPlaybackFirst));
-        if (o.statusChange) notify(kEventStatus, *o.statusChange);
+        if (o.operatorNotice) LogConnection(LogType::FromPlayer, QString::fromLatin1(kStopPlaybackFirst));
+        if (o.statusChange) notify(PlayerEvent::Status, *o.statusChange);
         if (o.endConnection) {
             CloseDataConnection();
             EndConnection();
         }
         break;
     }
-    case kMsgPLAY_REPORT: AddPlayReport(logFile(texts::kPlayReportFile), macText_, arg); break;
+    case kMsgPLAY_REPORT: AddPlayReport(logFile(server_texts::kPlayReportFile), macText_, arg); break;
     default: break;
     }
 }

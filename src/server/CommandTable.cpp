@@ -89,12 +89,12 @@ bool hasControlCharacter(const QByteArray& text) {
 }
 
 QByteArray helpListing() {
-    QByteArray out = texts::kHelpHead;
+    QByteArray out = server_texts::kHelpHead;
     for (int i = 0; i < kCommandCount; ++i) {
         out += kTable[i].word;
         out += ((i + 1) % 4 == 0) ? "\r\n" : "\t";
     }
-    out += texts::kHelpTail;
+    out += server_texts::kHelpTail;
     return out;
 }
 

@@ -44,7 +44,7 @@ void CConnectThread::RequestQuit() {
     quit();
 }
 
-bool CConnectThread::PostThreadCommand(int index, const OperatorCommandArgs& args) {
+bool CConnectThread::PostThreadCommand(CommandIndex index, const OperatorCommandArgs& args) {
     std::lock_guard g(lock_);
     if (!socket_) return false;
     CControlSocket* socket = socket_;
@@ -55,13 +55,11 @@ bool CConnectThread::PostThreadCommand(int index, const OperatorCommandArgs& arg
 }
 
 void CConnectThread::CountSent(qint64 n) {
-    bytesSent_ += static_cast<quint32>(n);
     lastActivityMs_ = QDateTime::currentMSecsSinceEpoch();
     server_->TransferEvent(CControlServer::kBytesSent, static_cast<quint32>(n));
 }
 
 void CConnectThread::CountReceived(qint64 n) {
-    bytesReceived_ += static_cast<quint32>(n);
     lastActivityMs_ = QDateTime::currentMSecsSinceEpoch();
     server_->TransferEvent(CControlServer::kBytesReceived, static_cast<quint32>(n));
 }

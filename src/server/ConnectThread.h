@@ -34,15 +34,13 @@ public:
     // Ends the event loop (from any thread); a running data-connection wait gives up too.
     void RequestQuit();
     // Queues an operator command on the connection's thread; false when it no longer runs.
-    bool PostThreadCommand(int index, const OperatorCommandArgs& args);
+    bool PostThreadCommand(CommandIndex index, const OperatorCommandArgs& args);
 
     // Activity counters, called on the connection's thread.
     void CountSent(qint64 n);
     void CountReceived(qint64 n);
     void ReportOutcome(int outcome);
     qint64 LastActivityMs() const { return lastActivityMs_; }
-    quint32 BytesSent() const { return bytesSent_; }
-    quint32 BytesReceived() const { return bytesReceived_; }
 
 protected:
     void run() override;
@@ -60,8 +58,6 @@ private:
     QString user_;
     CControlSocket* socket_ = nullptr;
     std::atomic<qint64> lastActivityMs_;
-    std::atomic<quint32> bytesSent_{0};
-    std::atomic<quint32> bytesReceived_{0};
 };
 
 }  // namespace lum

@@ -51,14 +51,6 @@ void CControlServer::SetMaxUsers(int maxUsers) {
     std::lock_guard g(configLock_);
     config_.maxUsers = maxUsers;
 }
-void CControlServer::SetWelcome(const QString& text) {
-    std::lock_guard g(configLock_);
-    config_.welcome = text;
-}
-void CControlServer::SetGoodbye(const QString& text) {
-    std::lock_guard g(configLock_);
-    config_.goodbye = text;
-}
 void CControlServer::SetFilterMode(int mode) {
     std::lock_guard g(configLock_);
     filterMode_ = mode;
@@ -178,7 +170,7 @@ bool CControlServer::AllowRegistration(const QString& peer) {
     return true;
 }
 
-void CControlServer::Log(int type, const QString& column, const QString& text) const {
+void CControlServer::Log(LogType type, const QString& column, const QString& text) const {
     if (log_) log_->addLog(type, column, text);
 }
 
@@ -186,8 +178,6 @@ void CControlServer::ApplySettings(const CAppSettings& s) {
     SetPort(s.port());
     SetMaxUsers(s.maxUsers());
     SetMaxPerAddress(s.maxPerAddress());
-    SetWelcome(s.welcomeText());
-    SetGoodbye(s.goodbyeText());
     SetFilterMode(s.ipFilterMode());
     SetFilterList(s.ipFilterList());
     SetPasswordCheck(s.passwordCheck());
@@ -218,7 +208,7 @@ bool CControlServer::Start() {
         if (!ok) listenError_ = QStringLiteral("the UDP port for discovery is in use");
     }
     if (!ok) {
-        Log(kLogSentToPlayer, QString(), QString::fromLatin1(texts::kServerListenFailed).arg(port_));
+        Log(LogType::SentToPlayer, QString(), QString::fromLatin1(server_texts::kServerListenFailed).arg(port_));
         delete discovery_;
         discovery_ = nullptr;
         delete listener_;
@@ -226,7 +216,7 @@ bool CControlServer::Start() {
         return false;
     }
     running_ = true;
-    Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStart).arg(listener_->serverPort()));
+    Log(LogType::ServerEvent, QString(), QString::fromLatin1(server_texts::kServerStart).arg(listener_->serverPort()));
     return true;
 }
 
@@ -295,18 +285,18 @@ void CControlServer::Stop() {
             if (connections_.empty()) break;
             thread = connections_.front();
         }
-        Log(kLogServerEvent, thread->MacText(), QString::fromLatin1(texts::kServerStopped));
+        Log(LogType::ServerEvent, thread->MacText(), QString::fromLatin1(server_texts::kServerStopped));
         thread->RequestQuit();
         if (waitForThread(thread)) {
-            Log(kLogServerEvent, thread->MacText(),
-                QString::fromLatin1(texts::kThreadStopped).arg(thread->ThreadId()));
+            Log(LogType::ServerEvent, thread->MacText(),
+                QString::fromLatin1(server_texts::kThreadStopped).arg(thread->ThreadId()));
         } else {
-            Log(kLogServerEvent, thread->MacText(),
-                QString::fromLatin1(texts::kThreadKillProblem).arg(thread->ThreadId()));
+            Log(LogType::ServerEvent, thread->MacText(),
+                QString::fromLatin1(server_texts::kThreadKillProblem).arg(thread->ThreadId()));
             RemoveConnection(thread.get());
         }
     }
-    Log(kLogServerEvent, QString(), QString::fromLatin1(texts::kServerStopped));
+    Log(LogType::ServerEvent, QString(), QString::fromLatin1(server_texts::kServerStopped));
     finishEndingThreads();
 }
 
@@ -337,7 +327,7 @@ void CControlServer::StopConnection(quint32 connectionId) {
     if (!waitForThread(thread)) RemoveConnection(thread.get());
 }
 
-bool CControlServer::PostThreadCommand(quint32 connectionId, int index,
+bool CControlServer::PostThreadCommand(quint32 connectionId, CommandIndex index,
                                        const OperatorCommandArgs& args) {
     std::shared_ptr<CConnectThread> thread;
     {
@@ -414,16 +404,16 @@ bool CControlServer::onClientConnected(CConnectThread* t) {
     // One host gets a share of the places, so it cannot lock every other player out.
     const bool tooMany =
         IsTooManyUsers() || ConnectionsFrom(t->PeerAddress()) > Config().maxPerAddress;
-    Log(kLogServerEvent, t->MacText(),
-        QString::fromLatin1(texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
+    Log(LogType::ServerEvent, t->MacText(),
+        QString::fromLatin1(server_texts::kClientConnected).arg(QString::number(t->ThreadId()), t->PeerAddress()));
     return tooMany;
 }
 
 void CControlServer::onClientDisconnected(CConnectThread* t) {
     ++servedCalls_;
     if (currentConnections_ > 0) --currentConnections_;
-    Log(kLogServerEvent, t->MacText(),
-        QString::fromLatin1(texts::kClientDisconnected)
+    Log(LogType::ServerEvent, t->MacText(),
+        QString::fromLatin1(server_texts::kClientDisconnected)
             .arg(QString::number(t->ThreadId()), t->PeerAddress()));
     if (observer_) observer_->ClientLoggedOut(t->ThreadId());
 }

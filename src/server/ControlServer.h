@@ -5,6 +5,7 @@
 // Lives on the main thread. Connection threads reach it through blocking queued calls
 // (connect and disconnect), queued calls (transfer events) and the connection-list lock.
 
+#include "core/LogSink.h"
 #include "server/OperatorCommand.h"
 #include "server/ServerInterfaces.h"
 
@@ -48,8 +49,9 @@ private:
 // the attached settings when there are any (see ApplySettings).
 struct ServerConfig {
     int maxUsers = 10;
-    QString welcome = QStringLiteral("Welcome to LUM");
-    QString goodbye = QStringLiteral("Bye");
+    // Nothing in config.ini sets them: the greeting is "220 " and the goodbye "220 ".
+    QString welcome;
+    QString goodbye;
     bool passwordCheck = false;
     bool autoRegister = true;
     int maxPerAddress = 20;        // connections held at once, new names per registration window
@@ -79,8 +81,6 @@ public:
     // Settings, applied at the next Start (the texts and limits also to running connections).
     void SetPort(int port);
     void SetMaxUsers(int maxUsers);
-    void SetWelcome(const QString& text);
-    void SetGoodbye(const QString& text);
     void SetFilterMode(int mode);
     void SetFilterList(const QString& list);
     // The values below are read when used; without attached settings these give them.
@@ -119,17 +119,16 @@ public:
     // Ends the one connection with that id; any thread.
     void StopConnection(quint32 connectionId);
     // Queues an operator command on a connection's thread; false when it no longer runs.
-    bool PostThreadCommand(quint32 connectionId, int index, const OperatorCommandArgs& args = {});
+    bool PostThreadCommand(quint32 connectionId, CommandIndex index,
+                           const OperatorCommandArgs& args = {});
     // Set once a download command (index 11) went out to a player.
-    bool DownloadCommandSent() const { return downloadCommandSent_; }
-    void SetDownloadCommandSent(bool on) { downloadCommandSent_ = on; }
 
     bool IsRunning() const { return running_; }
     bool IsTooManyUsers() const;
     // Connections from `peer` now, this one included when it is already counted.
     int ConnectionsFrom(const QString& peer) const;
     bool IsAddressAllowed(const QString& peerAddress) const;
-    void Log(int type, const QString& column, const QString& text) const;
+    void Log(LogType type, const QString& column, const QString& text) const;
 
     // The discovery responder on the control port while running (else null).
     CDiscoverySocket* Discovery() const { return discovery_; }
@@ -215,7 +214,6 @@ private:
     std::atomic<int> filesSent_{0}, filesReceived_{0}, sendsAborted_{0}, receivesAborted_{0};
     std::atomic<quint32> nextConnectionId_{1};
     std::atomic<int> servedCalls_{0};
-    std::atomic<bool> downloadCommandSent_{false};
 };
 
 // The IP filter rule: `list` holds addresses each followed by ";", "*" standing for a whole

@@ -79,14 +79,14 @@ bool CControlSocket::Admit(bool tooManyUsers) {
     CControlServer* server = thread_->Server();
     if (state() != QAbstractSocket::ConnectedState) return false;
     if (tooManyUsers) {
-        SendReply(QString::fromLatin1(texts::kTooManyUsers));
+        SendReply(QString::fromLatin1(server_texts::kTooManyUsers));
         return false;
     }
     if (!server->IsAddressAllowed(thread_->PeerAddress())) {
-        SendReply(QString::fromLatin1(texts::kIpRejected));
+        SendReply(QString::fromLatin1(server_texts::kIpRejected));
         return false;
     }
-    SendReply(QString::fromLatin1(texts::kGreeting).arg(config_->welcome));
+    SendReply(QString::fromLatin1(server_texts::kGreeting).arg(config_->welcome));
     loginDeadlineMs_ = clock_.elapsed() + config_->loginTimeoutMs;
     // Check often enough for shortened timeouts; once a second otherwise.
     const int shortest = std::min(config_->idleTimeoutMs, config_->loginTimeoutMs);
@@ -94,7 +94,7 @@ bool CControlSocket::Admit(bool tooManyUsers) {
     return true;
 }
 
-void CControlSocket::LogConnection(int type, const QString& text) {
+void CControlSocket::LogConnection(LogType type, const QString& text) {
     thread_->Server()->Log(type, macText_, QStringLiteral("[%1] %2").arg(userName_, text));
 }
 
@@ -140,7 +140,7 @@ bool CControlSocket::isDead() {
 
 bool CControlSocket::SendReply(const QString& text) {
     if (isDead()) {
-        LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        LogConnection(LogType::FromPlayer, QString::fromLatin1(server_texts::kReplyFailed));
         EndConnection();  // first, so that closing is not taken for the player's close
         abort();
         return false;
@@ -149,13 +149,13 @@ bool CControlSocket::SendReply(const QString& text) {
     if (write(bytes) != bytes.size()) {
         EndConnection();
         abort();
-        LogConnection(kLogFromPlayer, QString::fromLatin1(texts::kReplyFailed));
+        LogConnection(LogType::FromPlayer, QString::fromLatin1(server_texts::kReplyFailed));
         return false;
     }
     flush();
-    if (text.compare(QLatin1String(texts::kAliveAck), Qt::CaseInsensitive) != 0) {
+    if (text.compare(QLatin1String(server_texts::kAliveAck), Qt::CaseInsensitive) != 0) {
         if (!isQuiet(text) || thread_->Server()->LogLevel() == 2)
-            LogConnection(kLogSentToPlayer, text);
+            LogConnection(LogType::SentToPlayer, text);
     }
     thread_->CountSent(bytes.size());
     return true;
@@ -180,14 +180,14 @@ void CControlSocket::processBuffer() {
             // No line end within the limit: the line is too long whatever follows.
             if (receiveBuffer_.size() >= kMaxLine) {
                 receiveBuffer_.clear();
-                SendReply(QString::fromLatin1(texts::kLineTooLong));
+                SendReply(QString::fromLatin1(server_texts::kLineTooLong));
                 EndConnection();
             }
             return;
         }
         if (end + 2 > kMaxLine) {
             receiveBuffer_.clear();
-            SendReply(QString::fromLatin1(texts::kLineTooLong));
+            SendReply(QString::fromLatin1(server_texts::kLineTooLong));
             EndConnection();
             return;
         }
@@ -203,7 +203,7 @@ void CControlSocket::onPeerClosed() {
     // The player closed the control connection.
     if (ending_) return;
     abort();
-    QMetaObject::invokeMethod(this, [this] { OnThreadCommand(kCmdEndConnection); },
+    QMetaObject::invokeMethod(this, [this] { OnThreadCommand(CommandIndex::EndConnection); },
                               Qt::QueuedConnection);
 }
 
@@ -214,12 +214,12 @@ void CControlSocket::onTimer() {
     const bool loginLate = status_ == AwaitingLogin && loginDeadlineMs_ >= 0 &&
                            clock_.elapsed() > loginDeadlineMs_;
     if (idle || loginLate) {
-        SendReply(QString::fromLatin1(texts::kControlTimedOut));
+        SendReply(QString::fromLatin1(server_texts::kControlTimedOut));
         EndConnection();
     }
 }
 
-void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args) {
+void CControlSocket::OnThreadCommand(CommandIndex index, const OperatorCommandArgs& args) {
     if (ending_) return;
     const OperatorCommand cmd = buildOperatorCommand(index, args);
     switch (cmd.action) {
@@ -228,7 +228,6 @@ void CControlSocket::OnThreadCommand(int index, const OperatorCommandArgs& args)
     case OperatorAction::EndConnection: EndConnection(); return;
     case OperatorAction::SendLine:
     case OperatorAction::SendLineThenEnd:
-        if (cmd.setsDownloadFlag) thread_->Server()->SetDownloadCommandSent(true);
         if (SendReply(cmd.line) && cmd.action == OperatorAction::SendLineThenEnd) EndConnection();
         return;
     }

@@ -3,6 +3,7 @@
 // command interpreter, sends replies, ends idle connections and runs operator commands.
 // Lives on its connection thread.
 
+#include "core/LogSink.h"
 #include "server/OperatorCommand.h"
 #include "server/PathResolver.h"
 #include "server/ServerInterfaces.h"
@@ -54,11 +55,11 @@ public:
     // connection is logged and ended; returns false then.
     bool SendReply(const QString& text);
     // Connection log: "[user] text" with the MAC text as column.
-    void LogConnection(int type, const QString& text);
+    void LogConnection(LogType type, const QString& text);
 
     // Operator commands and the connection's own deferred actions (index 0 closes the data
     // connection, 1 ends the connection).
-    void OnThreadCommand(int index, const OperatorCommandArgs& args = {});
+    void OnThreadCommand(CommandIndex index, const OperatorCommandArgs& args = {});
 
     // Data connection (used by CDataSocket).
     bool OpenDataConnection();
@@ -105,7 +106,7 @@ private:
     PathResolver& resolver();
     // Player messages (rows 31 to 45).
     void playerMessage(int id, const QString& arg);
-    void notify(int code, const QString& text);
+    void notify(PlayerEvent code, const QString& text);
     QString logFile(const char* name) const;
 
     // Transfers (Transfers.cpp)
@@ -140,7 +141,6 @@ private:
     bool loggedInOnce_ = false;
     int macChanges_ = 0;  // MAC addresses this connection reported
     static constexpr int kMaxMacChanges = 4;
-    PlayerReport lastReport_;
     bool ending_ = false;
 
     QTimer timer_;

@@ -137,7 +137,7 @@ void CDataSocket::SendFile(const QString& localPath, quint32 restartOffset, int 
     if (!file_.open(QIODevice::ReadOnly)) {
         done_ = true;
         owner_->SetStatus(Idle);
-        owner_->SendReply(QString::fromLatin1(texts::kListAborted));
+        owner_->SendReply(QString::fromLatin1(server_texts::kListAborted));
         owner_->PostCloseData(generation_);
         return;
     }
@@ -205,7 +205,7 @@ void CDataSocket::ReceiveFile(const QString& localPath, quint32 restartOffset) {
         if (fd >= 0 && !file_.isOpen()) ::close(fd);
         done_ = true;
         owner_->SetStatus(Idle);
-        owner_->SendReply(QString::fromLatin1(texts::kCantAccessFile));
+        owner_->SendReply(QString::fromLatin1(server_texts::kCantAccessFile));
         owner_->PostCloseData(generation_);
         owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
         return;
@@ -257,7 +257,7 @@ void CDataSocket::onClosed() {
     } else {
         file_.close();
         closeSocket();
-        owner_->SendReply(QString::fromLatin1(texts::kDataSocketClosed));
+        owner_->SendReply(QString::fromLatin1(server_texts::kDataSocketClosed));
         owner_->PostCloseData(generation_);
         owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
     }
@@ -287,18 +287,18 @@ void CDataSocket::onError() {
     owner_->SetStatus(Idle);
     switch (mode_) {
     case Mode::List:
-        owner_->SendReply(QString::fromLatin1(texts::kListAborted));
+        owner_->SendReply(QString::fromLatin1(server_texts::kListAborted));
         break;
     case Mode::File:
-        owner_->SendReply(QString::fromLatin1(texts::kDataAborted));
+        owner_->SendReply(QString::fromLatin1(server_texts::kDataAborted));
         owner_->Thread()->ReportOutcome(CControlServer::kSendAborted);
         break;
     case Mode::Receive:
-        owner_->SendReply(QString::fromLatin1(texts::kDataAborted));
+        owner_->SendReply(QString::fromLatin1(server_texts::kDataAborted));
         owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
         break;
     case Mode::None:
-        owner_->SendReply(QString::fromLatin1(texts::kDataSocketClosed));
+        owner_->SendReply(QString::fromLatin1(server_texts::kDataSocketClosed));
         owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
         break;
     }

@@ -28,34 +28,34 @@ qint64 monotonicMs() {
 }  // namespace
 
 CDiscoverySocket::CDiscoverySocket(ILogSink* log, QObject* parent)
-    : QObject(parent), m_log(log), m_clock(&monotonicMs) {}
+    : QObject(parent), log_(log), clock_(&monotonicMs) {}
 
 CDiscoverySocket::~CDiscoverySocket() { close(); }
 
 bool CDiscoverySocket::create(quint16 port, const QHostAddress& address) {
     close();
-    m_socket = new QUdpSocket(this);
+    socket_ = new QUdpSocket(this);
     // Shared binding would let a second process steal the datagrams; the port is ours alone.
-    if (!m_socket->bind(address, port, QAbstractSocket::DontShareAddress)) {
-        delete m_socket;
-        m_socket = nullptr;
+    if (!socket_->bind(address, port, QAbstractSocket::DontShareAddress)) {
+        delete socket_;
+        socket_ = nullptr;
         return false;
     }
-    connect(m_socket, &QUdpSocket::readyRead, this, &CDiscoverySocket::readPending);
+    connect(socket_, &QUdpSocket::readyRead, this, &CDiscoverySocket::readPending);
     return true;
 }
 
 void CDiscoverySocket::close() {
-    if (!m_socket) return;
-    m_socket->close();
-    m_socket->deleteLater();
-    m_socket = nullptr;
-    m_recent.clear();
+    if (!socket_) return;
+    socket_->close();
+    socket_->deleteLater();
+    socket_ = nullptr;
+    recent_.clear();
 }
 
-bool CDiscoverySocket::isOpen() const { return m_socket != nullptr; }
+bool CDiscoverySocket::isOpen() const { return socket_ != nullptr; }
 
-quint16 CDiscoverySocket::localPort() const { return m_socket ? m_socket->localPort() : 0; }
+quint16 CDiscoverySocket::localPort() const { return socket_ ? socket_->localPort() : 0; }
 
 bool CDiscoverySocket::isKeyword(const QByteArray& data) {
     const qsizetype nul = data.indexOf('\0');
@@ -80,16 +80,16 @@ qint64 CDiscoverySocket::Recent::newest() const {
 // A sliding second: an answer is allowed when fewer than the limit were sent to this source
 // in the last 1000 ms.
 bool CDiscoverySocket::admit(quint32 source, qint64 now) {
-    if (m_recent.size() >= kMaxTrackedSources && !m_recent.count(source)) {
-        for (auto it = m_recent.begin(); it != m_recent.end();) {
+    if (recent_.size() >= kMaxTrackedSources && !recent_.count(source)) {
+        for (auto it = recent_.begin(); it != recent_.end();) {
             if (now - it->second.newest() >= 1000)
-                it = m_recent.erase(it);
+                it = recent_.erase(it);
             else
                 ++it;
         }
-        if (m_recent.size() >= kMaxTrackedSources) return false;  // a flood: no one new
+        if (recent_.size() >= kMaxTrackedSources) return false;  // a flood: no one new
     }
-    Recent& r = m_recent[source];
+    Recent& r = recent_[source];
     if (r.count == kMaxAnswersPerSecond && now - r.times[r.next] < 1000) return false;
     r.times[r.next] = now;
     r.next = (r.next + 1) % kMaxAnswersPerSecond;
@@ -98,16 +98,16 @@ bool CDiscoverySocket::admit(quint32 source, qint64 now) {
 }
 
 void CDiscoverySocket::readPending() {
-    while (m_socket && m_socket->hasPendingDatagrams()) {
-        const qint64 size = m_socket->pendingDatagramSize();
-        QNetworkDatagram datagram = m_socket->receiveDatagram(kBufferSize + 1);
+    while (socket_ && socket_->hasPendingDatagrams()) {
+        const qint64 size = socket_->pendingDatagramSize();
+        QNetworkDatagram datagram = socket_->receiveDatagram(kBufferSize + 1);
         if (size > kBufferSize || datagram.data().size() > kBufferSize) {
-            const qint64 now = m_clock();
-            if (!m_noticeGiven || now - m_lastNotice >= kNoticeIntervalMs) {
-                m_noticeGiven = true;
-                m_lastNotice = now;
-                if (m_log)
-                    m_log->addLog(kLogError, QString(),
+            const qint64 now = clock_();
+            if (!noticeGiven_ || now - lastNotice_ >= kNoticeIntervalMs) {
+                noticeGiven_ = true;
+                lastNotice_ = now;
+                if (log_)
+                    log_->addLog(LogType::Error, QString(),
                                   QString::fromLatin1(discoverytext::kDatagramTooLarge));
             }
             continue;
@@ -117,14 +117,14 @@ void CDiscoverySocket::readPending() {
         if (data.isEmpty()) continue;
         const QHostAddress sender = datagram.senderAddress();
         const int senderPort = datagram.senderPort();
-        if (senderPort <= 0 || senderPort == m_socket->localPort()) continue;
+        if (senderPort <= 0 || senderPort == socket_->localPort()) continue;
         bool ok = false;
         const quint32 source = sender.toIPv4Address(&ok);
         if (!ok) continue;  // bound to IPv4 only; anything else is not a player
-        if (!admit(source, m_clock())) continue;
+        if (!admit(source, clock_())) continue;
         const QHostAddress to = answerAddress(data, QHostAddress(source));
         // Send errors are ignored: the player asks again.
-        if (m_socket->writeDatagram(data, to, static_cast<quint16>(senderPort)) == data.size())
+        if (socket_->writeDatagram(data, to, static_cast<quint16>(senderPort)) == data.size())
             Q_EMIT answered(to, static_cast<quint16>(senderPort));
     }
 }

@@ -41,7 +41,7 @@ public:
     quint16 localPort() const;
 
     // Replaces the millisecond clock used by the rate limit and the notice interval.
-    void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+    void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
 
     // Whether `data` (up to its first NUL byte) is the keyword or a leading part of it.
     static bool isKeyword(const QByteArray& data);
@@ -64,12 +64,12 @@ private:
         qint64 newest() const;
     };
 
-    ILogSink* m_log;
-    QUdpSocket* m_socket = nullptr;
-    std::function<qint64()> m_clock;
-    std::unordered_map<quint32, Recent> m_recent;
-    qint64 m_lastNotice = 0;
-    bool m_noticeGiven = false;
+    ILogSink* log_;
+    QUdpSocket* socket_ = nullptr;
+    std::function<qint64()> clock_;
+    std::unordered_map<quint32, Recent> recent_;
+    qint64 lastNotice_ = 0;
+    bool noticeGiven_ = false;
 };
 
 }  // namespace lum

@@ -60,34 +60,34 @@ QString line(int code, const QString& text) { return QString::number(code) + ' '
 
 }  // namespace
 
-OperatorCommand buildOperatorCommand(int index, const OperatorCommandArgs& args) {
+OperatorCommand buildOperatorCommand(CommandIndex ci, const OperatorCommandArgs& args) {
     OperatorCommand cmd;
-    if (index == kCmdCloseData) {
+    const int index = int(ci);
+    if (ci == CommandIndex::CloseData) {
         cmd.action = OperatorAction::CloseData;
         return cmd;
     }
-    if (index == kCmdEndConnection) {
+    if (ci == CommandIndex::EndConnection) {
         cmd.action = OperatorAction::EndConnection;
         return cmd;
     }
     const int code = codeOf(index);
     if (code == 0) return cmd;
 
-    cmd.action = index == kCmdShutdown ? OperatorAction::SendLineThenEnd : OperatorAction::SendLine;
-    cmd.setsDownloadFlag = index == kCmdDownload;
+    cmd.action = ci == CommandIndex::Shutdown ? OperatorAction::SendLineThenEnd : OperatorAction::SendLine;
     if (const char* text = fixedText(index)) {
         cmd.line = line(code, QString::fromLatin1(text));
     } else if (index >= 17 && index <= 33) {
         cmd.line = line(code, QStringLiteral("Volume Control"));
     } else if (index >= 200) {
         cmd.line = line(code, QStringLiteral("Input Keys"));
-    } else if (index == kCmdText638 || index == kCmdText648) {
+    } else if (ci == CommandIndex::Text638 || ci == CommandIndex::Text648) {
         cmd.line = line(code, args.text.left(kShortCommandTextLength));
-    } else if (index == kCmdLabel) {
+    } else if (ci == CommandIndex::Label) {
         cmd.line = line(code, args.text);
-    } else if (index == kCmdSetMac) {
+    } else if (ci == CommandIndex::SetMac) {
         cmd.line = line(code, args.macText);
-    } else if (index == kCmdPicture) {
+    } else if (ci == CommandIndex::Picture) {
         cmd.line = QStringLiteral("%1 Send Pictavo image %2 (Dration:%3S) to client")
                        .arg(code)
                        .arg(args.imageName)

@@ -1,7 +1,11 @@
 #include "server/OperatorSocket.h"
 
+#include "core/DataFolder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -31,8 +35,31 @@ COperatorSocket::COperatorSocket(Handler handler, QObject* parent)
 
 COperatorSocket::~COperatorSocket() { close(); }
 
+namespace {
+
+// Members of the data folder's group may already read every file in it. When the folder keeps
+// everybody else out, they may operate it too (the lum group of the packaged service); a folder
+// open to others keeps the socket to its user.
+bool groupMayOperate(const QString& dataFolder) {
+    const QFileInfo fi(dataFolder);
+    const QFile::Permissions p = fi.permissions();
+    return fi.isDir() && (p & QFile::ExeGroup) &&
+           !(p & (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+}
+
+}  // namespace
+
 QString COperatorSocket::socketNameFor(const QString& dataFolder) {
-    const QByteArray canonical = QDir(dataFolder).canonicalPath().toUtf8();
+    // Inside the data folder: reachable by whoever may enter the folder, also from a service
+    // with a private /tmp. A socket path holds 107 bytes and the listener binds a slightly
+    // longer temporary name first, so a deep folder falls back to a name in /tmp.
+    const QString folder = QDir(dataFolder).canonicalPath();
+    if (!folder.isEmpty()) {
+        const QString path = joinPath(joinPath(folder, QString::fromLatin1(kServerDataDir)),
+                                      QStringLiteral("operator.sock"));
+        if (QFile::encodeName(path).size() <= 90) return path;
+    }
+    const QByteArray canonical = folder.toUtf8();
     const QByteArray hash =
         QCryptographicHash::hash(canonical.isEmpty() ? dataFolder.toUtf8() : canonical,
                                  QCryptographicHash::Sha1)
@@ -43,6 +70,10 @@ QString COperatorSocket::socketNameFor(const QString& dataFolder) {
 
 bool COperatorSocket::listen(const QString& dataFolder, QString* error) {
     const QString name = socketNameFor(dataFolder);
+    server_->setSocketOptions(groupMayOperate(dataFolder)
+                                  ? QLocalServer::UserAccessOption | QLocalServer::GroupAccessOption
+                                  : QLocalServer::UserAccessOption);
+    if (name.startsWith(QLatin1Char('/'))) QDir().mkpath(QFileInfo(name).absolutePath());
     // A socket file left by a crashed run would block the name; a live owner answers a connect.
     QLocalSocket probe;
     probe.connectToServer(name);

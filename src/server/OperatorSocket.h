@@ -2,7 +2,7 @@
 // The local operator socket: lumctl talks to a running lum or lum-server through it. One JSON
 // object per line in each direction; each request gets exactly one reply line, in order. Only
 // local processes of the same user can reach it (a Unix domain socket with user-only
-// permissions).
+// permissions), and those of the data folder's group when the folder is closed to others.
 //
 // A handler answers through the reply function it is given, at once or later from this
 // thread's event loop; it never waits in a nested one. A reply for a client that has gone away
@@ -29,11 +29,13 @@ public:
     ~COperatorSocket() override;
 
     // Listens under the name that belongs to this data folder; false with a reason when taken.
+    // The data folder's group may connect too when the folder is closed to others.
     bool listen(const QString& dataFolder, QString* error = nullptr);
     void close();
     QString serverName() const;
 
-    // The socket name for a data folder (what lumctl connects to).
+    // The socket for a data folder (what lumctl connects to): "server data/operator.sock" in
+    // it, or a name in /tmp when that path is too long for a socket.
     static QString socketNameFor(const QString& dataFolder);
 
     // Request lines longer than this are refused and the client is dropped.

@@ -100,7 +100,7 @@ QString PathResolver::absoluteVirtual(const QString& normalised) const {
     return cur + normalised;
 }
 
-PathResolver::Walk PathResolver::walk(const QString& virtualPath) const {
+PathResolver::Walk PathResolver::walk(const QString& virtualPath, Names names) const {
     Walk w;
     const QString home = QDir::cleanPath(group_.homeDirectory);
     struct Step { QString name; bool exists; };
@@ -111,8 +111,11 @@ PathResolver::Walk PathResolver::walk(const QString& virtualPath) const {
             if (!steps.empty()) steps.pop_back();  // never above the home directory
             continue;
         }
-        while (part.startsWith(QLatin1Char('.'))) part.remove(0, 1);
-        while (part.endsWith(QLatin1Char('.'))) part.chop(1);
+        if (part == QLatin1String(".")) continue;
+        if (names == Names::Trimmed) {
+            while (part.startsWith(QLatin1Char('.'))) part.remove(0, 1);
+            while (part.endsWith(QLatin1Char('.'))) part.chop(1);
+        }
         if (part.isEmpty()) continue;
         QString dir = home;
         bool parentExists = true;
@@ -209,8 +212,9 @@ int PathResolver::resolveSpecial(const QString& norm, int access, QString* local
         *local = group_.currentPlaylist;
         return kResolveFound;
     }
-    if (is("autoconfig.zeb") || is(fixed_names::kAutoconfigUpdate)) {
-        *local = inHome(is("autoconfig.zeb") ? "autoconfig.zeb" : fixed_names::kAutoconfigUpdate);
+    if (is(fixed_names::kAutoconfigText) || is(fixed_names::kAutoconfigUpdate)) {
+        *local = inHome(is(fixed_names::kAutoconfigText) ? fixed_names::kAutoconfigText
+                                                         : fixed_names::kAutoconfigUpdate);
         return kResolveFound;
     }
     if (is(fixed_names::kInstantMessage)) return ifExists(inHome(fixed_names::kInstantMessage));
@@ -237,8 +241,9 @@ int PathResolver::ResolveFile(const QString& name, int access, QString* local) c
     if (norm.isEmpty()) return kResolveFileNotFound;
 
     if (access == kFileWrite) {
-        // Uploads land in the home directory, whatever the current directory.
-        const Walk w = walk(QLatin1Char('/') + norm);
+        // Uploads land in the home directory, whatever the current directory, under the name
+        // as sent (".x" stays ".x").
+        const Walk w = walk(QLatin1Char('/') + norm, Names::AsSent);
         if (w.refused) return kResolveFileNotFound;
         *local = w.local;
         return kResolveFound;

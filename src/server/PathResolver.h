@@ -63,8 +63,10 @@ private:
         bool exists = false;
         bool refused = false;
     };
-    // Walks an absolute virtual path from the home directory.
-    Walk walk(const QString& virtualPath) const;
+    // Walks an absolute virtual path from the home directory. Names that are looked up lose
+    // their leading and trailing dots; an upload's name is kept as sent.
+    enum class Names { Trimmed, AsSent };
+    Walk walk(const QString& virtualPath, Names names = Names::Trimmed) const;
     QString absoluteVirtual(const QString& normalised) const;
     bool insideHome(const QString& local) const;
     int resolveSpecial(const QString& normalised, int access, QString* local, bool* special) const;

@@ -39,26 +39,7 @@ QByteArray playItemKey(const QString& name) {
     return key.left(kMaxPlayItemBytes).trimmed();
 }
 
-// Cuts the text before the first comma when that comma stands after position 0.
-QString takeField(QString& rest) {
-    const int pos = rest.indexOf(',');
-    if (pos <= 0) return {};
-    QString field = rest.left(pos);
-    rest = rest.mid(pos + 1);
-    return field;
-}
-
 }  // namespace
-
-PlayerReport SplitPlayerReport(const QString& argument) {
-    QString rest = argument;
-    PlayerReport r;
-    r.first = takeField(rest);
-    r.number = atoiText(takeField(rest));
-    r.second = takeField(rest);
-    r.remainder = rest;
-    return r;
-}
 
 StatusOutcome InterpretStatus(const QString& argument) {
     const int blank = argument.indexOf(' ');
@@ -70,20 +51,20 @@ StatusOutcome InterpretStatus(const QString& argument) {
     switch (code) {
     case 10: log("No DISC"); break;
     case 11: o.operatorNotice = true; break;
-    case 12: log("Playback Stopped"); change(status::kAlive); break;
-    case 13: log("Download is Terminated"); change(status::kAlive); break;
-    case 14: log("System is Idle"); change(status::kAlive); break;
-    case 15: log("Download is Stopped"); change(status::kAlive); break;
-    case 16: log("Succeeded in sending playlist"); change(status::kPlaylistDone); break;
-    case 17: o.statusChange = QString::fromLatin1(status::kPlaying) + ' ' + text; break;
-    case 18: change(status::kDownloading); break;
-    case 19: change(status::kAlive); break;
+    case 12: log("Playback Stopped"); change(status_texts::kAlive); break;
+    case 13: log("Download is Terminated"); change(status_texts::kAlive); break;
+    case 14: log("System is Idle"); change(status_texts::kAlive); break;
+    case 15: log("Download is Stopped"); change(status_texts::kAlive); break;
+    case 16: log("Succeeded in sending playlist"); change(status_texts::kPlaylistDone); break;
+    case 17: o.statusChange = QString::fromLatin1(status_texts::kPlaying) + ' ' + text; break;
+    case 18: change(status_texts::kDownloading); break;
+    case 19: change(status_texts::kAlive); break;
     case 20: log("Playlist not exist"); break;
-    case 21: log("Playback Started"); change(status::kPlaying); break;
+    case 21: log("Playback Started"); change(status_texts::kPlaying); break;
     case 22: log("Instant message stopped"); break;
-    case 23: log("Succeeded in downloading files"); change(status::kDownloadDone); break;
-    case 24: log("Start downloading..."); change(status::kDownloading); break;
-    case 25: log("Can not find any file of playlist to play!"); change(status::kAlive); break;
+    case 23: log("Succeeded in downloading files"); change(status_texts::kDownloadDone); break;
+    case 24: log("Start downloading..."); change(status_texts::kDownloading); break;
+    case 25: log("Can not find any file of playlist to play!"); change(status_texts::kAlive); break;
     case 26: o.logText = QString(); o.endConnection = true; break;
     case 27: log("Client is restarting..."); o.endConnection = true; break;
     case 28: break;
@@ -92,7 +73,7 @@ StatusOutcome InterpretStatus(const QString& argument) {
     case 53: log("Done, Displaying Pictavo Image"); break;
     default:
         o.logText = argument;
-        if (argument.contains(QLatin1String("Idle "))) change(status::kAlive);
+        if (argument.contains(QLatin1String("Idle "))) change(status_texts::kAlive);
         break;
     }
     return o;

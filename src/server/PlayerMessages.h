@@ -3,6 +3,8 @@
 // address, playback and download state, completion of operator commands, playback counts), the
 // status texts they produce, the MAC hand-out and the playback count file.
 
+#include "core/PlayerEvent.h"
+
 #include <QDate>
 #include <QString>
 
@@ -10,17 +12,6 @@
 #include <optional>
 
 namespace lum {
-
-// The four values of a player's last report (read by the report panes).
-struct PlayerReport {
-    int number = 0;
-    QString first, second, remainder;
-    bool operator==(const PlayerReport&) const = default;
-};
-
-// Splits a report argument at its first three commas; a field is cut only when its comma stands
-// after the field's first character, otherwise it stays empty and nothing is consumed.
-PlayerReport SplitPlayerReport(const QString& argument);
 
 // What a STATUS line asks of the console.
 struct StatusOutcome {
@@ -32,13 +23,13 @@ struct StatusOutcome {
 StatusOutcome InterpretStatus(const QString& argument);
 
 // Status texts.
-namespace status {
+namespace status_texts {
 inline constexpr const char* kAlive = "Alive";
 inline constexpr const char* kPlaylistDone = "S1:Playlist Done";
 inline constexpr const char* kDownloading = "S2:Downloading";
 inline constexpr const char* kDownloadDone = "S2:D/L done";
 inline constexpr const char* kPlaying = "S3:Playing";
-}  // namespace status
+}  // namespace status_texts
 
 inline constexpr const char* kStopPlaybackFirst = "Please stop playback or download and try again";
 inline constexpr const char* kNoMoreMac = "No more MAC address aviliable!";
@@ -81,15 +72,6 @@ bool isWellFormedMac(const QString& text);
 // The section name of a player and day: "%s@%s" with the MAC and the date as "%y-%m-%d".
 QString PlayReportSection(const QString& mac, const QDate& day);
 
-// Event codes handed to the online model.
-enum PlayerEvent : int {
-    kEventStorageInfo = 1000,
-    kEventStorageFiles = 1001,
-    kEventDeleteDone = 1002,
-    kEventVersion = 1003,
-    kEventPlaylist = 1004,
-    kEventStatus = 1005,
-    kEventPlayReport = 1006,
-};
+
 
 }  // namespace lum

@@ -50,10 +50,8 @@ public:
                                 const QString& mac) = 0;
     // The connection ended.
     virtual void ClientLoggedOut(quint32 connectionId) = 0;
-    // A player event (codes 1000 to 1006) for the player with that MAC text, with the player's
-    // last report values.
-    virtual void ClientEvent(int code, const QString& mac, const QString& text,
-                             const PlayerReport& report) = 0;
+    // A player event for the player with that MAC text.
+    virtual void ClientEvent(PlayerEvent code, const QString& mac, const QString& text) = 0;
     // A player name unknown to the store was registered in group "Home" at login.
     virtual void AccountRegistered(const QString& name, const QString& group) = 0;
 };

@@ -2,11 +2,9 @@
 // Every text the control server sends to players or writes to the log. Players and operators
 // depend on these byte for byte; keep them as they are, typos included.
 
-namespace lum::texts {
+namespace lum::server_texts {
 
 // Server object
-inline constexpr const char* kDefaultWelcome = "Welcome to LUM";
-inline constexpr const char* kDefaultGoodbye = "Bye";
 inline constexpr const char* kInvalidUser = "Invalid User, you've been kicked out";
 inline constexpr const char* kInvalidPassword = "Invalid Password, check your password and re-login";
 inline constexpr const char* kServerStart = "Control Server start on port %1";
@@ -102,4 +100,4 @@ inline constexpr int kSetMacCode = 643;
 inline constexpr const char* kMacListFile = "Mac.txt";
 inline constexpr const char* kPlayReportFile = "PlayReport.txt";
 
-}  // namespace lum::texts
+}  // namespace lum::server_texts

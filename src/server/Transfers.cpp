@@ -57,13 +57,13 @@ void CControlSocket::cmdPasv() {
     const auto [first, count] = thread_->Server()->PassiveRange();
     if (!data->Listen(first, count, config_->passiveIdleMs)) {
         delete data;
-        SendReply(msg(texts::kDataSocketFailed));
+        SendReply(msg(server_texts::kDataSocketFailed));
         return;
     }
     dataSocket_ = data;
     const QString address = localAddress().toString().replace(QLatin1Char('.'), QLatin1Char(','));
     const int port = data->ListenPort();
-    SendReply(QString::fromLatin1(texts::kPassive)
+    SendReply(QString::fromLatin1(server_texts::kPassive)
                   .arg(address, QString::number(port / 256), QString::number(port % 256)));
     passive_ = true;
 }
@@ -71,7 +71,7 @@ void CControlSocket::cmdPasv() {
 void CControlSocket::cmdPort(const QByteArray& arg) {
     const QList<QByteArray> fields = arg.split(',');
     if (fields.size() != 6) {
-        SendReply(msg(texts::kSyntaxError));
+        SendReply(msg(server_texts::kSyntaxError));
         return;
     }
     int v[6];
@@ -81,26 +81,26 @@ void CControlSocket::cmdPort(const QByteArray& arg) {
         for (char c : f) ok = ok && c >= '0' && c <= '9';
         v[i] = ok ? f.toInt() : -1;
         if (!ok || v[i] > 255) {
-            SendReply(msg(texts::kSyntaxError));
+            SendReply(msg(server_texts::kSyntaxError));
             return;
         }
     }
     const QString host = QStringLiteral("%1.%2.%3.%4").arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]);
     // No third-party transfers: data goes only to the player itself.
     if (!QHostAddress(host).isEqual(peerAddress(), QHostAddress::ConvertV4MappedToIPv4)) {
-        SendReply(msg(texts::kPortForeign));
+        SendReply(msg(server_texts::kPortForeign));
         return;
     }
     dataHost_ = host;
     dataPort_ = v[4] * 256 + v[5];
     passive_ = false;
-    SendReply(msg(texts::kPortOk));
+    SendReply(msg(server_texts::kPortOk));
 }
 
 bool CControlSocket::OpenDataConnection() {
     if (!passive_) {
         if (dataHost_.isEmpty() || dataPort_ == -1) {
-            SendReply(msg(texts::kCantOpenData));
+            SendReply(msg(server_texts::kCantOpenData));
             return false;
         }
         releaseDataSocket(false);
@@ -108,22 +108,22 @@ bool CControlSocket::OpenDataConnection() {
         const int r = dataSocket_->Connect(dataHost_, static_cast<quint16>(dataPort_),
                                            config_->dataConnectTimeoutMs);
         if (r == 1) {
-            SendReply(msg(texts::kCantOpenData));
+            SendReply(msg(server_texts::kCantOpenData));
             return false;
         }
         if (r == 2) {
-            SendReply(msg(texts::kDataSocketFailed));
+            SendReply(msg(server_texts::kDataSocketFailed));
             return false;
         }
         return true;
     }
     if (!dataSocket_) {
-        SendReply(msg(texts::kCantOpenData));
+        SendReply(msg(server_texts::kCantOpenData));
         return false;
     }
     if (dataSocket_->IsConnected()) return true;
     if (!dataSocket_->WaitForAccept(peerAddress(), config_->dataConnectTimeoutMs)) {
-        SendReply(msg(texts::kDataSocketFailed));
+        SendReply(msg(server_texts::kDataSocketFailed));
         return false;
     }
     return true;
@@ -165,11 +165,11 @@ void CControlSocket::cmdList(const QString& arg, bool namesOnly) {
         const QString parent = slash < 0 ? QString() : (slash == 0 ? QStringLiteral("/") : norm.left(slash));
         if (resolver().ResolveDirectory(parent, kDirList, &local) != kResolveFound ||
             !QFileInfo(local).isDir()) {
-            SendReply(QString::fromLatin1(texts::kDirNotFoundArg).arg(arg));
+            SendReply(QString::fromLatin1(server_texts::kDirNotFoundArg).arg(arg));
             return;
         }
     } else if (resolver().ResolveDirectory(path, kDirList, &local) != kResolveFound) {
-        SendReply(QString::fromLatin1(texts::kDirNotFoundArg).arg(arg));
+        SendReply(QString::fromLatin1(server_texts::kDirNotFoundArg).arg(arg));
         return;
     }
     QByteArray listing;
@@ -184,7 +184,7 @@ void CControlSocket::cmdList(const QString& arg, bool namesOnly) {
     } else {
         listing += listingLine(target, namesOnly, now);
     }
-    SendReply(msg(texts::kOpeningList));
+    SendReply(msg(server_texts::kOpeningList));
     if (!OpenDataConnection()) {
         CloseDataConnection();
         return;
@@ -201,10 +201,10 @@ void CControlSocket::cmdList(const QString& arg, bool namesOnly) {
 void CControlSocket::cmdRetr(const QString& arg) {
     QString local;
     if (resolver().ResolveFile(arg, kFileRead, &local) == kResolveFileNotFound) {
-        SendReply(QString::fromLatin1(texts::kRetrNotFound).arg(arg));
+        SendReply(QString::fromLatin1(server_texts::kRetrNotFound).arg(arg));
         return;
     }
-    SendReply(msg(texts::kOpeningFile));
+    SendReply(msg(server_texts::kOpeningFile));
     if (!OpenDataConnection()) {
         status_ = Idle;
         CloseDataConnection();
@@ -219,14 +219,14 @@ void CControlSocket::cmdStore(const QString& arg, bool append) {
     // A name reaching outside the home directory, or a file the console writes for players.
     if (resolver().ResolveFile(arg, kFileWrite, &local) == kResolveFileNotFound ||
         resolver_.isConsoleFile(local)) {
-        SendReply(msg(texts::kCantAccessFile));
+        SendReply(msg(server_texts::kCantAccessFile));
         CloseDataConnection();
         return;
     }
     restartOffset_ = 0;
     if (append && QFileInfo(local).isFile())
         restartOffset_ = static_cast<quint32>(QFileInfo(local).size());
-    SendReply(msg(texts::kOpeningFile));
+    SendReply(msg(server_texts::kOpeningFile));
     if (!OpenDataConnection()) {
         status_ = Idle;
         CloseDataConnection();
@@ -238,10 +238,10 @@ void CControlSocket::cmdStore(const QString& arg, bool append) {
 
 void CControlSocket::cmdAbor() {
     if (dataSocket_) {
-        if (status_ != Idle) SendReply(msg(texts::kAborDataClosed));
+        if (status_ != Idle) SendReply(msg(server_texts::kAborDataClosed));
         PostCloseData(dataGeneration_, true);
     }
-    SendReply(msg(texts::kAborOk));
+    SendReply(msg(server_texts::kAborOk));
 }
 
 }  // namespace lum

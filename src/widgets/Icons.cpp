@@ -93,6 +93,12 @@ QIcon tile(const QString& glyph, const QColor& colour) {
     return QIcon(pm);
 }
 
-QIcon application() { return tile(QStringLiteral("LUM"), QColor(30, 90, 160)); }
+QIcon application() {
+    // Rendered from the same drawing as the icon the package installs in the icon theme.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/lum.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 }  // namespace lum::icons

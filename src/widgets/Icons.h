@@ -1,5 +1,6 @@
 #pragma once
-// The console's pictures, drawn at run time (no image files to ship).
+// The console's pictures, drawn at run time; only the application icon is a drawing of its own
+// (packaging/icons/lum.svg), rendered at build time into the resources.
 
 #include <QIcon>
 #include <QList>
@@ -15,7 +16,7 @@ QList<QIcon> onlinePictures();
 QIcon serverState(bool online, int pane);
 // A toolbar picture: a rounded tile of the given colour with a short glyph.
 QIcon tile(const QString& glyph, const QColor& colour);
-// The application icon (tray and window).
+// The application icon (tray and window), at the icon theme's sizes 16 to 256.
 QIcon application();
 
 }  // namespace lum::icons

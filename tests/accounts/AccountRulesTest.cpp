@@ -3,7 +3,7 @@
 
 #include "accounts/OsdSettings.h"
 #include "accounts/UserStore.h"
-#include "ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QDir>
@@ -13,6 +13,7 @@
 
 using namespace lum;
 using Icon = IOperatorPrompt::Icon;
+using lumtest::RecordingPrompt;
 
 namespace {
 
@@ -27,7 +28,7 @@ protected:
     }
     QTemporaryDir dir;
     CUserStore store{dir.path()};
-    ScriptedPrompt prompt;
+    RecordingPrompt prompt;
 };
 
 TEST_F(AccountRulesTest, BlankNameAndGroupAreRefusedWithTheirMessages) {
@@ -41,8 +42,8 @@ TEST_F(AccountRulesTest, BlankNameAndGroupAreRefusedWithTheirMessages) {
     in.group = " \t";
     r = applyAccountDialog(store, prompt, in);
     EXPECT_EQ(r.focus, DialogField::Group);
-    EXPECT_EQ(prompt.messages, (QList<std::pair<QString, Icon>>{{"Account name can not be 'Blank'", Icon::Stop},
-                                                                {"Group can not be 'Blank'", Icon::Information}}));
+    EXPECT_EQ(prompt.messages, (QStringList{"Account name can not be 'Blank'", "Group can not be 'Blank'"}));
+    EXPECT_EQ(prompt.icons, (QList<Icon>{Icon::Stop, Icon::Information}));
     EXPECT_EQ(store.FindUser("p1", nullptr, nullptr, 0), 0);
 }
 
@@ -117,7 +118,7 @@ TEST_F(AccountRulesTest, EditingRenamesAndRenamingOntoAnotherAccountReplacesIt) 
     in.oldName = "P2";
     in.group = "Gone";
     EXPECT_FALSE(applyAccountDialog(store, prompt, in).accepted);
-    EXPECT_EQ(prompt.messages.last().first, "Group 'Gone' does not exist.");
+    EXPECT_EQ(prompt.messages.last(), "Group 'Gone' does not exist.");
 }
 
 TEST_F(AccountRulesTest, GroupChecksAndTheNewGroupDefaults) {
@@ -134,9 +135,9 @@ TEST_F(AccountRulesTest, GroupChecksAndTheNewGroupDefaults) {
     in.name = "a/b";
     EXPECT_FALSE(applyGroupDialog(store, prompt, in).accepted);
     ASSERT_EQ(prompt.messages.size(), 4);
-    EXPECT_EQ(prompt.messages[0].first, "Group can not be 'Blank'");
-    EXPECT_EQ(prompt.messages[0].second, Icon::Stop);
-    EXPECT_EQ(prompt.messages[1].first, "Please select a Auto playlist");
+    EXPECT_EQ(prompt.messages[0], "Group can not be 'Blank'");
+    EXPECT_EQ(prompt.icons[0], Icon::Stop);
+    EXPECT_EQ(prompt.messages[1], "Please select a Auto playlist");
     EXPECT_EQ(store.Groups().size(), 2);
 
     in.name = " Lobby ";
@@ -183,7 +184,7 @@ TEST_F(AccountRulesTest, RenamingAGroupMovesItsFolderAndKeepsHiddenSettings) {
     in.oldName = "Mall";
     in.name = "home";
     EXPECT_FALSE(applyGroupDialog(store, prompt, in).accepted);
-    EXPECT_EQ(prompt.messages.last().first, "Group 'Home' already exists.");
+    EXPECT_EQ(prompt.messages.last(), "Group 'Home' already exists.");
 }
 
 TEST_F(AccountRulesTest, ANewGroupWithATakenNameAsksAndHomeKeepsItsName) {
@@ -207,8 +208,8 @@ TEST_F(AccountRulesTest, ANewGroupWithATakenNameAsksAndHomeKeepsItsName) {
     EXPECT_FALSE(isGroupNameEditable("HOME"));
 
     EXPECT_FALSE(deleteGroupChecked(store, prompt, "Home"));
-    EXPECT_EQ(prompt.messages.last().first, "Home group can not be edited!");
-    EXPECT_EQ(prompt.messages.last().second, Icon::Stop);
+    EXPECT_EQ(prompt.messages.last(), "Home group can not be edited!");
+    EXPECT_EQ(prompt.icons.last(), Icon::Stop);
     EXPECT_TRUE(deleteGroupChecked(store, prompt, "shop"));
     EXPECT_EQ(store.Groups().size(), 1);
 }

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,37 @@ TEST_F(LumServerTest, KeepsExistingFilesAndStopsOnSigint) {
     EXPECT_EQ(lumtest::readFile(data + "/server data/users.dat"), before);
     EXPECT_TRUE(QFileInfo(data + "/Shop").isDir());  // every group gets its folder
     EXPECT_TRUE(log.contains("2 groups, 1 accounts")) << log.toStdString();
+}
+
+TEST_F(LumServerTest, SaysOnStderrWhenTheLogFileCannotBeOpened) {
+    const QString data = dir.path() + "/data";
+    QDir().mkpath(data + "/Log/ftptrace.log");  // a folder where the file should be
+    ASSERT_TRUE(startAndWaitUntilUp(data, {"--port", "0"})) << log.toStdString();
+    EXPECT_EQ(stopWith(SIGTERM), 0);
+    EXPECT_TRUE(log.contains(("lum-server: Cannot create or open file: '" + data + "/Log/ftptrace.log'").toUtf8()))
+        << log.toStdString();
+}
+
+// The operator socket lies in the data folder. Its group may use it only when the folder keeps
+// others out (the packaged service's /var/lib/lum is 0750 for the group lum).
+TEST_F(LumServerTest, OperatorSocketOpensToTheGroupOfAClosedDataFolder) {
+    for (const auto& [folderMode, groupMayConnect] :
+         {std::pair{0750, true}, std::pair{0755, false}, std::pair{0700, false}}) {
+        SCOPED_TRACE(folderMode);
+        const QString data = dir.path() + QStringLiteral("/data%1").arg(folderMode, 0, 8);
+        ASSERT_TRUE(QDir().mkpath(data));
+        ASSERT_EQ(::chmod(QFile::encodeName(data).constData(), mode_t(folderMode)), 0);
+        log.clear();
+        ASSERT_TRUE(startAndWaitUntilUp(data, {"--port", "0"})) << log.toStdString();
+        const QByteArray socket = QFile::encodeName(data + "/server data/operator.sock");
+        EXPECT_TRUE(log.contains("operator socket " + socket)) << log.toStdString();
+        struct stat st = {};
+        ASSERT_EQ(::stat(socket.constData(), &st), 0);
+        EXPECT_TRUE(S_ISSOCK(st.st_mode));
+        EXPECT_EQ(st.st_mode & 0777, groupMayConnect ? 0770u : 0700u);
+        EXPECT_EQ(stopWith(SIGTERM), 0) << log.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(QFile::decodeName(socket)));  // gone with the server
+    }
 }
 
 TEST_F(LumServerTest, HelpAndVersion) {

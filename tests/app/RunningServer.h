@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
@@ -22,13 +23,8 @@ protected:
         ASSERT_FALSE(binDir().isEmpty()) << "LUM_BIN_DIR is not set";
         data = dir.path() + "/data";
         QDir().mkpath(data);
-        QTcpServer probe;
-        probe.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
-        port = probe.serverPort();
-        probe.close();
         ASSERT_TRUE(writeFile(data + "/config.ini",
-                              QStringLiteral("[SERVER]\r\nPORT=%1\r\nPORTSTART=%2\r\n")
-                                      .arg(port)
+                              QStringLiteral("[SERVER]\r\nPORTSTART=%1\r\n")
                                       .arg(randomPassiveStart())
                                       .toLatin1() +
                                   extraConfig()));
@@ -38,12 +34,18 @@ protected:
         env.insert("HOME", dir.path());  // the profile (QSettings) stays in the test folder
         server.setProcessEnvironment(env);
         server.setReadChannel(QProcess::StandardError);
-        server.start(binDir() + "/lum-server", {"--data-dir", data});
+        // The server takes a free port itself: a port chosen here and bound later could be
+        // taken in between by a test running beside this one.
+        server.start(binDir() + "/lum-server", {"--data-dir", data, "--port", "0"});
         ASSERT_TRUE(server.waitForStarted());
         while (!log.contains("running")) {
             ASSERT_TRUE(server.waitForReadyRead(30000)) << log.toStdString();
             log += server.readAllStandardError();
         }
+        const QRegularExpressionMatch m =
+            QRegularExpression("listening on port (\\d+)").match(QString::fromLatin1(log));
+        ASSERT_TRUE(m.hasMatch()) << log.toStdString();
+        port = quint16(m.captured(1).toUInt());
     }
     void TearDown() override {
         if (server.state() == QProcess::NotRunning) return;  // never started: nothing to stop

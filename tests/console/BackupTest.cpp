@@ -2,7 +2,7 @@
 
 #include "accounts/UserStore.h"
 
-#include "common/ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QDir>
@@ -71,7 +71,7 @@ TEST(Backup, BackupThenRestoreGivesByteIdenticalFiles) {
     }
     src.fill("[Startup]\r\nAUTOACTIVATE=1\r\n", lum::CUserStore::Serialize(groups),
              "<?xml version=\"1.0\"?>\n<rss/>\n");
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     const QString bak = src.dir.filePath("zebbackup.bak");
     ASSERT_EQ(lum::backupFiles(bak, src.path(), prompt, QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))),
               lum::BackupStatus::Done);
@@ -94,7 +94,7 @@ TEST(Backup, BackupThenRestoreGivesByteIdenticalFiles) {
 TEST(Backup, NoAnswerWritesNothing) {
     Folder src;
     src.fill("a", kUsers, kRss);
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     const QString bak = src.dir.filePath("x.bak");
     ASSERT_EQ(lum::backupFiles(bak, src.path(), prompt), lum::BackupStatus::Done);
     Folder dst;
@@ -149,7 +149,7 @@ TEST(Backup, HostileBackupsRefusedWithoutWriting) {
         Folder dst;
         const QString bak = dst.dir.filePath("h.bak");
         lumtest::writeFile(bak, c.bytes);
-        lumtest::ScriptedPrompt prompt;
+        lumtest::RecordingPrompt prompt;
         prompt.answers = {true};
         EXPECT_EQ(lum::restoreFiles(bak, dst.path(), prompt, "LUM"),
                   lum::BackupStatus::IllegalFile)
@@ -170,7 +170,7 @@ TEST(Backup, EitherSeparatorAcceptedAndUnwritableTargetStops) {
     Folder dst;
     const QString bak = dst.dir.filePath("s.bak");
     lumtest::writeFile(bak, b);
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     prompt.answers = {true};
     ASSERT_EQ(lum::restoreFiles(bak, dst.path(), prompt, "LUM"), lum::BackupStatus::Done);
     EXPECT_EQ(dst.read("server data/users.dat"), kUsers);
@@ -198,7 +198,7 @@ TEST(Backup, StoreIsSavedBeforeBackupAndReplacedByRestore) {
     u.group = "Shop";
     store.AddUser(u);
     lumtest::writeFile(f.dir.filePath("config.ini"), "[SERVER]\r\nPORT=5021\r\n");
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     const QString bak = f.dir.filePath("zebbackup.bak");
     // users.dat is made current first, even when it was removed behind the store's back.
     QFile::remove(store.filePath());

@@ -2,7 +2,7 @@
 #include "server/AppSettings.h"
 
 #include "common/TestSupport.h"
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,8 +45,8 @@ TEST(ConsolePassword, ApplyStoresSavesAndReports) {
 
     EXPECT_EQ(applyPasswordChange(settings, prompt, {QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("a")}),
               PasswordChange::OldMismatch);
-    ASSERT_EQ(prompt.texts(), QStringList{QStringLiteral("Password does not match")});
-    EXPECT_EQ(prompt.messages[0].second, IOperatorPrompt::Icon::Stop);
+    ASSERT_EQ(prompt.messages, QStringList{QStringLiteral("Password does not match")});
+    EXPECT_EQ(prompt.icons[0], IOperatorPrompt::Icon::Stop);
     EXPECT_EQ(settings.password(), QStringLiteral("vemra"));
     EXPECT_FALSE(QFile::exists(ini));
 

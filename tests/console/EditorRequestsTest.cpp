@@ -1,19 +1,15 @@
 // lumctl's operator-file commands end to end: the real lumctl talks to a real operator socket
 // whose handler is CEditorRequests over the online model.
 #include "console/EditorRequests.h"
-#include "console/OnlineCommandSender.h"
-#include "console/OnlineModel.h"
-
-#include "accounts/UserStore.h"
 #include "server/OperatorSocket.h"
 
-#include "common/ScriptedPrompt.h"
+#include "common/OnlinePlayers.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QProcess>
-#include <QSet>
+#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -21,38 +17,14 @@ using namespace lum;
 
 namespace {
 
-class Connections : public IPlayerConnections {
-public:
-    void StopConnection(quint32) override {}
-    bool PostThreadCommand(quint32 id, int index, const OperatorCommandArgs& args) override {
-        posts.push_back({id, index, args.text});
-        return true;
-    }
-    struct Post {
-        quint32 id;
-        int index;
-        QString text;
-        bool operator==(const Post&) const = default;
-    };
-    std::vector<Post> posts;
-};
+using Sent = std::vector<std::pair<quint32, CommandIndex>>;
 
-class EditorRequestsTest : public ::testing::Test {
+class EditorRequestsTest : public ::testing::Test, public lumtest::OnlinePlayers {
 protected:
     void SetUp() override {
-        for (const char* g : {"Home", "Shop"}) {
-            CUserGroup group;
-            group.name = g;
-            QDir().mkpath(store.homeDirectoryFor(g));
-            ASSERT_TRUE(store.AddGroup(group));
-        }
-        for (auto [u, g] : {std::pair{"p1", "Home"}, {"p2", "Home"}, {"s1", "Shop"}}) {
-            CUser user;
-            user.name = u;
-            user.group = g;
-            ASSERT_TRUE(store.AddUser(user));
-        }
-        model.setConnections(&conns);
+        for (const char* g : {"Home", "Shop"}) ASSERT_TRUE(lumtest::addGroup(store, g));
+        for (auto [u, g] : {std::pair{"p1", "Home"}, {"p2", "Home"}, {"s1", "Shop"}})
+            ASSERT_TRUE(lumtest::addUser(store, u, g));
         ASSERT_TRUE(socket.listen(dir.path()));
     }
 
@@ -73,15 +45,8 @@ protected:
         r.err = QString::fromLocal8Bit(p.readAllStandardError());
         return r;
     }
-    QString home(const char* g) const { return store.homeDirectoryFor(g); }
-
-    QTemporaryDir dir;
-    CUserStore store{dir.path()};
-    lumtest::ScriptedPrompt prompt;
-    Connections conns;
-    COnlineModel model{store, prompt};
-    COnlineCommandSender sender{model};
-    CEditorRequests requests{store, sender, dir.path()};
+    QSettings profile{dir.filePath(QStringLiteral("profile.ini")), QSettings::IniFormat};
+    CEditorRequests requests{store, online, dir.path(), &profile};
     COperatorSocket socket{[this](const QJsonObject& req, const COperatorSocket::Reply& reply) {
         if (auto r = requests.handle(req)) return reply(*r);
         reply(QJsonObject{{"ok", false}, {"error", "not handled here"}});
@@ -91,9 +56,9 @@ protected:
 }  // namespace
 
 TEST_F(EditorRequestsTest, MessageToGroupWritesFileAndReachesItsPlayers) {
-    model.ClientLoggedIn(1, "p1", "127.0.0.1", "AA");
-    model.ClientLoggedIn(2, "s1", "127.0.0.1", "BB");
-    model.ClientLoggedIn(3, "p2", "127.0.0.1", "CC");
+    login(1, "p1", "AA");
+    login(2, "s1", "BB");
+    login(3, "p2", "CC");
     const Run r = lumctl({"message", "--group", "Home", "--text", "Doors close at 6",
                           "--bg", "2", "--speed", "slow", "--clock", "on"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -101,8 +66,8 @@ TEST_F(EditorRequestsTest, MessageToGroupWritesFileAndReachesItsPlayers) {
     EXPECT_EQ(lumtest::readFile(home("Home") + "/instantmessage.txt"),
               QByteArray("osd_settings=2,0,0,1,0,1\r\nDoors close at 6"));
     EXPECT_FALSE(QFile::exists(home("Shop") + "/instantmessage.txt"));
-    EXPECT_EQ(conns.posts, (std::vector<Connections::Post>{{1, 12, ""}, {3, 12, ""}}));
-    EXPECT_TRUE(prompt.messages.isEmpty());  // the console's own prompt is not used
+    EXPECT_EQ(connections.sent(),
+              (Sent{{1, CommandIndex::InstantMessage}, {3, CommandIndex::InstantMessage}}));
 
     // Bad values are refused before anything is written.
     const Run bad = lumctl({"message", "--group", "Shop", "--text", "x", "--bg", "9"});
@@ -113,6 +78,23 @@ TEST_F(EditorRequestsTest, MessageToGroupWritesFileAndReachesItsPlayers) {
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.out.contains("Client 'ghost' is not found!"));
     EXPECT_TRUE(none.err.contains("message not sent"));
+}
+
+// The remembered encoding is the default, and either choice can be given again.
+TEST_F(EditorRequestsTest, MessageEncodingIsRememberedAndCanReturnToAnsi) {
+    login(1, "s1", "BB");
+    const QString utf8 = QString::fromUtf8("Caf\xC3\xA9");
+    auto send = [&](QStringList extra) {
+        const Run r = lumctl(QStringList{"message", "--group", "Shop", "--text", utf8} + extra);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return lumtest::readFile(home("Shop") + "/instantmessage.txt");
+    };
+    EXPECT_TRUE(send({"--encoding", "utf8"}).endsWith("Caf\xC3\xA9"));
+    EXPECT_TRUE(send({}).endsWith("Caf\xC3\xA9"));  // remembered
+    EXPECT_TRUE(send({"--encoding", "ansi"}).endsWith("Caf\xE9"));
+    EXPECT_TRUE(send({}).endsWith("Caf\xE9"));
+    const Run bad = lumctl({"message", "--group", "Shop", "--text", "x", "--encoding", "latin"});
+    EXPECT_EQ(bad.exitCode, 1);
 }
 
 TEST_F(EditorRequestsTest, BackupThenRestoreThroughLumctl) {
@@ -144,11 +126,12 @@ TEST_F(EditorRequestsTest, BackupThenRestoreThroughLumctl) {
 }
 
 TEST_F(EditorRequestsTest, LabelScheduleAndAutoconfigRequests) {
-    model.ClientLoggedIn(2, "s1", "127.0.0.1", "BB");
+    login(2, "s1", "BB");
     Run r = lumctl({"label", "--group", "Shop", "--line", "Sale", "--line", "", "--line", "Today",
                     "--colour", "4", "--seconds", "75", "--centre"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(conns.posts.back(), (Connections::Post{2, 43, "osd_settings=4,75,1,0\rSale\r \rToday\r"}));
+    EXPECT_EQ(connections.sent(), (Sent{{2, CommandIndex::Label}}));
+    EXPECT_EQ(connections.posts.back().args.text, "osd_settings=4,75,1,0\rSale\r \rToday\r");
     EXPECT_TRUE(lumtest::readFile(home("Shop") + "/ostnmessage.txt").contains("SETTING=4,75,1,0"));
 
     r = lumctl({"label", "--group", "Shop", "--number", "12a"});
@@ -173,7 +156,7 @@ TEST_F(EditorRequestsTest, LabelScheduleAndAutoconfigRequests) {
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QByteArray zeq = lumtest::readFile(home("Shop") + "/autoconfig.zeq");
     EXPECT_TRUE(zeq.startsWith("[Server]\r\nservername=10.1.1.1\r\nserverport=5021\r\nusername=s1\r\n"));
-    EXPECT_EQ(conns.posts.back(), (Connections::Post{2, 42, ""}));
+    EXPECT_EQ(connections.sent().back(), (std::pair<quint32, CommandIndex>{2, CommandIndex::AutoConfig}));
 
     // Requests of other subsystems are left to their handler.
     EXPECT_FALSE(requests.handle(QJsonObject{{"verb", "players"}}).has_value());

@@ -52,6 +52,32 @@ TEST(DataFolder, ExplicitThenExecutableThenUserFolder) {
     qunsetenv("XDG_DATA_HOME");
 }
 
+// The same build runs from its build folder (files beside the executable) and installed (files
+// under <prefix>/share/lum, and never a data folder in a system program folder).
+TEST(DataFolder, BuildFolderAndInstalledLayout) {
+    QTemporaryDir tmp;
+    const QString prefix = QDir::cleanPath(tmp.path());
+    const QString bin = prefix + "/bin";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    qputenv("XDG_DATA_HOME", tmp.filePath("xdg").toUtf8());
+
+    EXPECT_FALSE(lum::isInstalledProgram(bin));
+    EXPECT_EQ(lum::samplesFolder(bin), bin + "/Samples");
+    EXPECT_EQ(lum::translationsFolder(bin), bin);
+    EXPECT_EQ(lum::resolveDataFolder({}, bin), bin);
+
+    const QString share = lum::installedShareFolderFor(bin);
+    EXPECT_TRUE(share.startsWith(prefix + "/")) << share.toStdString();
+    EXPECT_FALSE(share.startsWith(bin)) << share.toStdString();
+    ASSERT_TRUE(QDir().mkpath(share));
+    EXPECT_TRUE(lum::isInstalledProgram(bin));
+    EXPECT_EQ(lum::samplesFolder(bin), share + "/samples");
+    EXPECT_EQ(lum::translationsFolder(bin), share + "/translations");
+    EXPECT_EQ(lum::resolveDataFolder({}, bin), QDir::cleanPath(tmp.filePath("xdg/LUM")));
+    EXPECT_EQ(lum::resolveDataFolder(bin + "/data", bin), bin + "/data");  // asked for: given
+    qunsetenv("XDG_DATA_HOME");
+}
+
 TEST(DataFolder, FileNameOfEitherSeparator) {
     for (auto [path, name] : {std::pair{"C:\\m\\logo_mz.yuv", "logo_mz.yuv"},
                               std::pair{"/srv/lum/Home/a.jpg", "a.jpg"}, std::pair{"plain", "plain"}})

@@ -114,10 +114,10 @@ TEST(LogHub, TraceFileFollowsLogLevel) {
         {
             CLogHub hub(dir.path(), 1);
             ASSERT_TRUE(hub.open());
-            hub.addLog(2, QString(), "hidden");
+            hub.addLog(lum::LogType(2), QString(), "hidden");
             hub.processPending();
             hub.setLogLevel(2);
-            hub.addLog(2, QString(), "shown");
+            hub.addLog(lum::LogType(2), QString(), "shown");
             hub.processPending();
         }
         EXPECT_EQ(textsOf(lumtest::readFile(dir.filePath("Log/ftptrace.log"))),
@@ -140,7 +140,7 @@ TEST(LogHub, TraceFileFollowsLogLevel) {
             CLogHub hub(dir.path(), level);
             hub.setClock([] { return QDateTime(QDate(2026, 3, 5), QTime(7, 8, 9, 12)); });
             ASSERT_TRUE(hub.open());
-            for (int type = 0; type <= 3; ++type) hub.addLog(type, QString(), all[type]);
+            for (int type = 0; type <= 3; ++type) hub.addLog(lum::LogType(type), QString(), all[type]);
             hub.processPending();
             hub.close();
         }
@@ -157,18 +157,18 @@ TEST(LogHub, RecordsReachSubscribersInOrderWithScreenLine) {
     std::vector<std::pair<CLogRecord, QString>> seen;
     QObject::connect(&hub, &CLogHub::recordAdded,
                      [&](const CLogRecord& r, const QString& line) { seen.emplace_back(r, line); });
-    hub.addLog(3, QString(), QStringLiteral("first"));
-    hub.addLog(0, QStringLiteral("Server"), QStringLiteral("second"));
+    hub.addLog(lum::LogType(3), QString(), QStringLiteral("first"));
+    hub.addLog(lum::LogType(0), QStringLiteral("Server"), QStringLiteral("second"));
     EXPECT_TRUE(seen.empty());  // queued, handled by the event loop
     ASSERT_TRUE(lumtest::waitUntil([&] { return seen.size() == 2; }));
     EXPECT_EQ(std::tuple(seen[0].first.text, seen[0].first.type, seen[1].first.key),
-              std::tuple("first", 3, "Server"));
+              std::tuple("first", lum::LogType::Error, "Server"));
     const QTime t = seen[0].first.time.time();
     EXPECT_EQ(seen[0].second, QString::asprintf("%02d:%02d:%02d     first", t.hour(), t.minute(),
                                                 t.second()));
 
     // Clear drops what is not handled yet.
-    hub.addLog(1, QString(), QStringLiteral("dropped"));
+    hub.addLog(lum::LogType(1), QString(), QStringLiteral("dropped"));
     hub.dropPending();
     QCoreApplication::processEvents();
     EXPECT_EQ(seen.size(), 2u);
@@ -178,7 +178,7 @@ TEST(LogHub, RecordsReachSubscribersInOrderWithScreenLine) {
     ASSERT_NE(out, nullptr);
     {
         lum::CLogPrinter printer(&hub, out);
-        hub.addLog(2, QString(), QStringLiteral("printed"));
+        hub.addLog(lum::LogType(2), QString(), QStringLiteral("printed"));
         hub.processPending();
     }
     std::rewind(out);
@@ -195,11 +195,11 @@ TEST(LogHub, PlayerFileNamedByAccountAndKey) {
     {
         CLogHub hub(dir.path(), 0);  // the player's file does not depend on LOGLEVEL
         ASSERT_TRUE(hub.open());
-        hub.addLog(1, mac, QStringLiteral("[alice] 230 User successfully logged in group [Home]"));
-        hub.addLog(0, mac, QStringLiteral("[alice] server event"));  // type 0: nothing
-        hub.addLog(2, mac, QStringLiteral("[alice] Playback Started"));
-        hub.addLog(3, mac, QStringLiteral("[alice] red"));
-        hub.addLog(2, QString(), QStringLiteral("[alice] no key, no player file"));
+        hub.addLog(lum::LogType(1), mac, QStringLiteral("[alice] 230 User successfully logged in group [Home]"));
+        hub.addLog(lum::LogType(0), mac, QStringLiteral("[alice] server event"));  // type 0: nothing
+        hub.addLog(lum::LogType(2), mac, QStringLiteral("[alice] Playback Started"));
+        hub.addLog(lum::LogType(3), mac, QStringLiteral("[alice] red"));
+        hub.addLog(lum::LogType(2), QString(), QStringLiteral("[alice] no key, no player file"));
         hub.processPending();
     }
     const QString path = dir.filePath("Log/[alice]00-11-22-33-44-55.log");
@@ -214,7 +214,7 @@ TEST(LogHub, PlayerFileNamedByAccountAndKey) {
     {
         CLogHub hub(dir2.path(), 3);
         ASSERT_TRUE(hub.open());
-        hub.addLog(0, mac, QStringLiteral("[bob] Client connected"));
+        hub.addLog(lum::LogType(0), mac, QStringLiteral("[bob] Client connected"));
         hub.processPending();
     }
     EXPECT_EQ(QDir(dir2.filePath("Log")).entryList(QDir::Files), QStringList{"ftptrace.log"});
@@ -234,8 +234,8 @@ TEST(LogHub, HostileNamesStayInsideLogFolder) {
     {
         CLogHub hub(root, 3);
         ASSERT_TRUE(hub.open());
-        hub.addLog(2, QStringLiteral("/../../escaped"), QStringLiteral("[../..] x"));
-        hub.addLog(2, QStringLiteral("k"), QStringLiteral("[/tmp/abs] y"));
+        hub.addLog(lum::LogType(2), QStringLiteral("/../../escaped"), QStringLiteral("[../..] x"));
+        hub.addLog(lum::LogType(2), QStringLiteral("k"), QStringLiteral("[/tmp/abs] y"));
         hub.processPending();
     }
     // Nothing outside Log/: the temporary folder holds only prog/, prog only Log/.
@@ -255,12 +255,12 @@ TEST(LogHub, OpenFailuresAreReportedOnceWithoutWindows) {
     CLogHub hub(dir.path(), 3);
     QStringList errors;
     QObject::connect(&hub, &CLogHub::recordAdded, [&](const CLogRecord& r, const QString&) {
-        if (r.type == lum::kLogError) errors << r.text;
+        if (r.type == lum::LogType::Error) errors << r.text;
     });
     EXPECT_FALSE(hub.open());
     EXPECT_FALSE(hub.open());  // the same failure again: not reported twice
-    hub.addLog(1, QStringLiteral("KEY"), QStringLiteral("[p] one"));
-    hub.addLog(1, QStringLiteral("KEY"), QStringLiteral("[p] two"));
+    hub.addLog(lum::LogType(1), QStringLiteral("KEY"), QStringLiteral("[p] one"));
+    hub.addLog(lum::LogType(1), QStringLiteral("KEY"), QStringLiteral("[p] two"));
     hub.processPending();
     hub.processPending();  // the reports themselves were queued
     const QString trace = dir.filePath("Log/ftptrace.log");
@@ -288,7 +288,7 @@ TEST(LogHub, ManyThreadsLoseNothingAndKeepOrderPerThread) {
         for (int t = 0; t < kThreads; ++t) {
             threads.emplace_back([&hub, t] {
                 for (int i = 0; i < kPerThread; ++i)
-                    hub.addLog(1, QString(), QStringLiteral("%1 %2").arg(t).arg(i));
+                    hub.addLog(lum::LogType(1), QString(), QStringLiteral("%1 %2").arg(t).arg(i));
             });
         }
         for (auto& th : threads) th.join();
@@ -310,7 +310,7 @@ TEST(LogHub, DestructionWritesPendingRecordsAndEndLine) {
     {
         CLogHub hub(dir.path(), 1);
         ASSERT_TRUE(hub.open());
-        hub.addLog(1, QString(), QStringLiteral("late"));
+        hub.addLog(lum::LogType(1), QString(), QStringLiteral("late"));
     }
     QCoreApplication::processEvents();  // the posted call must find the hub gone harmlessly
     EXPECT_EQ(textsOf(lumtest::readFile(dir.filePath("Log/ftptrace.log"))),

@@ -1,8 +1,8 @@
 #include "media/Autoconfig.h"
 
 #include "accounts/UserStore.h"
-#include "common/RecordingSender.h"
-#include "common/ScriptedPrompt.h"
+#include "common/OnlinePlayers.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 #include "core/IniFile.h"
 
@@ -268,7 +268,7 @@ TEST(Autoconfig, LoadMapsIndexesAndKeepsHiddenKeys) {
 }
 
 TEST(Autoconfig, IlumIdChecks) {
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     AutoconfigSettings s;
     s.ilumId[0] = "01";
     EXPECT_FALSE(lum::checkIlumPart(s, 0, prompt));
@@ -304,21 +304,14 @@ TEST(Autoconfig, IlumIdChecks) {
 
 namespace {
 
-struct UpdateFixture {
-    QTemporaryDir dir;
-    lum::CUserStore store{dir.path()};
-    lumtest::RecordingSender sender;
-    lumtest::ScriptedPrompt prompt;
+struct UpdateFixture : lumtest::OnlinePlayers {
+    lum::COnlineModel& sender = online;
+    lumtest::RecordingPrompt prompt;
     UpdateFixture() {
-        lum::CUserGroup g;
-        g.name = "Shop";
-        store.AddGroup(g);
-        lum::CUser u;
-        u.name = "s1";
-        u.group = "Shop";
-        store.AddUser(u);
-        u.name = "s2";
-        store.AddUser(u);
+        lumtest::addGroup(store, "Home");
+        lumtest::addGroup(store, "Shop");
+        for (const char* name : {"s1", "s2"}) lumtest::addUser(store, name, "Shop");
+        lumtest::addUser(store, "x", "Home");
     }
     QString zeq() const { return store.homeDirectoryFor("Shop") + "/autoconfig.zeq"; }
 };
@@ -327,7 +320,9 @@ struct UpdateFixture {
 
 TEST(AutoconfigUpdate, GroupTabWritesIntoGroupAndPostsToItsPlayers) {
     UpdateFixture f;
-    f.sender.online = {{"s1", "Shop", "A"}, {"x", "Home", "B"}, {"s2", "SHOP", "C"}};
+    f.login(1, "s1", "A");
+    f.login(2, "x", "B");
+    f.login(3, "S2", "C");
     AutoconfigSettings s;
     s.setTargetTab(AutoconfigSettings::GroupTab);
     f.prompt.answers = {true};
@@ -339,8 +334,9 @@ TEST(AutoconfigUpdate, GroupTabWritesIntoGroupAndPostsToItsPlayers) {
     EXPECT_EQ(written, f.zeq());
     EXPECT_EQ(lumtest::readFile(f.zeq()), lum::autoconfigBytes(s));
     EXPECT_EQ(f.prompt.questions, QStringList{"Update selected client's setup and reboot"});
-    ASSERT_EQ(f.sender.sent.size(), 2u);
-    EXPECT_EQ(f.sender.sent[1], (lumtest::RecordingSender::Sent{"s2", 42, ""}));
+    EXPECT_EQ(f.connections.sent(),
+              (std::vector<std::pair<quint32, lum::CommandIndex>>{{1, lum::CommandIndex::AutoConfig},
+                                                                  {3, lum::CommandIndex::AutoConfig}}));
 }
 
 TEST(AutoconfigUpdate, ClientTabRulesAndRefusals) {
@@ -370,21 +366,22 @@ TEST(AutoconfigUpdate, ClientTabRulesAndRefusals) {
     EXPECT_EQ(lum::updateAutoconfig(s, "Nowhere", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::UnknownTarget);
     EXPECT_EQ(f.prompt.messages.last(), "Group 'Nowhere' is not found!");
-    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList());
+    EXPECT_FALSE(QFile::exists(f.zeq()));
     EXPECT_FALSE(QFile::exists(f.dir.filePath("autoconfig.zeq")));
 
-    // The player's group gets the file; only the first connection of that name the command.
+    // The player's group gets the file; the command that player only.
     s.setTargetTab(AutoconfigSettings::ClientTab);
-    f.sender.online = {{"S2", "Shop", "A"}, {"s2", "Shop", "B"}};
+    f.login(1, "s1", "A");
+    f.login(2, "S2", "B");
     f.prompt.answers = {true};
     EXPECT_EQ(lum::updateAutoconfig(s, "s2", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::Updated);
     EXPECT_TRUE(lumtest::readFile(f.zeq()).contains("username=s1\r\n"));
-    ASSERT_EQ(f.sender.sent.size(), 1u);
-    EXPECT_EQ(f.sender.sent[0].user, "S2");
+    EXPECT_EQ(f.connections.sent(),
+              (std::vector<std::pair<quint32, lum::CommandIndex>>{{2, lum::CommandIndex::AutoConfig}}));
 
     // Nobody online: written, and the operator is told.
-    f.sender.online.clear();
+    f.online.ClientLoggedOut(1);
     f.prompt.answers = {true};
     EXPECT_EQ(lum::updateAutoconfig(s, "s1", f.store, f.sender, f.prompt),
               lum::AutoconfigUpdate::NoneReached);

@@ -192,7 +192,7 @@ TEST(FtpPanel, ConnectsListsFiltersAndUploadsAgainstRealServer) {
     lumtest::writeFile(root.filePath("top.MPL"), "T");
     FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     lum::CFtpPanel panel(prompt);
 
     // No "ftp://": connects as if it were there; the initial path is the start folder.
@@ -241,7 +241,7 @@ TEST(FtpPanel, RefusalsAndFailedAttempts) {
     lumtest::writeFile(root.filePath("week.mpl"), "W");
     FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     lum::CFtpPanel panel(prompt);
 
     lum::FtpConnectParams wrong = params("127.0.0.1", server.port(), "lum", "bad");
@@ -291,7 +291,7 @@ TEST(FtpPublisher, RunsOnItsWorkerAndForwardsMessages) {
     QTemporaryDir root, local;
     FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     lum::FtpPublisher publisher(prompt);
     QList<bool> connected, saved;
     int busy = 0;

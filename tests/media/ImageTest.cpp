@@ -1,6 +1,7 @@
 #include "media/ImageEditor.h"
 #include "media/YuvImage.h"
 
+#include "common/OnlinePlayers.h"
 #include "common/TestSupport.h"
 #include "MediaTestSupport.h"
 
@@ -154,18 +155,24 @@ TEST(ImageEditor, ZoneListRoundTripsThroughPlaylistItems) {
     EXPECT_EQ(lum::zoneItemsOf(items), zones);
 }
 
-// The command's fields are checked where it reaches players (OnlinePosterTest, MediaRequestsTest).
+// The command's fields are checked where it reaches players (MediaRequestsTest).
 TEST(InstantPicture, ReplacesInstantJpgAndPostsNothingForAMissingPicture) {
-    QTemporaryDir dir;
+    lumtest::OnlinePlayers players;
+    lumtest::addGroup(players.store, "Lobby");
+    lumtest::addUser(players.store, "p1", "Lobby");
+    players.login(1, "p1", "m1");
+    const QTemporaryDir& dir = players.dir;
     const QString pic = solidPicture(dir.path(), "shot.jpg", 4, 4, Qt::gray);
     lumtest::writeFile(dir.filePath("instant.jpg"), "old");
-    lumtest::RecordingPoster poster;
-    ASSERT_TRUE(lum::sendInstantPicture(pic, dir.path(), 30, lum::MediaTarget::group("Lobby"), poster));
+    const auto posted = lum::sendInstantPicture(pic, dir.path(), 30,
+                                                lum::CommandTarget::group("Lobby"), players.online);
+    ASSERT_TRUE(posted);
+    EXPECT_EQ(posted->delivered, 1);
     EXPECT_EQ(lumtest::readFile(dir.filePath("instant.jpg")), lumtest::readFile(pic));
-    ASSERT_EQ(poster.calls().size(), 1);
 
-    EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0, lum::MediaTarget::all(), poster));
-    EXPECT_EQ(poster.calls().size(), 1);
+    EXPECT_FALSE(lum::sendInstantPicture(dir.filePath("none.jpg"), dir.path(), 0,
+                                         lum::CommandTarget::all(), players.online));
+    EXPECT_EQ(players.connections.posts.size(), 1u);
 }
 
 TEST(ImageEditor, BannerHistoryInTheProfile) {

@@ -1,9 +1,7 @@
 #pragma once
-// Test helpers of the media suite: a real HTTP server on its own thread, a scripted operator
-// prompt and a poster that records commands.
+// Test helpers of the media suite: a real HTTP server on its own thread and a dead port.
 
-#include "core/OperatorPrompt.h"
-#include "media/CommandPoster.h"
+#include "common/RecordingPrompt.h"
 
 #include <QHostAddress>
 #include <QMap>
@@ -102,54 +100,5 @@ inline quint16 deadPort() {
     probe.listen(QHostAddress::LocalHost, 0);
     return probe.serverPort();
 }
-
-// Records every text shown, also from worker threads; answers No.
-class ScriptedPrompt : public lum::IOperatorPrompt {
-public:
-    QStringList messages;
-    void message(const QString& text, Icon) override {
-        QMutexLocker lock(&mutex_);
-        messages << text;
-    }
-    bool askYesNo(const QString& text) override {
-        QMutexLocker lock(&mutex_);
-        messages << text;
-        return false;
-    }
-    QStringList snapshot() const {
-        QMutexLocker lock(&mutex_);
-        return messages;
-    }
-
-private:
-    mutable QMutex mutex_;
-};
-
-// Records the commands it is asked to post.
-class RecordingPoster : public lum::ICommandPoster {
-public:
-    struct Call {
-        lum::MediaTarget target;
-        int index;  // 13, 14 or 45
-        QString text;  // picture name
-        quint32 seconds = 0;
-    };
-    void postTicker(const QString& group, bool update) override {
-        QMutexLocker lock(&mutex_);
-        calls_.append({lum::MediaTarget::group(group), update ? 14 : 13, {}, 0});
-    }
-    void postPicture(const lum::MediaTarget& t, const QString& name, quint32 seconds) override {
-        QMutexLocker lock(&mutex_);
-        calls_.append({t, 45, name, seconds});
-    }
-    QList<Call> calls() const {
-        QMutexLocker lock(&mutex_);
-        return calls_;
-    }
-
-private:
-    mutable QMutex mutex_;
-    QList<Call> calls_;
-};
 
 }  // namespace lumtest

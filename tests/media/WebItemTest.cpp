@@ -30,7 +30,7 @@ TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
     lumtest::TestHttpServer http;
     http.set("/promo/spring/Banner.JPG", {QByteArray(777, 'j')});
     const QString hostPort = QString("127.0.0.1:%1").arg(http.port());
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
 
     const lum::WebItemResult r = lum::composeWebItem(
         "  HTTP://" + hostPort + "/PROMO/Spring/ ", " Banner.JPG ", prompt);
@@ -46,7 +46,7 @@ TEST(WebItem, CompositionLowerCasesOnlyTheUrlField) {
 }
 
 TEST(WebItem, PathRulesAndRefusals) {
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     QStringList asked;
     auto fixed = [&](quint32 v) {
         return [&asked, v](const QString& url) { asked << url; return v; };
@@ -71,7 +71,7 @@ TEST(WebItem, PathRulesAndRefusals) {
 }
 
 TEST(WebItem, UnreachableHostAddsNothing) {
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     const lum::WebItemResult r =
         lum::composeWebItem(QString("127.0.0.1:%1/v").arg(lumtest::deadPort()), "clip.mp4", prompt);
     EXPECT_FALSE(r.ok);

@@ -1,6 +1,6 @@
 #include "playlists/MessageFiles.h"
 
-#include "common/ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 #include "core/CommandSender.h"
 
@@ -102,7 +102,7 @@ TEST(InstantMessageFile, LoaderSettingsLineRuleAndDamagedFields) {
 TEST(ScreenLabelFile, LinesFileAndMessageExactly) {
     QTemporaryDir dir;
     const QString path = dir.filePath("ostnmessage.txt");
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     ScreenLabel l;
     l.lines = {"Welcome", "", "Floor 2"};
     l.colour = 4;
@@ -140,7 +140,7 @@ TEST(ScreenLabelFile, LinesFileAndMessageExactly) {
 TEST(ScreenLabelFile, NumberOnlyRules) {
     QTemporaryDir dir;
     const QString path = dir.filePath("ostnmessage.txt");
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     ScreenLabel l;
     l.numberOnly = true;
     l.lines = {"ignored"};

@@ -1,9 +1,10 @@
 #include "playlists/PlaylistDocument.h"
 
+#include "core/FixedNames.h"
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistTexts.h"
 
-#include "common/ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QDir>
@@ -13,7 +14,7 @@
 
 using namespace lum;
 using lumtest::readFile;
-using lumtest::ScriptedPrompt;
+using lumtest::RecordingPrompt;
 using lumtest::writeFile;
 
 namespace {
@@ -163,7 +164,7 @@ TEST(PlaylistSave, TimeValidationStopsBeforeWriting) {
     CPlaylistDocument doc;
     doc.appendRow(row("/m/a.jpg"));
     doc.appendRow(row("/m/b.jpg"));
-    ScriptedPrompt prompt;
+    RecordingPrompt prompt;
     // A malformed stop time is a format fault even without a start time.
     struct Case { const char *from, *to, *message; };
     for (const Case& c : {Case{"2400", "", playlist_texts::kTimeFormat},
@@ -340,7 +341,7 @@ TEST(PlaylistCopy, CopiesLocalMediaUnderZoneNames) {
     doc.appendRow(row(kScrollTextEndMarker));
 
     const CopyPlan plan = doc.copyAllPlan(dst);
-    const QString playlist = dst + "/" + kCopyPlaylistName;
+    const QString playlist = dst + "/" + lum::fixed_names::kCurrentPlaylist;
     EXPECT_EQ(plan.finalPath, playlist);
     QStringList statuses;
     std::atomic<bool> cancel{false};

@@ -1,6 +1,6 @@
 #include "playlists/Schedule.h"
 
-#include "common/ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QAbstractItemModelTester>
@@ -121,7 +121,7 @@ TEST(Schedule, SaveAndTheSaveToDiscPlan) {
     ScheduleModel model;
     model.add(fields(list, QDate(2013, 3, 1), QDate(2013, 3, 31), {1}));
     model.add(fields(dir.filePath("gone.mpl"), QDate(2013, 3, 1), QDate(2013, 3, 31), {2}));
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
 
     const lum::CopyPlan plan = model.saveToDiscPlan(dir.filePath("usb"));
     const QString target = dir.filePath("usb/MEDIA");

@@ -1,75 +1,62 @@
 // The parts that reach the account store and the online players: message and label senders,
 // Assign to Group and the report tabs' events.
-#include "accounts/UserStore.h"
 #include "playlists/MessageFiles.h"
 #include "playlists/MessageSender.h"
 #include "playlists/ReportCenter.h"
 #include "playlists/Schedule.h"
 
-#include "common/RecordingSender.h"
-#include "common/ScriptedPrompt.h"
+#include "common/OnlinePlayers.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
-#include <QDir>
 #include <QSettings>
 
 #include <gtest/gtest.h>
 
-using lum::MessageTarget;
+using lum::CommandIndex;
+using lum::CommandTarget;
 using lum::SendResult;
-using lumtest::RecordingSender;
 
 namespace {
 
-// A program folder with groups "Home" (player p1) and "Shop" (players s1, s2).
-struct Fixture {
-    QTemporaryDir dir;
-    lum::CUserStore store{dir.path()};
-    RecordingSender sender;
-    lumtest::ScriptedPrompt prompt;
+// A program folder with groups "Home" (player p1) and "Shop" (players s1, s2), the online
+// model as the sender.
+struct Fixture : lumtest::OnlinePlayers {
+    lumtest::RecordingPrompt prompt;
 
     Fixture() {
-        for (const char* g : {"Home", "Shop"}) {
-            lum::CUserGroup group;
-            group.name = g;
-            store.AddGroup(group);
-            QDir().mkpath(store.homeDirectoryFor(g));
-        }
-        addUser("p1", "Home");
-        addUser("s1", "Shop");
-        addUser("s2", "Shop");
+        lumtest::addGroup(store, "Home");
+        lumtest::addGroup(store, "Shop");
+        lumtest::addUser(store, "p1", "Home");
+        lumtest::addUser(store, "s1", "Shop");
+        lumtest::addUser(store, "s2", "Shop");
     }
-    void addUser(const char* name, const char* group) {
-        lum::CUser u;
-        u.name = name;
-        u.group = group;
-        store.AddUser(u);
-    }
-    QString home(const char* group) const { return store.homeDirectoryFor(group); }
-    QString file(const char* group, const char* name) const {
-        return home(group) + '/' + name;
-    }
+    QString file(const char* group, const char* name) const { return home(group) + '/' + name; }
+    std::vector<std::pair<quint32, CommandIndex>> sent() const { return connections.sent(); }
 };
+
+using Sent = std::vector<std::pair<quint32, CommandIndex>>;
 
 }  // namespace
 
 // The file's bytes are checked in MessageFilesTest; here: who gets the file and the command.
 TEST(Senders, InstantMessageToGroupWritesFileThenPosts) {
     Fixture f;
-    f.sender.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}, {"s2", "shop", "M3"}};
+    f.login(1, "s1", "M1");
+    f.login(2, "p1", "M2");
+    f.login(3, "s2", "M3");
     QSettings profile(f.dir.filePath("profile.ini"), QSettings::IniFormat);
     EXPECT_EQ(lum::loadMessageEncoding(profile), lum::InstantMessage::Ansi);  // nothing stored yet
     lum::InstantMessage m;
     m.text = "Hello";
     m.encoding = lum::InstantMessage::Utf8;
     const SendResult r =
-        lum::sendInstantMessage(m, MessageTarget::group("SHOP"), f.store, f.sender, f.prompt, &profile);
+        lum::sendInstantMessage(m, CommandTarget::group("SHOP"), f.store, f.online, f.prompt, &profile);
     EXPECT_EQ(r.status, SendResult::Sent);
     EXPECT_EQ(r.reached, 2);
     EXPECT_TRUE(QFile::exists(f.file("Shop", "instantmessage.txt")));
     EXPECT_FALSE(QFile::exists(f.file("Home", "instantmessage.txt")));
-    ASSERT_EQ(f.sender.sent.size(), 2u);
-    EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 12, ""}));
+    EXPECT_EQ(f.sent(), (Sent{{1, CommandIndex::InstantMessage}, {3, CommandIndex::InstantMessage}}));
     EXPECT_EQ(profile.value("MOTIONTEXT/Encoding").toInt(), 1);  // remembered for the next time
     EXPECT_EQ(lum::loadMessageEncoding(profile), lum::InstantMessage::Utf8);
     EXPECT_TRUE(f.prompt.messages.isEmpty());
@@ -80,21 +67,22 @@ TEST(Senders, InstantMessageRootPlayerTooLongAndNobodyOnline) {
     lum::InstantMessage m;
     m.text = "x";
     // Root: every group gets the file; nobody online gives the notice.
-    SendResult r = lum::sendInstantMessage(m, MessageTarget::root(), f.store, f.sender, f.prompt);
+    SendResult r = lum::sendInstantMessage(m, CommandTarget::all(), f.store, f.online, f.prompt);
     EXPECT_EQ(r.status, SendResult::NoneReached);
     EXPECT_EQ(r.written.size(), 2);
     EXPECT_EQ(f.prompt.messages, QStringList{"No client is online and no client will be effected!"});
 
     // A player: its group's file, the command to that player only.
-    f.sender.online = {{"s1", "Shop", "M1"}, {"s2", "Shop", "M3"}};
-    r = lum::sendInstantMessage(m, MessageTarget::player("s2"), f.store, f.sender, f.prompt);
+    f.login(1, "s1", "M1");
+    f.login(3, "s2", "M3");
+    r = lum::sendInstantMessage(m, CommandTarget::player("s2"), f.store, f.online, f.prompt);
     EXPECT_EQ(r.reached, 1);
-    EXPECT_EQ(f.sender.sent.back().user, "s2");
+    EXPECT_EQ(f.sent(), (Sent{{3, CommandIndex::InstantMessage}}));
 
     // Too long: the message once per group, the older file stays and still announces itself.
     f.prompt.messages.clear();
     m.text = QString(lum::InstantMessage::kMaxLength, 'y');
-    r = lum::sendInstantMessage(m, MessageTarget::root(), f.store, f.sender, f.prompt);
+    r = lum::sendInstantMessage(m, CommandTarget::all(), f.store, f.online, f.prompt);
     EXPECT_EQ(f.prompt.messages,
               QStringList(2, "The maximum text length is 20480 bytes!"));
     EXPECT_TRUE(r.written.isEmpty());
@@ -105,18 +93,18 @@ TEST(Senders, InstantMessageRootPlayerTooLongAndNobodyOnline) {
     // A group without any file gets no command.
     QFile::remove(f.file("Shop", "instantmessage.txt"));
     f.prompt.messages.clear();
-    const size_t before = f.sender.sent.size();
-    r = lum::sendInstantMessage(m, MessageTarget::group("Shop"), f.store, f.sender, f.prompt);
-    EXPECT_EQ(f.sender.sent.size(), before);
+    const size_t before = f.connections.posts.size();
+    r = lum::sendInstantMessage(m, CommandTarget::group("Shop"), f.store, f.online, f.prompt);
+    EXPECT_EQ(f.connections.posts.size(), before);
     EXPECT_EQ(r.status, SendResult::NoneReached);
 
     // Unknown names are refused before anything is written.
     f.prompt.messages.clear();
     m.text = "z";
-    r = lum::sendInstantMessage(m, MessageTarget::group("Nowhere"), f.store, f.sender, f.prompt);
+    r = lum::sendInstantMessage(m, CommandTarget::group("Nowhere"), f.store, f.online, f.prompt);
     EXPECT_EQ(r.status, SendResult::UnknownTarget);
     EXPECT_EQ(f.prompt.messages, QStringList{"Group 'Nowhere' is not found!"});
-    r = lum::sendInstantMessage(m, MessageTarget::player("ghost"), f.store, f.sender, f.prompt);
+    r = lum::sendInstantMessage(m, CommandTarget::player("ghost"), f.store, f.online, f.prompt);
     EXPECT_EQ(r.status, SendResult::UnknownTarget);
     EXPECT_FALSE(QDir(f.dir.filePath("Nowhere")).exists());
     lum::CUserGroup g;
@@ -125,21 +113,22 @@ TEST(Senders, InstantMessageRootPlayerTooLongAndNobodyOnline) {
 
 TEST(Senders, ScreenLabelWritesFileAndPostsLabelMessage) {
     Fixture f;
-    f.sender.online = {{"s1", "Shop", "M1"}, {"p1", "Home", "M2"}};
+    f.login(1, "s1", "M1");
+    f.login(2, "p1", "M2");
     lum::ScreenLabel l;
     l.lines = {"A", "", "C"};
     l.setDuration(false, 0, 10);
-    SendResult r = lum::sendScreenLabel(l, MessageTarget::group("Shop"), f.store, f.sender, f.prompt);
+    SendResult r = lum::sendScreenLabel(l, CommandTarget::group("Shop"), f.store, f.online, f.prompt);
     EXPECT_EQ(r.status, SendResult::Sent);
     EXPECT_TRUE(QFile::exists(f.file("Shop", "ostnmessage.txt")));
-    ASSERT_EQ(f.sender.sent.size(), 1u);
-    EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 43, "osd_settings=0,10,0,0\rA\r \rC\r"}));
+    EXPECT_EQ(f.sent(), (Sent{{1, CommandIndex::Label}}));
+    EXPECT_EQ(f.connections.posts[0].args.text, "osd_settings=0,10,0,0\rA\r \rC\r");
 
     l.numberOnly = true;
     l.number = "12x";
-    r = lum::sendScreenLabel(l, MessageTarget::group("Shop"), f.store, f.sender, f.prompt);
+    r = lum::sendScreenLabel(l, CommandTarget::group("Shop"), f.store, f.online, f.prompt);
     EXPECT_EQ(r.status, SendResult::Refused);
-    EXPECT_EQ(f.sender.sent.size(), 1u);
+    EXPECT_EQ(f.connections.posts.size(), 1u);
     EXPECT_EQ(f.prompt.messages, QStringList{"Only digital number(000-999) is allowed!"});
 }
 
@@ -183,13 +172,13 @@ TEST(Senders, AssignScheduleToGroup) {
 
 TEST(Senders, ReportEventsAndDeleteSelectedFiles) {
     Fixture f;
-    lum::ReportCenter center(f.store, f.sender);
+    lum::ReportCenter center(f.store, f.online);
     QList<int> tabs;
     QObject::connect(&center, &lum::ReportCenter::tabRequested, [&](int t) { tabs << t; });
     const QString mac = "00-11-22-33-44-55";
     lumtest::writeFile(f.file("Shop", "filereport_00-11-22-33-44-55.zeb"),
                        "a.jpg\tFILE\t1\r\nb.jpg\tFILE\t2\r\nc.jpg\tFILE\t3\r\n");
-    center.playerEvent(lum::kEventStorageReport, "s1", mac);
+    center.playerEvent(lum::PlayerEvent::StorageFiles, "s1", mac);
     EXPECT_EQ(tabs, QList<int>{lum::ReportCenter::StorageTab});
     EXPECT_EQ(center.storageMac(), mac);
     ASSERT_EQ(center.storageList()->rowCount(), 3);
@@ -200,34 +189,34 @@ TEST(Senders, ReportEventsAndDeleteSelectedFiles) {
     EXPECT_FALSE(center.deleteSelectedFiles());
     EXPECT_FALSE(QFile::exists(f.file("Shop", "File2Del.zeb")));
 
-    f.sender.online = {{"s2", "Shop", "other"}, {"s1", "Shop", mac}};
+    f.login(1, "s2", "other");
+    f.login(2, "s1", mac.toLower());  // the MAC is found without regard to case
     EXPECT_TRUE(center.deleteSelectedFiles());
     EXPECT_EQ(lumtest::readFile(f.file("Shop", "File2Del.zeb")),
               QByteArray("[file0]\r\nfilename=a.jpg\r\n[file1]\r\nfilename=c.jpg\r\n"));
-    ASSERT_EQ(f.sender.sent.size(), 1u);
-    EXPECT_EQ(f.sender.sent[0], (RecordingSender::Sent{"s1", 9, ""}));
+    EXPECT_EQ(f.sent(), (Sent{{2, CommandIndex::DeleteFiles}}));
 
-    center.playerEvent(lum::kEventDeletionDone, "s1", mac);
+    center.playerEvent(lum::PlayerEvent::DeleteDone, "s1", mac);
     ASSERT_EQ(center.storageList()->rowCount(), 1);
     EXPECT_EQ(center.storageList()->rows()[0].name, "b.jpg");
 
     // Nothing ticked: the old list goes, none is written, the command is still sent.
     EXPECT_TRUE(center.deleteSelectedFiles());
     EXPECT_FALSE(QFile::exists(f.file("Shop", "File2Del.zeb")));
-    EXPECT_EQ(f.sender.sent.size(), 2u);
+    EXPECT_EQ(f.connections.posts.size(), 2u);
 
     // Playlist report falls back to the group's playlist.mpl.
     lumtest::writeFile(f.file("Shop", "playlist.mpl"), "[file0]\r\npath=/x/y.jpg\r\n");
-    center.playerEvent(lum::kEventPlaybackReport, "S1", mac);
+    center.playerEvent(lum::PlayerEvent::PlayReport, "S1", mac);
     EXPECT_EQ(tabs.last(), lum::ReportCenter::PlaylistTab);
     ASSERT_EQ(center.playlistReport()->rowCount(), 1);
     lumtest::writeFile(f.file("Shop", "playlist_00-11-22-33-44-55.zeb"),
                        "[file0]\r\npath=/a\r\n[file1]\r\npath=/b\r\n");
-    center.playerEvent(lum::kEventPlaylistReport, "s1", mac);
+    center.playerEvent(lum::PlayerEvent::Playlist, "s1", mac);
     EXPECT_EQ(center.playlistReport()->rowCount(), 2);
 
     // An unknown player's report reads as missing.
-    center.playerEvent(lum::kEventStorageReport, "ghost", mac);
+    center.playerEvent(lum::PlayerEvent::StorageFiles, "ghost", mac);
     EXPECT_EQ(center.storageList()->rowCount(), 0);
     EXPECT_FALSE(center.deleteSelectedFiles());
 }

@@ -4,6 +4,7 @@
 #include "ServerFixture.h"
 
 #include <QProcess>
+#include <QSemaphore>
 #include <QThread>
 #include <QUdpSocket>
 #include <QStandardPaths>
@@ -29,13 +30,15 @@ protected:
     }
 };
 
-// Holds a connection thread inside the registration notice for a while.
+// Holds a connection thread inside the registration notice until the test lets it go.
 class SlowObserver : public RecordingObserver {
 public:
     void AccountRegistered(const QString& name, const QString& group) override {
-        QThread::msleep(700);
+        entered.release();
+        letGo.tryAcquire(1, 30000);
         RecordingObserver::AccountRegistered(name, group);
     }
+    QSemaphore entered, letGo;
 };
 
 class SlowThreadTest : public ServerTest {
@@ -216,12 +219,14 @@ TEST_F(ShortTimeoutTest, IdleConnectionTimesOutWhileTrafficKeepsItAlive) {
     Player busy(port), idle(port);
     busy.login("busy");
     idle.login("idle");
-    // The busy one keeps talking past the idle limit.
-    for (int i = 0; i < 8; ++i) {
+    // The busy one keeps talking until the idle one has been timed out (waiting on its line
+    // in between), and is still served afterwards.
+    QByteArray idleLine = "<none>";
+    for (int i = 0; i < 50 && idleLine == "<none>"; ++i) {
         EXPECT_EQ(busy.command("ALIVE"), "601 Server ALIVE Ack");
-        waitUntil([] { return false; }, 100);
+        idleLine = idle.line(100);
     }
-    EXPECT_EQ(idle.line(3000), "426 Control Connection timed out");
+    EXPECT_EQ(idleLine, "426 Control Connection timed out");
     EXPECT_TRUE(idle.waitClosed());
     EXPECT_EQ(busy.command("NOOP"), "200 OK");
 }
@@ -232,10 +237,11 @@ TEST_F(SlowThreadTest, AThreadThatDoesNotEndInTimeIsReportedAndDropped) {
     p.sendLine("USER slowpoke");
     ASSERT_TRUE(waitUntil([&] { return server->ConnectionIds().size() == 1; }));
     const quint32 id = server->ConnectionIds().front();
-    QThread::msleep(100);  // the thread is now inside the notice
+    ASSERT_TRUE(slow.entered.tryAcquire(1, 5000));  // the thread is now inside the notice
     server->Stop();
     EXPECT_TRUE(sink.contains(QStringLiteral("\"[%1] Problem while killing thread.").arg(id)));
     EXPECT_TRUE(server->ConnectionIds().empty());
+    slow.letGo.release();
     // It still ends; its disconnect is counted once it does.
     EXPECT_TRUE(p.waitClosed());
     EXPECT_TRUE(waitUntil([&] { return server->CurrentConnections() == 0; }));

@@ -15,11 +15,11 @@ namespace {
 
 struct CollectSink : lum::ILogSink {
     struct Entry {
-        int type;
+        lum::LogType type;
         QString key, text;
     };
     std::vector<Entry> entries;
-    void addLog(int type, const QString& key, const QString& text) override {
+    void addLog(lum::LogType type, const QString& key, const QString& text) override {
         entries.push_back({type, key, text});
     }
 };
@@ -114,7 +114,7 @@ TEST_F(Discovery, OverlongDatagramIsNotAnsweredAndNoticedOncePerMinute) {
     EXPECT_FALSE(s->hasPendingDatagrams());
     ASSERT_EQ(sink.entries.size(), 1u);
     EXPECT_EQ(sink.entries[0].text, "The datagram was too large and was truncated");
-    EXPECT_EQ(sink.entries[0].type, lum::kLogError);
+    EXPECT_EQ(sink.entries[0].type, lum::LogType::Error);
 
     now += CDiscoverySocket::kNoticeIntervalMs;
     s->writeDatagram(QByteArray(500, 'x'), kLocal, port);

@@ -252,16 +252,16 @@ TEST_F(LoginTest, OperatorCommandsRunOnTheConnectionThread) {
     p.login("bob");
     const auto ids = server->ConnectionIds();
     ASSERT_EQ(ids.size(), 1u);
-    EXPECT_TRUE(server->PostThreadCommand(ids[0], 25));
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], lum::CommandIndex(25)));
     EXPECT_EQ(p.line(), "627 Volume Control");
-    EXPECT_TRUE(server->PostThreadCommand(ids[0], 100));  // nothing is sent for it
-    EXPECT_TRUE(server->PostThreadCommand(ids[0], 205));
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], lum::CommandIndex(100)));  // nothing is sent for it
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], lum::CommandIndex(205)));
     EXPECT_EQ(p.line(), "658 Input Keys");
-    EXPECT_TRUE(server->PostThreadCommand(ids[0], 38));
+    EXPECT_TRUE(server->PostThreadCommand(ids[0], lum::CommandIndex(38)));
     EXPECT_EQ(p.line(), "640 Shutdown Client");
     EXPECT_TRUE(p.waitClosed());
     EXPECT_TRUE(waitUntil([&] { return server->ConnectionIds().empty(); }));
-    EXPECT_FALSE(server->PostThreadCommand(ids[0], 2));
+    EXPECT_FALSE(server->PostThreadCommand(ids[0], lum::CommandIndex(2)));
 }
 
 namespace {

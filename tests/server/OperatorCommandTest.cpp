@@ -8,7 +8,7 @@ using namespace lum;
 
 namespace {
 QString lineOf(int index, const OperatorCommandArgs& args = {}) {
-    return buildOperatorCommand(index, args).line;
+    return buildOperatorCommand(CommandIndex(index), args).line;
 }
 }  // namespace
 
@@ -38,15 +38,13 @@ TEST(OperatorCommand, CodesAndTextsOfTheTable) {
 }
 
 TEST(OperatorCommand, ActionsAndUnknownIndices) {
-    EXPECT_EQ(buildOperatorCommand(0, {}).action, OperatorAction::CloseData);
-    EXPECT_EQ(buildOperatorCommand(1, {}).action, OperatorAction::EndConnection);
-    const auto shutdown = buildOperatorCommand(38, {});
+    EXPECT_EQ(buildOperatorCommand(CommandIndex(0), {}).action, OperatorAction::CloseData);
+    EXPECT_EQ(buildOperatorCommand(CommandIndex(1), {}).action, OperatorAction::EndConnection);
+    const auto shutdown = buildOperatorCommand(CommandIndex(38), {});
     EXPECT_EQ(shutdown.action, OperatorAction::SendLineThenEnd);
     EXPECT_EQ(shutdown.line, QString("640 Shutdown Client"));
-    EXPECT_TRUE(buildOperatorCommand(11, {}).setsDownloadFlag);
-    EXPECT_FALSE(buildOperatorCommand(10, {}).setsDownloadFlag);
     for (int unused : {48, 100, 199, 210, -1, 1000})
-        EXPECT_EQ(buildOperatorCommand(unused, {}).action, OperatorAction::Ignore) << unused;
+        EXPECT_EQ(buildOperatorCommand(CommandIndex(unused), {}).action, OperatorAction::Ignore) << unused;
 }
 
 TEST(OperatorCommand, TextCarryingIndicesCutOrKeepTheirText) {

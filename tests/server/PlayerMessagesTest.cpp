@@ -13,14 +13,6 @@
 
 using namespace lum;
 
-TEST(PlayerMessages, ReportSplitsAtCommasAfterTheFirstCharacter) {
-    EXPECT_EQ(SplitPlayerReport("a,12,b,rest,more"), (PlayerReport{12, "a", "b", "rest,more"}));
-    EXPECT_EQ(SplitPlayerReport("0"), (PlayerReport{0, "", "", "0"}));
-    // A comma at the very start is not a cut: the field stays empty, the text stays whole.
-    EXPECT_EQ(SplitPlayerReport(",x,y"), (PlayerReport{0, "", "", ",x,y"}));
-    EXPECT_EQ(SplitPlayerReport("1,abc"), (PlayerReport{0, "1", "", "abc"}));
-}
-
 TEST(PlayerMessages, StatusCodesGiveTheirTextsAndChanges) {
     auto s = InterpretStatus("17 clip01.mpg");
     EXPECT_FALSE(s.logText);

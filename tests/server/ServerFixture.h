@@ -63,8 +63,6 @@ protected:
         server = std::make_unique<lum::CControlServer>(&accounts.accounts, &sink);
         server->SetPort(0);
         server->SetMaxUsers(100);
-        server->SetWelcome(QString());
-        server->SetGoodbye(QString());
         server->SetPassiveRange(randomPassiveStart(), 10);
         server->SetProgramFolder(dir.path());
         server->SetObserver(&observer);

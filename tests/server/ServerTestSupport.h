@@ -22,11 +22,11 @@ namespace lumtest {
 class CollectingSink : public lum::ILogSink {
 public:
     struct Entry {
-        int type;
+        lum::LogType type;
         QString key;
         QString text;
     };
-    void addLog(int type, const QString& key, const QString& text) override {
+    void addLog(lum::LogType type, const QString& key, const QString& text) override {
         std::lock_guard g(lock_);
         entries_.push_back({type, key, text});
     }
@@ -63,10 +63,9 @@ public:
         std::lock_guard g(lock_);
         loggedOut.push_back(id);
     }
-    void ClientEvent(int code, const QString& mac, const QString& text,
-                     const lum::PlayerReport&) override {
+    void ClientEvent(lum::PlayerEvent code, const QString& mac, const QString& text) override {
         std::lock_guard g(lock_);
-        events.push_back(QStringLiteral("%1 %2 %3").arg(code).arg(mac, text));
+        events.push_back(QStringLiteral("%1 %2 %3").arg(int(code)).arg(mac, text));
     }
     void AccountRegistered(const QString& name, const QString& group) override {
         std::lock_guard g(lock_);
@@ -85,8 +84,10 @@ public:
 };
 
 // A random passive range so that parallel test processes rarely meet.
+// Below the system's ephemeral ports (32768 and up), so a passive range never takes a port
+// another test picked by asking the system for a free one.
 inline quint32 randomPassiveStart() {
-    return 20000 + QRandomGenerator::global()->bounded(2000) * 10;
+    return 12000 + QRandomGenerator::global()->bounded(2000) * 10;
 }
 
 // The player's side of a control connection.

@@ -171,8 +171,12 @@ TEST_F(TransferTest, UploadsStoreAndAppend) {
     EXPECT_TRUE(waitUntil([&] { return readFile(path("Sub/n.txt")) == "in sub"; }));
     upload(p, "APPE fresh.txt", "x");
     EXPECT_TRUE(waitUntil([&] { return readFile(path("fresh.txt")) == "x"; }));
-    EXPECT_TRUE(waitUntil([&] { return server->FilesReceived() == 4; }));
-    EXPECT_TRUE(waitUntil([&] { return server->TotalBytesReceived() >= 3 + 5 + 6 + 1; }));
+    // The name as sent, dots included; still inside the home directory.
+    upload(p, "STOR .x", "dot");
+    EXPECT_TRUE(waitUntil([&] { return readFile(path(".x")) == "dot"; }));
+    EXPECT_FALSE(QFile::exists(path("x")));
+    EXPECT_TRUE(waitUntil([&] { return server->FilesReceived() == 5; }));
+    EXPECT_TRUE(waitUntil([&] { return server->TotalBytesReceived() >= 3 + 5 + 6 + 1 + 3; }));
 }
 
 TEST_F(TransferTest, ListingFormats) {

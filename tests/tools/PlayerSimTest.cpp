@@ -286,7 +286,7 @@ TEST(PlayerSimScript, ArgumentsNamesAndMacs) {
 
 TEST(PlayerSimDiscovery, FindsTheResponderByItsEcho) {
     struct NullSink : lum::ILogSink {
-        void addLog(int, const QString&, const QString&) override {}
+        void addLog(lum::LogType, const QString&, const QString&) override {}
     } sink;
     lum::CDiscoverySocket responder(&sink);
     ASSERT_TRUE(responder.create(0, QHostAddress::LocalHost));

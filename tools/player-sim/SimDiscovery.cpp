@@ -6,45 +6,45 @@
 namespace lum::sim {
 
 CSimDiscovery::CSimDiscovery(QObject* parent) : QObject(parent) {
-    connect(&m_timer, &QTimer::timeout, this, &CSimDiscovery::sendOnce);
+    connect(&timer_, &QTimer::timeout, this, &CSimDiscovery::sendOnce);
 }
 
 bool CSimDiscovery::start(const QHostAddress& target, quint16 port, const QByteArray& keyword,
                           int tries, int intervalMs) {
-    m_socket = new QUdpSocket(this);
+    socket_ = new QUdpSocket(this);
     // Any local address: the answer may come from whichever address the console has.
-    if (!m_socket->bind(QHostAddress(QHostAddress::AnyIPv4), 0)) return false;
-    connect(m_socket, &QUdpSocket::readyRead, this, &CSimDiscovery::readAnswers);
-    m_target = target;
-    m_port = port;
-    m_keyword = keyword;
-    m_triesLeft = std::max(1, tries);
-    m_done = false;
+    if (!socket_->bind(QHostAddress(QHostAddress::AnyIPv4), 0)) return false;
+    connect(socket_, &QUdpSocket::readyRead, this, &CSimDiscovery::readAnswers);
+    target_ = target;
+    port_ = port;
+    keyword_ = keyword;
+    triesLeft_ = std::max(1, tries);
+    done_ = false;
     sendOnce();
-    m_timer.start(intervalMs);
+    timer_.start(intervalMs);
     return true;
 }
 
 void CSimDiscovery::sendOnce() {
-    if (m_done) return;
-    if (m_triesLeft-- <= 0) {
-        m_done = true;
-        m_timer.stop();
-        Q_EMIT failed(QStringLiteral("no answer from %1:%2").arg(m_target.toString()).arg(m_port));
+    if (done_) return;
+    if (triesLeft_-- <= 0) {
+        done_ = true;
+        timer_.stop();
+        Q_EMIT failed(QStringLiteral("no answer from %1:%2").arg(target_.toString()).arg(port_));
         return;
     }
-    m_socket->writeDatagram(m_keyword, m_target, m_port);
+    socket_->writeDatagram(keyword_, target_, port_);
 }
 
 void CSimDiscovery::readAnswers() {
-    while (m_socket->hasPendingDatagrams()) {
-        const QNetworkDatagram d = m_socket->receiveDatagram();
+    while (socket_->hasPendingDatagrams()) {
+        const QNetworkDatagram d = socket_->receiveDatagram();
         // Only the echo of what was sent comes from a console.
-        if (m_done || d.data() != m_keyword || d.senderPort() != m_port) continue;
-        m_done = true;
-        m_timer.stop();
-        m_server = QHostAddress(d.senderAddress().toIPv4Address());
-        Q_EMIT found(m_server);
+        if (done_ || d.data() != keyword_ || d.senderPort() != port_) continue;
+        done_ = true;
+        timer_.stop();
+        server_ = QHostAddress(d.senderAddress().toIPv4Address());
+        Q_EMIT found(server_);
     }
 }
 

@@ -21,8 +21,8 @@ public:
     // socket could be opened.
     bool start(const QHostAddress& target, quint16 port, const QByteArray& keyword,
                int tries = 3, int intervalMs = 1000);
-    QHostAddress server() const { return m_server; }
-    bool isDone() const { return m_done; }
+    QHostAddress server() const { return server_; }
+    bool isDone() const { return done_; }
 
 Q_SIGNALS:
     void found(const QHostAddress& server);
@@ -32,14 +32,14 @@ private:
     void sendOnce();
     void readAnswers();
 
-    QUdpSocket* m_socket = nullptr;
-    QTimer m_timer;
-    QHostAddress m_target;
-    quint16 m_port = 0;
-    QByteArray m_keyword;
-    int m_triesLeft = 0;
-    bool m_done = false;
-    QHostAddress m_server;
+    QUdpSocket* socket_ = nullptr;
+    QTimer timer_;
+    QHostAddress target_;
+    quint16 port_ = 0;
+    QByteArray keyword_;
+    int triesLeft_ = 0;
+    bool done_ = false;
+    QHostAddress server_;
 };
 
 }  // namespace lum::sim

@@ -98,28 +98,28 @@ public:
 
     void start();
 
-    const SimPlayerConfig& config() const { return m_config; }
-    QString name() const { return m_config.user; }
-    bool isFinished() const { return m_finished; }
-    bool succeeded() const { return m_finished && m_ok; }
-    bool loggedIn() const { return m_loggedIn; }
-    QString greeting() const { return m_greeting; }  // the text after "220 "
-    QString group() const { return m_group; }
-    const std::vector<SimStepResult>& results() const { return m_results; }
-    QStringList receivedLines() const { return m_received; }
-    QStringList serverCommands() const { return m_serverCommands; }
-    int aliveAcks() const { return m_aliveAcks; }
-    QString failure() const { return m_failure; }
-    QString mac() const { return m_config.mac; }  // 643 may have changed it
-    int restarts() const { return m_restarts; }
-    bool isHolding() const { return m_holding; }
+    const SimPlayerConfig& config() const { return config_; }
+    QString name() const { return config_.user; }
+    bool isFinished() const { return finished_; }
+    bool succeeded() const { return finished_ && ok_; }
+    bool loggedIn() const { return loggedIn_; }
+    QString greeting() const { return greeting_; }  // the text after "220 "
+    QString group() const { return group_; }
+    const std::vector<SimStepResult>& results() const { return results_; }
+    QStringList receivedLines() const { return received_; }
+    QStringList serverCommands() const { return serverCommands_; }
+    int aliveAcks() const { return aliveAcks_; }
+    QString failure() const { return failure_; }
+    QString mac() const { return config_.mac; }  // 643 may have changed it
+    int restarts() const { return restarts_; }
+    bool isHolding() const { return holding_; }
     // Files fetched so far ("storage card"): name -> size.
-    QMap<QString, qint64> storage() const { return m_storage; }
+    QMap<QString, qint64> storage() const { return storage_; }
     // Media names of the last playlist fetched.
-    QStringList playlistMedia() const { return m_media; }
+    QStringList playlistMedia() const { return media_; }
     // Steps of answers to operator commands that failed, as "line: error".
-    QStringList answerFailures() const { return m_answerFailures; }
-    std::vector<double> aliveRoundTrips() const { return m_aliveRtts; }
+    QStringList answerFailures() const { return answerFailures_; }
+    std::vector<double> aliveRoundTrips() const { return aliveRtts_; }
 
     // Ends a hold (see holdAfterStatus).
     void release();
@@ -188,60 +188,60 @@ private:
     void finish(bool ok, const QString& error = QString());
     void fail(const QString& error);
 
-    SimPlayerConfig m_config;
-    QTcpSocket* m_control = nullptr;
-    QByteArray m_buffer;
-    Reply m_multi;  // a multi-line reply being collected
-    Handler m_handler;
-    QTimer m_timeout;
-    QTimer m_alive;
+    SimPlayerConfig config_;
+    QTcpSocket* control_ = nullptr;
+    QByteArray buffer_;
+    Reply multi_;  // a multi-line reply being collected
+    Handler handler_;
+    QTimer timeout_;
+    QTimer alive_;
 
-    size_t m_stepIndex = 0;
-    SimStep m_step;          // the step that runs (a copy: answers come and go)
-    bool m_inAnswer = false;
-    Pending m_answerStep;    // when m_inAnswer
-    std::deque<Pending> m_pending;
-    int m_answerCount = 0;
-    bool m_staying = false;  // a script stay is under way (maybe interrupted by an answer)
-    QDeadlineTimer m_stayUntil;
-    QTimer m_stayTimer;
-    bool m_holding = false;
-    bool m_restarting = false;
-    int m_restarts = 0;
-    QMap<QString, qint64> m_storage;
-    QByteArray m_playlist;
-    QStringList m_media;
-    QStringList m_answerFailures;
-    std::deque<double> m_aliveSent;
-    std::vector<double> m_aliveRtts;
-    SimStepResult m_current;
-    QStringList* m_replySink = nullptr;
+    size_t stepIndex_ = 0;
+    SimStep step_;          // the step that runs (a copy: answers come and go)
+    bool inAnswer_ = false;
+    Pending answerStep_;    // when inAnswer_
+    std::deque<Pending> pending_;
+    int answerCount_ = 0;
+    bool staying_ = false;  // a script stay is under way (maybe interrupted by an answer)
+    QDeadlineTimer stayUntil_;
+    QTimer stayTimer_;
+    bool holding_ = false;
+    bool restarting_ = false;
+    int restarts_ = 0;
+    QMap<QString, qint64> storage_;
+    QByteArray playlist_;
+    QStringList media_;
+    QStringList answerFailures_;
+    std::deque<double> aliveSent_;
+    std::vector<double> aliveRtts_;
+    SimStepResult current_;
+    QStringList* replySink_ = nullptr;
 
     // The data connection of the running transfer.
-    QTcpSocket* m_data = nullptr;
-    QTcpServer* m_listener = nullptr;
-    QHostAddress m_passiveHost;
-    quint16 m_passivePort = 0;
-    bool m_opened = false;     // "125" received
-    bool m_dataClosed = false;
-    bool m_finishing = false;
-    bool m_uploading = false;
-    bool m_discard = false;    // count the downloaded bytes without keeping them
-    QByteArray m_upload;
-    QString m_transferError;
-    std::function<bool(const Reply&, QString*)> m_syncAccept;
+    QTcpSocket* data_ = nullptr;
+    QTcpServer* listener_ = nullptr;
+    QHostAddress passiveHost_;
+    quint16 passivePort_ = 0;
+    bool opened_ = false;     // "125" received
+    bool dataClosed_ = false;
+    bool finishing_ = false;
+    bool uploading_ = false;
+    bool discard_ = false;    // count the downloaded bytes without keeping them
+    QByteArray upload_;
+    QString transferError_;
+    std::function<bool(const Reply&, QString*)> syncAccept_;
 
-    bool m_loggedIn = false;
-    bool m_quitting = false;
-    bool m_finished = false;
-    bool m_ok = false;
-    QString m_greeting;
-    QString m_group;
-    QString m_failure;
-    QStringList m_received;
-    QStringList m_serverCommands;
-    int m_aliveAcks = 0;
-    std::vector<SimStepResult> m_results;
+    bool loggedIn_ = false;
+    bool quitting_ = false;
+    bool finished_ = false;
+    bool ok_ = false;
+    QString greeting_;
+    QString group_;
+    QString failure_;
+    QStringList received_;
+    QStringList serverCommands_;
+    int aliveAcks_ = 0;
+    std::vector<SimStepResult> results_;
 };
 
 }  // namespace lum::sim

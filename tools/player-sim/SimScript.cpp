@@ -54,6 +54,8 @@ QString usageText() {
         "  -q, --quiet          print only failures and the summary\n"
         "  --measure            also print timings as JSON lines (login, ALIVE round trip,\n"
         "                       command arrival, each transfer); implies --quiet\n"
+        "  -h, --help           this text\n"
+        "  --version            the version number\n"
         "\n"
         "Answers to operator commands (on by default):\n"
         "  --no-respond         only print the command lines\n"

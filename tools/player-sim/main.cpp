@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
         print(stdout, usageText());
         return 0;
     }
+    if (args.contains("--version")) {
+        print(stdout, QStringLiteral("lum-player-sim " LUM_VERSION));
+        return 0;
+    }
     SimRunOptions options;
     QString error;
     if (!parseArguments(args, &options, &error)) {

@@ -24,7 +24,7 @@
 
 namespace lum {
 
-namespace t = accountviewtexts;
+namespace t = account_view_texts;
 
 namespace {
 QString L(const char* s) { return uiText(s); }
@@ -111,6 +111,7 @@ QWidget* CAccountManagementDialog::buildGroupPage() {
     auto* form = new QFormLayout;
     groupName_ = new QLineEdit;
     autoPlaylist_ = new QLineEdit;
+    autoPlaylist_->setAccessibleName(L(t::kAutoPlaylist));  // its label names the row, not it
     auto* browse = new QPushButton(L(t::kBrowse));
     browse->setMaximumWidth(32);
     auto* pl = new QHBoxLayout;
@@ -152,8 +153,8 @@ QWidget* CAccountManagementDialog::buildAccountPage() {
         h->addWidget(new QLabel(L(hint)));
         return h;
     };
-    form->addRow(L(t::kAccountName), withHint(accountName_, accounttexts::kNameHint));
-    form->addRow(L(t::kPassword), withHint(password_, accounttexts::kPasswordHint));
+    form->addRow(L(t::kAccountName), withHint(accountName_, account_texts::kNameHint));
+    form->addRow(L(t::kPassword), withHint(password_, account_texts::kPasswordHint));
     form->addRow(L(t::kGroup), groupCombo_);
     form->addRow(L(t::kDescription), description_);
     form->addRow(QString(), disabled_);
@@ -208,6 +209,8 @@ void CAccountManagementDialog::refreshList() {
     list_->clear();
     const QList<CUserGroup> groups = store_.Groups();
     QStringList headers;
+    // The list is named after what the first page chose to list.
+    list_->setAccessibleName(L(listGroups_ ? t::kUserGroup : t::kUserAccount));
     if (listGroups_) {
         for (const char* c : t::kGroupColumns) headers << L(c);
         list_->setHeaderLabels(headers);
@@ -350,7 +353,7 @@ void CAccountManagementDialog::listDelete() {
     bool done = false;
     if (listGroups_) {
         if (!isGroupNameEditable(name)) {
-            prompt_.message(L(accounttexts::kHomeGroupNotEditable), IOperatorPrompt::Icon::Stop);
+            prompt_.message(L(account_texts::kHomeGroupNotEditable), IOperatorPrompt::Icon::Stop);
             return;
         }
         if (!prompt_.askYesNo(L(t::kAskDeleteGroup).arg(name))) return;

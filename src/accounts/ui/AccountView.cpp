@@ -23,7 +23,7 @@
 
 namespace lum {
 
-namespace t = accountviewtexts;
+namespace t = account_view_texts;
 
 // ---- CPictureBox ---------------------------------------------------------------------------
 
@@ -105,8 +105,8 @@ void CAccountView::resizeEvent(QResizeEvent* event) {
 
 void CAccountView::layoutChildren() {
     const int w = width();
-    // Each box is three quarters of the width tall, but the tree keeps at least half the pane.
-    const int boxH = std::min(w * 3 / 4, height() / 4);
+    // Each box is three quarters of the width tall; the tree takes what is left.
+    const int boxH = w * 3 / 4;
     const int treeH = std::max(0, height() - 2 * boxH);
     tree_->setGeometry(0, 0, w, treeH);
     upper_->setGeometry(0, treeH, w, boxH);
@@ -121,6 +121,14 @@ void CAccountView::selectRoot() {
 int CAccountView::selectedKind() const {
     const QModelIndex i = tree_->currentIndex();
     return i.isValid() ? CAccountTreeModel::kindOf(i) : -1;
+}
+
+CommandTarget CAccountView::selectedTarget() const {
+    switch (selectedKind()) {
+    case CAccountTreeModel::KindGroup: return CommandTarget::group(GetSelectedName());
+    case CAccountTreeModel::KindAccount: return CommandTarget::player(GetSelectedName());
+    default: return CommandTarget::all();
+    }
 }
 
 QString CAccountView::GetSelectedName() const {
@@ -143,10 +151,11 @@ void CAccountView::onCurrentChanged(const QModelIndex& current) {
     const QString name = CAccountTreeModel::nameOf(current);
     if (kind == CAccountTreeModel::KindAccount) {
         if (CAccountTreeModel::pictureOf(current) == CAccountTreeModel::PicOnline)
-            Q_EMIT showClients(name, 2);
+            Q_EMIT showClients(CommandTarget::player(name));
         return;
     }
-    Q_EMIT showClients(name, 1);
+    Q_EMIT showClients(kind == CAccountTreeModel::KindGroup ? CommandTarget::group(name)
+                                                            : CommandTarget::all());
     CUserGroup group;
     if (kind == CAccountTreeModel::KindGroup && store_.FindGroup(name, &group))
         Q_EMIT statusMessage(uiText(t::kPlaylistFile) + group.currentPlaylist);
@@ -223,7 +232,7 @@ void CAccountView::deleteGroup() {
     if (selectedKind() != CAccountTreeModel::KindGroup) return;
     const QString name = GetSelectedName();
     if (!isGroupNameEditable(name)) {
-        prompt_.message(uiText(accounttexts::kHomeGroupNotEditable),
+        prompt_.message(uiText(account_texts::kHomeGroupNotEditable),
                         IOperatorPrompt::Icon::Stop);
         return;
     }
@@ -247,8 +256,18 @@ QString CAccountView::playerLogFile(const QString& account) const {
 
 void CAccountView::getLogFile() {
     if (selectedKind() != CAccountTreeModel::KindAccount) return;
-    const QString path = playerLogFile(GetSelectedName());
-    if (!path.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString name = GetSelectedName();
+    const QString path = playerLogFile(name);
+    if (path.isEmpty()) {
+        prompt_.message(uiText(t::kNoLogFile).arg(name), IOperatorPrompt::Icon::Information);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void CAccountView::clearPictures() {
+    upper_->setImage({});
+    lower_->setImage({});
 }
 
 bool CAccountView::ShowPicture(const QString& path, int box) {

@@ -1,6 +1,8 @@
 #pragma once
 // The left pane: the account tree with its menus, and two picture boxes under it.
 
+#include "core/CommandSender.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -48,11 +50,14 @@ public:
 
     // The root's menu: the main window's start, stop, new group and exit actions.
     void setRootActions(QList<QAction*> actions) { rootActions_ = std::move(actions); }
+    QList<QAction*> rootActions() const { return rootActions_; }
     // Reads a player zone image (".yuv") for the picture boxes.
     void setYuvReader(std::function<QImage(const QString&)> reader) { yuvReader_ = std::move(reader); }
 
     // Selected node: kind (0 root, 1 group, 2 account) and name.
     int selectedKind() const;
+    // The selection as a command target: root = everyone, group, account = that player.
+    CommandTarget selectedTarget() const;
     QString GetSelectedName() const;
     QString selectedGroup() const;
     bool selectedIsOnlinePlayer() const;
@@ -60,6 +65,7 @@ public:
 
     // Shows a picture in box 1 (upper) or 0 (lower); a missing file leaves the box unchanged.
     bool ShowPicture(const QString& path, int box);
+    void clearPictures();
 
     // The menu commands of the group and account nodes (also offered by the main window).
     void newAccount();
@@ -74,8 +80,8 @@ public:
     CAccountManagementDialog* dialog();
 
 Q_SIGNALS:
-    // The online list shows `filter` in mode 1 (group or "Server") or 2 (one player).
-    void showClients(const QString& filter, int mode);
+    // The online list shows the selection: everyone (root), a group, or one online player.
+    void showClients(const lum::CommandTarget& filter);
     // Text for the status bar's message pane.
     void statusMessage(const QString& text);
     void selectionChanged();

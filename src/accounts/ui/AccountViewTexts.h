@@ -3,13 +3,14 @@
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
 
-namespace lum::accountviewtexts {
+namespace lum::account_view_texts {
 
 // Menus of the tree
 inline constexpr const char* kNewAccount = QT_TRANSLATE_NOOP("lum", "New Account...");
 inline constexpr const char* kEditGroup = QT_TRANSLATE_NOOP("lum", "Edit Group...");
 inline constexpr const char* kDeleteGroup = QT_TRANSLATE_NOOP("lum", "Delete Group");
 inline constexpr const char* kGetLogFile = QT_TRANSLATE_NOOP("lum", "Get Log file...");
+inline constexpr const char* kNoLogFile = QT_TRANSLATE_NOOP("lum", "There is no log file for %1.");
 inline constexpr const char* kAskDeleteThisGroup =
     QT_TRANSLATE_NOOP("lum", "Are you sure to delete this group?");
 
@@ -56,4 +57,4 @@ inline constexpr const char* kDescription = QT_TRANSLATE_NOOP("lum", "Descriptio
 inline constexpr const char* kDisableAccount = QT_TRANSLATE_NOOP("lum", "Disable Account");
 inline constexpr const char* kPlaylistFilter = QT_TRANSLATE_NOOP("lum", "Playlist files (*.mpl)");
 
-}  // namespace lum::accountviewtexts
+}  // namespace lum::account_view_texts

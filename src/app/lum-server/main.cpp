@@ -6,6 +6,7 @@
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
 #include "core/LogPrinter.h"
+#include "core/SignalPipe.h"
 #include "media/RssThread.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
@@ -14,33 +15,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-int g_signalFd[2] = {-1, -1};
-
-// Only async-signal-safe work here: the event loop picks the signal up from the pipe.
-void onSignal(int sig) {
-    const char c = char(sig);
-    [[maybe_unused]] ssize_t n = ::write(g_signalFd[1], &c, 1);
-}
-
-bool installSignalPipe() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFd) != 0) return false;
-    ::fcntl(g_signalFd[1], F_SETFL, O_NONBLOCK);
-    struct sigaction sa = {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
-}
 
 void logLine(const QString& text) {
     std::fprintf(stderr, "lum-server: %s\n", qPrintable(text));
@@ -63,7 +41,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption dataDirOption(
         QStringLiteral("data-dir"),
         QStringLiteral("Data folder (config.ini, server data, group folders). Default: the "
-                       "executable's folder when writable, else ~/.local/share/LUM."),
+                       "executable's folder when writable and not installed, else ~/.local/share/LUM."),
         QStringLiteral("DIR"));
     parser.addOption(dataDirOption);
     const QCommandLineOption portOption(
@@ -78,7 +56,8 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     // Before anything is written, so a stop request during start-up still ends cleanly.
-    if (!installSignalPipe()) {
+    lum::SignalPipe stopSignals;
+    if (!stopSignals.install()) {
         logLine(QStringLiteral("cannot install the signal handlers"));
         return 1;
     }
@@ -92,9 +71,7 @@ int main(int argc, char** argv) {
     logLine(QStringLiteral("data folder %1").arg(dataDir));
 
     lum::HeadlessPrompt prompt(nullptr, parser.isSet(yesOption));
-    lum::CConsoleCore core(dataDir,
-                           lum::joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("Samples")),
-                           prompt);
+    lum::CConsoleCore core(dataDir, lum::samplesFolder(QCoreApplication::applicationDirPath()), prompt);
     QString error;
     if (!core.Init(&error)) {
         logLine(error);
@@ -124,11 +101,8 @@ int main(int argc, char** argv) {
     }
     logLine(QStringLiteral("control server listening on port %1").arg(core.server().ListeningPort()));
 
-    QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &app, [&] {
-        char c = 0;
-        [[maybe_unused]] ssize_t n = ::read(g_signalFd[0], &c, 1);
-        logLine(QStringLiteral("signal %1 received, stopping").arg(int(c)));
+    QObject::connect(&stopSignals, &lum::SignalPipe::received, &app, [](int sig) {
+        logLine(QStringLiteral("signal %1 received, stopping").arg(sig));
         QCoreApplication::quit();
     });
 

@@ -2,62 +2,71 @@
 // file reads the command line and runs the application object.
 #include "console/ui/ConsoleApp.h"
 #include "console/ui/MainFrame.h"
+#include "core/AppProfile.h"
+#include "core/SignalPipe.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSocketNotifier>
-
-#include <csignal>
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
-int g_signalFd[2] = {-1, -1};
-
-// Only async-signal-safe work here: the event loop picks the signal up from the pipe.
-void onSignal(int sig) {
-    const char c = char(sig);
-    [[maybe_unused]] ssize_t n = ::write(g_signalFd[1], &c, 1);
-}
-
-bool installSignalPipe() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalFd) != 0) return false;
-    ::fcntl(g_signalFd[1], F_SETFL, O_NONBLOCK);
-    struct sigaction sa = {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // The profile (window positions, language) lives under this organisation and application.
-    QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-    QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+void setApplicationNames() {
+    QCoreApplication::setOrganizationName(QString::fromLatin1(lum::kProfileOrganisation));
+    QCoreApplication::setApplicationName(QString::fromLatin1(lum::kProfileApplication));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUM_VERSION));
-    QApplication::setApplicationDisplayName(QStringLiteral("LUM"));
-    // Hidden in the tray is still running: only the window's close or "E&xit" ends the console.
-    QApplication::setQuitOnLastWindowClosed(false);
+}
 
-    QCommandLineParser parser;
+// The command line; returns the --data-dir option.
+QCommandLineOption describeCommandLine(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("LUM signage console"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDirOption(
         QStringLiteral("data-dir"),
         QStringLiteral("Data folder (config.ini, server data, group folders, Log). Default: the "
-                       "executable's folder when writable, else ~/.local/share/LUM."),
+                       "executable's folder when writable and not installed, else ~/.local/share/LUM."),
         QStringLiteral("DIR"));
     parser.addOption(dataDirOption);
+    return dataDirOption;
+}
+
+// --help and --version answer without a display (scripts, the manual page build, a shell over
+// ssh); a window system is needed only to run the console.
+void answerQuestionsWithoutDisplay(int argc, char** argv) {
+    bool asks = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "-h" || a == "-?" || a == "--help" || a == "--help-all" || a == "-v" ||
+            a == "--version")
+            asks = true;
+    }
+    if (!asks) return;
+    QCoreApplication app(argc, argv);
+    setApplicationNames();
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.process(app);  // prints and exits; returns only when the word was an option's value
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    answerQuestionsWithoutDisplay(argc, argv);
+    QApplication app(argc, argv);
+    setApplicationNames();
+    QApplication::setApplicationDisplayName(QStringLiteral("LUM"));
+    // Desktops match the window to lum.desktop (its icon and name) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lum"));
+    // Hidden in the tray is still running: only the window's close or "E&xit" ends the console.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    const QCommandLineOption dataDirOption = describeCommandLine(parser);
     parser.process(app);
 
     // SIGTERM and SIGINT close the window as the operator would, so the exit order runs.
-    installSignalPipe();
+    lum::SignalPipe stopSignals;
+    stopSignals.install();
 
     lum::CConsoleApp console;
     lum::CConsoleApp::Options options;
@@ -67,11 +76,6 @@ int main(int argc, char** argv) {
     lum::CMainFrame* frame = console.mainFrame();
     QObject::connect(frame, &lum::CMainFrame::closing, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    QSocketNotifier stopNotifier(g_signalFd[0], QSocketNotifier::Read);
-    QObject::connect(&stopNotifier, &QSocketNotifier::activated, frame, [frame] {
-        char c;
-        [[maybe_unused]] ssize_t n = ::read(g_signalFd[0], &c, 1);
-        frame->close();
-    });
+    QObject::connect(&stopSignals, &lum::SignalPipe::received, frame, [frame] { frame->close(); });
     return app.exec();
 }

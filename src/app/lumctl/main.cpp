@@ -36,8 +36,10 @@ const char* kVerbs =
     "  rss add --group G --url U [--title T] [--detailed]\n"
     "  picture FILE.jpg [--seconds N]      show a picture at once (Pictavo time N), to a target\n"
     "  convert-yuv IN OUT [--size WxH]     picture to zone image, locally (no LUM needed)\n"
-    "  message (--text T | --file F) [--utf8] [--bg N --fg N --transparency N\n"
-    "          --speed fast|normal|slow --clock on|off]   write and send an instant message\n"
+    "  message (--text T | --file F) [--encoding ansi|utf8] [--bg N --fg N\n"
+    "          --transparency N --speed fast|normal|slow --clock on|off]\n"
+    "                                      write and send an instant message; without\n"
+    "                                      --encoding the last choice is used again\n"
     "  label (--line TEXT ... | --number NNN) [--colour N] [--seconds N | --always] [--centre]\n"
     "                                      write and send an on-screen label (--group)\n"
     "  schedule assign FILE.sch            make a schedule the group's auto playlist (--group)\n"
@@ -45,7 +47,7 @@ const char* kVerbs =
     "                                      --player; confirm with --yes)\n"
     "  backup FILE                         back up config.ini, users.dat and rssconfig.xml\n"
     "  restore FILE                        restore them (confirm with --yes)\n"
-    "Commands to players need a target: --all, --group G or --player P.\n"
+    "Commands to players need a target: --all, --group G, --player P or --mac M.\n"
     "reboot and format ask first: confirm with --yes.";
 
 void out(const QString& s) { std::fprintf(stdout, "%s\n", s.toLocal8Bit().constData()); }
@@ -105,6 +107,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption all("all", "Target every player.");
     const QCommandLineOption group("group", "Target one group.", "NAME");
     const QCommandLineOption player("player", "Target one player.", "NAME");
+    const QCommandLineOption mac("mac", "Target the online player with that MAC address.", "MAC");
     const QCommandLineOption yes("yes", "Answer Yes to the command's question (reboot, format).");
     const QCommandLineOption json("json", "Print the raw JSON reply.");
     const QCommandLineOption url("url", "Feed address (rss add).", "URL");
@@ -112,11 +115,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption detailed("detailed", "Use the feed's descriptions (rss add).");
     const QCommandLineOption size("size", "Zone image size (convert-yuv; default: the picture's).",
                                   "WxH");
-    parser.addOptions({dataDir, all, group, player, yes, json, url, title, detailed, size});
+    parser.addOptions({dataDir, all, group, player, mac, yes, json, url, title, detailed, size});
     // Options of the operator-file verbs.
     const QCommandLineOption text("text", "Message text.", "TEXT");
     const QCommandLineOption file("file", "Message file to send.", "FILE");
-    const QCommandLineOption utf8("utf8", "Write the message as UTF-8.");
+    const QCommandLineOption encoding(
+        "encoding", "Message encoding, ansi or utf8 (default: the one used last).", "ansi|utf8");
     const QCommandLineOption bg("bg", "Message background colour 0-7.", "N");
     const QCommandLineOption fg("fg", "Message text colour 0-1.", "N");
     const QCommandLineOption transparency("transparency", "Message transparency 0-4.", "N");
@@ -128,15 +132,16 @@ int main(int argc, char** argv) {
     const QCommandLineOption seconds("seconds", "Display time in seconds (picture, label).", "N");
     const QCommandLineOption always("always", "Label always on.");
     const QCommandLineOption centre("centre", "Label centred.");
-    parser.addOptions({text, file, utf8, bg, fg, transparency, speed, clock, line, number, colour,
+    parser.addOptions({text, file, encoding, bg, fg, transparency, speed, clock, line, number, colour,
                        seconds, always, centre});
     parser.addPositionalArgument("verb", "See the list above.");
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) return fail(QStringLiteral("no verb given (see --help)"));
-    const int targets = int(parser.isSet(all)) + int(parser.isSet(group)) + int(parser.isSet(player));
-    if (targets > 1) return fail(QStringLiteral("give only one of --all, --group and --player"));
+    const int targets = int(parser.isSet(all)) + int(parser.isSet(group)) +
+                        int(parser.isSet(player)) + int(parser.isSet(mac));
+    if (targets > 1) return fail(QStringLiteral("give only one of --all, --group, --player and --mac"));
 
     const QString verb = args[0];
     if (verb == "convert-yuv") {
@@ -164,6 +169,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(all)) target["all"] = true;
     if (parser.isSet(group)) target["group"] = parser.value(group);
     if (parser.isSet(player)) target["player"] = parser.value(player);
+    if (parser.isSet(mac)) target["mac"] = parser.value(mac);
     if (!target.isEmpty()) req["target"] = target;
     if (parser.isSet(yes)) req["yes"] = true;
 
@@ -218,7 +224,7 @@ int main(int argc, char** argv) {
         }
         if (parser.isSet(text)) req["text"] = parser.value(text);
         if (parser.isSet(file)) req["file"] = QFileInfo(parser.value(file)).absoluteFilePath();
-        if (parser.isSet(utf8)) req["utf8"] = true;
+        if (parser.isSet(encoding)) req["encoding"] = parser.value(encoding);
         if (parser.isSet(speed)) req["speed"] = parser.value(speed);
         if (parser.isSet(clock)) req["clock"] = parser.value(clock).compare("on", Qt::CaseInsensitive) == 0;
         if (parser.isSet(line)) req["lines"] = QJsonArray::fromStringList(parser.values(line));
@@ -238,8 +244,13 @@ int main(int argc, char** argv) {
         parser.value(dataDir), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
     QLocalSocket socket;
     socket.connectToServer(lum::COperatorSocket::socketNameFor(folder));
-    if (!socket.waitForConnected(3000))
+    if (!socket.waitForConnected(3000)) {
+        // A service's socket admits its own user and the data folder's group only.
+        if (socket.error() == QLocalSocket::SocketAccessError)
+            return fail(QStringLiteral("not allowed to reach the LUM on %1 (only its user and the "
+                                       "members of the folder's group are)").arg(folder), 2);
         return fail(QStringLiteral("no LUM is running on %1 (%2)").arg(folder, socket.errorString()), 2);
+    }
     socket.write(QJsonDocument(req).toJson(QJsonDocument::Compact) + '\n');
     socket.flush();
     while (!socket.canReadLine()) {

@@ -11,6 +11,8 @@
 #include "console/Languages.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
+#include "core/AppProfile.h"
+#include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
 #include "media/RssThread.h"
@@ -42,7 +44,7 @@
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 QImage yuvToImage(const QString& path) {
     RgbPlanes planes;
@@ -61,8 +63,8 @@ QImage yuvToImage(const QString& path) {
 }
 
 QList<const char*> operatorMessageTemplates() {
-    return {accounttexts::kAlreadyExistsReplace, accounttexts::kGroupMissing,
-            accounttexts::kGroupRenameExists,    accounttexts::kFolderFailed,
+    return {account_texts::kAlreadyExistsReplace, account_texts::kGroupMissing,
+            account_texts::kGroupRenameExists,    account_texts::kFolderFailed,
             backup_texts::kAskRestore,           backup_texts::kCannotRestore,
             backup_texts::kPleaseRestart,        t::kSettingsSaveFailed,
             t::kLogCannotCreate};
@@ -139,7 +141,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     // ticker worker and the operator socket (lumctl drives this console like lum-server).
     const bool hadConfig = QFileInfo::exists(iniPath);
     core_ = std::make_unique<CConsoleCore>(
-        dataDir_, joinPath(options.executableDir, QStringLiteral("Samples")), *prompt_);
+        dataDir_, samplesFolder(options.executableDir), *prompt_);
     QString error;
     if (!core_->Init(&error)) {
         prompt_->message(error, IOperatorPrompt::Icon::Stop);
@@ -163,13 +165,13 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     serverCommands.running = [this] { return core_->IsServerRunning(); };
     MainFrameParts parts{core_->settings(), *models_, *prompt_, serverCommands,
                          [this] { backup(); }, [this] { restore(); },
-                         [this](const QString& group) { core_->rss().startRssFeeds(group); },
+                         [this](const QString& group) { return core_->rss().startRssFeeds(group); },
                          title};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.
     connect(core_.get(), &CConsoleCore::serverStateChanged, frame_.get(), &CMainFrame::setServerState);
-    const QString samples = joinPath(options.executableDir, QStringLiteral("Samples"));
+    const QString samples = samplesFolder(options.executableDir);
     models_->tree().setStarterPlaylistWriter(
         [samples](const QString& path) { writeStarterPlaylist(path, samples); });
     models_->tree().FillTree();
@@ -178,13 +180,12 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     wireReports();
     {
         QList<LanguageEntry> entries;
-        for (const LanguageInfo& l : availableLanguages(options_.executableDir))
+        for (const LanguageInfo& l : availableLanguages(translationsFolder(options_.executableDir)))
             entries.append({l.id, l.name});
         frame_->setLanguages(entries, languageId_);
         connect(frame_.get(), &CMainFrame::languageChosen, this, &CConsoleApp::onLanguageChosen);
     }
-    QSettings profile;
-    const bool placed = frame_->restorePlacements(profile);
+    const bool placed = frame_->restorePlacements(*openAppProfile());
 
     // The tray icon; its menu is the "&Server" menu.
     createTray();
@@ -212,10 +213,9 @@ void CConsoleApp::wireReports() {
     // The headings show in the operator's language; the models keep theirs.
     auto* device = new CFixedTextProxy(pane);
     device->setSourceModel(reports.storageList());
-    pane->deviceView()->setModel(device);
     auto* report = new CFixedTextProxy(pane);
     report->setSourceModel(reports.playlistReport());
-    pane->reportView()->setModel(report);
+    pane->setReportModels(device, report);
     pane->setDeleteFiles([this] { core_->reports().deleteSelectedFiles(); });
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());
@@ -229,12 +229,19 @@ void CConsoleApp::wireReports() {
 }
 
 void CConsoleApp::chooseLanguage() {
-    QSettings profile;
     const QString profileId =
-        profile.value(QStringLiteral("LanguageId"), QString::fromLatin1(kBuiltInLanguageId)).toString();
-    const LanguageInfo lang = lum::chooseLanguage(availableLanguages(options_.executableDir),
-                                                  profileId, QLocale::system().uiLanguages());
+        openAppProfile()->value(QStringLiteral("LanguageId"), QString::fromLatin1(kBuiltInLanguageId)).toString();
+    const LanguageInfo lang =
+        lum::chooseLanguage(availableLanguages(translationsFolder(options_.executableDir)),
+                            profileId, QLocale::system().uiLanguages());
     languageId_ = lang.id;
+    // The settings dialog shows the language the console runs in, and files take its code page.
+    const int index = languageIndexForId(lang.id);
+    if (core_->settings().language() != index) {
+        core_->settings().setLanguage(index);
+        core_->settings().Save();
+        setAnsiCodepage(codepageForLanguage(index));
+    }
     if (!lang.qmPath.isEmpty()) {
         translator_ = std::make_unique<QTranslator>();
         if (translator_->load(lang.qmPath)) QCoreApplication::installTranslator(translator_.get());
@@ -249,11 +256,13 @@ void CConsoleApp::chooseLanguage() {
 }
 
 void CConsoleApp::onLanguageChosen(const QString& id) {
-    QSettings profile;
-    profile.setValue(QStringLiteral("LanguageId"), id);
+    openAppProfile()->setValue(QStringLiteral("LanguageId"), id);
+    core_->settings().setLanguage(languageIndexForId(id));
+    core_->settings().Save();
+    frame_->checkLanguage(id);
     // The notice comes in the newly chosen language when its translation has it.
     QString text = QString::fromLatin1(t::kPleaseRestart);
-    for (const LanguageInfo& l : availableLanguages(options_.executableDir)) {
+    for (const LanguageInfo& l : availableLanguages(translationsFolder(options_.executableDir))) {
         if (l.id != id || l.qmPath.isEmpty()) continue;
         QTranslator tr;
         if (tr.load(l.qmPath)) {
@@ -294,7 +303,7 @@ void CConsoleApp::createTray() {
     if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
     tray_ = new QSystemTrayIcon(icons::application());
     tray_->setToolTip(core_->settings().applicationTitle());
-    tray_->setContextMenu(frame_->serverMenu());
+    tray_->setContextMenu(frame_->trayMenu());
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
         if (r != QSystemTrayIcon::DoubleClick || !frame_) return;
         if (frame_->isMinimized()) frame_->showNormal();

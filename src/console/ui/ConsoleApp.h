@@ -39,7 +39,7 @@ class CConsoleApp : public QObject {
 public:
     struct Options {
         QString dataDir;        // --data-dir; empty: the usual choice
-        QString executableDir;  // translations and sample media are looked for here
+        QString executableDir;  // translations and sample media: beside it, or installed
         // Tests answer the prompts themselves (no message boxes).
         IOperatorPrompt* prompt = nullptr;
         bool showWindow = true;
@@ -62,7 +62,6 @@ public:
     ReportCenter* reports() const;
     CConsoleModels* models() const { return models_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
-    QSystemTrayIcon* trayIcon() const { return tray_; }
     QString languageId() const { return languageId_; }
 
     // The lock file that keeps a second console away (in the user's runtime folder).

@@ -1,9 +1,10 @@
 #include "console/ui/LogPane.h"
 
 #include "console/ConsoleTexts.h"
-#include "widgets/UiTexts.h"
 #include "console/LogModel.h"
+#include "playlists/ReportModels.h"
 #include "widgets/Icons.h"
+#include "widgets/UiTexts.h"
 
 #include <QFileDialog>
 #include <QHeaderView>
@@ -19,7 +20,7 @@
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     : QWidget(parent), lists_(lists), prompt_(prompt) {
@@ -35,6 +36,9 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     playerView_ = makeList(lists_.player());
     allView_->setObjectName(QStringLiteral("LogAll"));
     playerView_->setObjectName(QStringLiteral("LogPlayer"));
+    // Unlabelled panes: named after the tab they sit in, for screen readers and test robots.
+    allView_->setAccessibleName(uiText(t::kLogTabData));
+    playerView_->setAccessibleName(tr("Selected player's log"));
     split->addWidget(allView_);
     split->addWidget(playerView_);
     split->setStretchFactor(0, 3);
@@ -46,6 +50,7 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
         auto* v = new QTableView;
         v->setSelectionBehavior(QAbstractItemView::SelectRows);
         v->horizontalHeader()->setStretchLastSection(true);
+        v->horizontalHeader()->setMinimumSectionSize(0);  // "Seq." starts hidden
         v->verticalHeader()->hide();
         return v;
     };
@@ -115,6 +120,17 @@ void CLogPane::saveAs(CLogModel& model) {
 
 bool CLogPane::saveTo(CLogModel& model, const QString& path) {
     return saveLogLines(model.lines(), path, prompt_);
+}
+
+void CLogPane::setReportModels(QAbstractItemModel* storageList, QAbstractItemModel* playlistReport) {
+    for (auto [view, model] : {std::pair{deviceView_, storageList}, std::pair{reportView_, playlistReport}}) {
+        view->setModel(model);
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QVariant width =
+                model->headerData(c, Qt::Horizontal, PlaylistReportModel::ColumnWidthRole);
+            if (width.isValid()) view->setColumnWidth(c, width.toInt());
+        }
+    }
 }
 
 void CLogPane::setReportTitle(const QString& title) {

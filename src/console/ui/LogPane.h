@@ -8,6 +8,7 @@
 
 class QListView;
 class QTabWidget;
+class QAbstractItemModel;
 class QTableView;
 class QAbstractItemModel;
 
@@ -27,6 +28,10 @@ public:
     QListView* playerView() const { return playerView_; }
     QTableView* deviceView() const { return deviceView_; }
     QTableView* reportView() const { return reportView_; }
+    // Shows the storage list and the playlist report; each column takes the width its model's
+    // heading gives as PlaylistReportModel::ColumnWidthRole (0 keeps the column hidden until
+    // the operator widens it).
+    void setReportModels(QAbstractItemModel* storageList, QAbstractItemModel* playlistReport);
 
     // The report tab is titled "Playback Report" or "Playlist" by what it shows.
     void setReportTitle(const QString& title);

@@ -5,10 +5,13 @@
 #include "accounts/ui/AccountView.h"
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
+#include "console/Languages.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
 #include "console/ui/WindowPlacement.h"
+#include "core/AppProfile.h"
+#include "playlists/PlaylistDocument.h"
 #include "server/AppSettings.h"
 #include "server/ui/SettingsDialog.h"
 #include "widgets/Icons.h"
@@ -22,11 +25,12 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeView>
 #include <QToolButton>
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 namespace {
 QString L(const char* s) { return uiText(s); }
@@ -46,12 +50,14 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     CConsoleModels& m = parts_.models;
     onlineView_ = new COnlineView(&m.online(), COnlineModel::ImageRole, COnlineModel::MacRole, this);
     onlineView_->setTranslatedColumns({COnlineModel::ColStatus});
+    onlineView_->setAccessibleName(tr("Online players"));
     setCentralWidget(onlineView_);
 
     accountView_ = new CAccountView(m.store(), m.tree(), parts_.prompt);
     accountDock_ = new QDockWidget(this);
     accountDock_->setObjectName(QStringLiteral("AccountBar"));
     accountDock_->setWindowTitle(tr("Account"));
+    accountView_->tree()->setAccessibleName(accountDock_->windowTitle());
     accountDock_->setWidget(accountView_);
     accountDock_->setFeatures(QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, accountDock_);
@@ -69,19 +75,25 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     buildMenus();
     buildToolBar();
     buildStatusBar();
-    // The tree root's menu: start and stop of the server, "New Group", "E&xit".
+    // The tree root's menu: "Start" and "Stop" of the server, "New Group", "E&xit".
     QList<QAction*> rootActions;
-    for (int id : {cmd::StartServer, cmd::StopServer, cmd::NewGroup})
-        if (QAction* a = action(id)) rootActions << a;
-    rootActions << nullptr << action(cmd::Exit);
+    if (parts_.server.start) {
+        rootStart_ = new QAction(tr("Start"), this);
+        rootStop_ = new QAction(tr("Stop"), this);
+        connect(rootStart_, &QAction::triggered, this, &CMainFrame::startServer);
+        connect(rootStop_, &QAction::triggered, this, &CMainFrame::stopServer);
+        rootActions << rootStart_ << rootStop_;
+    }
+    rootActions << action(cmd::NewGroup) << nullptr << action(cmd::Exit);
     accountView_->setRootActions(rootActions);
 
-    connect(accountView_, &CAccountView::showClients, this, [this](const QString& filter, int mode) {
-        parts_.models.online().ShowClients(filter, TargetMode(mode));
+    connect(accountView_, &CAccountView::showClients, this, [this](const CommandTarget& filter) {
+        parts_.models.online().ShowClients(filter);
         updateActions();
     });
     connect(accountView_, &CAccountView::statusMessage, message_, &QLabel::setText);
     connect(accountView_, &CAccountView::selectionChanged, this, &CMainFrame::updateActions);
+    connect(accountView_, &CAccountView::selectionChanged, this, &CMainFrame::showGroupPictures);
     connect(onlineView_, &COnlineView::macClicked, this,
             [this](const QString& mac) { parts_.models.log().SetClientFilter(mac); });
     connect(onlineView_, &COnlineView::selectionChangedRows, this, &CMainFrame::updateActions);
@@ -110,9 +122,9 @@ void CMainFrame::playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTa
     (commands_.*fn)(currentTarget());
 }
 
-void CMainFrame::rowCommand(PostResult (CPlayerCommands::*fn)(const QString&)) {
+void CMainFrame::rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&)) {
     const QString player = firstSelectedPlayer();
-    if (!player.isEmpty()) (commands_.*fn)(player);
+    if (!player.isEmpty()) (commands_.*fn)(CommandTarget::player(player));
 }
 
 void CMainFrame::buildMenus() {
@@ -290,7 +302,6 @@ void CMainFrame::buildStatusBar() {
 QString CMainFrame::statusText() const { return message_->text(); }
 
 void CMainFrame::setServerState(bool online) {
-    serverOnline_ = online;
     message_->setText(L(online ? t::kServerOnline : t::kServerOffline));
     indicator1_->setPixmap(icons::serverState(online, 0).pixmap(16, 16));
     indicator2_->setPixmap(icons::serverState(online, 1).pixmap(16, 16));
@@ -311,13 +322,7 @@ void CMainFrame::stopServer() {
     setServerState(parts_.server.running && parts_.server.running());
 }
 
-CommandTarget CMainFrame::currentTarget() const {
-    switch (accountView_->selectedKind()) {
-    case CAccountTreeModel::KindGroup: return CommandTarget::group(accountView_->GetSelectedName());
-    case CAccountTreeModel::KindAccount: return CommandTarget::player(accountView_->GetSelectedName());
-    default: return CommandTarget::all();
-    }
-}
+CommandTarget CMainFrame::currentTarget() const { return accountView_->selectedTarget(); }
 
 bool CMainFrame::playerCommandsEnabled() const {
     switch (accountView_->selectedKind()) {
@@ -345,8 +350,28 @@ void CMainFrame::updateActions() {
     const bool rows = rowCommandsEnabled();
     for (QAction* a : rowActions_) a->setEnabled(rows);
     const bool running = parts_.server.running && parts_.server.running();
-    if (QAction* a = action(cmd::StartServer)) a->setEnabled(!running);
-    if (QAction* a = action(cmd::StopServer)) a->setEnabled(running);
+    for (QAction* a : {action(cmd::StartServer), rootStart_.data()})
+        if (a) a->setEnabled(!running);
+    for (QAction* a : {action(cmd::StopServer), rootStop_.data()})
+        if (a) a->setEnabled(running);
+}
+
+void CMainFrame::showGroupPictures() {
+    // The zone pictures of the selected group's current playlist (a player's: its group's),
+    // the first in the upper box, the second in the lower.
+    accountView_->clearPictures();
+    CUserGroup group;
+    const QString name = accountView_->selectedGroup();
+    if (name.isEmpty() || !parts_.models.store().FindGroup(name, &group) ||
+        group.currentPlaylist.isEmpty())
+        return;
+    CPlaylistDocument playlist;
+    if (!playlist.Load(group.currentPlaylist)) return;
+    int box = 1;
+    for (const PlaylistItem& item : playlist.zoneItems()) {
+        if (box < 0) break;
+        if (accountView_->ShowPicture(item.pathText(), box)) --box;
+    }
 }
 
 void CMainFrame::startRssFeeds() {
@@ -355,11 +380,16 @@ void CMainFrame::startRssFeeds() {
     switch (accountView_->selectedKind()) {
     case CAccountTreeModel::KindGroup:
     case CAccountTreeModel::KindAccount:
-        parts_.startRssFeeds(accountView_->selectedGroup());
+        tellOperator(parts_.prompt, CommandIndex::RssMessage,
+                     parts_.startRssFeeds(accountView_->selectedGroup()));
         break;
-    default:
-        for (const QString& g : parts_.models.store().GroupNames()) parts_.startRssFeeds(g);
+    default: {
+        PostResult all;
+        for (const QString& g : parts_.models.store().GroupNames())
+            all.targeted += parts_.startRssFeeds(g).targeted;
+        tellOperator(parts_.prompt, CommandIndex::RssMessage, all);
         break;
+    }
     }
 }
 
@@ -378,8 +408,16 @@ void CMainFrame::changePassword() {
 }
 
 void CMainFrame::openSettings() {
+    const int language = parts_.settings.language();
     CSettingsDialog dlg(parts_.settings, parts_.prompt, this);
     dlg.exec();
+    // The dialog's "Application Language" and the "&Language" menu are one setting.
+    if (parts_.settings.language() != language)
+        Q_EMIT languageChosen(languageIdForIndex(parts_.settings.language()));
+}
+
+void CMainFrame::checkLanguage(const QString& id) {
+    for (QAction* a : languageMenu_->actions()) a->setChecked(a->data().toString() == id);
 }
 
 void CMainFrame::setLanguages(const QList<LanguageEntry>& languages, const QString& currentId) {
@@ -411,8 +449,7 @@ bool CMainFrame::restorePlacements(QSettings& settings) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    QSettings settings;
-    savePlacements(settings);
+    savePlacements(*openAppProfile());
     Q_EMIT closing();
     event->accept();
 }

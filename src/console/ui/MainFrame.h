@@ -7,6 +7,7 @@
 #include "console/PlayerCommands.h"
 
 #include <QHash>
+#include <QPointer>
 
 #include <functional>
 #include <QMainWindow>
@@ -60,7 +61,7 @@ struct MainFrameParts {
     std::function<void()> backup;   // the "&Server" menu's Backup (absent: not offered)
     std::function<void()> restore;  // and Restore
     // "Start RSS Feeds": the group's ticker is built, then command 13 goes to the group.
-    std::function<void(const QString& group)> startRssFeeds;
+    std::function<PostResult(const QString& group)> startRssFeeds;
     QString applicationTitle;
 };
 
@@ -77,6 +78,9 @@ public:
     QDockWidget* accountDock() const { return accountDock_; }
     QToolBar* toolBar() const { return toolBar_; }
     QMenu* serverMenu() const { return serverMenu_; }
+    // The tray icon's menu: the "&Server" menu, Protect Mode included, so that a console
+    // hidden in the tray can be locked too.
+    QMenu* trayMenu() const { return serverMenu_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     QString statusText() const;
 
@@ -87,7 +91,6 @@ public:
 
     // "ICS Server is online/offline" and the two indicator pictures.
     void setServerState(bool online);
-    bool serverStateShown() const { return serverOnline_; }
 
     // Window positions ("MainFrm", "LOG"; "MPL" once that pane exists).
     void savePlacements(QSettings& settings) const;
@@ -96,6 +99,8 @@ public:
     bool restorePlacements(QSettings& settings);
 
     void setLanguages(const QList<LanguageEntry>& languages, const QString& currentId);
+    // Ticks the menu's entry of that language (chosen in the menu or the settings dialog).
+    void checkLanguage(const QString& id);
 
 public Q_SLOTS:
     void updateActions();
@@ -103,6 +108,7 @@ public Q_SLOTS:
     void stopServer();
     void protectMode();
     void startRssFeeds();
+    void showGroupPictures();
     void changePassword();
     void openSettings();
 
@@ -120,7 +126,7 @@ private:
     void buildStatusBar();
     QString firstSelectedPlayer() const;
     void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
-    void rowCommand(PostResult (CPlayerCommands::*fn)(const QString&));
+    void rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
 
     MainFrameParts parts_;
     CPlayerCommands commands_;
@@ -135,10 +141,11 @@ private:
     QMenu* videoMenu_ = nullptr;
     QMenu* optionMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
+    QPointer<QAction> rootStart_;  // the tree root's "Start" and "Stop"
+    QPointer<QAction> rootStop_;
     QLabel* message_ = nullptr;
     QLabel* indicator1_ = nullptr;
     QLabel* indicator2_ = nullptr;
-    bool serverOnline_ = false;
     QHash<int, QAction*> actions_;
     QList<QAction*> playerActions_;
     QList<QAction*> rowActions_;

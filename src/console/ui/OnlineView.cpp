@@ -39,12 +39,16 @@ COnlineView::COnlineView(QAbstractItemModel* model, int imageRole, int macRole, 
     setPalette(pal);
 
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        lastClicked_ = index.row();
         Q_EMIT macClicked(index.siblingAtColumn(0).data(macRole_).toString());
     });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &COnlineView::selectionChangedRows);
-    connect(proxy_, &QAbstractItemModel::modelReset, this, &COnlineView::selectionChangedRows);
+    // A new selection in the account tree refills the list; its first row is selected, so the
+    // row commands are ready without another click.
+    connect(proxy_, &QAbstractItemModel::modelReset, this, [this] {
+        if (proxy_->rowCount() > 0) selectRow(0);
+        Q_EMIT selectionChangedRows();
+    });
     connect(proxy_, &QAbstractItemModel::modelReset, this, &COnlineView::fitColumns);
     fitColumns();
 }

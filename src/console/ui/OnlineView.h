@@ -18,7 +18,6 @@ public:
     // Source rows (of the online model) of the selection, in order.
     QList<int> selectedSourceRows() const;
     bool hasSelectedRow() const;
-    int lastClickedRow() const { return lastClicked_; }
     // Columns holding the model's fixed texts (the state of a player), shown translated like
     // the headings.
     void setTranslatedColumns(const QList<int>& columns);
@@ -35,7 +34,6 @@ private:
 
     CPictureIconProxy* proxy_ = nullptr;
     int macRole_;
-    int lastClicked_ = -1;
 };
 
 }  // namespace lum

@@ -13,7 +13,7 @@
 
 namespace lum {
 
-namespace t = consoletexts;
+namespace t = console_texts;
 
 namespace {
 QLineEdit* passwordField(QWidget* parent) {

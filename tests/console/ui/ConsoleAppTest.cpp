@@ -1,5 +1,6 @@
 #include "accounts/UserStore.h"
 #include "console/ConsoleModels.h"
+#include "console/Languages.h"
 #include "console/ui/ConsoleApp.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
@@ -10,7 +11,7 @@
 #include "server/ControlServer.h"
 #include "SimPlayer.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QHeaderView>
 #include <QTableView>
 #include <QFile>
 #include <QFileInfo>
@@ -80,9 +82,14 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
         EXPECT_EQ(app.models()->tree().groupIndex(QStringLiteral("Home")).data().toString(),
                   QStringLiteral("Home(0)"));
         EXPECT_EQ(app.mainFrame()->statusText(), QStringLiteral("ICS Server is offline"));
+        // The title carries the version; the window shows the application icon at every size.
+        EXPECT_EQ(app.mainFrame()->windowTitle(), QStringLiteral("LUM " LUM_VERSION));
+        const QIcon icon = app.mainFrame()->windowIcon();
+        for (int size : {16, 32, 256})
+            EXPECT_EQ(icon.pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
 
         // Log entries reach the log pane's list in colour.
-        app.logHub()->addLog(2, QStringLiteral("00-11"), QStringLiteral("[p1] hello"));
+        app.logHub()->addLog(LogType::FromPlayer, QStringLiteral("00-11"), QStringLiteral("[p1] hello"));
         app.logHub()->processPending();
         app.models()->log().all().flush();
         ASSERT_EQ(app.models()->log().all().rowCount(), 1);
@@ -93,12 +100,23 @@ TEST_F(ConsoleAppTest, FirstStartCreatesTheDataFolderAndRefusesASecondConsole) {
         lumtest::RecordingPrompt secondPrompt;
         CConsoleApp second;
         EXPECT_EQ(second.start(options(other, secondPrompt)), CConsoleApp::StartResult::AlreadyRunning);
-        EXPECT_EQ(secondPrompt.texts(), QStringList{QStringLiteral("LUM is ON already!")});
+        EXPECT_EQ(secondPrompt.messages, QStringList{QStringLiteral("LUM is ON already!")});
         EXPECT_FALSE(QFileInfo::exists(QDir(other).filePath(QStringLiteral("config.ini"))));
     }
     // Once the first has ended, the next start succeeds on the same folder.
     CConsoleApp again;
     EXPECT_EQ(again.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+}
+
+TEST_F(ConsoleAppTest, ALogFileThatCannotBeOpenedIsShownToTheOperator) {
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QDir().mkpath(data + QStringLiteral("/Log/ftptrace.log"));  // a folder where the file should be
+    lumtest::RecordingPrompt prompt;
+    CConsoleApp app;
+    ASSERT_EQ(app.start(options(data, prompt)), CConsoleApp::StartResult::Started);
+    EXPECT_EQ(prompt.messages,
+              QStringList{QStringLiteral("Cannot create or open file: '%1/Log/ftptrace.log'").arg(data)});
+    EXPECT_EQ(prompt.icons.value(0), IOperatorPrompt::Icon::Stop);
 }
 
 TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
@@ -121,8 +139,17 @@ TEST_F(ConsoleAppTest, LanguageMenuListsTranslationsAndStoresTheChoice) {
     EXPECT_EQ(QSettings().value(QStringLiteral("LanguageId")).toString(), QStringLiteral("zh_CN"));
     ASSERT_EQ(prompt.messages.size(), 1);
     // Said in the language just chosen.
-    EXPECT_EQ(prompt.messages[0].first,
+    EXPECT_EQ(prompt.messages[0],
               QString::fromUtf8("\u8bf7\u91cd\u65b0\u542f\u52a8 ") + app.settings()->applicationTitle());
+    // One setting: the settings dialog's "Application Language" now says the same.
+    CAppSettings stored(dir.filePath(QStringLiteral("data/config.ini")));
+    stored.Load();
+    EXPECT_EQ(stored.language(), 1);
+    // And a choice made in the dialog moves the menu's tick.
+    app.settings()->setLanguage(0);
+    Q_EMIT app.mainFrame()->languageChosen(languageIdForIndex(0));
+    EXPECT_TRUE(menu->actions()[0]->isChecked());
+    EXPECT_EQ(QSettings().value(QStringLiteral("LanguageId")).toString(), QStringLiteral("1033"));
 }
 
 TEST_F(ConsoleAppTest, ChosenTranslationShowsTheWindowTranslatedWhileTheModelsStayEnglish) {
@@ -136,6 +163,7 @@ TEST_F(ConsoleAppTest, ChosenTranslationShowsTheWindowTranslatedWhileTheModelsSt
         CConsoleApp app;
         ASSERT_EQ(app.start(options(dir.filePath(QStringLiteral("data")), prompt)), CConsoleApp::StartResult::Started);
         EXPECT_EQ(app.languageId(), QStringLiteral("zh_TW"));
+        EXPECT_EQ(app.settings()->language(), 2);  // the settings dialog shows the same
         CMainFrame* frame = app.mainFrame();
         QStringList menus;
         for (QAction* a : frame->menuBar()->actions()) menus << a->text();
@@ -172,20 +200,26 @@ TEST_F(ConsoleAppTest, PlayerReportsShowInTheLogPanesTabs) {
 
     ASSERT_TRUE(lumtest::writeFile(QDir(data).filePath(QStringLiteral("Home/filereport_") + mac + QStringLiteral(".zeb")),
                                    "a.mpg\tfile\t100\r\nb.jpg\tfile\t20\r\n"));
-    online.ClientEvent(1001, mac, QString());
+    online.ClientEvent(PlayerEvent::StorageFiles, mac, QString());
     QCoreApplication::processEvents();
     CLogPane* pane = app.mainFrame()->logPane();
     EXPECT_EQ(pane->tabs()->currentIndex(), 1);
     ASSERT_NE(pane->deviceView()->model(), nullptr);
     EXPECT_EQ(pane->deviceView()->model()->rowCount(), 2);
 
-    online.ClientEvent(1006, mac, QString());
+    online.ClientEvent(PlayerEvent::PlayReport, mac, QString());
     QCoreApplication::processEvents();
     EXPECT_EQ(pane->tabs()->currentIndex(), 2);
     EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playback Report"));
-    online.ClientEvent(1004, mac, QString());
+    online.ClientEvent(PlayerEvent::Playlist, mac, QString());
     QCoreApplication::processEvents();
     EXPECT_EQ(pane->tabs()->tabText(2), QStringLiteral("Playlist"));
+    // "Seq." hidden until widened, "File Path" 80, the times 40.
+    const QTableView* report = pane->reportView();
+    EXPECT_EQ((QList<int>{report->columnWidth(0), report->columnWidth(1), report->columnWidth(2),
+                          report->columnWidth(3)}),
+              (QList<int>{0, 80, 40, 40}));
+    EXPECT_GT(report->horizontalHeader()->sizeHint().height(), 0);  // the headings show
 
     // The player leaves: its file list goes with it.
     online.ClientLoggedOut(7);
@@ -329,5 +363,5 @@ TEST_F(ConsoleAppTest, BackupAndRestoreFromTheServerMenu) {
     ASSERT_EQ(prompt.questions.size(), 1);
     EXPECT_TRUE(prompt.questions[0].startsWith(QStringLiteral("Do you want to restore the LUM setting files ")));
     EXPECT_EQ(lumtest::readFile(QDir(data).filePath(QStringLiteral("config.ini"))), config);
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Please restart ") + app.settings()->applicationTitle());
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Please restart ") + app.settings()->applicationTitle());
 }

@@ -6,6 +6,7 @@
 #include "core/IniFile.h"
 #include "server/ui/SettingsDialog.h"
 
+#include "common/AccessibleNames.h"
 #include "console/ui/GuiTestSupport.h"
 
 #include <QCheckBox>
@@ -50,7 +51,7 @@ TEST_F(Dialogs, ChangePasswordClearsFieldsByTheRules) {
     dlg.oldEdit()->setText(QStringLiteral("bad"));
     dlg.confirmEdit()->setText(QStringLiteral("n1"));
     dlg.accept();
-    EXPECT_EQ(prompt.texts(), QStringList{QStringLiteral("Password does not match")});
+    EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("Password does not match")});
     EXPECT_TRUE(dlg.oldEdit()->text().isEmpty() && dlg.newEdit()->text().isEmpty() &&
                 dlg.confirmEdit()->text().isEmpty());
 
@@ -87,6 +88,10 @@ TEST_F(Dialogs, SettingsApplyWritesConfigIni) {
     dlg.ipList()->setCurrentRow(1);
     dlg.editAddress(QStringLiteral("10.0.0.8"));
     dlg.filterMode(1)->setChecked(true);
+    EXPECT_TRUE(dlg.autoRegisterCheck()->isChecked());
+    EXPECT_EQ(dlg.maxPerAddressSpin()->value(), 20);
+    dlg.autoRegisterCheck()->setChecked(false);
+    dlg.maxPerAddressSpin()->setValue(150);  // no more than the server's 100 places
     dlg.launchCheck()->setChecked(true);
     dlg.trayCheck()->setChecked(true);
     dlg.autoActivateCheck()->setChecked(false);
@@ -104,6 +109,8 @@ TEST_F(Dialogs, SettingsApplyWritesConfigIni) {
     EXPECT_EQ(ini.value("SERVER", "LOGLEVEL"), QByteArray("0"));
     EXPECT_EQ(ini.value("IPLIST", "IPFILTERLIST"), QByteArray("192.168.1.*;10.0.0.8;"));
     EXPECT_EQ(ini.value("IPLIST", "IPFILTERMODE"), QByteArray("1"));
+    EXPECT_EQ(ini.value("SERVER", "AUTOREGISTER"), QByteArray("0"));
+    EXPECT_EQ(ini.value("SERVER", "MAXPERADDRESS"), QByteArray("100"));
     EXPECT_EQ(ini.value("Startup", "LAUNCHONSTARTUP"), QByteArray("1"));
     EXPECT_EQ(ini.value("Startup", "STARTINTRAY"), QByteArray("1"));
     EXPECT_EQ(ini.value("Startup", "AUTOACTIVATE"), QByteArray("0"));
@@ -140,7 +147,7 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
 
     selectSource(models->tree().groupIndex(QStringLiteral("Home")));
     view.deleteGroup();
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Home group can not be edited!"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Home group can not be edited!"));
     EXPECT_TRUE(prompt.questions.isEmpty());
 
     selectSource(models->tree().groupIndex(QStringLiteral("Lobby")));
@@ -154,10 +161,15 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
     EXPECT_FALSE(store->FindGroup(QStringLiteral("Lobby"), nullptr));
     EXPECT_FALSE(models->tree().groupIndex(QStringLiteral("Lobby")).isValid());
 
-    // "Get Log file...": the player's own file, not one of a longer name.
+    // "Get Log file...": the player's own file, not one of a longer name; none is said so.
     QDir().mkpath(data + QStringLiteral("/Log"));
     lumtest::writeFile(data + QStringLiteral("/Log/[p10]00-11.log"), "x");
     EXPECT_TRUE(view.playerLogFile(QStringLiteral("p1")).isEmpty());
+    addUser(QStringLiteral("p1"), QStringLiteral("Home"));
+    settle();
+    selectSource(models->tree().accountIndex(QStringLiteral("p1")));
+    view.getLogFile();
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("There is no log file for p1."));
     lumtest::writeFile(data + QStringLiteral("/Log/[p1]00-11.log"), "x");
     EXPECT_EQ(view.playerLogFile(QStringLiteral("P1")), data + QStringLiteral("/Log/[p1]00-11.log"));
 
@@ -190,6 +202,15 @@ TEST_F(Dialogs, AccountPaneMenusAndPictures) {
     // Scaled into the box with its aspect ratio, centred; a small picture keeps its size.
     EXPECT_EQ(CPictureBox::placement(QSize(400, 200), QRect(0, 0, 100, 100)), QRect(0, 25, 100, 50));
     EXPECT_EQ(CPictureBox::placement(QSize(40, 20), QRect(0, 0, 100, 100)), QRect(30, 40, 40, 20));
+
+    // Each box three quarters of the pane's width tall, the lower one at the bottom; the tree
+    // takes the rest.
+    view.resize(400, 800);
+    view.show();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(view.pictureBox(1)->geometry(), QRect(0, 200, 400, 300));
+    EXPECT_EQ(view.pictureBox(0)->geometry(), QRect(0, 500, 400, 300));
+    EXPECT_EQ(view.tree()->height(), 200);
 }
 
 TEST_F(Dialogs, AccountManagementPages) {
@@ -201,10 +222,10 @@ TEST_F(Dialogs, AccountManagementPages) {
     EXPECT_EQ(dlg.list()->topLevelItemCount(), 1);
     EXPECT_EQ(dlg.list()->topLevelItem(0)->text(2), QStringLiteral("Enable"));
     dlg.listEdit();
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Please select a item"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Please select a item"));
     dlg.list()->setCurrentItem(dlg.list()->topLevelItem(0));
     dlg.listDelete();
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Home group can not be edited!"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Home group can not be edited!"));
 
     // Home keeps its name: the field is read-only.
     dlg.listEdit();
@@ -215,7 +236,7 @@ TEST_F(Dialogs, AccountManagementPages) {
     EXPECT_FALSE(dlg.groupNameEdit()->isReadOnly());
     dlg.groupNameEdit()->setText(QStringLiteral("  "));
     EXPECT_FALSE(dlg.applyGroupPage());
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("Group can not be 'Blank'"));
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("Group can not be 'Blank'"));
     dlg.groupNameEdit()->setText(QStringLiteral("Foyer"));
     dlg.autoPlayCheck()->setChecked(false);
     ASSERT_TRUE(dlg.applyGroupPage());
@@ -248,4 +269,29 @@ TEST_F(Dialogs, AccountManagementPages) {
     settle();
     EXPECT_FALSE(models->tree().accountIndex(QStringLiteral("scr1")).isValid());
     EXPECT_EQ(dlg.list()->topLevelItemCount(), 0);
+}
+
+TEST_F(Dialogs, EveryControlIsNamedForScreenReaders) {
+    using lumtest::controlsWithoutAccessibleName;
+    CSettingsDialog settingsDlg(*settings, prompt);
+    settingsDlg.show();
+    for (int page = 0; page < settingsDlg.pages()->count(); ++page) {
+        settingsDlg.pages()->setCurrentIndex(page);
+        EXPECT_EQ(controlsWithoutAccessibleName(&settingsDlg), QStringList{}) << page;
+    }
+    CChangePasswordDialog change(*settings, prompt);
+    change.show();
+    EXPECT_EQ(controlsWithoutAccessibleName(&change), QStringList{});
+    CResumeDialog resume([] { return QString(); });
+    resume.show();
+    EXPECT_EQ(controlsWithoutAccessibleName(&resume), QStringList{});
+
+    models->tree().FillTree();
+    settle();
+    CAccountManagementDialog accounts(*store, prompt);
+    accounts.show();
+    accounts.showGroupList();
+    EXPECT_EQ(controlsWithoutAccessibleName(&accounts), QStringList{});
+    accounts.listNew();
+    EXPECT_EQ(controlsWithoutAccessibleName(&accounts), QStringList{});
 }

@@ -4,7 +4,8 @@
 
 #include "accounts/UserStore.h"
 #include "console/ConsoleModels.h"
-#include "console/ConsoleTestSupport.h"
+#include "common/OnlinePlayers.h"
+#include "common/RecordingPrompt.h"
 #include "server/AppSettings.h"
 
 #include "common/TestSupport.h"
@@ -17,19 +18,6 @@
 #include <vector>
 
 namespace lumtest {
-
-// The connections of the control server as the online model sees them: every posted command is
-// recorded, every connection counts as running.
-class RecordingConnections : public lum::IPlayerConnections {
-public:
-    void StopConnection(quint32 id) override { stopped.push_back(id); }
-    bool PostThreadCommand(quint32 id, int index, const lum::OperatorCommandArgs&) override {
-        posted.emplace_back(id, index);
-        return true;
-    }
-    std::vector<std::pair<quint32, int>> posted;
-    std::vector<quint32> stopped;
-};
 
 struct ConsoleFixture {
     ConsoleFixture() {
@@ -44,22 +32,13 @@ struct ConsoleFixture {
         settings->setExecutablePath(QStringLiteral("/usr/bin/lum"));
         settings->Load();
         store = std::make_unique<lum::CUserStore>(data);
-        online = std::make_unique<lum::COnlineModel>(*store, prompt);
+        online = std::make_unique<lum::COnlineModel>(*store);
         models = std::make_unique<lum::CConsoleModels>(*store, *online);
         models->online().setConnections(&connections);
     }
 
-    void addGroup(const QString& name) {
-        lum::CUserGroup g;
-        g.name = name;
-        store->AddGroup(g);
-    }
-    void addUser(const QString& name, const QString& group) {
-        lum::CUser u;
-        u.name = name;
-        u.group = group;
-        store->AddUser(u);
-    }
+    void addGroup(const QString& name) { lumtest::addGroup(*store, name); }
+    void addUser(const QString& name, const QString& group) { lumtest::addUser(*store, name, group); }
     static void settle() {
         for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }

@@ -1,7 +1,7 @@
 #include "console/LogModel.h"
 #include "console/ui/LogPane.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QListView>
@@ -30,7 +30,7 @@ TEST(LogPane, FollowsTheNewestLineWithinTheBoundUnlessScrolledUp) {
     // 100 players at full detail: bursts of lines, far beyond the bound.
     for (int burst = 0; burst < 21; ++burst) {
         for (int i = 0; i < 5000; ++i)
-            lists.addRecord(1 + i % 3, QString(), QStringLiteral("b%1 line %2").arg(burst).arg(i));
+            lists.addRecord(lum::LogType(1 + i % 3), QString(), QStringLiteral("b%1 line %2").arg(burst).arg(i));
         lists.all().flush();
         QCoreApplication::processEvents();
     }
@@ -42,7 +42,7 @@ TEST(LogPane, FollowsTheNewestLineWithinTheBoundUnlessScrolledUp) {
 
     // The operator scrolls up to read: new lines do not pull the view away.
     bar->setValue(0);
-    lists.addRecord(0, QString(), QStringLiteral("newest"));
+    lists.addRecord(lum::LogType::ServerEvent, QString(), QStringLiteral("newest"));
     lists.all().flush();
     QCoreApplication::processEvents();
     EXPECT_EQ(bar->value(), 0);
@@ -60,11 +60,11 @@ TEST(LogPane, SavesThePlayersList) {
     CLogLists lists;
     CLogPane pane(lists, prompt);
     lists.SetClientFilter(QStringLiteral("AA-BB"));
-    lists.addRecord(2, QStringLiteral("AA-BB"), QStringLiteral("10:00:00     [p1] hello"));
-    lists.addRecord(2, QStringLiteral("CC-DD"), QStringLiteral("10:00:01     [p2] other"));
+    lists.addRecord(lum::LogType::FromPlayer, QStringLiteral("AA-BB"), QStringLiteral("10:00:00     [p1] hello"));
+    lists.addRecord(lum::LogType::FromPlayer, QStringLiteral("CC-DD"), QStringLiteral("10:00:01     [p2] other"));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p1.log"));
     ASSERT_TRUE(pane.saveTo(lists.player(), path));
     EXPECT_EQ(lumtest::readFile(path), QByteArray("10:00:00     [p1] hello\n"));
-    EXPECT_EQ(prompt.texts(), QStringList{QStringLiteral("Success to save the log data to file")});
+    EXPECT_EQ(prompt.messages, QStringList{QStringLiteral("Success to save the log data to file")});
 }

@@ -4,7 +4,11 @@
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
 #include "console/ui/WindowPlacement.h"
+#include "console/ui/ConsoleApp.h"
+#include "media/YuvImage.h"
+#include "playlists/PlaylistDocument.h"
 
+#include "common/AccessibleNames.h"
 #include "console/ui/GuiTestSupport.h"
 
 #include <QAction>
@@ -21,6 +25,8 @@
 using namespace lum;
 
 namespace {
+
+using Sent = std::vector<std::pair<quint32, CommandIndex>>;
 
 class MainFrameTest : public ::testing::Test, public lumtest::ConsoleFixture {
 protected:
@@ -39,7 +45,11 @@ protected:
         server.running = [this] { return running; };
         frame = std::make_unique<CMainFrame>(MainFrameParts{
             *settings, *models, prompt, server, {}, {},
-            [this](const QString& group) { rssGroups << group; }, QStringLiteral("LUM test")});
+            [this](const QString& group) {
+                rssGroups << group;
+                return PostResult{};
+            },
+            QStringLiteral("LUM test")});
     }
 
     void select(const QModelIndex& source) {
@@ -84,24 +94,26 @@ TEST_F(MainFrameTest, PlayerCommandsFollowTheSelectionAndWhoIsOnline) {
               CAccountTreeModel::PicOnline);
 
     selectGroup("Hall");
-    EXPECT_EQ(models->online().filter(), QStringLiteral("Hall"));
+    EXPECT_EQ(models->online().filter().name, QStringLiteral("Hall"));
     EXPECT_TRUE(allPlayerCmds(false));
     selectGroup("Lobby");
     EXPECT_EQ(models->online().rowCount(), 1);
     EXPECT_TRUE(allPlayerCmds(true));
     selectAccount("p2");  // offline player: the list stays as it was
-    EXPECT_EQ(models->online().filter(), QStringLiteral("Lobby"));
+    EXPECT_EQ(models->online().filter().name, QStringLiteral("Lobby"));
     EXPECT_TRUE(allPlayerCmds(false));
     selectAccount("p1");
-    EXPECT_EQ(models->online().filter(), QStringLiteral("p1"));
-    EXPECT_EQ(models->online().filterMode(), TargetMode::Player);
+    EXPECT_EQ(models->online().filter().name, QStringLiteral("p1"));
+    EXPECT_EQ(models->online().filter().kind, CommandTarget::Kind::Player);
     EXPECT_TRUE(allPlayerCmds(true));
 
-    // Row commands need a selected row of the online list.
-    EXPECT_FALSE(enabled(cmd::ReadCapacity));
-    frame->onlineView()->selectRow(0);
+    // Row commands need a selected row of the online list; a tree selection selects the first.
+    EXPECT_EQ(frame->onlineView()->selectedSourceRows(), QList<int>{0});
     EXPECT_TRUE(enabled(cmd::ReadCapacity));
     EXPECT_TRUE(enabled(cmd::ReadPlaylist));
+    selectGroup("Hall");
+    EXPECT_FALSE(enabled(cmd::ReadStatus));  // nothing listed, nothing selected
+    selectAccount("p1");
 
     // Logged out: the player's node goes offline and its commands with it.
     models->online().ClientLoggedOut(11);
@@ -116,23 +128,22 @@ TEST_F(MainFrameTest, CommandsReachTheSelectedTargets) {
     login(13, "p3");
     selectGroup("Lobby");
     frame->action(cmd::StartPlayback)->trigger();
-    ASSERT_EQ(connections.posted.size(), 1u);
-    EXPECT_EQ(connections.posted[0], std::make_pair(11u, 4));
+    EXPECT_EQ(connections.sent(), (Sent{{11, CommandIndex::StartPlay}}));
 
-    connections.posted.clear();
+    connections.posts.clear();
     frame->accountView()->selectRoot();
     frame->action(cmd::Volume1 + 2)->trigger();  // Volume3
-    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{11, 20}, {13, 20}}));
+    EXPECT_EQ(connections.sent(), (Sent{{11, volumeCommand(3)}, {13, volumeCommand(3)}}));
 
-    connections.posted.clear();
+    connections.posts.clear();
     selectAccount("p3");
     prompt.answers = {false};
     frame->action(cmd::Reboot)->trigger();
-    EXPECT_TRUE(connections.posted.empty());
+    EXPECT_TRUE(connections.posts.empty());
     EXPECT_EQ(prompt.questions.last(), QStringLiteral("Are you sure to reboot the players ?"));
     prompt.answers = {true};
     frame->action(cmd::Reboot)->trigger();
-    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 10}}));
+    EXPECT_EQ(connections.sent(), (Sent{{13, CommandIndex::Reboot}}));
 
     // "Start RSS Feeds" builds the ticker of the chosen group: a player's group, or every group.
     frame->action(cmd::StartRss)->trigger();
@@ -143,20 +154,20 @@ TEST_F(MainFrameTest, CommandsReachTheSelectedTargets) {
     EXPECT_EQ(rssGroups.size(), store->GroupNames().size());
 
     // A row command goes to the first selected row.
-    connections.posted.clear();
+    connections.posts.clear();
     frame->accountView()->selectRoot();
     frame->onlineView()->selectRow(1);
     frame->action(cmd::ReadCapacity)->trigger();
-    EXPECT_EQ(connections.posted, (std::vector<std::pair<quint32, int>>{{13, 6}}));
+    EXPECT_EQ(connections.sent(), (Sent{{13, CommandIndex::StorageInfo}}));
 
     // A group nobody of which is known: the operator is told nothing was reached.
-    connections.posted.clear();
+    connections.posts.clear();
     selectGroup("Empty");
     EXPECT_FALSE(enabled(cmd::StopAction));
     frame->action(cmd::StopAction)->setEnabled(true);  // as a keyboard accelerator would
     frame->action(cmd::StopAction)->trigger();
-    EXPECT_TRUE(connections.posted.empty());
-    EXPECT_EQ(prompt.texts().last(), QStringLiteral("No client is online and no client will be effected!"));
+    EXPECT_TRUE(connections.posts.empty());
+    EXPECT_EQ(prompt.messages.last(), QStringLiteral("No client is online and no client will be effected!"));
 }
 
 TEST_F(MainFrameTest, ServerStateShowsInTheStatusBarAndMenus) {
@@ -180,9 +191,50 @@ TEST_F(MainFrameTest, ServerStateShowsInTheStatusBarAndMenus) {
                                               QStringLiteral("Stop Control Server"),
                                               QStringLiteral("Protect Mode")}));
     EXPECT_EQ(frame->action(cmd::ProtectMode)->shortcut(), QKeySequence(Qt::Key_F11));
+    // The tree root's menu says "Start" and "Stop", enabled like the menu's.
+    QStringList root;
+    for (QAction* a : frame->accountView()->rootActions()) root << (a ? a->text() : QString());
+    EXPECT_EQ(root, QStringList({"Start", "Stop", "New Group", "", "E&xit"}));
+    EXPECT_TRUE(frame->accountView()->rootActions()[0]->isEnabled());
+    EXPECT_FALSE(frame->accountView()->rootActions()[1]->isEnabled());
+    frame->accountView()->rootActions()[0]->trigger();
+    EXPECT_EQ(starts, 2);
+    EXPECT_TRUE(frame->accountView()->rootActions()[1]->isEnabled());
     // Selecting a group puts its playlist in the status bar.
     selectGroup("Lobby");
     EXPECT_EQ(frame->statusText(), QStringLiteral("Playlist file:"));
+}
+
+// The picture boxes preview the zone pictures of the selected group's current playlist.
+TEST_F(MainFrameTest, PictureBoxesShowTheSelectedGroupsZonePictures) {
+    CPlaylistDocument doc;
+    doc.setMultiZone(true);
+    const QList<std::pair<QString, QSize>> zones = {{"top_tz1.yuv", {64, 32}}, {"x_bz.yuv", {32, 32}}};
+    for (const auto& [name, size] : zones) {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        const QString png = dir.filePath(name + ".png");
+        ASSERT_TRUE(img.save(png));
+        ASSERT_GT(convertToYuv(png, dir.filePath(name), 0, 0), 0);
+        PlaylistItem item;
+        item.setPathAndName(dir.filePath(name).toLocal8Bit());
+        doc.zoneItems().push_back(item);
+    }
+    const QString mpl = data + "/Lobby/EZPlaylist.mpl";
+    QDir().mkpath(data + "/Lobby");
+    ASSERT_TRUE(doc.Save(mpl, &prompt));
+    CUserGroup lobby;
+    ASSERT_TRUE(store->FindGroup("Lobby", &lobby));
+    lobby.currentPlaylist = mpl;
+    ASSERT_TRUE(store->UpdateGroup("Lobby", lobby));
+    frame->accountView()->setYuvReader([](const QString& p) { return yuvToImage(p); });
+
+    selectAccount("p2");  // a player shows its group's pictures
+    EXPECT_EQ(frame->accountView()->pictureBox(1)->image().size(), QSize(64, 32));
+    EXPECT_EQ(frame->accountView()->pictureBox(0)->image().size(), QSize(32, 32));
+    selectGroup("Hall");  // no playlist: empty boxes
+    EXPECT_TRUE(frame->accountView()->pictureBox(1)->image().isNull());
+    EXPECT_TRUE(frame->accountView()->pictureBox(0)->image().isNull());
 }
 
 TEST_F(MainFrameTest, ClickedRowHandsItsMacToTheLogPane) {
@@ -194,7 +246,6 @@ TEST_F(MainFrameTest, ClickedRowHandsItsMacToTheLogPane) {
     const QRect r = view->visualRect(view->model()->index(1, 2));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(models->log().clientFilter(), QStringLiteral("00-00-00-00-00-13"));
-    EXPECT_EQ(view->lastClickedRow(), 1);
     // Columns share the width equally.
     EXPECT_EQ(view->columnWidth(0), view->viewport()->width() / 8);
     EXPECT_EQ(view->columnWidth(7), view->columnWidth(0));
@@ -245,8 +296,20 @@ TEST_F(MainFrameTest, ProtectModeLocksUntilThePasswordIsTyped) {
         dlg->passwordEdit()->setText(QStringLiteral("sECRET"));
         dlg->accept();
     });
-    frame->action(cmd::ProtectMode)->trigger();  // returns once unlocked
+    // From the tray's menu, with the window hidden in the tray.
+    frame->hide();
+    QAction* fromTray = nullptr;
+    for (QAction* a : frame->trayMenu()->actions())
+        if (a->text() == QStringLiteral("Protect Mode")) fromTray = a;
+    ASSERT_NE(fromTray, nullptr);
+    fromTray->trigger();  // returns once unlocked
     EXPECT_TRUE(sawLocked);
     EXPECT_TRUE(stayedAfterWrong);
     EXPECT_TRUE(frame->serverMenu()->isEnabled());
+}
+
+TEST_F(MainFrameTest, EveryControlIsNamedForScreenReaders) {
+    frame->show();
+    selectGroup("Lobby");
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(frame.get()), QStringList{});
 }

@@ -12,7 +12,7 @@
 #include "widgets/MessageBoxPrompt.h"
 #include "widgets/UiTexts.h"
 
-#include "console/ConsoleTestSupport.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 
 #include <QApplication>
@@ -178,7 +178,7 @@ TEST(Translations, ComposedOperatorMessagesAreTranslatedAroundWhatTheCoreFilledI
     const QList<const char*> templates = operatorMessageTemplates();
     const QString ask = QString::fromLatin1(backup_texts::kAskRestore)
                             .arg(QStringLiteral("/tmp/a%2.bak"), QStringLiteral("2026-12-06"));
-    const QString cannotCreate = QString::fromLatin1(consoletexts::kLogCannotCreate) + QStringLiteral("/x/y.log");
+    const QString cannotCreate = QString::fromLatin1(console_texts::kLogCannotCreate) + QStringLiteral("/x/y.log");
     // Without a translation everything stays byte for byte.
     for (const QString& s : {ask, cannotCreate, QStringLiteral("Password does not match")})
         EXPECT_EQ(translateFixedText(s, templates), s);
@@ -215,7 +215,7 @@ TEST(Translations, MessageBoxesShowTheCoreTextsTranslatedButNotTwice) {
     prompt.message(QString::fromLatin1(backup_texts::kPleaseRestart).arg(QStringLiteral("LUM")),
                    IOperatorPrompt::Icon::Information);
     closeNextBox();
-    prompt.askYesNo(QString::fromLatin1(consoletexts::kSettingsSaveFailed).arg(QStringLiteral("/d/config.ini")));
+    prompt.askYesNo(QString::fromLatin1(console_texts::kSettingsSaveFailed).arg(QStringLiteral("/d/config.ini")));
     // The language notice comes already in the chosen language: shown as it is.
     closeNextBox();
     prompt.messageAsIs(QStringLiteral("Please restart LUM"), IOperatorPrompt::Icon::Information);
