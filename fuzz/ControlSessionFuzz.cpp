@@ -26,7 +26,7 @@ using namespace lum;
 namespace {
 
 struct NullSink : ILogSink {
-    void addLog(int, const QString&, const QString&) override {}
+    void addLog(LogType, const QString&, const QString&) override {}
 };
 
 void put(const QString& path, const QByteArray& bytes) {
@@ -81,7 +81,6 @@ struct Env {
         accounts = std::make_unique<UserStoreAccounts>(*store);
         server = std::make_unique<CControlServer>(accounts.get(), &sink);
         server->SetProgramFolder(program);
-        server->SetWelcome(QStringLiteral("fuzz"));
         server->SetMaxPerAddress(1 << 20);
         server->SetPassiveRange(40000, 20);
         server->SetDataConnectTimeout(50);

@@ -12,7 +12,7 @@ using namespace lum;
 namespace {
 
 struct NullSink : ILogSink {
-    void addLog(int, const QString&, const QString&) override {}
+    void addLog(LogType, const QString&, const QString&) override {}
 };
 
 struct Responder {
