@@ -42,5 +42,7 @@ inline constexpr const char* kSampleTicker =
 // The Image Editor opened on its own works on a playlist file.
 inline constexpr const char* kImageEditorCommand = QT_TRANSLATE_NOOP("lum", "Image Editor...");
 inline constexpr const char* kPlaylistFilter = "Playlist Files (*.mpl)|*.mpl||";
+inline constexpr const char* kCannotReadPlaylist =
+    QT_TRANSLATE_NOOP("lum", "Can not read the playlist %1");
 
 }  // namespace lum::media_window_texts

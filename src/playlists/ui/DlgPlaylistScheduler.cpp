@@ -219,3 +219,7 @@ void CDlgPlaylistScheduler::assignToGroup() {
 }
 
 }  // namespace lum
+
+namespace lum {
+void CDlgPlaylistScheduler::saveToDisc() {}  // TEMP
+}  // namespace lum
