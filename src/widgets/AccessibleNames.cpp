@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -28,6 +29,12 @@ QString labelText(const QString& text) {
 
 bool isOperatorControl(const QWidget* w) {
     // A combo box's own line edit and a spin box's field belong to their owner.
+    // A list's headers belong to the list.
+    if (qobject_cast<const QHeaderView*>(w)) return false;
+    // So does the editor a list opens in one of its cells.
+    if (QWidget* p = w->parentWidget())
+        if (auto* view = qobject_cast<QAbstractItemView*>(p->parentWidget()); view && view->viewport() == p)
+            return false;
     if (qobject_cast<const QLineEdit*>(w) &&
         (qobject_cast<QComboBox*>(w->parentWidget()) || qobject_cast<QAbstractSpinBox*>(w->parentWidget())))
         return false;

@@ -70,13 +70,6 @@ TEST(LabelControls, NumberOnlyAndAlwaysOnSwitchTheirFields) {
         EXPECT_EQ(got.numberEnabled, c.number);
         EXPECT_EQ(got.durationEnabled, c.duration);
     }
-    // Unticking "Always On" with no time set starts from five seconds; a set time stays.
-    lum::ScreenLabel l;
-    l.setAlwaysOn(false);
-    EXPECT_EQ(l.durationSeconds, 5);
-    l.setDuration(false, 2, 3);
-    l.setAlwaysOn(false);
-    EXPECT_EQ(l.durationSeconds, 123);
     EXPECT_TRUE(lum::canSendInstantMessage("x"));
     EXPECT_FALSE(lum::canSendInstantMessage(""));
 }

@@ -125,9 +125,9 @@ CDlgScreenLabel::CDlgScreenLabel(const CommandTarget& target, CUserStore& store,
     if (!path.isEmpty() && QFileInfo::exists(path)) {
         setLabel(loadScreenLabel(path));
     } else {
-        ScreenLabel fresh;  // white, always on, not centred, lines
-        setLabel(fresh);
-        clear();
+        setLabel(ScreenLabel());  // white, always on, not centred, lines
+        // Row "0" is current: typing starts it.
+        list_->setCurrentIndex(lines_.clearForTyping());
     }
 }
 
@@ -186,10 +186,8 @@ void CDlgScreenLabel::send() {
 
 void CDlgScreenLabel::clear() {
     const QModelIndex row0 = lines_.clearForTyping();
-    if (list_->isEnabled()) {
-        list_->setCurrentIndex(row0);
-        list_->edit(row0);
-    }
+    list_->setCurrentIndex(row0);
+    if (list_->isEnabled() && list_->isVisible()) list_->edit(row0);
 }
 
 void CDlgScreenLabel::openFile() {
