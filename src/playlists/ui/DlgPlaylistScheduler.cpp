@@ -4,6 +4,8 @@
 #include "playlists/OperatorFileTexts.h"
 #include "playlists/ui/PlaylistWindowTexts.h"
 #include "widgets/AccessibleNames.h"
+#include "widgets/CopyProgress.h"
+#include "widgets/RemovableDriveDialog.h"
 #include "widgets/UiTexts.h"
 
 #include <QCheckBox>
@@ -214,12 +216,23 @@ void CDlgPlaylistScheduler::save() {
     if (!path.isEmpty()) model_.save(path, prompt_);
 }
 
+void CDlgPlaylistScheduler::saveToDisc() {
+    if (model_.rowCount() == 0) return;
+    auto* drives = new CRemovableDriveDialog(L(t::kSaveToDisc), volumes_(), false, this);
+    drives->setAttribute(Qt::WA_DeleteOnClose);
+    connect(drives, &QDialog::accepted, this, [this, drives] {
+        const QString mount = drives->mountPoint();
+        if (mount.isEmpty()) return;
+        // "MEDIA" is created on the drive by the copy; the schedule is written last.
+        auto* copy = new CCopyProgress(model_.saveToDiscPlan(mount), prompt_, this);
+        copy->setAttribute(Qt::WA_DeleteOnClose);
+        copy->start();
+    });
+    drives->open();
+}
+
 void CDlgPlaylistScheduler::assignToGroup() {
     model_.assignToGroup(groups_->currentText(), store_, prompt_);
 }
 
-}  // namespace lum
-
-namespace lum {
-void CDlgPlaylistScheduler::saveToDisc() {}  // TEMP
 }  // namespace lum

@@ -29,6 +29,10 @@ public:
 
     ScheduleModel& model() { return model_; }
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // Where "Save to disc" finds the removable volumes (tests give folders of their own).
+    void setVolumeSource(std::function<std::vector<RemovableVolume>()> source) {
+        volumes_ = std::move(source);
+    }
 
     // The fields as the operator set them.
     ScheduleModel::Fields fields() const;
@@ -55,6 +59,7 @@ private:
     IOperatorPrompt& prompt_;
     ScheduleModel model_;
     FileChooser chooser_ = chooseWithFileDialog;
+    std::function<std::vector<RemovableVolume>()> volumes_ = removableVolumes;
     QLineEdit* path_ = nullptr;
     QDateEdit* start_ = nullptr;
     QDateEdit* stop_ = nullptr;

@@ -3,6 +3,8 @@
 #include "playlists/ui/DlgInstantMessage.h"
 #include "playlists/ui/DlgPlaylistScheduler.h"
 #include "playlists/ui/DlgScreenLabel.h"
+#include "widgets/CopyProgress.h"
+#include "widgets/RemovableDriveDialog.h"
 
 #include "core/Codepage.h"
 #include "console/ui/GuiTestSupport.h"
@@ -11,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -373,4 +376,54 @@ TEST_F(PlaylistWindows, LabelEditorNumberRulesMenuAndClear) {
     EXPECT_EQ(dlg.lines().rowCount(), 1);
     EXPECT_TRUE(dlg.label().lines.isEmpty());
     EXPECT_NE(openEditor(dlg.lineList()), nullptr);  // typing row "0"
+}
+
+TEST_F(PlaylistWindows, SaveToDiscCopiesPlaylistsAndMediaThenTheScheduleAndNamesEachFailure) {
+    // A "drive" and a playlist with two pictures.
+    const QString drive = dir.filePath(QStringLiteral("usb"));
+    QDir().mkpath(drive);
+    const QString media = dir.filePath(QStringLiteral("media"));
+    QDir().mkpath(media);
+    ASSERT_TRUE(lumtest::writeFile(media + "/one.jpg", "first picture"));
+    ASSERT_TRUE(lumtest::writeFile(media + "/two.jpg", "second"));
+    const QString playlist = media + "/week.mpl";
+    const QByteArray list = "[file0]\r\npath=" + toAnsi(media) + "/one.jpg\r\n[file1]\r\npath=" +
+                            toAnsi(media) + "/two.jpg\r\n";
+    ASSERT_TRUE(lumtest::writeFile(playlist, list));
+
+    CDlgPlaylistScheduler dlg(*store, prompt);
+    dlg.setVolumeSource([&] { return std::vector<RemovableVolume>{{drive, QStringLiteral("STICK")}}; });
+    dlg.show();
+    control<QLineEdit>(&dlg, "Playlist")->setText(playlist);
+    control<QDateEdit>(&dlg, "Start date")->setDate(QDate(2013, 3, 1));
+    control<QDateEdit>(&dlg, "End date")->setDate(QDate(2013, 3, 31));
+    click(&dlg, "Add");
+
+    auto saveToDisc = [&] {
+        click(&dlg, "Save to disc");
+        auto* drives = dlg.findChild<CRemovableDriveDialog*>();
+        ASSERT_NE(drives, nullptr);
+        expectAllNamed(drives);
+        EXPECT_EQ(drives->windowTitle(), QStringLiteral("Save to disc"));
+        EXPECT_EQ(drives->mountPoint(), drive);  // the first drive is preselected
+        QTest::mouseClick(lumtest::control<QPushButton>(drives, "OK"), Qt::LeftButton);
+    };
+    saveToDisc();
+    const QString sch = drive + "/MEDIA/playlist.sch";
+    ASSERT_TRUE(lumtest::waitUntil([&] { return QFile::exists(sch); }, 20000));
+    EXPECT_EQ(lumtest::readFile(sch), toAnsi(playlist) + ",20130301,20130331,0000000\r\n");
+    EXPECT_EQ(lumtest::readFile(drive + "/MEDIA/week.mpl"), list);
+    EXPECT_EQ(lumtest::readFile(drive + "/MEDIA/one.jpg"), QByteArray("first picture"));
+    EXPECT_EQ(lumtest::readFile(drive + "/MEDIA/two.jpg"), QByteArray("second"));
+    ASSERT_TRUE(lumtest::waitUntil([&] { return dlg.findChild<CCopyProgress*>() == nullptr; }));
+    EXPECT_TRUE(prompt.messages.isEmpty());
+
+    // A media file gone: the operator is told which and why, and no schedule names it.
+    QFile::remove(sch);
+    QFile::remove(media + "/two.jpg");
+    saveToDisc();
+    ASSERT_TRUE(lumtest::waitUntil([&] { return !prompt.messages.isEmpty(); }, 20000));
+    EXPECT_TRUE(prompt.messages[0].startsWith(QStringLiteral("Copying failed; ") + sch));
+    EXPECT_TRUE(prompt.messages[0].contains(media + "/two.jpg: the file does not exist"));
+    EXPECT_FALSE(QFile::exists(sch));
 }
