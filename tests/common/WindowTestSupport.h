@@ -1,12 +1,12 @@
 #pragma once
-// Helpers of the window suites: controls found by their accessible name, the check that every
-// visible control has one, and a file chooser that answers from a script.
+// Helpers of the window suites: controls found by their accessible name (every control has one,
+// see AccessibleNames.h) and a file chooser that answers from a script.
 
-#include "widgets/AccessibleNames.h"
+#include "common/AccessibleNames.h"
 #include "widgets/FileChooser.h"
 
-#include <QAbstractButton>
 #include <QList>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -21,19 +21,12 @@ T* control(QWidget* root, const QString& name) {
     return nullptr;
 }
 
-// Visible controls without an accessible name, and buttons whose name is not their label.
-inline QStringList unnamedControls(QWidget* root) {
-    QStringList out;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(root) || !lum::isOperatorControl(w)) continue;
-        const QString cls = QString::fromLatin1(w->metaObject()->className());
-        if (w->accessibleName().isEmpty()) out << cls + QStringLiteral(" without a name");
-        if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty() &&
-                                                         b->accessibleName() != lum::labelText(b->text()))
-            out << cls + QStringLiteral(" '") + b->text() + QStringLiteral("' named '") +
-                       b->accessibleName() + QLatin1Char('\'');
-    }
-    return out;
+// With LUM_SCREENSHOTS set to a folder, saves what the window shows there as NAME.png (for
+// looking at the windows; nothing is compared).
+inline void screenshot(QWidget* w, const QString& name) {
+    const QString folder = qEnvironmentVariable("LUM_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    w->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 // Answers file choosers in order (an empty answer cancels) and records what was asked.

@@ -150,6 +150,8 @@ TEST_F(ContentWindows, CommandsSitInTheirPlacesAndFollowThePlayerRule) {
     ASSERT_TRUE(lumtest::waitUntil([&] { return app.models()->online().rowCount() == 1; }, 20000));
     selectGroup("Shop");
     for (int id : senders) EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
+    frame->resize(1400, 800);
+    lumtest::screenshot(frame, QStringLiteral("main-window"));
     selectGroup("Empty");
     for (int id : senders) EXPECT_FALSE(frame->action(id)->isEnabled()) << id;
 

@@ -91,7 +91,7 @@ TEST_F(ImageWindows, EditorOpensOnTheZoneItemsEditsAndConvertsOnOk) {
     dlg.setFileChooser(lumtest::ScriptedChooser::make(chooser));
     dlg.setZoneItems({zoneItem(dir.filePath("keep.yuv"), 30), zoneItem(oldBanner, 30)});
     dlg.show();
-    EXPECT_EQ(lumtest::unnamedControls(&dlg), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(&dlg), QStringList());
     EXPECT_TRUE(QFileInfo(data + "/YUVDATA").isDir());  // made when the editor opens
     EXPECT_EQ(control<QComboBox>(&dlg, "Top Banner(1280*100)")->currentText(), oldBanner);
     EXPECT_TRUE(control<QRadioButton>(&dlg, "Template1")->isChecked());
@@ -120,6 +120,7 @@ TEST_F(ImageWindows, EditorOpensOnTheZoneItemsEditsAndConvertsOnOk) {
     click(&dlg, "Up");
     EXPECT_EQ(dlg.model().pictures(), (QStringList{b, a}));
     control<QComboBox>(&dlg, "Play Each Slide For")->setCurrentIndex(1);
+    lumtest::screenshot(&dlg, QStringLiteral("image-editor"));
 
     QSignalSpy done(&dlg, &CDlgImageEditor::conversionFinished);
     click(&dlg, "OK");
@@ -162,6 +163,7 @@ TEST_F(ImageWindows, LargePicturesConvertWhileTheWindowAnswersAndCancelStopsThem
     EXPECT_FALSE(control<QPushButton>(&dlg, "OK")->isEnabled());  // editing waits meanwhile
     EXPECT_FALSE(control<QTreeView>(&dlg, "File Name")->isEnabled());
     ASSERT_TRUE(lumtest::waitUntil([&] { return !seen.isEmpty() && seen.last() > 0; }, 30000));
+    lumtest::screenshot(&dlg, QStringLiteral("image-editor-converting"));
     const int ticksAtFirstPicture = ticks;
     ASSERT_TRUE(done.wait(60000));
     EXPECT_FALSE(done.at(0).at(0).toBool());
@@ -212,7 +214,7 @@ TEST_F(ImageWindows, InstantJpegAndThePictureCommandsWindow) {
     CDlgInstantJpeg plain(false);
     plain.setFileChooser(lumtest::ScriptedChooser::make(chooser));
     plain.show();
-    EXPECT_EQ(lumtest::unnamedControls(&plain), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(&plain), QStringList());
     EXPECT_EQ(plain.windowTitle(), QStringLiteral("Instant JPEG"));
     EXPECT_EQ(control<QCheckBox>(&plain, "Pictavo Mode (TR-50 only)"), nullptr);
     EXPECT_FALSE(control<QPushButton>(&plain, "Send")->isEnabled());
@@ -226,7 +228,7 @@ TEST_F(ImageWindows, InstantJpegAndThePictureCommandsWindow) {
 
     CDlgInstantJpeg pictavo(true);
     pictavo.show();
-    EXPECT_EQ(lumtest::unnamedControls(&pictavo), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(&pictavo), QStringList());
     auto* mode = control<QCheckBox>(&pictavo, "Pictavo Mode (TR-50 only)");
     auto* seconds = control<QSpinBox>(&pictavo, "Duration:");
     ASSERT_TRUE(mode && seconds);
@@ -235,6 +237,7 @@ TEST_F(ImageWindows, InstantJpegAndThePictureCommandsWindow) {
     tick(mode);
     EXPECT_TRUE(seconds->isEnabled());
     seconds->setValue(45);
+    lumtest::screenshot(&pictavo, QStringLiteral("picture-command"));
     QTest::keyClicks(control<QLineEdit>(&pictavo, "Filename"), QStringLiteral("/p/b.jpg"));
     click(&pictavo, "Send");
     EXPECT_EQ(pictavo.choice().path, QStringLiteral("/p/b.jpg"));

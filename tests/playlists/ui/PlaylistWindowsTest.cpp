@@ -65,7 +65,7 @@ protected:
         ASSERT_TRUE(b->isEnabled()) << label;
         QTest::mouseClick(b, Qt::LeftButton);
     }
-    void expectAllNamed(QWidget* w) { EXPECT_EQ(lumtest::unnamedControls(w), QStringList()); }
+    void expectAllNamed(QWidget* w) { EXPECT_EQ(lumtest::controlsWithoutAccessibleName(w), QStringList()); }
 
     std::shared_ptr<lumtest::ScriptedChooser> chooser;
 };
@@ -132,6 +132,7 @@ TEST_F(PlaylistWindows, SchedulerMakesRowsSavesAndOpensFiles) {
               QByteArray("C:\\m\\a.mpl,20130301,20130331,0111100\r\n"
                          "C:\\m\\b.mpl,20130301,20130331,0000000\r\n"));
 
+    lumtest::screenshot(&dlg, QStringLiteral("scheduler"));
     list->selectRow(1);
     click(&dlg, "Delete");
     EXPECT_EQ(dlg.model().rowCount(), 1);
@@ -191,6 +192,7 @@ TEST_F(PlaylistWindows, InstantMessageSendsToTheTargetGroupInAnsiAndUtf8) {
         QTest::keyClick(text, Qt::Key_Return);
         QTest::keyClicks(text, QStringLiteral("open"));
         EXPECT_TRUE(send->isEnabled());
+        lumtest::screenshot(&dlg, QStringLiteral("instant-message"));
         control<QComboBox>(&dlg, "B/G")->setCurrentIndex(2);
         control<QComboBox>(&dlg, "Speed")->setCurrentIndex(2);
         control<QComboBox>(&dlg, "Clock")->setCurrentIndex(1);
@@ -302,6 +304,7 @@ TEST_F(PlaylistWindows, LabelEditorTypesLinesAndSendsThem) {
     QTest::mouseClick(control<QCheckBox>(&dlg, "Center Alignment"), Qt::LeftButton);
     control<QComboBox>(&dlg, "F/G")->setCurrentIndex(4);
 
+    lumtest::screenshot(&dlg, QStringLiteral("label-editor"));
     click(&dlg, "Send");
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(lumtest::readFile(file("Shop", "ostnmessage.txt")),
@@ -406,6 +409,7 @@ TEST_F(PlaylistWindows, SaveToDiscCopiesPlaylistsAndMediaThenTheScheduleAndNames
         expectAllNamed(drives);
         EXPECT_EQ(drives->windowTitle(), QStringLiteral("Save to disc"));
         EXPECT_EQ(drives->mountPoint(), drive);  // the first drive is preselected
+        lumtest::screenshot(drives, QStringLiteral("save-to-disc"));
         QTest::mouseClick(lumtest::control<QPushButton>(drives, "OK"), Qt::LeftButton);
     };
     saveToDisc();
