@@ -3,6 +3,7 @@
 #include "media/YuvImage.h"
 
 #include "common/TestSupport.h"
+#include "MediaTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -15,17 +16,7 @@
 using lum::CImageEditorModel;
 using lum::ZoneItem;
 
-namespace {
-
-QString picture(const QString& dir, const QString& name, int w, int h, QColor c) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(c);
-    const QString path = dir + "/" + name;
-    EXPECT_TRUE(img.save(path));
-    return path;
-}
-
-}  // namespace
+using lumtest::solidPicture;
 
 TEST(ImageEditorModel, OpensOnZoneItemsAndEditsThePictureList) {
     CImageEditorModel m;
@@ -57,7 +48,7 @@ TEST(ImageEditorModel, OpensOnZoneItemsAndEditsThePictureList) {
 
 TEST(ImageEditorModel, PreviewOfAZoneImageGoesThroughTheBitmapFile) {
     QTemporaryDir dir;
-    const QString src = picture(dir.path(), "red.png", 8, 4, Qt::red);
+    const QString src = solidPicture(dir.path(), "red.png", 8, 4, Qt::red);
     const QString yuv = dir.filePath("red.yuv");
     ASSERT_GT(lum::convertToYuv(src, yuv, 8, 4), 0);
     const QImage shown = lum::previewImage(yuv, dir.path());
@@ -81,9 +72,9 @@ TEST(ImageEditorModel, PreviewOfAZoneImageGoesThroughTheBitmapFile) {
 TEST(ZoneConversionJob, ConvertsOnItsOwnThreadAndCanBeCancelled) {
     QTemporaryDir dir;
     lum::ImageEditorState s;
-    s.banner = picture(dir.path(), "top.png", 64, 8, Qt::white);
-    s.slides << picture(dir.path(), "one.png", 40, 40, Qt::blue) << dir.filePath("missing.jpg")
-             << picture(dir.path(), "two.png", 40, 40, Qt::green);
+    s.banner = solidPicture(dir.path(), "top.png", 64, 8, Qt::white);
+    s.slides << solidPicture(dir.path(), "one.png", 40, 40, Qt::blue) << dir.filePath("missing.jpg")
+             << solidPicture(dir.path(), "two.png", 40, 40, Qt::green);
     s.slideChoice = 1;
     const QString yuvDir = dir.filePath("YUVDATA");
 

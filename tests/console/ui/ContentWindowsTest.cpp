@@ -18,6 +18,7 @@
 
 #include "common/OnlinePlayers.h"
 #include "common/RecordingPrompt.h"
+#include "console/ui/GuiTestSupport.h"
 #include "common/TestSupport.h"
 #include "common/WindowTestSupport.h"
 
@@ -46,14 +47,7 @@ class ContentWindows : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        const QString run = dir.filePath(QStringLiteral("run"));
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
-        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+        lumtest::keepUserFilesIn(dir, true);
         data = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(data);
         ASSERT_TRUE(lumtest::writeFile(data + "/config.ini", "[SERVER]\r\nPORT=0\r\nLOGLEVEL=2\r\n"));

@@ -5,6 +5,7 @@
 #include "media/YuvImage.h"
 
 #include "common/TestSupport.h"
+#include "media/MediaTestSupport.h"
 #include "common/WindowTestSupport.h"
 
 #include <QCheckBox>
@@ -42,11 +43,7 @@ protected:
         chooser = std::make_shared<lumtest::ScriptedChooser>();
     }
     QString picture(const QString& name, int w, int h, QColor c) {
-        QImage img(w, h, QImage::Format_RGB32);
-        img.fill(c);
-        const QString path = dir.filePath(name);
-        EXPECT_TRUE(img.save(path));
-        return path;
+        return lumtest::solidPicture(dir.path(), name, w, h, c);
     }
     void click(QWidget* w, const char* label) {
         auto* b = control<QPushButton>(w, QString::fromLatin1(label));
