@@ -167,6 +167,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
                          [this] { backup(); }, [this] { restore(); },
                          [this](const QString& group) { return core_->rss().startRssFeeds(group); },
                          title};
+    parts.log = &core_->logHub();
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.
