@@ -481,6 +481,123 @@ def accounts_figures(bin_dir, bench_bin, work, accounts=10000, repeats=10):
     return figures
 
 
+class AliveProbe:
+    """One player of its own (a plain socket on a thread of this script, TCP_NODELAY) that logs
+    in and times ALIVE round trips: the server's share of the round trip without the
+    simulator's event loop, which serves all of its players at once."""
+
+    def __init__(self, port, name):
+        self.sock = socket.create_connection(("127.0.0.1", port), timeout=30)
+        self.sock.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        self.reader = self.sock.makefile("rb")
+        if not self._line().startswith(b"220"):
+            raise RuntimeError("probe: no greeting")
+        self._send(f"USER {name}")
+        reply = self._line()
+        if reply.startswith(b"331"):
+            self._send("PASS ")
+            reply = self._line()
+        if not reply.startswith(b"230"):
+            raise RuntimeError(f"probe: login refused: {reply!r}")
+        # The online list (and so `--all`) holds a player once it has told its MAC address.
+        self._send("ICS_GET_MAC_ADDR 02-4C-55-4D-FF-FE")
+
+    def _send(self, text):
+        self.sock.sendall(text.encode() + b"\r\n")
+
+    def _line(self):
+        line = self.reader.readline()
+        if not line:
+            raise RuntimeError("probe: connection closed")
+        return line
+
+    def alive_rtts(self, count, spacing):
+        out = []
+        for _ in range(count):
+            t0 = time.perf_counter()
+            self._send("ALIVE")
+            while not self._line().startswith(b"601"):
+                pass  # an operator command that reached this player meanwhile
+            out.append((time.perf_counter() - t0) * 1000.0)
+            time.sleep(spacing * random.uniform(0.5, 1.5))
+        return out
+
+    def close(self):
+        self.sock.close()
+
+
+def latency_figures(bin_dir, work, players=100, seconds=20, repeats=40):
+    """Where the ALIVE round trip and the command fan-out at `players` players spend their
+    time: the simulator's round trips against a probe of its own, lumctl's own start against
+    the whole fan-out, and the spread between the first and the last player reading a line."""
+    lum = Lum(bin_dir, work, passive_count=20)
+    lum.start()
+    out = {}
+    pid = lum.proc.pid
+    try:
+        names = ["--port", str(lum.port), "--name", "lat-%03d"]
+        run = SimRun(bin_dir, names + ["--count", str(players - 1), "--alive-ms", "1000",
+                                       "--timeout", "120", "--stay", "3600", "--no-respond",
+                                       "--stagger", str(STAGGER_MS)])
+        try:
+            all_logged_in(run, players - 1, 120)
+            probe = AliveProbe(lum.port, "lat-probe")
+            time.sleep(1)
+            before = len(run.of("alive"))
+            c0 = cpu_seconds([pid])
+            t0 = time.time()
+            probe_rtts = probe.alive_rtts(int(seconds / 0.1), 0.1)
+            span = time.time() - t0
+            out["server_cpu_pct"] = (cpu_seconds([pid]) - c0) / span * 100
+            sim_rtts = [e["ms"] for e in run.of("alive")[before:]]
+            out["sim_alive"] = {"n": len(sim_rtts), "p50": percentile(sim_rtts, 50),
+                                "p99": percentile(sim_rtts, 99), "max": max(sim_rtts)}
+            out["probe_alive"] = {"n": len(probe_rtts), "p50": percentile(probe_rtts, 50),
+                                  "p99": percentile(probe_rtts, 99), "max": max(probe_rtts)}
+
+            def timed(*args):
+                t = time.time() * 1000.0
+                text = lum.lumctl(*args)
+                return t, time.time() * 1000.0, text
+
+            version = []
+            for _ in range(repeats):
+                a, b, _ = timed("--version")
+                version.append(b - a)
+            status = []
+            for _ in range(repeats):
+                a, b, _ = timed("status")
+                status.append(b - a)
+            total, first, spread, lumctl_wall = [], [], [], []
+            n = players - 1
+            for k in range(1, repeats + 1):
+                a, b, text = timed("send", "20", "--all")
+                if f"delivered {players}" not in text:
+                    raise RuntimeError(f"send reached fewer players: {text}")
+                wait_for(lambda: len(run.of("command")) >= n * k, 30, "the command at every player")
+                arrivals = [e["t"] for e in run.of("command")[n * (k - 1):n * k]]
+                total.append(max(arrivals) - a)
+                first.append(min(arrivals) - a)
+                spread.append(max(arrivals) - min(arrivals))
+                lumctl_wall.append(b - a)
+            probe.close()
+
+            def stats(v):
+                return {"p50": percentile(v, 50), "p99": percentile(v, 99), "max": max(v)}
+            out["lumctl_version_ms"] = stats(version)
+            out["lumctl_status_ms"] = stats(status)
+            out["fanout_total_ms"] = stats(total)
+            out["fanout_first_ms"] = stats(first)
+            out["fanout_spread_ms"] = stats(spread)
+            out["fanout_lumctl_wall_ms"] = stats(lumctl_wall)
+        finally:
+            run.stop()
+    finally:
+        lum.stop()
+    out["players"] = players
+    return out
+
+
 # --- vsftpd ---------------------------------------------------------------------------------
 
 def vsftpd_binary(cache):
@@ -811,7 +928,7 @@ def main():
     ap.add_argument("--bench-bin", default=os.path.join(REPO, "build", "bench", "bin"),
                     help="built benchmark tools (user_store_bench)")
     ap.add_argument("--json", help="also write the raw figures to this file")
-    ap.add_argument("--only", choices=["storm", "accounts"],
+    ap.add_argument("--only", choices=["storm", "accounts", "latency"],
                     help="measure only this and print its figures as JSON (RESULTS.md untouched)")
     ap.add_argument("--storm-repeats", type=int, default=10)
     args = ap.parse_args()
@@ -827,6 +944,8 @@ def main():
         try:
             if args.only == "storm":
                 out = storm_figures(args.bin, work, args.storm_repeats)
+            elif args.only == "latency":
+                out = latency_figures(args.bin, work)
             else:
                 out = accounts_figures(args.bin, args.bench_bin, work)
         finally:
