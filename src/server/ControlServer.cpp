@@ -1,6 +1,7 @@
 #include "server/ControlServer.h"
 
 #include "core/LogSink.h"
+#include "core/TsanAnnotations.h"
 #include "server/AppSettings.h"
 #include "server/ConnectThread.h"
 #include "server/DiscoverySocket.h"
@@ -376,7 +377,11 @@ void CControlServer::callOnMainThread(const std::function<void()>& fn) {
     if (QThread::currentThread() == thread()) {
         fn();
     } else {
-        QMetaObject::invokeMethod(this, fn, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(this, handOff([&fn] {
+            fn();
+            LUM_TSAN_RELEASE();
+        }), Qt::BlockingQueuedConnection);
+        LUM_TSAN_ACQUIRE();
     }
 }
 
