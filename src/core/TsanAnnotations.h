@@ -3,10 +3,11 @@
 // ordering its event queue and mutexes give (a queued call runs after everything its poster did
 // before posting it; a blocking queued call returns after the call ran) is invisible, and every
 // value handed over that way, the call's own captures included, reads as a race.
-// Post calls wrapped in handOff(), and for a blocking call's return put LUM_TSAN_RELEASE() at the
-// end of the call and LUM_TSAN_ACQUIRE() after it: that restores the ordering. One address serves
-// all hand-offs (a call cannot name one of its own before reading its captures). Outside a
-// ThreadSanitizer build these are nothing.
+// Post calls wrapped in handOff(): that restores the ordering. One address serves all hand-offs
+// (a call cannot name one of its own before reading its captures). Outside a ThreadSanitizer
+// build it is the call itself. A caller that must wait for the call waits on something of its
+// own (std::future), not on a blocking queued connection: Qt reads the caller's stack after the
+// call returns, out of reach of any annotation.
 
 #if defined(__SANITIZE_THREAD__)
 #define LUM_TSAN_ENABLED 1

@@ -2,6 +2,7 @@
 
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
+#include "core/TsanAnnotations.h"
 #include "media/MediaTexts.h"
 
 #include <QFileInfo>
@@ -115,7 +116,7 @@ void CRssEditor::refreshChannelAsync(const QString& group, int index, QObject* c
     QThread* worker = QThread::create([copy, group, index, ctx, done] {
         QString preview;
         const bool ok = copy->refreshChannel(group, index, &preview);
-        if (ctx) QMetaObject::invokeMethod(ctx, [done, ok, preview] { done(ok, preview); }, Qt::QueuedConnection);
+        if (ctx) QMetaObject::invokeMethod(ctx, handOff([done, ok, preview] { done(ok, preview); }), Qt::QueuedConnection);
     });
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();

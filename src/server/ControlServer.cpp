@@ -16,6 +16,8 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <future>
+#include <memory>
 
 namespace lum {
 
@@ -377,11 +379,16 @@ void CControlServer::callOnMainThread(const std::function<void()>& fn) {
     if (QThread::currentThread() == thread()) {
         fn();
     } else {
-        QMetaObject::invokeMethod(this, handOff([&fn] {
+        // A queued call waited for on a future rather than a blocking queued connection: the
+        // same wait, in an order ThreadSanitizer can follow. Should the call be dropped unrun
+        // (the server object gone), the promise goes with it and the wait ends.
+        auto promise = std::make_shared<std::promise<void>>();
+        std::future<void> done = promise->get_future();
+        QMetaObject::invokeMethod(this, handOff([&fn, promise = std::move(promise)] {
             fn();
-            LUM_TSAN_RELEASE();
-        }), Qt::BlockingQueuedConnection);
-        LUM_TSAN_ACQUIRE();
+            promise->set_value();
+        }), Qt::QueuedConnection);
+        done.wait();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Codepage.h"
 #include "core/LogSink.h"
+#include "core/TsanAnnotations.h"
 #include "server/CommandTable.h"
 #include "server/ConnectThread.h"
 #include "server/ControlServer.h"
@@ -236,9 +237,9 @@ void CControlSocket::OnThreadCommand(CommandIndex index, const OperatorCommandAr
 void CControlSocket::PostCloseData(quint64 generation, bool abortUpload) {
     QMetaObject::invokeMethod(
         this,
-        [this, generation, abortUpload] {
+        handOff([this, generation, abortUpload] {
             if (generation == dataGeneration_) CloseDataConnection(abortUpload);
-        },
+        }),
         Qt::QueuedConnection);
 }
 
