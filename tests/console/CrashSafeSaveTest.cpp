@@ -2,7 +2,7 @@
 // contents, and is killed (SIGKILL) at a random moment; the file must then load and hold one of
 // the two contents whole. 100 kills for each of users.dat, config.ini, a playlist and a backup.
 
-#include "common/ScriptedPrompt.h"
+#include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 #include "accounts/UserStore.h"
 #include "console/Backup.h"
@@ -101,7 +101,7 @@ bool playlistLoads(const QString& path) {
 }
 
 void writeBackup(const QString& dir, int version) {
-    lumtest::ScriptedPrompt prompt;
+    lumtest::RecordingPrompt prompt;
     const QDateTime when(QDate(2026, 1, 1 + version), QTime(12, 0));
     ASSERT_EQ(backupFiles(backupPath(dir), dir, prompt, when), BackupStatus::Done);
 }
