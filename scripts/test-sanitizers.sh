@@ -7,6 +7,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake --preset asan
+cmake --preset asan -DLUM_WARNINGS_AS_ERRORS="${LUM_WARNINGS_AS_ERRORS:-OFF}"
 cmake --build --preset asan
 ctest --preset asan

@@ -246,9 +246,9 @@ void loadAutoconfig(AutoconfigSettings& s, const QString& path) {
 
     // Keys some players' files carry; kept with the settings, never written. Their section is
     // not fixed, so the first section holding the key is used.
-    auto hidden = [&](const char* key, const char* def, int buffer = kProfileBufferSize) {
+    auto hidden = [&](const char* name, const char* def, int buffer = kProfileBufferSize) {
         for (const QByteArray& sec : ini.sections())
-            if (ini.hasKey(sec, key)) return fromAnsi(ini.value(sec, key, def, buffer));
+            if (ini.hasKey(sec, name)) return fromAnsi(ini.value(sec, name, def, buffer));
         return fromAnsi(QByteArray(def).left(buffer - 1));
     };
     s.startTime2 = hidden("starttime2", "OFF");

@@ -111,7 +111,8 @@ void COperatorSocket::onReadyRead(QLocalSocket* socket) {
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(line, &err);
         if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-            writeReply(socket, {{"ok", false}, {"error", QStringLiteral("request is not a JSON object")}});
+            writeReply(socket, {{QStringLiteral("ok"), false},
+                                {QStringLiteral("error"), QStringLiteral("request is not a JSON object")}});
             continue;
         }
         socket->setProperty(kBusy, true);
@@ -130,7 +131,8 @@ void COperatorSocket::onReadyRead(QLocalSocket* socket) {
         return;
     }
     if (socket->bytesAvailable() > kMaxRequestBytes) {
-        writeReply(socket, {{"ok", false}, {"error", "request too long"}});
+        writeReply(socket, {{QStringLiteral("ok"), false},
+                            {QStringLiteral("error"), QStringLiteral("request too long")}});
         socket->disconnectFromServer();
     }
 }
