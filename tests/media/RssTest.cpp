@@ -358,15 +358,31 @@ TEST(RssEditor, OpenAddChangeDeleteRefreshAndSettings) {
     EXPECT_EQ(editor.preview(added), QString::fromLatin1(collected.descriptions));
     EXPECT_EQ(rss.channelList().size(), 2);
 
-    QString preview;
+    QString preview, reason;
     bool asyncOk = false, asyncDone = false;
-    editor.refreshChannelAsync("lobby", 0, &rss, [&](bool ok, const QString& p) {
-        asyncOk = ok;
-        preview = p;
-        asyncDone = true;
-    });
-    ASSERT_TRUE(lumtest::waitUntil([&] { return asyncDone; }, 20000));
-    EXPECT_EQ(std::tuple(asyncOk, preview), std::tuple(true, QString::fromLatin1(kDescriptions)));
+    auto refresh = [&] {
+        asyncDone = false;
+        editor.refreshChannelAsync("lobby", 0, &rss, [&](bool ok, const QString& p, const QString& why) {
+            asyncOk = ok;
+            preview = p;
+            reason = why;
+            asyncDone = true;
+        });
+        return lumtest::waitUntil([&] { return asyncDone; }, 20000);
+    };
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(std::tuple(asyncOk, preview, reason), std::tuple(true, QString::fromLatin1(kDescriptions), QString()));
+    // A failed refresh says why and keeps the text file.
+    const QByteArray before = lumtest::readFile(f.serverData(added.fileName));
+    http.set("/n.xml", {"", true, 404});
+    ASSERT_TRUE(refresh());
+    EXPECT_FALSE(asyncOk);
+    EXPECT_TRUE(reason.contains("404")) << reason.toStdString();
+    http.set("/n.xml", {"<rss><channel><title>cut"});
+    ASSERT_TRUE(refresh());
+    EXPECT_TRUE(reason.startsWith("not a feed")) << reason.toStdString();
+    EXPECT_EQ(lumtest::readFile(f.serverData(added.fileName)), before);
+    http.set("/n.xml", {kFeed});
 
     ASSERT_TRUE(editor.changeChannel("Lobby", 0, "Town 2", false, false, "home"));
     EXPECT_TRUE(editor.document().channels("Lobby").isEmpty());

@@ -21,6 +21,9 @@ namespace lum {
 
 class CAccountView;
 class CAppSettings;
+class CDlgClientSetup;
+class CDlgRssMessage;
+class CRssThread;
 class CConsoleModels;
 class CLogPane;
 class COnlineView;
@@ -37,7 +40,7 @@ enum {
     ReadCapacity = 32935, ReadFiles = 32938, ReadPlaylist = 32939, ProtectMode = 31211,
     ChangePassword = 23958, Language = 32949, Exit = 57665, VolumeMenu = 32908,
     VideoMenu = 32930, OptionsMenu = 32944, StartRss = 32920, ViewToolbar = 59392, ViewStatusbar = 59393,
-    ViewLog = 32921,
+    ViewLog = 32921, AutoConfigEditor = 32789, RssEditor = 32979,
 };
 }  // namespace cmd
 
@@ -63,6 +66,7 @@ struct MainFrameParts {
     // "Start RSS Feeds": the group's ticker is built, then command 13 goes to the group.
     std::function<PostResult(const QString& group)> startRssFeeds;
     QString applicationTitle;
+    CRssThread* rss = nullptr;  // the ticker worker the RSS editor works with (absent: no editor)
 };
 
 class CMainFrame : public QMainWindow {
@@ -111,6 +115,9 @@ public Q_SLOTS:
     void showGroupPictures();
     void changePassword();
     void openSettings();
+    // "AutoConfig File Editor" and "RSS Editor": the modeless windows, created on demand.
+    CDlgClientSetup* openClientSetup();
+    CDlgRssMessage* openRssEditor();
 
 Q_SIGNALS:
     void languageChosen(const QString& id);
@@ -124,6 +131,7 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
+    void addDeviceSetupCommands(QMenu* tools);
     QString firstSelectedPlayer() const;
     void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
     void rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
@@ -146,6 +154,8 @@ private:
     QLabel* message_ = nullptr;
     QLabel* indicator1_ = nullptr;
     QLabel* indicator2_ = nullptr;
+    QPointer<CDlgClientSetup> clientSetup_;
+    QPointer<CDlgRssMessage> rssEditor_;
     QHash<int, QAction*> actions_;
     QList<QAction*> playerActions_;
     QList<QAction*> rowActions_;

@@ -1,0 +1,84 @@
+#include "media/ui/DlgRssSettings.h"
+
+#include "media/MediaTexts.h"
+#include "media/RssEditor.h"
+#include "widgets/Accessibility.h"
+#include "widgets/UiTexts.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lum {
+
+namespace t = media_texts;
+
+namespace {
+
+QString L(const char* s) { return uiText(s); }
+
+template <size_t N>
+QStringList choices(const std::array<const char*, N>& texts) {
+    QStringList out;
+    for (const char* s : texts) out << L(s);
+    return out;
+}
+
+const std::array<int RssDisplaySettings::*, 6> kFields{&RssDisplaySettings::bgcolor, &RssDisplaySettings::fgcolor,
+                                                 &RssDisplaySettings::trans,   &RssDisplaySettings::speed,
+                                                 &RssDisplaySettings::clkon,   &RssDisplaySettings::autorsson};
+
+}  // namespace
+
+CDlgRssSettings::CDlgRssSettings(const RssDisplaySettings& settings, std::optional<QString> leadChars,
+                                 QWidget* parent)
+    : QDialog(parent), opened_(settings) {
+    setObjectName(QStringLiteral("RssSettings"));
+    setWindowTitle(L(t::kRssSettingsTitle));
+    auto* form = new QFormLayout;
+    const std::array<const char*, 6> labels{t::kBackground, t::kForeground, t::kTransparent,
+                                            t::kSpeed,      t::kClock,      t::kAutoRss};
+    const std::array<QStringList, 6> items{choices(t::kBackgrounds), choices(t::kForegrounds),
+                                           choices(t::kTransparencies), choices(t::kSpeeds),
+                                           choices(t::kOffOn), choices(t::kOffOn)};
+    for (size_t i = 0; i < 6; ++i) {
+        lists_[i] = new QComboBox;
+        lists_[i]->addItems(items[i]);
+        const int value = settings.*kFields[i];
+        lists_[i]->setCurrentIndex(value >= 0 && value < lists_[i]->count() ? value : -1);
+        auto* l = new QLabel(L(labels[i]));
+        nameByLabel(l, lists_[i]);
+        form->addRow(l, lists_[i]);
+    }
+    if (leadChars) {
+        lead_ = new QLineEdit(leadChars->left(kLeadCharsMax));
+        lead_->setMaxLength(kLeadCharsMax);
+        auto* l = new QLabel(L(t::kLeadChars));
+        nameByLabel(l, lead_);
+        form->addRow(l, lead_);
+    }
+    auto* buttons = new QDialogButtonBox;
+    save_ = buttons->addButton(L(t::kSave), QDialogButtonBox::AcceptRole);
+    exit_ = buttons->addButton(L(t::kExit), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(form);
+    v->addWidget(buttons);
+    nameButtonsByText(this);
+}
+
+RssDisplaySettings CDlgRssSettings::settings() const {
+    RssDisplaySettings s = opened_;
+    for (size_t i = 0; i < 6; ++i)
+        if (lists_[i]->currentIndex() >= 0) s.*kFields[i] = lists_[i]->currentIndex();
+    return s;
+}
+
+QString CDlgRssSettings::leadChars() const { return lead_ ? lead_->text() : QString(); }
+
+}  // namespace lum
