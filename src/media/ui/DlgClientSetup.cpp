@@ -140,7 +140,7 @@ CDlgClientSetup::CDlgClientSetup(ClientSetupParts parts, QWidget* parent)
     wifiButton_ = new QPushButton(L(t::kWifiButton));
     wifiButton_->setObjectName(QStringLiteral("Wifi"));
     bottom->addWidget(updateButton_);
-    bottom->addWidget(targets_, 1);
+    bottom->addWidget(targets_);
     bottom->addStretch();
     bottom->addWidget(wifiButton_);
     leftLayout->addLayout(bottom);
@@ -315,8 +315,6 @@ QWidget* CDlgClientSetup::buildTimeBox() {
     restart_ = boundCheck(t::kRestartTime, [this](bool on) { return s_.setRestartTime(on); });
     rebootHour_ = timeEdit("RebootHour", t::kRebootHour, &S::rebootHour);
     rebootMinute_ = timeEdit("RebootMinute", t::kRebootMinute, &S::rebootMinute);
-    g->addWidget(restart_, 3, 0);
-    g->addLayout(hourMinute(rebootHour_, rebootMinute_), 3, 1);
 
     deviceOnOff_ = boundCheck(t::kDeviceOnOff1, [this](bool on) { return s_.setDeviceOnOff(on); });
     deviceTimes_ = {timeEdit("StartHour", t::kOnHour, &S::startHour),
@@ -334,9 +332,13 @@ QWidget* CDlgClientSetup::buildTimeBox() {
         into->addWidget(off, row, 3);
         into->addLayout(hourMinute(times[2], times[3]), row, 4);
     };
+    // Restart and on/off times in one grid, so that their hour fields line up.
     auto* times = new QGridLayout;
-    onOffRow(deviceOnOff_, deviceTimes_, 0, times);
-    g->addLayout(times, 4, 0, 1, 5);
+    times->addWidget(restart_, 0, 0);
+    times->addLayout(hourMinute(rebootHour_, rebootMinute_), 0, 2);
+    onOffRow(deviceOnOff_, deviceTimes_, 1, times);
+    times->setColumnStretch(5, 1);
+    g->addLayout(times, 3, 0, 1, 5);
 
     // The second and third on/off windows exist, but are not offered (never written either).
     hiddenOnOff_ = new QWidget;
@@ -355,7 +357,7 @@ QWidget* CDlgClientSetup::buildTimeBox() {
         }
         onOffRow(check, edits, row++, hidden);
     }
-    g->addWidget(hiddenOnOff_, 5, 0, 1, 5);
+    g->addWidget(hiddenOnOff_, 4, 0, 1, 5);
 
     auto* standby = new QRadioButton(L(t::kStandby));
     auto* sleep = new QRadioButton(L(t::kSleep));
@@ -369,7 +371,7 @@ QWidget* CDlgClientSetup::buildTimeBox() {
     mode->addWidget(standby);
     mode->addWidget(sleep);
     mode->addStretch();
-    g->addLayout(mode, 6, 0, 1, 5);
+    g->addLayout(mode, 5, 0, 1, 5);
     return box;
 }
 
