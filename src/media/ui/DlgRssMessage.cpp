@@ -93,8 +93,7 @@ CDlgRssMessage::CDlgRssMessage(RssEditorParts parts, QWidget* parent)
     nameButtonsByText(this);
 
     QString error;
-    if (!editor_.open(parts_.groupNames ? parts_.groupNames() : QStringList(), &error))
-        parts_.prompt.message(error, IOperatorPrompt::Icon::Stop);
+    if (!openDocument(&error)) parts_.prompt.message(error, IOperatorPrompt::Icon::Stop);
     showDocument();
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
         showPreview();
@@ -137,10 +136,25 @@ void CDlgRssMessage::showDocument() {
     updateActions();
 }
 
+bool CDlgRssMessage::openDocument(QString* error) {
+    QString why;
+    documentOk_ = editor_.open(parts_.groupNames ? parts_.groupNames() : QStringList(), &why);
+    if (!documentOk_) {
+        status_->setText(why);
+        if (error) *error = why;
+    }
+    return documentOk_;
+}
+
 void CDlgRssMessage::reload() {
     const QByteArray before = editor_.document().toBytes();
-    if (!editor_.open(parts_.groupNames ? parts_.groupNames() : QStringList())) return;
-    if (editor_.document().toBytes() != before) showDocument();
+    const bool wasOk = documentOk_;
+    if (!openDocument(nullptr)) {
+        updateActions();
+        return;
+    }
+    if (!wasOk) status_->clear();
+    if (editor_.document().toBytes() != before || !wasOk) showDocument();
 }
 
 void CDlgRssMessage::showPreview() {
@@ -155,19 +169,22 @@ void CDlgRssMessage::showPreview() {
 void CDlgRssMessage::updateActions() {
     const QModelIndex i = currentIndex();
     const bool channel = i.isValid() && i.data(RssTreeModel::KindRole).toInt() == RssTreeModel::ChannelItem;
-    for (QAction* a : channelMenu_->actions()) a->setEnabled(channel);
-    for (QAction* a : groupMenu_->actions()) a->setEnabled(i.isValid() && !channel);
+    for (QAction* a : channelMenu_->actions()) a->setEnabled(documentOk_ && channel);
+    for (QAction* a : groupMenu_->actions()) a->setEnabled(documentOk_ && i.isValid() && !channel);
+    addButton_->setEnabled(documentOk_);
+    settingsButton_->setEnabled(documentOk_);
 }
 
 void CDlgRssMessage::committed(bool ok) {
     if (!ok)
         parts_.prompt.message(QString::fromLatin1(t::kCannotSave) + parts_.rss.configPath(),
                               IOperatorPrompt::Icon::Stop);
-    if (!ok) editor_.open(parts_.groupNames ? parts_.groupNames() : QStringList());
+    if (!ok) openDocument(nullptr);
     showDocument();
 }
 
 void CDlgRssMessage::addFeed() {
+    if (!documentOk_) return;
     auto* dlg = new CDlgAddFeed(editor_, parts_.prompt, parts_.groupNames ? parts_.groupNames() : QStringList(), this);
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     CDlgAddFeed::Values v;
@@ -252,6 +269,7 @@ void CDlgRssMessage::groupSettings() {
 }
 
 void CDlgRssMessage::globalSettings() {
+    if (!documentOk_) return;
     const RssConfig& doc = editor_.document();
     auto* dlg = new CDlgRssSettings(doc.settings(), doc.leadChars(), this);
     dlg->setAttribute(Qt::WA_DeleteOnClose);

@@ -70,6 +70,7 @@ Q_SIGNALS:
 private:
     // Reads the document again and shows it, keeping the selection where it can.
     void reload();
+    bool openDocument(QString* error);
     void showDocument();
     void showPreview();
     void updateActions();
@@ -90,6 +91,9 @@ private:
     QPointer<CDlgAddFeed> feedDialog_;
     QPointer<CDlgRssSettings> settingsDialog_;
     int refreshes_ = 0;
+    // The document could be read; a refused one (damaged, too large, nested too deep) is shown
+    // empty and nothing is offered that would save over it.
+    bool documentOk_ = false;
 };
 
 }  // namespace lum

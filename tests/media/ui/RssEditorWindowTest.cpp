@@ -287,3 +287,31 @@ TEST_F(RssWindow, EveryVisibleControlIsNamedByItsLabel) {
     EXPECT_EQ(controlsWithoutName(dlg->settingsDialog()), QStringList());
     EXPECT_EQ(dlg->settingsDialog()->list(4)->accessibleName(), "Clock");
 }
+
+TEST_F(RssWindow, ARefusedDocumentIsShownWithItsReasonAndNeverSavedOver) {
+    // Nested deeper than the document allows (see the README's security notes).
+    QByteArray deep = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<config>";
+    for (int i = 0; i < 10; ++i) deep += "<group name=\"g\">";
+    for (int i = 0; i < 10; ++i) deep += "</group>";
+    deep += "</config>\n";
+    ASSERT_TRUE(lumtest::writeFile(rss->configPath(), deep));
+    auto dlg = open();
+    ASSERT_EQ(prompt.messages.size(), 1);
+    EXPECT_TRUE(prompt.messages[0].contains("nested deeper than 8 levels")) << prompt.messages[0].toStdString();
+    EXPECT_EQ(dlg->statusLine()->text(), prompt.messages[0]);
+    EXPECT_EQ(dlg->model()->rowCount(), 0);
+    EXPECT_FALSE(dlg->addFeedButton()->isEnabled());
+    EXPECT_FALSE(dlg->settingsButton()->isEnabled());
+    dlg->addFeed();
+    dlg->globalSettings();
+    EXPECT_EQ(dlg->feedDialog(), nullptr);
+    EXPECT_EQ(dlg->settingsDialog(), nullptr);
+    EXPECT_EQ(lumtest::readFile(rss->configPath()), deep);
+
+    // Mended outside the window: the tree comes back with the next load.
+    ASSERT_TRUE(RssConfig::createDefault({"Home", "Lobby"}).save(rss->configPath()));
+    ASSERT_TRUE(rss->loadConfiguration());
+    EXPECT_TRUE(lumtest::waitUntil([&] { return dlg->model()->rowCount() == 2; }));
+    EXPECT_TRUE(dlg->addFeedButton()->isEnabled());
+    EXPECT_TRUE(dlg->statusLine()->text().isEmpty());
+}
