@@ -24,7 +24,7 @@ bool CRssEditor::open(const QStringList& storeGroups, QString* error) {
 }
 
 QString CRssEditor::channelPath(const QString& fileName) const {
-    return joinPath(thread_.serverDataDir(), fileName);
+    return joinPath(serverDataDir_, fileName);
 }
 
 QString CRssEditor::preview(const RssChannel& channel) const {

@@ -20,7 +20,7 @@ inline constexpr qsizetype kFirstTitleMax = 2048;
 
 class CRssEditor {
 public:
-    explicit CRssEditor(CRssThread& thread) : thread_(thread) {}
+    explicit CRssEditor(CRssThread& thread) : thread_(thread), serverDataDir_(thread.serverDataDir()) {}
 
     // Creates the document with the defaults when it does not exist, then loads it. False, with
     // the reason in `error` when given, when it cannot be created or is refused.
@@ -70,6 +70,9 @@ private:
     QString channelPath(const QString& fileName) const;
 
     CRssThread& thread_;
+    // Kept by value: a refresh still running on its worker when the program ends needs no more
+    // of the ticker worker than this.
+    QString serverDataDir_;
     RssConfig doc_;
 };
 

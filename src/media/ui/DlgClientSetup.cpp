@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
@@ -627,7 +628,12 @@ void CDlgClientSetup::focusField(AutoconfigField field) {
 }
 
 bool CDlgClientSetup::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    // Checked when the operator leaves the part; not when another window or a menu takes the
+    // focus for a while (the part keeps it).
+    const auto reason = event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event)->reason()
+                                                          : Qt::OtherFocusReason;
+    if (event->type() == QEvent::FocusOut && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
         for (int i = 0; i < 3; ++i)
             if (watched == ilum_[size_t(i)]) checkIlumPart(i);
     }
