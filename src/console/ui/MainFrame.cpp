@@ -27,6 +27,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeView>
 #include <QToolButton>
 
 namespace lum {
@@ -51,12 +52,14 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     CConsoleModels& m = parts_.models;
     onlineView_ = new COnlineView(&m.online(), COnlineModel::ImageRole, COnlineModel::MacRole, this);
     onlineView_->setTranslatedColumns({COnlineModel::ColStatus});
+    onlineView_->setAccessibleName(tr("Online players"));
     setCentralWidget(onlineView_);
 
     accountView_ = new CAccountView(m.store(), m.tree(), parts_.prompt);
     accountDock_ = new QDockWidget(this);
     accountDock_->setObjectName(QStringLiteral("AccountBar"));
     accountDock_->setWindowTitle(tr("Account"));
+    accountView_->tree()->setAccessibleName(accountDock_->windowTitle());
     accountDock_->setWidget(accountView_);
     accountDock_->setFeatures(QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, accountDock_);

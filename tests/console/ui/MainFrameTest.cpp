@@ -8,6 +8,7 @@
 #include "media/YuvImage.h"
 #include "playlists/PlaylistDocument.h"
 
+#include "common/AccessibleNames.h"
 #include "console/ui/GuiTestSupport.h"
 
 #include <QAction>
@@ -305,4 +306,10 @@ TEST_F(MainFrameTest, ProtectModeLocksUntilThePasswordIsTyped) {
     EXPECT_TRUE(sawLocked);
     EXPECT_TRUE(stayedAfterWrong);
     EXPECT_TRUE(frame->serverMenu()->isEnabled());
+}
+
+TEST_F(MainFrameTest, EveryControlIsNamedForScreenReaders) {
+    frame->show();
+    selectGroup("Lobby");
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(frame.get()), QStringList{});
 }
