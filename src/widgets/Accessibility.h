@@ -3,7 +3,6 @@
 // what the operator reads.
 
 #include <QString>
-#include <QStringList>
 
 class QLabel;
 class QWidget;
@@ -18,9 +17,5 @@ void nameByLabel(QLabel* label, QWidget* control);
 
 // Buttons (push, check, radio, tool) under `root` without an accessible name take their text.
 void nameButtonsByText(QWidget* root);
-
-// The visible controls under `root` that have no accessible name, each described by its class
-// and object name. Parts of composite controls (a combo box's own field) are not counted.
-QStringList controlsWithoutName(const QWidget* root);
 
 }  // namespace lum

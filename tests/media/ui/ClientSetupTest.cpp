@@ -309,11 +309,11 @@ TEST_F(ClientSetup, TargetListFollowsTheTabsAndIsReadAgainWhenItDropsDown) {
 
 TEST_F(ClientSetup, EveryVisibleControlIsNamedByItsLabel) {
     auto dlg = open();
-    EXPECT_EQ(controlsWithoutName(dlg.get()), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(dlg.get()), QStringList());
     click(button(*dlg, "ILUM"));
     click(button(*dlg, "HTTP URL"));
     dlg->showWifiPanel();
-    EXPECT_EQ(controlsWithoutName(dlg.get()), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(dlg.get()), QStringList());
     // Buttons and check boxes by their text, fields by their labels.
     EXPECT_NE(named<QCheckBox>(dlg.get(), "Restart Time"), nullptr);
     EXPECT_NE(named<QRadioButton>(dlg.get(), "S-video/YPbPr(720P)"), nullptr);

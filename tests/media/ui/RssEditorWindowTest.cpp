@@ -276,15 +276,15 @@ TEST_F(RssWindow, TreeFollowsChangesMadeElsewhere) {
 
 TEST_F(RssWindow, EveryVisibleControlIsNamedByItsLabel) {
     auto dlg = open();
-    EXPECT_EQ(controlsWithoutName(dlg.get()), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(dlg.get()), QStringList());
     dlg->addFeed();
     ASSERT_TRUE(lumtest::waitUntil([&] { return dlg->feedDialog()->isVisible(); }));
-    EXPECT_EQ(controlsWithoutName(dlg->feedDialog()), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(dlg->feedDialog()), QStringList());
     EXPECT_EQ(dlg->feedDialog()->urlEdit()->accessibleName(), "Please enter URL of feed:");
     dlg->feedDialog()->reject();
     dlg->globalSettings();
     ASSERT_TRUE(lumtest::waitUntil([&] { return dlg->settingsDialog()->isVisible(); }));
-    EXPECT_EQ(controlsWithoutName(dlg->settingsDialog()), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(dlg->settingsDialog()), QStringList());
     EXPECT_EQ(dlg->settingsDialog()->list(4)->accessibleName(), "Clock");
 }
 

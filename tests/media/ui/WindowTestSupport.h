@@ -2,7 +2,7 @@
 // Driving the media windows as an operator does: controls found by their accessible names (their
 // labels), typed into and clicked with QTest.
 
-#include "widgets/Accessibility.h"
+#include "common/AccessibleNames.h"
 
 #include <QAbstractButton>
 #include <QApplication>
