@@ -37,13 +37,6 @@ namespace {
 
 QString L(const char* s) { return uiText(s); }
 
-template <size_t N>
-QStringList choices(const std::array<const char*, N>& texts) {
-    QStringList out;
-    for (const char* s : texts) out << L(s);
-    return out;
-}
-
 // The list beside the Update button is read anew each time it drops down.
 class TargetCombo : public QComboBox {
 public:
@@ -289,8 +282,8 @@ QWidget* CDlgClientSetup::buildTimeBox() {
     auto* box = new QGroupBox(L(t::kTimeBox));
     auto* g = new QGridLayout(box);
     timeZone_ = boundCombo("TimeZone", S::timeZoneNames(), [this](int i) { s_.timeZoneIndex = i; });
-    daylight_ = boundCombo("DaylightSaving", choices(t::kDaylightChoices), [this](int i) { s_.daylightSaving = i; });
-    timeFormat_ = boundCombo("TimeFormat", choices(t::kTimeFormatChoices), [this](int i) { s_.timeFormatIndex = i; });
+    daylight_ = boundCombo("DaylightSaving", uiTexts(t::kDaylightChoices), [this](int i) { s_.daylightSaving = i; });
+    timeFormat_ = boundCombo("TimeFormat", uiTexts(t::kTimeFormatChoices), [this](int i) { s_.timeFormatIndex = i; });
     g->addWidget(label(t::kTimeZone, timeZone_), 0, 0);
     g->addWidget(timeZone_, 0, 1, 1, 4);
     g->addWidget(label(t::kDaylightSaving, daylight_), 1, 0);
@@ -444,9 +437,9 @@ QWidget* CDlgClientSetup::buildVideoBox() {
         s_.videoOut = id;
         return AutoconfigField::None;
     });
-    tvMode_ = boundCombo("TvMode", choices(t::kTvModes), [this](int i) { s_.tvModeIndex = i; });
-    tvType_ = boundCombo("TvType", choices(t::kTvTypes), [this](int i) { s_.tvTypeIndex = i; });
-    hdmi_ = boundCombo("Hdmi", choices(t::kHdmiModes), [this](int i) { s_.hdmi = i; });
+    tvMode_ = boundCombo("TvMode", uiTexts(t::kTvModes), [this](int i) { s_.tvModeIndex = i; });
+    tvType_ = boundCombo("TvType", uiTexts(t::kTvTypes), [this](int i) { s_.tvTypeIndex = i; });
+    hdmi_ = boundCombo("Hdmi", uiTexts(t::kHdmiModes), [this](int i) { s_.hdmi = i; });
     g->addWidget(label(t::kTvMode, tvMode_), 1, 0);
     g->addWidget(tvMode_, 1, 1);
     g->addWidget(label(t::kTvType, tvType_), 1, 2);
@@ -459,10 +452,10 @@ QWidget* CDlgClientSetup::buildVideoBox() {
 QWidget* CDlgClientSetup::buildPreferenceBox() {
     auto* box = new QGroupBox(L(t::kPreferenceBox));
     auto* g = new QGridLayout(box);
-    dateFormat_ = boundCombo("DateFormat", choices(t::kDateFormats), [this](int i) { s_.dateFormat = i; });
-    fileRepeat_ = boundCombo("FileRepeat", choices(t::kFileRepeats), [this](int i) { s_.fileRepeat = i; });
-    rotate_ = boundCombo("PicRotate", choices(t::kPicRotations), [this](int i) { s_.picAutoRotate = i; });
-    inputMode_ = boundCombo("InputMode", choices(t::kInputModes), [this](int i) { s_.userInputMode = i; });
+    dateFormat_ = boundCombo("DateFormat", uiTexts(t::kDateFormats), [this](int i) { s_.dateFormat = i; });
+    fileRepeat_ = boundCombo("FileRepeat", uiTexts(t::kFileRepeats), [this](int i) { s_.fileRepeat = i; });
+    rotate_ = boundCombo("PicRotate", uiTexts(t::kPicRotations), [this](int i) { s_.picAutoRotate = i; });
+    inputMode_ = boundCombo("InputMode", uiTexts(t::kInputModes), [this](int i) { s_.userInputMode = i; });
     g->addWidget(label(t::kDateFormat, dateFormat_), 0, 0);
     g->addWidget(dateFormat_, 0, 1);
     g->addWidget(label(t::kFileRepeat, fileRepeat_), 0, 2);
@@ -497,7 +490,7 @@ QWidget* CDlgClientSetup::buildWifiPanel() {
     auto* v = new QVBoxLayout(box);
     auto* top = new QGridLayout;
     ssid_ = boundEdit("Ssid", S::kSsidMax, [this](const QString& value) { s_.ssid = value; });
-    encryption_ = boundCombo("Encryption", choices(t::kEncryptions), [this](int i) { s_.setWifiEncryption(i); });
+    encryption_ = boundCombo("Encryption", uiTexts(t::kEncryptions), [this](int i) { s_.setWifiEncryption(i); });
     top->addWidget(label(t::kSsid, ssid_), 0, 0);
     top->addWidget(ssid_, 0, 1);
     top->addWidget(new QLabel(L(t::kSsidHint)), 1, 1);
@@ -507,7 +500,7 @@ QWidget* CDlgClientSetup::buildWifiPanel() {
 
     auto* wep = new QGroupBox(L(t::kWepBox));
     auto* wg = new QGridLayout(wep);
-    wepLength_ = boundCombo("WepLength", choices(t::kWepLengths), [this](int i) { s_.wepKeyLength = i; });
+    wepLength_ = boundCombo("WepLength", uiTexts(t::kWepLengths), [this](int i) { s_.wepKeyLength = i; });
     wepKey_ = boundEdit("WepKey", S::kWepKeyMax, [this](const QString& value) { s_.wepKey = value; });
     wepLabels_ = {label(t::kWepLength, wepLength_), label(t::kWepKey, wepKey_)};
     wg->addWidget(wepLabels_[0], 0, 0);
@@ -518,7 +511,7 @@ QWidget* CDlgClientSetup::buildWifiPanel() {
 
     auto* wpa = new QGroupBox(L(t::kWpaBox));
     auto* pg = new QGridLayout(wpa);
-    wpaType_ = boundCombo("WpaKeyType", choices(t::kWpaKeyTypes), [this](int i) { s_.wpaKeyType = i; });
+    wpaType_ = boundCombo("WpaKeyType", uiTexts(t::kWpaKeyTypes), [this](int i) { s_.wpaKeyType = i; });
     wpaKey_ = boundEdit("WpaKey", S::kWpaKeyMax, [this](const QString& value) { s_.wpaKey = value; });
     wpaLabels_ = {label(t::kWpaKeyType, wpaType_), label(t::kWpaKey, wpaKey_)};
     pg->addWidget(wpaLabels_[0], 0, 0);

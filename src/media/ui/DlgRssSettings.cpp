@@ -21,13 +21,6 @@ namespace {
 
 QString L(const char* s) { return uiText(s); }
 
-template <size_t N>
-QStringList choices(const std::array<const char*, N>& texts) {
-    QStringList out;
-    for (const char* s : texts) out << L(s);
-    return out;
-}
-
 const std::array<int RssDisplaySettings::*, 6> kFields{&RssDisplaySettings::bgcolor, &RssDisplaySettings::fgcolor,
                                                  &RssDisplaySettings::trans,   &RssDisplaySettings::speed,
                                                  &RssDisplaySettings::clkon,   &RssDisplaySettings::autorsson};
@@ -42,9 +35,9 @@ CDlgRssSettings::CDlgRssSettings(const RssDisplaySettings& settings, std::option
     auto* form = new QFormLayout;
     const std::array<const char*, 6> labels{t::kBackground, t::kForeground, t::kTransparent,
                                             t::kSpeed,      t::kClock,      t::kAutoRss};
-    const std::array<QStringList, 6> items{choices(t::kBackgrounds), choices(t::kForegrounds),
-                                           choices(t::kTransparencies), choices(t::kSpeeds),
-                                           choices(t::kOffOn), choices(t::kOffOn)};
+    const std::array<QStringList, 6> items{uiTexts(t::kBackgrounds), uiTexts(t::kForegrounds),
+                                           uiTexts(t::kTransparencies), uiTexts(t::kSpeeds),
+                                           uiTexts(t::kOffOn), uiTexts(t::kOffOn)};
     for (size_t i = 0; i < 6; ++i) {
         lists_[i] = new QComboBox;
         lists_[i]->addItems(items[i]);

@@ -10,6 +10,8 @@
 
 #include "common/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -19,13 +21,22 @@
 
 namespace lumtest {
 
+// The application profile, the autostart entry and the single-console lock file stay inside
+// `dir` (a private runtime folder, as the desktop gives one).
+inline void keepProfileIn(const QTemporaryDir& dir) {
+    const QString run = dir.filePath(QStringLiteral("run"));
+    QDir().mkpath(run);
+    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
+    QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
+    QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+}
+
 struct ConsoleFixture {
     ConsoleFixture() {
-        // Profile, autostart entry and lock files stay inside the test folder.
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
-        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+        keepProfileIn(dir);
         data = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(data);
         settings = std::make_unique<lum::CAppSettings>(data + QStringLiteral("/config.ini"));

@@ -20,6 +20,7 @@
 
 #include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
+#include "console/ui/GuiTestSupport.h"
 #include "media/MediaTestSupport.h"
 #include "media/ui/WindowTestSupport.h"
 
@@ -45,14 +46,7 @@ class DeviceSetupFlow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        const QString run = dir.filePath(QStringLiteral("run"));
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
-        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+        lumtest::keepProfileIn(dir);
 
         data = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(data);
