@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -427,7 +428,7 @@ namespace {
 // A modeless window brought up centred on the main window (forward again when already open).
 void showCentred(QWidget* window, QWidget* on, bool created) {
     if (created) {
-        window->adjustSize();
+        if (window->layout()) window->layout()->activate();  // its own size, before it shows
         QRect r = window->frameGeometry();
         r.moveCenter(on->frameGeometry().center());
         window->move(r.topLeft());

@@ -153,6 +153,10 @@ TEST_F(DeviceSetupFlow, CommandsSitInTheToolsMenuAndTheToolbar) {
     auto* editor = frame->findChild<CDlgRssMessage*>();
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
+    // Centred on the main window, at their own sizes.
+    EXPECT_GE(editor->width(), 700);
+    for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(editor)})
+        EXPECT_LE((w->frameGeometry().center() - frame->frameGeometry().center()).manhattanLength(), 4);
 }
 
 TEST_F(DeviceSetupFlow, UpdateReachesAGroupAndOnePlayerWhoFetchTheirFile) {
