@@ -26,8 +26,8 @@ inline constexpr const char* kMenuFile = QT_TRANSLATE_NOOP("lum", "&File");
 inline constexpr const char* kMenuOpen = QT_TRANSLATE_NOOP("lum", "&Open");
 inline constexpr const char* kMenuSaveAs = QT_TRANSLATE_NOOP("lum", "S&ave as...");
 inline constexpr const char* kMenuExit = QT_TRANSLATE_NOOP("lum", "E&xit");
-inline constexpr const char* kOpenFilter = QT_TRANSLATE_NOOP("lum", "Config Files (*.zeb *.zeq)");
-inline constexpr const char* kSaveFilter = QT_TRANSLATE_NOOP("lum", "Config Files (*.zeb)");
+inline constexpr const char* kOpenFilter = "Config Files (*.zeb *.zeq)|*.zeb;*.zeq||";
+inline constexpr const char* kSaveFilter = "Config Files (*.zeb)|*.zeb||";
 inline constexpr const char* kDefaultName = "autoconfig";
 inline constexpr const char* kDefaultExtension = "zeb";
 

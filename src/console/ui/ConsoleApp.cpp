@@ -169,7 +169,9 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     MainFrameParts parts{core_->settings(), *models_, *prompt_, serverCommands,
                          [this] { backup(); }, [this] { restore(); },
                          [this](const QString& group) { return core_->rss().startRssFeeds(group); },
-                         title, &core_->rss()};
+                         title};
+    parts.log = &core_->logHub();
+    parts.rss = &core_->rss();
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.

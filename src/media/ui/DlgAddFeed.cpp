@@ -3,7 +3,7 @@
 #include "core/OperatorPrompt.h"
 #include "media/MediaTexts.h"
 #include "media/RssEditor.h"
-#include "widgets/Accessibility.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/UiTexts.h"
 
 #include <QCheckBox>
@@ -40,20 +40,20 @@ CDlgAddFeed::CDlgAddFeed(const CRssEditor& editor, IOperatorPrompt& prompt, cons
     detailed_ = new QCheckBox(L(t::kFeedDetailed));
 
     auto* urlLabel = new QLabel(L(t::kFeedUrl));
-    nameByLabel(urlLabel, url_);
+    urlLabel->setBuddy(url_);
     g->addWidget(urlLabel, 0, 0, 1, 2);
     g->addWidget(url_, 1, 0, 1, 2);
     g->addWidget(connect_, 1, 2);
     auto* titleLabel = new QLabel(L(t::kFeedTitle));
-    nameByLabel(titleLabel, title_);
+    titleLabel->setBuddy(title_);
     g->addWidget(titleLabel, 2, 0);
     g->addWidget(title_, 2, 1, 1, 2);
     auto* groupLabel = new QLabel(L(t::kFeedGroup));
-    nameByLabel(groupLabel, group_);
+    groupLabel->setBuddy(group_);
     g->addWidget(groupLabel, 3, 0);
     g->addWidget(group_, 3, 1);
     auto* activeLabel = new QLabel(L(t::kFeedActive));
-    nameByLabel(activeLabel, active_);
+    activeLabel->setBuddy(active_);
     g->addWidget(activeLabel, 4, 0);
     auto* checks = new QHBoxLayout;
     checks->addWidget(active_);
@@ -80,7 +80,7 @@ CDlgAddFeed::CDlgAddFeed(const CRssEditor& editor, IOperatorPrompt& prompt, cons
     v->addLayout(g);
     v->addWidget(status_);
     v->addWidget(buttons);
-    nameButtonsByText(this);
+    nameControlsByLabels(this);
 }
 
 void CDlgAddFeed::setValues(const Values& v, bool property) {

@@ -3,7 +3,7 @@
 #include "accounts/UserStore.h"
 #include "core/OperatorPrompt.h"
 #include "media/AutoconfigTexts.h"
-#include "widgets/Accessibility.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/UiTexts.h"
 
 #include <QButtonGroup>
@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,20 +46,10 @@ public:
     }
 };
 
-QString defaultChooser(QWidget* parent, CDlgClientSetup::FileBox box) {
-    QFileDialog dlg(parent);
-    if (box == CDlgClientSetup::FileBox::Open) {
-        dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setFileMode(QFileDialog::ExistingFile);
-        dlg.setNameFilter(L(t::kOpenFilter));
-    } else {
-        dlg.setAcceptMode(QFileDialog::AcceptSave);  // asks before overwriting
-        dlg.setDefaultSuffix(QString::fromLatin1(t::kDefaultExtension));
-        dlg.setNameFilter(L(t::kSaveFilter));
-        dlg.selectFile(QString::fromLatin1(t::kDefaultName));
-    }
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
-    return dlg.selectedFiles().constFirst();
+// One path from the operator's file box; empty when cancelled.
+QString chooseOne(const FileChooser& chooser, QWidget* parent, const FileChoice& choice) {
+    const QStringList chosen = chooser(parent, choice);
+    return chosen.isEmpty() ? QString() : chosen.first();
 }
 
 void setText(QLineEdit* e, const QString& v) {
@@ -83,7 +72,7 @@ void setChoice(QButtonGroup* g, int id) {
 }  // namespace
 
 CDlgClientSetup::CDlgClientSetup(ClientSetupParts parts, QWidget* parent)
-    : QDialog(parent), parts_(std::move(parts)), chooser_(defaultChooser) {
+    : QDialog(parent), parts_(std::move(parts)) {
     setObjectName(QStringLiteral("ClientSetup"));
     setWindowTitle(L(t::kTitle));
     setModal(false);
@@ -161,7 +150,7 @@ CDlgClientSetup::CDlgClientSetup(ClientSetupParts parts, QWidget* parent)
     });
     connect(updateButton_, &QPushButton::clicked, this, &CDlgClientSetup::update);
     connect(wifiButton_, &QPushButton::clicked, this, &CDlgClientSetup::showWifiPanel);
-    nameButtonsByText(this);
+    nameControlsByLabels(this);
 
     // It opens narrowed to the left part; the Wi-Fi panel and the button that would show it,
     // and the second and third on/off windows, stay hidden.
@@ -178,7 +167,7 @@ CDlgClientSetup::~CDlgClientSetup() = default;
 
 QLabel* CDlgClientSetup::label(const char* text, QWidget* control) {
     auto* l = new QLabel(L(text));
-    nameByLabel(l, control);
+    l->setBuddy(control);
     return l;
 }
 
@@ -661,7 +650,9 @@ void CDlgClientSetup::showWifiPanel() {
 }
 
 void CDlgClientSetup::openFile() {
-    const QString path = chooser_(this, FileBox::Open);
+    FileChoice c;
+    c.filter = QString::fromLatin1(t::kOpenFilter);
+    const QString path = chooseOne(chooser_, this, c);
     if (path.isEmpty()) return;
     loadAutoconfig(s_, path);
     showSettings();
@@ -673,7 +664,12 @@ void CDlgClientSetup::saveAs() {
         focusField(refused);
         return;
     }
-    const QString path = chooser_(this, FileBox::SaveAs);
+    FileChoice c;
+    c.mode = FileChoice::Mode::Save;  // asks before it replaces a file
+    c.filter = QString::fromLatin1(t::kSaveFilter);
+    c.defaultName = QString::fromLatin1(t::kDefaultName);
+    c.defaultSuffix = QString::fromLatin1(t::kDefaultExtension);
+    const QString path = chooseOne(chooser_, this, c);
     if (path.isEmpty()) return;
     // A file that cannot be written is said so (the operator would otherwise look for it).
     if (!saveAutoconfig(s_, path))

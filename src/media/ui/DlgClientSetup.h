@@ -5,6 +5,7 @@
 // command go through saveAutoconfig, loadAutoconfig and updateAutoconfig.
 
 #include "media/Autoconfig.h"
+#include "widgets/FileChooser.h"
 
 #include <QDialog>
 
@@ -41,10 +42,6 @@ struct ClientSetupParts {
 class CDlgClientSetup : public QDialog {
     Q_OBJECT
 public:
-    enum class FileBox { Open, SaveAs };
-    // Asks the operator for a file; empty when cancelled. The file boxes by default.
-    using FileChooser = std::function<QString(QWidget* parent, FileBox box)>;
-
     explicit CDlgClientSetup(ClientSetupParts parts, QWidget* parent = nullptr);
     ~CDlgClientSetup() override;
 
@@ -91,7 +88,7 @@ private:
     void checkIlumPart(int part);
 
     ClientSetupParts parts_;
-    FileChooser chooser_;
+    FileChooser chooser_ = chooseWithFileDialog;
     AutoconfigSettings s_;
     bool showing_ = false;  // the controls are being filled: their changes are not edits
     bool checkingIlum_ = false;

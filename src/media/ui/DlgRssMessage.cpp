@@ -5,7 +5,7 @@
 #include "media/RssThread.h"
 #include "media/ui/DlgAddFeed.h"
 #include "media/ui/DlgRssSettings.h"
-#include "widgets/Accessibility.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/UiTexts.h"
 
 #include <QHBoxLayout>
@@ -90,7 +90,7 @@ CDlgRssMessage::CDlgRssMessage(RssEditorParts parts, QWidget* parent)
     });
     // Whoever changed the document (lumctl, the account pane's groups), the tree follows.
     connect(&parts_.rss, &CRssThread::configurationLoaded, this, &CDlgRssMessage::reload, Qt::QueuedConnection);
-    nameButtonsByText(this);
+    nameControlsByLabels(this);
 
     QString error;
     if (!openDocument(&error)) parts_.prompt.message(error, IOperatorPrompt::Icon::Stop);

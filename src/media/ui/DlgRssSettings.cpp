@@ -2,7 +2,7 @@
 
 #include "media/MediaTexts.h"
 #include "media/RssEditor.h"
-#include "widgets/Accessibility.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/UiTexts.h"
 
 #include <QComboBox>
@@ -44,14 +44,14 @@ CDlgRssSettings::CDlgRssSettings(const RssDisplaySettings& settings, std::option
         const int value = settings.*kFields[i];
         lists_[i]->setCurrentIndex(value >= 0 && value < lists_[i]->count() ? value : -1);
         auto* l = new QLabel(L(labels[i]));
-        nameByLabel(l, lists_[i]);
+        l->setBuddy(lists_[i]);
         form->addRow(l, lists_[i]);
     }
     if (leadChars) {
         lead_ = new QLineEdit(leadChars->left(kLeadCharsMax));
         lead_->setMaxLength(kLeadCharsMax);
         auto* l = new QLabel(L(t::kLeadChars));
-        nameByLabel(l, lead_);
+        l->setBuddy(lead_);
         form->addRow(l, lead_);
     }
     auto* buttons = new QDialogButtonBox;
@@ -62,7 +62,7 @@ CDlgRssSettings::CDlgRssSettings(const RssDisplaySettings& settings, std::option
     auto* v = new QVBoxLayout(this);
     v->addLayout(form);
     v->addWidget(buttons);
-    nameButtonsByText(this);
+    nameControlsByLabels(this);
 }
 
 RssDisplaySettings CDlgRssSettings::settings() const {

@@ -40,7 +40,7 @@ class ConsoleAppTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        lumtest::keepProfileIn(dir);
+        lumtest::keepUserFilesIn(dir, true);
     }
     CConsoleApp::Options options(const QString& data, lumtest::RecordingPrompt& p) {
         CConsoleApp::Options o;

@@ -10,8 +10,6 @@
 
 #include "common/TestSupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -21,13 +19,14 @@
 
 namespace lumtest {
 
-// The application profile, the autostart entry and the single-console lock file stay inside
-// `dir` (a private runtime folder, as the desktop gives one).
-inline void keepProfileIn(const QTemporaryDir& dir) {
-    const QString run = dir.filePath(QStringLiteral("run"));
-    QDir().mkpath(run);
-    QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
+// Profile, autostart entry and (with `runtime`) the single-instance lock stay inside `dir`.
+inline void keepUserFilesIn(const QTemporaryDir& dir, bool runtime = false) {
+    if (runtime) {
+        const QString run = dir.filePath(QStringLiteral("run"));
+        QDir().mkpath(run);
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
+    }
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
     QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
@@ -36,7 +35,7 @@ inline void keepProfileIn(const QTemporaryDir& dir) {
 
 struct ConsoleFixture {
     ConsoleFixture() {
-        keepProfileIn(dir);
+        keepUserFilesIn(dir);
         data = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(data);
         settings = std::make_unique<lum::CAppSettings>(data + QStringLiteral("/config.ini"));

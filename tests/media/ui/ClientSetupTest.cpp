@@ -1,7 +1,7 @@
 #include "media/ui/DlgClientSetup.h"
 
+#include "common/WindowTestSupport.h"
 #include "console/ui/GuiTestSupport.h"
-#include "media/ui/WindowTestSupport.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -9,9 +9,10 @@
 #include <QRadioButton>
 #include <QTabBar>
 
+#include <gtest/gtest.h>
+
 using namespace lum;
 using lumtest::click;
-using lumtest::named;
 using lumtest::typeInto;
 
 namespace {
@@ -28,16 +29,16 @@ protected:
     std::unique_ptr<CDlgClientSetup> open() {
         auto dlg = std::make_unique<CDlgClientSetup>(
             ClientSetupParts{*store, *online, prompt, [this] { return players; }});
-        dlg->setFileChooser([this](QWidget*, CDlgClientSetup::FileBox box) {
-            boxes.push_back(box);
-            return box == CDlgClientSetup::FileBox::Open ? openPath : savePath;
+        dlg->setFileChooser([this](QWidget*, const FileChoice& c) {
+            boxes.push_back(c);
+            return QStringList{c.mode == FileChoice::Mode::Open ? openPath : savePath};
         });
         EXPECT_TRUE(lumtest::showActive(dlg.get()));
         return dlg;
     }
-    QLineEdit* edit(const CDlgClientSetup& d, const char* name) { return named<QLineEdit>(&d, name); }
-    QAbstractButton* button(const CDlgClientSetup& d, const char* name) { return named<QAbstractButton>(&d, name); }
-    QComboBox* list(const CDlgClientSetup& d, const char* name) { return named<QComboBox>(&d, name); }
+    QLineEdit* edit(const CDlgClientSetup& d, const char* name) { return lumtest::named<QLineEdit>(&d, name); }
+    QAbstractButton* button(const CDlgClientSetup& d, const char* name) { return lumtest::named<QAbstractButton>(&d, name); }
+    QComboBox* list(const CDlgClientSetup& d, const char* name) { return lumtest::named<QComboBox>(&d, name); }
     void clickTab(CDlgClientSetup& d, int tab) {
         QTest::mouseClick(d.targetTabs(), Qt::LeftButton, {}, d.targetTabs()->tabRect(tab).center());
     }
@@ -47,7 +48,7 @@ protected:
     }
 
     std::vector<PlayerStatus> players;
-    std::vector<CDlgClientSetup::FileBox> boxes;
+    std::vector<FileChoice> boxes;
     QString openPath, savePath;
 };
 
@@ -102,7 +103,12 @@ TEST_F(ClientSetup, OpensAFileAndSavesWhatTheControlsChanged) {
     click(button(*dlg, "Celsius"));
 
     dlg->saveAs();
-    ASSERT_EQ(boxes, (std::vector{CDlgClientSetup::FileBox::Open, CDlgClientSetup::FileBox::SaveAs}));
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(std::tuple(boxes[0].mode, boxes[0].filter),
+              std::tuple(FileChoice::Mode::Open, QString("Config Files (*.zeb *.zeq)|*.zeb;*.zeq||")));
+    EXPECT_EQ(std::tuple(boxes[1].mode, boxes[1].filter, boxes[1].defaultName, boxes[1].defaultSuffix),
+              std::tuple(FileChoice::Mode::Save, QString("Config Files (*.zeb)|*.zeb||"), QString("autoconfig"),
+                         QString("zeb")));
     EXPECT_EQ(lumtest::readFile(savePath),
               crlf("[Server]\nservername=signage.local\nserverport=6000\nusername=lobby1\npwd=1234\n"
                    "hidemenu=1\n"
@@ -121,7 +127,7 @@ TEST_F(ClientSetup, EnablingRulesFollowTheControls) {
     CDlgClientSetup& d = *dlg;
     // Narrowed: no Wi-Fi panel, no button to widen it, no second or third on/off window.
     EXPECT_FALSE(d.wifiPanel()->isVisible());
-    EXPECT_FALSE(named<QPushButton>(&d, "WIFI>>")->isVisible());
+    EXPECT_FALSE(lumtest::named<QPushButton>(&d, "WIFI>>")->isVisible());
     EXPECT_FALSE(button(d, "Device On/OFF2")->isVisible());
     EXPECT_EQ(d.updateButton()->text(), "Update Client==>");
     EXPECT_FALSE(edit(d, "Restart hour")->isEnabled());
@@ -315,7 +321,7 @@ TEST_F(ClientSetup, EveryVisibleControlIsNamedByItsLabel) {
     dlg->showWifiPanel();
     EXPECT_EQ(lumtest::controlsWithoutAccessibleName(dlg.get()), QStringList());
     // Buttons and check boxes by their text, fields by their labels.
-    EXPECT_NE(named<QCheckBox>(dlg.get(), "Restart Time"), nullptr);
-    EXPECT_NE(named<QRadioButton>(dlg.get(), "S-video/YPbPr(720P)"), nullptr);
-    EXPECT_NE(named<QLineEdit>(dlg.get(), "SSID"), nullptr);
+    EXPECT_NE(lumtest::control<QCheckBox>(dlg.get(), "Restart Time"), nullptr);
+    EXPECT_NE(lumtest::control<QRadioButton>(dlg.get(), "S-video/YPbPr(720P)"), nullptr);
+    EXPECT_NE(lumtest::control<QLineEdit>(dlg.get(), "SSID"), nullptr);
 }

@@ -20,9 +20,9 @@
 
 #include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
+#include "common/WindowTestSupport.h"
 #include "console/ui/GuiTestSupport.h"
 #include "media/MediaTestSupport.h"
-#include "media/ui/WindowTestSupport.h"
 
 #include <QAbstractProxyModel>
 #include <QDir>
@@ -36,6 +36,8 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include <gtest/gtest.h>
+
 using namespace lum;
 using lumtest::click;
 using lumtest::typeInto;
@@ -46,7 +48,7 @@ class DeviceSetupFlow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        lumtest::keepProfileIn(dir);
+        lumtest::keepUserFilesIn(dir, true);
 
         data = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(data);

@@ -4,9 +4,9 @@
 #include "media/ui/DlgRssMessage.h"
 #include "media/ui/DlgRssSettings.h"
 
+#include "common/WindowTestSupport.h"
 #include "console/ui/GuiTestSupport.h"
 #include "media/MediaTestSupport.h"
-#include "media/ui/WindowTestSupport.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -17,6 +17,8 @@
 #include <QSignalSpy>
 #include <QTreeView>
 #include <QtEndian>
+
+#include <gtest/gtest.h>
 
 using namespace lum;
 using lumtest::click;
