@@ -5,9 +5,10 @@
 #include "media/MediaTexts.h"
 
 #include <QFileInfo>
-#include <QPointer>
 #include <QThread>
 
+#include <memory>
+#include <optional>
 #include <tuple>
 
 namespace lum {
@@ -46,15 +47,16 @@ bool fetchForConnect(const QString& url, const QString& lead, FetchedFeed* colle
     return true;
 }
 
-// Runs `work` on a thread of its own and hands its outcome to `context`'s thread.
+// Runs `work` on a thread of its own and hands its outcome to `context`'s thread. The hand-over
+// rides on the thread's finished signal, so Qt drops it when `context` has gone meanwhile (a
+// pointer checked on the worker could be deleted between the check and the call).
 template <typename Work, typename Done>
 void runDetached(QObject* context, Work work, Done done) {
-    QPointer<QObject> ctx(context);
-    QThread* worker = QThread::create([ctx, work = std::move(work), done = std::move(done)]() mutable {
-        auto outcome = work();
-        if (ctx)
-            QMetaObject::invokeMethod(ctx, [done, outcome] { std::apply(done, outcome); },
-                                      Qt::QueuedConnection);
+    using Outcome = decltype(work());
+    auto outcome = std::make_shared<std::optional<Outcome>>();
+    QThread* worker = QThread::create([outcome, work = std::move(work)]() mutable { *outcome = work(); });
+    QObject::connect(worker, &QThread::finished, context, [outcome, done = std::move(done)] {
+        if (*outcome) std::apply(done, **outcome);
     });
     QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     worker->start();

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTreeView>
 #include <QtEndian>
 
@@ -261,6 +263,44 @@ TEST_F(RssWindow, PropertyDeleteAndBothSettingsReachTheTickerWorker) {
     EXPECT_EQ(std::tuple(rss->settingsLine(), rss->settingsChanged(), rss->autoRss()),
               std::tuple(QByteArray("osd_settings=1,0,4,4,0,1\r\n"), true, true));
     EXPECT_TRUE(prompt.messages.isEmpty());
+}
+
+TEST_F(RssWindow, AWindowClosedWhileItsRefreshRunsLosesOnlyTheAnswer) {
+    // A feed server that answers only when the test says so.
+    QTcpServer held;
+    ASSERT_TRUE(held.listen(QHostAddress::LocalHost, 0));
+    QTcpSocket* client = nullptr;
+    QByteArray request;
+    QObject::connect(&held, &QTcpServer::newConnection, &held, [&] {
+        client = held.nextPendingConnection();
+        QObject::connect(client, &QTcpSocket::readyRead, client, [&] { request += client->readAll(); });
+    });
+    const QString link = QStringLiteral("http://127.0.0.1:%1/slow.xml").arg(held.serverPort());
+    RssConfig doc = RssConfig::createDefault({"Home", "Lobby"});
+    doc.addChannel("Lobby", {"Slow", link, "slow", true, false});
+    ASSERT_TRUE(doc.save(rss->configPath()));
+    ASSERT_TRUE(lumtest::writeFile(serverData("slow"), channelFile("old", "")));
+
+    auto dlg = open();
+    dlg->select("Lobby", 0);
+    menuAction(dlg->channelMenu(), "&Refresh")->trigger();
+    ASSERT_TRUE(lumtest::waitUntil([&] { return request.contains("\r\n\r\n"); }, 20000));
+    tester.reset();
+    dlg.reset();  // closed while the worker waits for the feed
+
+    client->write("HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(kLaterFeed.size()) + "\r\n\r\n" +
+                  kLaterFeed);
+    client->disconnectFromHost();
+    // The worker finishes its job; only the answer to the window is dropped.
+    const QByteArray fresh = channelFile(" <<Town News \r\n <<C \r\n", " <<later \r\n");
+    EXPECT_TRUE(lumtest::waitUntil([&] { return lumtest::readFile(serverData("slow")) == fresh; }, 20000));
+
+    // A new window works on as usual.
+    dlg = open();
+    dlg->select("Lobby", 0);
+    EXPECT_EQ(dlg->preview()->toPlainText(), " <<Town News \n <<C \n");
+    EXPECT_TRUE(dlg->statusLine()->text().isEmpty());
+    EXPECT_EQ(dlg->refreshesRunning(), 0);
 }
 
 TEST_F(RssWindow, TreeFollowsChangesMadeElsewhere) {
