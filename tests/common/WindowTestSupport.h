@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QPixmap>
@@ -67,6 +69,7 @@ inline bool showActive(QWidget* w) {
 inline void screenshot(QWidget* w, const QString& name) {
     const QString folder = qEnvironmentVariable("LUM_SCREENSHOTS");
     if (folder.isEmpty()) return;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);  // as the screen shows it
     w->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 

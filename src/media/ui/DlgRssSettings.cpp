@@ -50,6 +50,8 @@ CDlgRssSettings::CDlgRssSettings(const RssDisplaySettings& settings, std::option
     if (leadChars) {
         lead_ = new QLineEdit(leadChars->left(kLeadCharsMax));
         lead_->setMaxLength(kLeadCharsMax);
+        // Wide enough to show all 20 characters.
+        lead_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kLeadCharsMax, QLatin1Char('>'))) + 16);
         auto* l = new QLabel(L(t::kLeadChars));
         l->setBuddy(lead_);
         form->addRow(l, lead_);

@@ -135,6 +135,7 @@ TEST_F(ClientSetup, EnablingRulesFollowTheControls) {
     EXPECT_FALSE(edit(d, "ILUM ID part 1")->isVisible());
     EXPECT_FALSE(edit(d, "City Code")->isEnabled());
     EXPECT_FALSE(button(d, "Celsius")->isEnabled());
+    lumtest::screenshot(&d, QStringLiteral("client-setup"));
 
     click(button(d, "Static IP"));
     for (const char* f : {"IP Address", "Subnet Mask", "Gateway", "DNS Server"}) EXPECT_TRUE(edit(d, f)->isEnabled()) << f;
@@ -160,6 +161,7 @@ TEST_F(ClientSetup, EnablingRulesFollowTheControls) {
     EXPECT_FALSE(edit(d, "ILUM ID part 3")->isEnabled());
     click(button(d, "Change ILUM ID"));
     EXPECT_TRUE(edit(d, "ILUM ID part 3")->isEnabled());
+    lumtest::screenshot(&d, QStringLiteral("client-setup-ilum"));
 
     click(button(d, "HTTP URL"));
     EXPECT_FALSE(edit(d, "ILUM ID part 1")->isVisible());
@@ -179,6 +181,7 @@ TEST_F(ClientSetup, EnablingRulesFollowTheControls) {
     // The Wi-Fi panel (shown here as "WIFI>>" would): the key fields follow the encryption,
     // a newly enabled list gets its first entry.
     d.showWifiPanel();
+    lumtest::screenshot(&d, QStringLiteral("client-setup-wifi"));
     EXPECT_FALSE(list(d, "Key Length")->isEnabled());
     EXPECT_EQ(list(d, "Key Length")->currentIndex(), -1);
     lumtest::choose(list(d, "Encryption"), 2);  // "WEP Shared Key"

@@ -159,6 +159,7 @@ TEST_F(DeviceSetupFlow, CommandsSitInTheToolsMenuAndTheToolbar) {
     EXPECT_GE(editor->width(), 700);
     for (QWidget* w : {static_cast<QWidget*>(window), static_cast<QWidget*>(editor)})
         EXPECT_LE((w->frameGeometry().center() - frame->frameGeometry().center()).manhattanLength(), 4);
+    lumtest::screenshot(frame, QStringLiteral("main-window-device-setup"));
 }
 
 TEST_F(DeviceSetupFlow, UpdateReachesAGroupAndOnePlayerWhoFetchTheirFile) {

@@ -135,6 +135,7 @@ TEST_F(RssWindow, AddFeedConnectsOffTheWindowThreadAndSavesTheChannel) {
     EXPECT_TRUE(add->isVisible());
     typeInto(add->titleEdit(), "Town");
     click(add->detailedCheck());
+    lumtest::screenshot(add, QStringLiteral("rss-add-feed"));
     click(add->okButton());
     EXPECT_FALSE(dlg->feedDialog() && dlg->feedDialog()->isVisible());
 
@@ -149,6 +150,7 @@ TEST_F(RssWindow, AddFeedConnectsOffTheWindowThreadAndSavesTheChannel) {
     const QByteArray descriptions = " <<Local \r\n <<plain & simple \r\n <<more \r\n";
     EXPECT_EQ(lumtest::readFile(serverData(lobby[0].fileName)), channelFile(titles, descriptions));
     EXPECT_EQ(dlg->preview()->toPlainText(), QString::fromLatin1(descriptions).replace("\r\n", "\n"));
+    lumtest::screenshot(dlg.get(), QStringLiteral("rss-message"));
 }
 
 TEST_F(RssWindow, RefreshRunsOnAWorkerAndShowsWhatFailed) {
@@ -256,6 +258,7 @@ TEST_F(RssWindow, PropertyDeleteAndBothSettingsReachTheTickerWorker) {
     lumtest::choose(global->list(5), 1);  // auto RSS on
     typeInto(global->leadEdit(), QString(25, '>'));
     EXPECT_EQ(global->leadEdit()->text(), QString(20, '>'));
+    lumtest::screenshot(global, QStringLiteral("rss-settings"));
     click(global->saveButton());
     saved = onDisk();
     EXPECT_EQ(saved.leadChars(), QString(20, '>'));
