@@ -5,6 +5,8 @@
 
 #include <QColor>
 
+#include <algorithm>
+
 namespace lum {
 
 namespace texts = playlist_texts;
@@ -43,7 +45,9 @@ QString gridPathText(const PlaylistItem& item) {
 
 PlaylistGridModel::PlaylistGridModel(CPlaylistDocument& document, IOperatorPrompt& prompt,
                                      QObject* parent)
-    : QAbstractTableModel(parent), doc_(document), prompt_(prompt) {}
+    : QAbstractTableModel(parent), doc_(document), prompt_(prompt) {
+    for (int r = 0; r < doc_.rowCount(); ++r) numbers_.push_back(r + 1);
+}
 
 int PlaylistGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : doc_.rowCount();
@@ -70,7 +74,8 @@ QVariant PlaylistGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         switch (col) {
         case SeqColumn:
-            return rowImages_ ? QVariant() : QVariant(QString::number(index.row() + 1));
+            if (rowImages_ || size_t(index.row()) >= numbers_.size()) return {};
+            return QString::number(numbers_[size_t(index.row())]);
         case NameColumn: return r->item.fileNameText();
         case PathColumn: return gridPathText(r->item);
         case DurationColumn: return r->cells.duration;
@@ -180,17 +185,25 @@ void PlaylistGridModel::setShowRowImages(bool on) {
     if (rowCount() > 0) Q_EMIT dataChanged(index(0, SeqColumn), index(rowCount() - 1, SeqColumn));
 }
 
-void PlaylistGridModel::rowsChangedFrom(int first) {
-    if (first < rowCount())
-        Q_EMIT dataChanged(index(first, SeqColumn), index(rowCount() - 1, SeqColumn));
+void PlaylistGridModel::renumberFrom(int first) {
+    numbers_.resize(size_t(rowCount()));
+    int changedFrom = -1;
+    for (int r = std::max(first, 0); r < rowCount(); ++r) {
+        if (numbers_[size_t(r)] == r + 1) continue;
+        numbers_[size_t(r)] = r + 1;
+        if (changedFrom < 0) changedFrom = r;
+    }
+    if (changedFrom >= 0)
+        Q_EMIT dataChanged(index(changedFrom, SeqColumn), index(rowCount() - 1, SeqColumn));
 }
 
 int PlaylistGridModel::insertItemRow(int at, const PlaylistRow& row) {
     if (at < 0 || at > rowCount()) at = rowCount();
     beginInsertRows({}, at, at);
     doc_.insertRow(at, row);
+    numbers_.insert(numbers_.begin() + at, at + 1);
     endInsertRows();
-    rowsChangedFrom(at + 1);
+    renumberFrom(at + 1);
     return at;
 }
 
@@ -198,8 +211,9 @@ bool PlaylistGridModel::removeItemRow(int at) {
     if (at < 0 || at >= rowCount()) return false;
     beginRemoveRows({}, at, at);
     doc_.removeRow(at);
+    numbers_.erase(numbers_.begin() + at);
     endRemoveRows();
-    rowsChangedFrom(at);
+    renumberFrom(at);
     return true;
 }
 
@@ -211,9 +225,9 @@ bool PlaylistGridModel::moveItemRow(int at, int by) {
     beginMoveRows({}, at, at, {}, by > 0 ? to + 1 : to);
     if (by > 0) doc_.moveRowDown(at);
     else doc_.moveRowUp(at);
+    std::swap(numbers_[size_t(at)], numbers_[size_t(to)]);
     endMoveRows();
-    const int first = std::min(at, to);
-    Q_EMIT dataChanged(index(first, SeqColumn), index(first + 1, SeqColumn));
+    renumberFrom(std::min(at, to));
     return true;
 }
 
@@ -226,6 +240,8 @@ void PlaylistGridModel::setFullScreen(int row, bool on) {
 void PlaylistGridModel::resetWith(const std::function<void()>& change) {
     beginResetModel();
     if (change) change();
+    numbers_.clear();
+    for (int r = 0; r < doc_.rowCount(); ++r) numbers_.push_back(r + 1);
     endResetModel();
 }
 

@@ -64,12 +64,15 @@ public:
     void resetWith(const std::function<void()>& change);
 
 private:
-    void rowsChangedFrom(int first);
+    // Renumbers "Seq." from `first` on, as a step after the rows changed.
+    void renumberFrom(int first);
     const PlaylistRow* rowAt(int row) const;
 
     CPlaylistDocument& doc_;
     IOperatorPrompt& prompt_;
     bool rowImages_ = false;
+    // The numbers "Seq." shows: a row keeps its number until the grid renumbers.
+    std::vector<int> numbers_;
 };
 
 }  // namespace lum
