@@ -58,23 +58,27 @@ int PlaylistCommander::addItem(const PlaylistItem& item, int afterRow) {
     return grid_.insertItemRow(at, row);
 }
 
-QList<int> PlaylistCommander::addSources(const QList<int>& sourceRows, int afterRow,
-                                         const QString& host) {
+QList<int> PlaylistCommander::addItems(const std::vector<PlaylistItem>& items, int afterRow,
+                                       const QString& host) {
     QList<int> added;
     int after = afterRow;
-    // Each file goes after the one added before it, so that they keep the list's order.
     const bool append = afterRow < 0 || afterRow >= rowCount();
-    for (int s : sourceRows) {
-        const PlaylistItem* source = sources_.source(s);
-        if (!source) continue;
-        PlaylistItem item = *source;
-        PlaylistItem::setField(item.host, toAnsi(host));
+    for (PlaylistItem item : items) {
+        if (!host.isEmpty()) PlaylistItem::setField(item.host, toAnsi(host));
         const int row = addItem(item, append ? -1 : after);
         if (row < 0) continue;
         added << row;
         after = row;
     }
     return added;
+}
+
+QList<int> PlaylistCommander::addSources(const QList<int>& sourceRows, int afterRow,
+                                         const QString& host) {
+    std::vector<PlaylistItem> items;
+    for (int s : sourceRows)
+        if (const PlaylistItem* source = sources_.source(s)) items.push_back(*source);
+    return addItems(items, afterRow, host);
 }
 
 QList<int> PlaylistCommander::addAllSources(int afterRow, const QString& host) {

@@ -59,8 +59,11 @@ public:
     // Inserts `item` after grid row `afterRow` (at the end when no row is given) and returns
     // its row; -1 when refused: a second schedule ("Only one .sch file is allowed!").
     int addItem(const PlaylistItem& item, int afterRow = -1);
-    // ">": the given rows of the file list, in order, each after the one added before it;
-    // `host` (an FTP item's host text) goes into each item. Returns the rows added.
+    // Several items in order, each after the one added before it (so they keep their order),
+    // starting after `afterRow` (at the end when no row is given); `host` (an FTP item's host
+    // text) goes into each. Returns the rows added.
+    QList<int> addItems(const std::vector<PlaylistItem>& items, int afterRow, const QString& host = {});
+    // ">": the given rows of the file list.
     QList<int> addSources(const QList<int>& sourceRows, int afterRow, const QString& host = {});
     // ">>": every row of the file list.
     QList<int> addAllSources(int afterRow, const QString& host = {});

@@ -48,7 +48,7 @@ protected:
                 rssGroups << group;
                 return PostResult{};
             },
-            QStringLiteral("LUM test")});
+            QStringLiteral("LUM test"), QString()});
     }
 
     void select(const QModelIndex& source) {
@@ -266,7 +266,7 @@ TEST_F(MainFrameTest, WindowPositionsRoundTrip) {
         EXPECT_TRUE(profile.contains(QStringLiteral("MainFrm/") + QLatin1String(key))) << key;
     EXPECT_TRUE(profile.contains(QStringLiteral("LOG/rcNormalPosition.bottom")));
 
-    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString()});
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), QString()});
     ASSERT_TRUE(second.restorePlacements(profile));
     EXPECT_EQ(second.geometry(), QRect(40, 60, 1200, 640));
     EXPECT_EQ(readPlacement(profile, QStringLiteral("MainFrm")), placementOf(frame.get()));
