@@ -39,6 +39,8 @@ public:
     // The progress window (null before start and after the end).
     QProgressDialog* dialog() const { return dialog_; }
     const CopyOutcome& outcome() const { return outcome_; }
+    // The job on its worker thread (its signals come from there when connected directly).
+    CCopyJob& job() { return job_; }
 
 Q_SIGNALS:
     // "Copying... path(step/steps)" before each file; an empty text when the copy ends.

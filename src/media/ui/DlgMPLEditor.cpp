@@ -29,6 +29,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabBar>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -90,12 +91,22 @@ QTableView* makeTable(const QString& accessibleName) {
     return v;
 }
 
-// Column widths as the model gives them through its headings.
+// Column widths as the model gives them through its headings. A column meant to show starts at
+// least as wide as its heading (the given pixel widths were made for smaller fonts); the hidden
+// and nearly hidden ones (below kShownWidth) keep their width until the operator widens them.
 void applyWidths(QTableView* view, int role) {
+    constexpr int kShownWidth = 30;
     QAbstractItemModel* m = view->model();
+    QHeaderView* header = view->horizontalHeader();
     for (int c = 0; c < m->columnCount(); ++c) {
         const QVariant w = m->headerData(c, Qt::Horizontal, role);
-        if (w.isValid()) view->setColumnWidth(c, w.toInt());
+        if (!w.isValid()) continue;
+        int width = w.toInt();
+        if (width >= kShownWidth) {
+            const QString heading = m->headerData(c, Qt::Horizontal).toString();
+            width = std::max(width, header->fontMetrics().horizontalAdvance(heading) + 16);
+        }
+        view->setColumnWidth(c, width);
     }
 }
 
@@ -161,6 +172,8 @@ CDlgMPLEditor::CDlgMPLEditor(CommanderServices services, IOperatorPrompt& prompt
     split->addWidget(buildPlaylistSide());
     split->setStretchFactor(0, 2);
     split->setStretchFactor(2, 3);
+    // The browsing side starts wide enough for its three tabs and the file list's columns.
+    split->setSizes({std::max(tabs_->tabBar()->sizeHint().width() + 8, 470), 40, 900});
     layout->addWidget(split);
 
     connect(commander_.get(), &PlaylistCommander::titleChanged, this, [this](const QString& title) {
@@ -234,6 +247,10 @@ QWidget* CDlgMPLEditor::buildBrowsingSide() {
     folders_->setModel(folderModel_);
     for (int c = 1; c < folderModel_->columnCount(); ++c) folders_->hideColumn(c);
     folders_->setHeaderHidden(true);
+    // The tree fills as the folders are read: the listed folder is shown once it is there.
+    connect(folderModel_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (folders_->currentIndex().isValid()) folders_->scrollTo(folders_->currentIndex());
+    });
     connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid() && !playerFilesMode())
@@ -248,6 +265,7 @@ QWidget* CDlgMPLEditor::buildBrowsingSide() {
     localSplit->addWidget(folders_);
     localSplit->addWidget(fileList_);
     localSplit->setStretchFactor(1, 2);
+    localSplit->setSizes({170, 290});
     localLayout->addWidget(playerFiles_, 0, Qt::AlignLeft);
     localLayout->addWidget(localSplit, 1);
     tabs_->addTab(local, uiText(t::kLocalTab));
@@ -295,6 +313,7 @@ QWidget* CDlgMPLEditor::buildBrowsingSide() {
     ftpSplit->addWidget(ftpTree_);
     ftpSplit->addWidget(ftpList_);
     ftpSplit->setStretchFactor(1, 2);
+    ftpSplit->setSizes({170, 290});
     ftpLayout->addWidget(ftpSplit, 1);
     tabs_->addTab(ftpPage, uiText(t::kFtpTab));
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
@@ -603,6 +622,7 @@ void CDlgMPLEditor::copyAll() {
         if (services_.showStatus) services_.showStatus(text);
     });
     connect(copy_, &CCopyProgress::finished, copy_, &QObject::deleteLater);
+    Q_EMIT copyStarting(copy_);
     copy_->start();
 }
 

@@ -131,6 +131,8 @@ Q_SIGNALS:
     void titleChanged(const QString& title);
     // A web length query or an FTP job ended (tests wait on it).
     void backgroundWorkDone();
+    // "Copy All..." is about to start copying.
+    void copyStarting(lum::CCopyProgress* run);
 
 private:
     enum Tab { LocalTab, HttpTab, FtpTab };
