@@ -37,7 +37,9 @@ FtpConnectParams ftpConnectParams(const CFtpSite& site, const FtpProfile& profil
         QString path = site.initialPath;
         path.replace('\\', '/');
         if (path.startsWith('/')) path.remove(0, 1);
-        p.host += '/' + path;
+        // A host typed with a trailing "/" would start every remote path with "//".
+        if (!p.host.endsWith('/')) p.host += '/';
+        p.host += path;
     }
     return p;
 }

@@ -5,7 +5,6 @@
 #include "common/TestSupport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,30 +12,6 @@ namespace {
 std::shared_ptr<QSettings> iniSettings(const QTemporaryDir& dir) {
     return std::make_shared<QSettings>(dir.filePath("profile.ini"), QSettings::IniFormat);
 }
-
-// pyftpdlib serving `root` on 127.0.0.1; stopped with the object.
-class FtpServerProcess {
-public:
-    explicit FtpServerProcess(const QString& root) {
-        proc_.setProgram("/usr/bin/python3");
-        proc_.setArguments({QString(LUM_MEDIA_TEST_DIR) + "/ftp_server.py", root});
-        proc_.start();
-        if (proc_.waitForStarted(5000) && proc_.waitForReadyRead(10000))
-            port_ = quint16(proc_.readLine().trimmed().toUInt());
-    }
-    ~FtpServerProcess() { stop(); }
-    void stop() {
-        if (proc_.state() != QProcess::NotRunning) {
-            proc_.kill();
-            proc_.waitForFinished(5000);
-        }
-    }
-    quint16 port() const { return port_; }
-
-private:
-    QProcess proc_;
-    quint16 port_ = 0;
-};
 
 lum::FtpConnectParams params(const QString& host, quint16 port, const QString& login = "lum",
                              const QString& password = "secret") {
@@ -157,6 +132,8 @@ TEST(FtpConnect, ParamsFromSiteOrProfileDefaultsAndHostParsing) {
     typed.attempts = 5;
     p = lum::ftpConnectParams(typed, profile);
     EXPECT_EQ(std::tuple(p.attempts, p.port, p.passive), std::tuple(5u, 999u, false));
+    typed.host = "ftp.example.com/";  // the initial path joins without a second "/"
+    EXPECT_EQ(lum::ftpConnectParams(typed, profile).host, "ftp.example.com/pub/lists");
 
     struct HostCase { const char* text; const char* server; quint16 port; const char* path; };
     for (const HostCase& c : {HostCase{"ftp.example.com/pub/lists", "ftp.example.com", 21, "/pub/lists"},
@@ -202,7 +179,7 @@ TEST(FtpPanel, ConnectsListsFiltersAndUploadsAgainstRealServer) {
     lumtest::writeFile(root.filePath("lists/a.mpl"), "A");
     lumtest::writeFile(root.filePath("lists/notes.txt"), "notes");
     lumtest::writeFile(root.filePath("top.MPL"), "T");
-    FtpServerProcess server(root.path());
+    lumtest::FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
     lumtest::RecordingPrompt prompt;
     lum::CFtpPanel panel(prompt);
@@ -259,7 +236,7 @@ TEST(FtpPanel, ConnectsListsFiltersAndUploadsAgainstRealServer) {
 TEST(FtpPanel, RefusalsAndFailedAttempts) {
     QTemporaryDir root, local;
     lumtest::writeFile(root.filePath("week.mpl"), "W");
-    FtpServerProcess server(root.path());
+    lumtest::FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
     lumtest::RecordingPrompt prompt;
     lum::CFtpPanel panel(prompt);
@@ -309,7 +286,7 @@ TEST(FtpPanel, RefusalsAndFailedAttempts) {
 
 TEST(FtpPublisher, RunsOnItsWorkerAndForwardsMessages) {
     QTemporaryDir root, local;
-    FtpServerProcess server(root.path());
+    lumtest::FtpServerProcess server(root.path());
     ASSERT_NE(server.port(), 0);
     lumtest::RecordingPrompt prompt;
     lum::FtpPublisher publisher(prompt);
