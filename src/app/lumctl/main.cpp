@@ -203,9 +203,9 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    if (verb == "playlist") {
-        // Local work: no running LUM needed.
-        if (args.value(1) != "make" || args.size() < 4)
+    if (verb == "playlist" && args.size() > 1) {
+        // "playlist make": local work, no running LUM needed ("playlist" alone reads a player's).
+        if (args[1] != "make" || args.size() < 4)
             return fail(QStringLiteral("playlist make needs OUT.mpl and at least one media file"));
         lum::PlaylistMakeOptions o;
         for (const QString& m : args.mid(3)) o.media << QFileInfo(m).absoluteFilePath();
