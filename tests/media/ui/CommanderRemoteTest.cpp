@@ -69,6 +69,7 @@ protected:
     CopyOutcome copyAll(CopyAllFolder folder, const std::function<void(CCopyProgress*)>& started = {}) {
         lumtest::whenModal<CRemovableDriveDialog>([folder](CRemovableDriveDialog* d) {
             EXPECT_EQ(d->volumeList()->currentRow(), 0);  // the first drive preselected
+            lumtest::screenshot(d, "copy-all-drives");
             d->folderButtons()->button(int(folder))->click();
             QTest::mouseClick(d->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
         });
@@ -150,6 +151,7 @@ TEST_F(CommanderRemoteTest, CancelledAndFailedCopiesLeaveNoPlaylistAndSaySo) {
             }, 20000));
             auto* cancel = run->dialog()->findChild<QPushButton*>();
             ASSERT_NE(cancel, nullptr);
+            lumtest::screenshot(run->dialog(), "copying-file");
             EXPECT_EQ(cancel->accessibleName(), "Cancel");
             QTest::mouseClick(cancel, Qt::LeftButton);
             clicked.release();
@@ -249,7 +251,15 @@ TEST_F(CommanderRemoteTest, SiteManagerConnectListAddAndUploadAgainstARealFtpSer
     lumtest::clickBox(view->playlistFilterBox());
     ASSERT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount() == 2; }, 20000));
 
-    // The stored site connects by its name; a server that went away says so when listed.
+    // The stored site connects by its name from the list.
+    view->ftpSiteList()->setCurrentIndex(view->ftpSiteList()->findText("Shop"));
+    QSignalSpy connected(view->publisher(), &FtpPublisher::connectFinished);
+    click("Connect");
+    ASSERT_TRUE(connected.wait(20000));
+    EXPECT_TRUE(connected.at(0).at(0).toBool());
+    EXPECT_EQ(view->publisher()->currentFolder(), "/lists");
+
+    // A server that went away says so when listed.
     server.stop();
     QTreeWidgetItem* top = view->ftpFolders()->topLevelItem(0);
     QTest::mouseClick(view->ftpFolders()->viewport(), Qt::LeftButton, {},

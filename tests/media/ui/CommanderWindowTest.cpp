@@ -401,3 +401,55 @@ TEST_F(CommanderWindowTest, EveryVisibleControlHasItsLabelAsName) {
     drives.show();
     EXPECT_EQ(lumtest::controlsWithoutNames(&drives), QStringList());
 }
+
+TEST_F(CommanderWindowTest, PlaylistSettingsShowAndReturnEveryValue) {
+    PlaylistSettings given;
+    given.globalInterval = 99999;
+    given.useGlobalTransition = true;
+    given.globalTransition = 2;
+    given.mute = true;
+    given.downloadSchedule = true;
+    given.downloadHour = 23;
+    given.downloadMinute = 59;
+    given.setDeleteFilesChoice(1);
+    auto same = [](const PlaylistSettings& a, const PlaylistSettings& b) {
+        return std::tuple(a.globalInterval, a.useGlobalTransition, a.globalTransition, a.mute,
+                          a.downloadSchedule, a.downloadHour, a.downloadMinute, a.format,
+                          a.deleteNotInPlaylist, a.deleteInPlaylist) ==
+               std::tuple(b.globalInterval, b.useGlobalTransition, b.globalTransition, b.mute,
+                          b.downloadSchedule, b.downloadHour, b.downloadMinute, b.format,
+                          b.deleteNotInPlaylist, b.deleteInPlaylist);
+    };
+    view->commander().setSettings(given);
+    lumtest::whenModal<CPlaylistSettingsDialog>([](CPlaylistSettingsDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Playlist Settings");
+        lumtest::screenshot(d, "playlist-settings");
+        EXPECT_EQ(d->pictureTime()->value(), 99999);
+        EXPECT_EQ(d->globalTransition()->currentText(), "Cross Fade");
+        EXPECT_EQ(d->deleteFiles()->currentText(), "Format CF card");
+        EXPECT_TRUE(d->hour()->isEnabled());
+        EXPECT_EQ(d->minute()->maximum(), 59);
+        EXPECT_EQ(d->hour()->maximum(), 23);
+        QTest::mouseClick(d->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    click("Settings");
+    EXPECT_TRUE(same(view->commander().settings(), given));
+
+    // Cancel keeps the settings; the choice "Files not in the playlist" is its one flag.
+    lumtest::whenModal<CPlaylistSettingsDialog>([](CPlaylistSettingsDialog* d) {
+        d->pictureTime()->setValue(1);
+        QTest::mouseClick(d->buttons()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    click("Settings");
+    EXPECT_TRUE(same(view->commander().settings(), given));
+    lumtest::whenModal<CPlaylistSettingsDialog>([](CPlaylistSettingsDialog* d) {
+        d->deleteFiles()->setCurrentIndex(2);
+        lumtest::clickBox(d->downloadSchedule());
+        EXPECT_FALSE(d->hour()->isEnabled());
+        QTest::mouseClick(d->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    click("Settings");
+    const PlaylistSettings now = view->commander().settings();
+    EXPECT_EQ(std::tuple(now.format, now.deleteNotInPlaylist, now.deleteInPlaylist, now.downloadSchedule),
+              std::tuple(false, true, false, false));
+}
