@@ -194,6 +194,9 @@ CDlgMPLEditor::CDlgMPLEditor(CommanderServices services, IOperatorPrompt& prompt
 }
 
 CDlgMPLEditor::~CDlgMPLEditor() {
+    // A length query ends within the HTTP time-outs; its thread is not left behind.
+    for (const QPointer<QThread>& t : webThreads_)
+        if (t) t->wait();
     while (busyCursors_ > 0) {
         QApplication::restoreOverrideCursor();
         --busyCursors_;
@@ -529,6 +532,8 @@ void CDlgMPLEditor::queryLength(const WebItemResult& item, bool append, int afte
     auto length = std::make_shared<quint32>(kWebLengthFailed);
     const QString url = webItemUrl(item.item);
     QThread* worker = QThread::create([length, url] { *length = queryWebLength(url); });
+    webThreads_.removeAll(nullptr);
+    webThreads_ << worker;
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &QThread::finished, this, [this, item, length, append, afterRow] {
         --webQueries_;

@@ -27,6 +27,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QTableView;
+class QThread;
 class QToolButton;
 class QTreeView;
 class QTreeWidget;
@@ -190,6 +191,7 @@ private:
     FtpConnectParams ftpParams_;
     SourceListModel ftpSources_;
     QPointer<CCopyProgress> copy_;
+    QList<QPointer<QThread>> webThreads_;  // length queries; waited for when the window goes
     int webQueries_ = 0;
     int busyCursors_ = 0;
     QString playerFilesOf_;  // the player whose files are listed in "Player Files" mode
