@@ -88,8 +88,15 @@ QString bannerTargetPath(const QString& yuvDir, const QString& picturePath, Bann
 }
 
 QList<ZoneItem> applyImageEditor(const ImageEditorState& state, const QString& yuvDir,
-                                 const std::function<void(int)>& progress) {
+                                 const std::function<void(int)>& progress,
+                                 const std::atomic<bool>* cancel, bool* cancelled) {
     QDir().mkpath(yuvDir);
+    auto stopped = [&] {
+        const bool stop = cancel && cancel->load();
+        if (stop && cancelled) *cancelled = true;
+        return stop;
+    };
+    if (cancelled) *cancelled = false;
     QList<ZoneItem> out;
     const int period = slideDurationForChoice(state.slideChoice);
     const int step = 100 / (int(state.slides.size()) + 1);
@@ -99,6 +106,7 @@ QList<ZoneItem> applyImageEditor(const ImageEditorState& state, const QString& y
         if (progress) progress(done);
     };
 
+    if (stopped()) return out;
     if (!state.banner.isEmpty() && QFileInfo(state.banner).isFile()) {
         if (isYuvFile(state.banner)) {
             out << ZoneItem{state.banner, QFileInfo(state.banner).size(), period};
@@ -111,6 +119,7 @@ QList<ZoneItem> applyImageEditor(const ImageEditorState& state, const QString& y
     advance();
 
     for (const QString& picture : state.slides) {
+        if (stopped()) return out;
         if (QFileInfo(picture).isFile()) {
             if (isYuvFile(picture)) {
                 out << ZoneItem{picture, QFileInfo(picture).size(), period};

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -57,8 +58,12 @@ QString bannerTargetPath(const QString& yuvDir, const QString& picturePath, Bann
 // OK: converts the banner and the slides into `yuvDir` and returns the new zone items, banner
 // first. Missing pictures are skipped; ".yuv" pictures are taken as they are; a failed
 // conversion adds nothing. `progress` (optional) gets the percentage after each step.
+// `cancel` (optional) is looked at before each picture; once set, the pictures left are not
+// converted and `*cancelled` (optional) says so.
 QList<ZoneItem> applyImageEditor(const ImageEditorState& state, const QString& yuvDir,
-                                 const std::function<void(int)>& progress = {});
+                                 const std::function<void(int)>& progress = {},
+                                 const std::atomic<bool>* cancel = nullptr,
+                                 bool* cancelled = nullptr);
 
 // The banner field's history in the application profile, section "BannerHistory": entries
 // under `prefix` + 0, 1, 2 ... and the last choice under `prefix` itself ("TopBanners";

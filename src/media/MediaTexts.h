@@ -15,6 +15,7 @@ inline constexpr const char* kBottomBannersKey = "BottomBanners";
 inline constexpr const char* kLogoBannersKey = "LogoBanners";
 inline constexpr const char* kPictureFilter = "Picture files(*.jpeg *.jpg *.bmp)|*.jpg;*.jpeg;*.bmp||";
 inline constexpr const char* kInstantFilter = "Instant Photo files(*.jpeg *.jpg)|*.jpg;*.jpeg||";
+inline constexpr const char* kColFileName = "File Name";
 
 // Web items.
 inline constexpr const char* kUrlBlank = "URL can not be 'Blank'";

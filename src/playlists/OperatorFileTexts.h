@@ -36,4 +36,8 @@ inline constexpr const char* kColStopDate = "Stop Date";
 inline constexpr const char* kColWeekday = "Weekday";
 inline constexpr const char* kDayNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thr", "Fri", "Sat"};
 
+// Label line columns
+inline constexpr const char* kColLine = "Line";
+inline constexpr const char* kColText = "Text";
+
 }  // namespace lum::operator_file_texts

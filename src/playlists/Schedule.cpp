@@ -95,6 +95,25 @@ std::vector<ScheduleEntry> parseSchedule(const QByteArray& bytes) {
     return out;
 }
 
+ScheduleGroupChoices scheduleGroupChoices(const CUserStore& store) {
+    ScheduleGroupChoices c;
+    c.names = store.GroupNames();
+    if (c.names.size() == 1) c.selected = 0;
+    return c;
+}
+
+SchedulerButtons schedulerButtons(const QString& path, int selectedRow, int rowCount,
+                                  const QString& group) {
+    SchedulerButtons b;
+    const bool selected = selectedRow >= 0 && selectedRow < rowCount;
+    b.add = !path.isEmpty();
+    b.update = selected;
+    b.remove = selected;
+    b.assign = rowCount > 0 && !group.trimmed().isEmpty();
+    b.saveToDisc = rowCount > 0;
+    return b;
+}
+
 ScheduleModel::Fields ScheduleModel::openingFields(const QDate& today) {
     Fields f;
     f.start = today;

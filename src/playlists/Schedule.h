@@ -10,6 +10,7 @@
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
@@ -36,6 +37,25 @@ Weekdays weekdaysFromText(const QString& text);
 QByteArray scheduleLine(const ScheduleEntry& e);
 // Entries of a file's content (a line without a comma adds none).
 std::vector<ScheduleEntry> parseSchedule(const QByteArray& bytes);
+
+// The scheduler's group list: every group name in table order, the only one preselected.
+struct ScheduleGroupChoices {
+    QStringList names;
+    int selected = -1;  // -1: none
+};
+ScheduleGroupChoices scheduleGroupChoices(const CUserStore& store);
+
+// Which of the scheduler's buttons act: "Add" needs a playlist path, "Update" and "Delete" a
+// selected row, "Assign to Group" rows and a chosen group, "Save to disc" rows.
+struct SchedulerButtons {
+    bool add = false;
+    bool update = false;
+    bool remove = false;
+    bool assign = false;
+    bool saveToDisc = false;
+};
+SchedulerButtons schedulerButtons(const QString& path, int selectedRow, int rowCount,
+                                  const QString& group);
 
 class ScheduleModel : public QAbstractTableModel {
     Q_OBJECT

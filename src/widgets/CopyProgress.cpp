@@ -2,87 +2,81 @@
 
 #include "core/OperatorPrompt.h"
 #include "playlists/PlaylistDocument.h"
+#include "widgets/AccessibleNames.h"
+#include "widgets/CopyTexts.h"
 #include "widgets/UiTexts.h"
-#include "widgets/WidgetTexts.h"
 
-#include <QFileInfo>
-#include <QProgressDialog>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QWidget>
+#include <QVBoxLayout>
 
 namespace lum {
 
-namespace t = widget_texts;
+namespace t = copy_texts;
 
 CCopyProgress::CCopyProgress(CopyPlan plan, IOperatorPrompt& prompt, QWidget* parent)
-    : QObject(parent), prompt_(prompt), window_(parent), job_(std::move(plan)) {
-    connect(&job_, &CCopyJob::progress, this, [this](int step, int steps, const QString& source) {
-        const QString text = copyingStatusText(source, step, steps);
-        if (dialog_) {
-            dialog_->setMaximum(std::max(steps, 1));
-            dialog_->setValue(std::min(step, dialog_->maximum()));
-            dialog_->setLabelText(text);
-        }
-        Q_EMIT status(text);
+    : QDialog(parent), prompt_(prompt) {
+    setWindowTitle(uiText(t::kCopyingFile));
+    setModal(false);
+    const int steps = std::max(1, plan.steps);
+    job_ = new CCopyJob(std::move(plan), this);
+    status_ = new QLabel(this);
+    status_->setMinimumWidth(420);
+    bar_ = new QProgressBar(this);
+    bar_->setRange(0, steps);
+    bar_->setValue(0);
+    bar_->setAccessibleName(uiText(t::kCopyingFile));
+    auto* cancel = new QPushButton(uiText(t::kCancel), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(status_);
+    layout->addWidget(bar_);
+    layout->addWidget(cancel, 0, Qt::AlignRight);
+    connect(cancel, &QPushButton::clicked, this, &CCopyProgress::reject);
+    connect(job_, &CCopyJob::progress, this, [this](int step, int steps, const QString& source) {
+        bar_->setValue(step);
+        status_->setText(copyingStatusText(source, step, steps));
+        Q_EMIT status(status_->text());
     });
-    connect(&job_, &CCopyJob::finished, this, &CCopyProgress::done);
-}
-
-CCopyProgress::~CCopyProgress() {
-    if (dialog_) delete dialog_.data();
+    connect(job_, &CCopyJob::finished, this, &CCopyProgress::onFinished);
+    nameControlsByLabels(this);
 }
 
 void CCopyProgress::start() {
-    if (running_ || job_.isRunning()) return;
-    running_ = true;
-    dialog_ = new QProgressDialog(window_);
-    dialog_->setObjectName(QStringLiteral("CopyingFile"));
-    dialog_->setWindowTitle(uiText(t::kCopyingFile));
-    dialog_->setAccessibleName(dialog_->windowTitle());
-    dialog_->setWindowModality(Qt::NonModal);
-    dialog_->setAutoClose(false);
-    dialog_->setAutoReset(false);
-    dialog_->setMinimumDuration(0);
-    dialog_->setMinimumWidth(420);
-    auto* cancelButton = new QPushButton(uiText(t::kCancel));
-    cancelButton->setAccessibleName(cancelButton->text());
-    dialog_->setCancelButton(cancelButton);
-    dialog_->setRange(0, std::max(job_.plan().steps, 1));
-    dialog_->setValue(0);
-    dialog_->setLabelText(uiText(t::kCopyingFile));
-    connect(dialog_, &QProgressDialog::canceled, this, &CCopyProgress::cancel);
-    dialog_->show();
-    job_.start();
+    show();
+    job_->start();
 }
 
-void CCopyProgress::cancel() {
-    job_.cancel();
-    if (dialog_) dialog_->setLabelText(uiText(t::kCancel) + QStringLiteral("..."));
-}
-
-void CCopyProgress::done(const CopyOutcome& outcome) {
-    outcome_ = outcome;
-    running_ = false;
-    if (dialog_) {
-        dialog_->setValue(dialog_->maximum());
-        dialog_->hide();
-        dialog_->deleteLater();
-        dialog_ = nullptr;
+void CCopyProgress::onFinished(const CopyOutcome& outcome) {
+    finished_ = true;
+    bar_->setValue(bar_->maximum());
+    if (outcome.status == CopyOutcome::Status::Failed) {
+        QString text = QString::fromLatin1(t::kCopyFailed).arg(job_->plan().finalPath);
+        for (const QString& f : outcome.failures) text += QLatin1Char('\n') + f;
+        prompt_.message(text, IOperatorPrompt::Icon::Stop);
     }
     Q_EMIT status(QString());
-    const QString listFile = QFileInfo(job_.plan().finalPath).fileName();
-    switch (outcome.status) {
-    case CopyOutcome::Status::Done: break;
-    case CopyOutcome::Status::Failed:
-        prompt_.message(uiText(t::kCopyFailed).arg(listFile) + QLatin1Char('\n') +
-                            outcome.failures.join(QLatin1Char('\n')),
-                        IOperatorPrompt::Icon::Stop);
-        break;
-    case CopyOutcome::Status::Cancelled:
-        prompt_.message(uiText(t::kCopyCancelled).arg(listFile), IOperatorPrompt::Icon::Information);
-        break;
+    Q_EMIT copyFinished(outcome);
+    close();
+}
+
+void CCopyProgress::reject() {
+    // Cancel stops the copy; the window goes once the worker has stopped.
+    if (!finished_) {
+        job_->cancel();
+        return;
     }
-    Q_EMIT finished(outcome);
+    QDialog::reject();
+}
+
+void CCopyProgress::closeEvent(QCloseEvent* event) {
+    if (!finished_) {
+        job_->cancel();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 }  // namespace lum

@@ -1,61 +1,51 @@
 #pragma once
-// Runs a copy plan (RemovableCopy.h) off the user-interface thread and shows it: the modeless
-// progress window "Copying File" over the plan's steps with its Cancel button, the status text
-// "Copying... path(step/steps)" for the main window, and at the end what did not work: each
-// failure with its file and reason, or that the copy was cancelled. Both say that the list file
-// (the plan's final file) was not written; a copy that worked says nothing. A failure is never
-// shown as success.
+// "Copying File": runs a copy plan on a worker thread (CCopyJob) in a window that shows the
+// progress and can cancel it. At the end every failed file is shown with its reason; a failed
+// or cancelled copy is never reported as done. The window closes itself when the copy ends.
 //
 // Used by the Playlist Commander's "Copy All..." and the Playlist Scheduler's "Save to disc":
 //
-//     auto* run = new CCopyProgress(doc.copyAllPlan(folder), prompt, this);
-//     connect(run, &CCopyProgress::status, statusLabel, &QLabel::setText);  // "" at the end
-//     connect(run, &CCopyProgress::finished, run, &QObject::deleteLater);
-//     run->start();
-//
-// Deleting a running CCopyProgress cancels the copy and waits for its thread.
+//     auto* copy = new CCopyProgress(plan, prompt, this);
+//     copy->setAttribute(Qt::WA_DeleteOnClose);
+//     connect(copy, &CCopyProgress::status, statusLabel, &QLabel::setText);  // optional
+//     copy->start();
 
 #include "playlists/RemovableCopy.h"
 
-#include <QObject>
-#include <QPointer>
-#include <QProgressDialog>
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
 
 namespace lum {
 
 class IOperatorPrompt;
 
-class CCopyProgress : public QObject {
+class CCopyProgress : public QDialog {
     Q_OBJECT
 public:
-    // `parent` owns the runner and is the progress window's parent.
-    CCopyProgress(CopyPlan plan, IOperatorPrompt& prompt, QWidget* parent);
-    ~CCopyProgress() override;
+    CCopyProgress(CopyPlan plan, IOperatorPrompt& prompt, QWidget* parent = nullptr);
 
     void start();
-    // As the Cancel button: the copy stops within a piece of a file; nothing more is written.
-    void cancel();
-    bool isRunning() const { return running_; }
-    // The progress window (null before start and after the end).
-    QProgressDialog* dialog() const { return dialog_; }
-    const CopyOutcome& outcome() const { return outcome_; }
-    // The job on its worker thread (its signals come from there when connected directly).
-    CCopyJob& job() { return job_; }
+    CCopyJob* job() const { return job_; }
 
 Q_SIGNALS:
-    // "Copying... path(step/steps)" before each file; an empty text when the copy ends.
+    void copyFinished(const lum::CopyOutcome& outcome);
+    // "Copying... path(step/steps)" before each file (for a status bar); empty at the end.
     void status(const QString& text);
-    void finished(const lum::CopyOutcome& outcome);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
 private:
-    void done(const CopyOutcome& outcome);
+    void onFinished(const CopyOutcome& outcome);
 
     IOperatorPrompt& prompt_;
-    QWidget* window_;
-    CCopyJob job_;
-    QPointer<QProgressDialog> dialog_;
-    CopyOutcome outcome_;
-    bool running_ = false;
+    CCopyJob* job_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* bar_ = nullptr;
+    bool finished_ = false;
 };
 
 }  // namespace lum

@@ -1,7 +1,8 @@
 #include "widgets/RemovableDriveDialog.h"
 
+#include "widgets/AccessibleNames.h"
+#include "widgets/CopyTexts.h"
 #include "widgets/UiTexts.h"
-#include "widgets/WidgetTexts.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -14,82 +15,62 @@
 
 namespace lum {
 
-namespace t = widget_texts;
+namespace t = copy_texts;
 
-CRemovableDriveDialog::CRemovableDriveDialog(std::vector<RemovableVolume> volumes,
-                                             const QString& title, FolderChoice choice,
-                                             QWidget* parent)
+CRemovableDriveDialog::CRemovableDriveDialog(const QString& title,
+                                             std::vector<RemovableVolume> volumes,
+                                             bool chooseFolder, QWidget* parent)
     : QDialog(parent), volumes_(std::move(volumes)) {
-    setObjectName(QStringLiteral("RemovableDriveDialog"));
     setWindowTitle(title);
-    setAccessibleName(title);
-    auto* layout = new QVBoxLayout(this);
-
-    auto* driveLabel = new QLabel(uiText(t::kDriveLabel));
-    layout->addWidget(driveLabel);
-    list_ = new QListWidget;
-    list_->setObjectName(QStringLiteral("Volumes"));
-    list_->setAccessibleName(driveLabel->text());
-    driveLabel->setBuddy(list_);
+    auto* label = new QLabel(uiText(t::kRemovableDrives), this);
+    list_ = new QListWidget(this);
+    label->setBuddy(list_);
     for (const RemovableVolume& v : volumes_) list_->addItem(v.displayName());
-    list_->setMinimumWidth(360);
-    list_->setMaximumHeight(list_->sizeHintForRow(0) * 6 + 2 * list_->frameWidth() + 8);
-    layout->addWidget(list_);
-    if (volumes_.empty()) {
-        auto* none = new QLabel(uiText(t::kNoDrive));
-        none->setObjectName(QStringLiteral("NoDrive"));
-        none->setWordWrap(true);
-        layout->addWidget(none);
-    } else {
-        list_->setCurrentRow(0);
-    }
+    list_->setMinimumSize(320, 120);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(list_, 1);
+    if (volumes_.empty()) layout->addWidget(new QLabel(uiText(t::kNoRemovableDrive), this));
 
-    folders_ = new QButtonGroup(this);
-    if (choice == FolderChoice::Offered) {
-        auto* box = new QGroupBox(uiText(t::kFolderLabel));
-        box->setAccessibleName(box->title());
+    if (chooseFolder) {
+        auto* box = new QGroupBox(uiText(t::kTargetFolder), this);
         auto* boxLayout = new QVBoxLayout(box);
-        const std::pair<CopyAllFolder, const char*> entries[] = {
-            {CopyAllFolder::Root, t::kFolderRoot},
-            {CopyAllFolder::Media, t::kFolderMedia},
-            {CopyAllFolder::Copy, t::kFolderCopy},
-            {CopyAllFolder::Sync, t::kFolderSync},
-        };
-        for (const auto& [folder, text] : entries) {
-            auto* b = new QRadioButton(uiText(text));
-            b->setAccessibleName(b->text());
-            folders_->addButton(b, int(folder));
+        folders_ = new QButtonGroup(this);
+        const char* const names[] = {t::kFolderRoot, t::kFolderMedia, t::kFolderCopy, t::kFolderSync};
+        for (int i = 0; i < 4; ++i) {
+            auto* b = new QRadioButton(uiText(names[i]), box);
+            folders_->addButton(b, i);
             boxLayout->addWidget(b);
         }
-        folders_->button(int(CopyAllFolder::Root))->setChecked(true);
+        folders_->button(0)->setChecked(true);
         layout->addWidget(box);
     }
 
-    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    for (QAbstractButton* b : buttons_->buttons()) b->setAccessibleName(b->text());
-    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto okState = [this] {
-        buttons_->button(QDialogButtonBox::Ok)->setEnabled(chosenVolume() != nullptr);
-    };
-    connect(list_, &QListWidget::currentRowChanged, this, okState);
-    okState();
-    layout->addWidget(buttons_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QListWidget::currentRowChanged, this,
+            [this](int row) { ok_->setEnabled(row >= 0); });
+    if (!volumes_.empty()) list_->setCurrentRow(0);  // the first drive is preselected
+    ok_->setEnabled(list_->currentRow() >= 0);
+    nameControlsByLabels(this);
 }
 
-const RemovableVolume* CRemovableDriveDialog::chosenVolume() const {
+QString CRemovableDriveDialog::mountPoint() const {
     const int row = list_->currentRow();
-    return row >= 0 && row < int(volumes_.size()) ? &volumes_[size_t(row)] : nullptr;
+    return row >= 0 && row < int(volumes_.size()) ? volumes_[size_t(row)].mountPoint : QString();
 }
 
-CopyAllFolder CRemovableDriveDialog::chosenFolder() const {
-    const int id = folders_->checkedId();
-    return id < 0 ? CopyAllFolder::Root : CopyAllFolder(id);
+CopyAllFolder CRemovableDriveDialog::folder() const {
+    if (!folders_) return CopyAllFolder::Media;
+    return static_cast<CopyAllFolder>(std::max(0, folders_->checkedId()));
 }
 
 QString CRemovableDriveDialog::targetFolder() const {
-    const RemovableVolume* v = chosenVolume();
-    return v ? copyAllFolderPath(v->mountPoint, chosenFolder()) : QString();
+    const QString mount = mountPoint();
+    return mount.isEmpty() ? QString() : copyAllFolderPath(mount, folder());
 }
 
 }  // namespace lum

@@ -11,13 +11,7 @@
 
 namespace {
 
-QString solidPicture(const QString& dir, const QString& name, int w, int h, QColor c) {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(c);
-    const QString path = dir + "/" + name;
-    EXPECT_TRUE(img.save(path));
-    return path;
-}
+using lumtest::solidPicture;
 
 }  // namespace
 

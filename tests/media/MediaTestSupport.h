@@ -4,7 +4,9 @@
 
 #include "common/RecordingPrompt.h"
 
+#include <QColor>
 #include <QHostAddress>
+#include <QImage>
 #include <QMap>
 #include <QMutex>
 #include <QProcess>
@@ -16,6 +18,14 @@
 #include <memory>
 
 namespace lumtest {
+
+// A picture of one colour saved as `dir`/`name` (the format follows the extension).
+inline QString solidPicture(const QString& dir, const QString& name, int w, int h, QColor c) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(c);
+    const QString path = dir + "/" + name;
+    return img.save(path) ? path : QString();
+}
 
 // Serves fixed resources over HTTP/1.0 on 127.0.0.1. The server lives on its own thread so that
 // blocking clients on the test thread get answers.

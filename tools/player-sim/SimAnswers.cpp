@@ -43,6 +43,18 @@ void CSimPlayer::answer(int code, const QString& line) {
     case 604:  // start play
         add(status(21));
         break;
+    case 615:  // instant message: fetch it, then say it shows
+        steps.push_back(step(kindStep(SimStep::Kind::Retr, QStringLiteral("instantmessage.txt"))));
+        steps.push_back(step(commandStep(QStringLiteral("ICS_SEND_INSTANT_MSG_DONE"))));
+        break;
+    case 647:  // on-screen label: the text came with the line; the file is fetched as well
+        steps.push_back(step(kindStep(SimStep::Kind::Retr, QStringLiteral("ostnmessage.txt"))));
+        add(status(29));
+        break;
+    case 650:  // picture: fetch it, then show it
+        steps.push_back(step(kindStep(SimStep::Kind::Retr, QStringLiteral("instant.jpg"))));
+        add(status(53));
+        break;
     case 605:  // stop
         add(status(12));
         break;

@@ -111,6 +111,7 @@ QWidget* CAccountManagementDialog::buildGroupPage() {
     auto* form = new QFormLayout;
     groupName_ = new QLineEdit;
     autoPlaylist_ = new QLineEdit;
+    autoPlaylist_->setAccessibleName(L(t::kAutoPlaylist));  // its label names the row, not it
     auto* browse = new QPushButton(L(t::kBrowse));
     browse->setMaximumWidth(32);
     auto* pl = new QHBoxLayout;
@@ -208,6 +209,8 @@ void CAccountManagementDialog::refreshList() {
     list_->clear();
     const QList<CUserGroup> groups = store_.Groups();
     QStringList headers;
+    // The list is named after what the first page chose to list.
+    list_->setAccessibleName(L(listGroups_ ? t::kUserGroup : t::kUserAccount));
     if (listGroups_) {
         for (const char* c : t::kGroupColumns) headers << L(c);
         list_->setHeaderLabels(headers);

@@ -168,7 +168,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     MainFrameParts parts{core_->settings(), *models_, *prompt_, serverCommands,
                          [this] { backup(); }, [this] { restore(); },
                          [this](const QString& group) { return core_->rss().startRssFeeds(group); },
-                         title, samplesFolder(options.executableDir)};
+                         title, &core_->logHub(), samplesFolder(options.executableDir)};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.

@@ -36,6 +36,9 @@ CLogPane::CLogPane(CLogLists& lists, IOperatorPrompt& prompt, QWidget* parent)
     playerView_ = makeList(lists_.player());
     allView_->setObjectName(QStringLiteral("LogAll"));
     playerView_->setObjectName(QStringLiteral("LogPlayer"));
+    // Unlabelled panes: named after the tab they sit in, for screen readers and test robots.
+    allView_->setAccessibleName(uiText(t::kLogTabData));
+    playerView_->setAccessibleName(tr("Selected player's log"));
     split->addWidget(allView_);
     split->addWidget(playerView_);
     split->setStretchFactor(0, 3);

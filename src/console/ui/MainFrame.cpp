@@ -13,7 +13,16 @@
 #include "console/ui/PasswordDialogs.h"
 #include "console/ui/WindowPlacement.h"
 #include "core/AppProfile.h"
+#include "core/LogSink.h"
+#include "core/OperatorPrompt.h"
+#include "media/ui/DlgImageEditor.h"
+#include "media/ui/DlgInstantJpeg.h"
+#include "media/ui/MediaWindowTexts.h"
+#include "playlists/OperatorFileTexts.h"
 #include "playlists/PlaylistDocument.h"
+#include "playlists/ui/DlgInstantMessage.h"
+#include "playlists/ui/DlgPlaylistScheduler.h"
+#include "playlists/ui/DlgScreenLabel.h"
 #include "server/AppSettings.h"
 #include "server/ui/SettingsDialog.h"
 #include "widgets/Icons.h"
@@ -27,6 +36,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeView>
 #include <QToolButton>
 
 namespace lum {
@@ -54,12 +64,14 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     CConsoleModels& m = parts_.models;
     onlineView_ = new COnlineView(&m.online(), COnlineModel::ImageRole, COnlineModel::MacRole, this);
     onlineView_->setTranslatedColumns({COnlineModel::ColStatus});
+    onlineView_->setAccessibleName(tr("Online players"));
     setCentralWidget(onlineView_);
 
     accountView_ = new CAccountView(m.store(), m.tree(), parts_.prompt);
     accountDock_ = new QDockWidget(this);
     accountDock_->setObjectName(QStringLiteral("AccountBar"));
     accountDock_->setWindowTitle(tr("Account"));
+    accountView_->tree()->setAccessibleName(accountDock_->windowTitle());
     accountDock_->setWidget(accountView_);
     accountDock_->setFeatures(QDockWidget::DockWidgetMovable);
     addDockWidget(Qt::LeftDockWidgetArea, accountDock_);
@@ -77,6 +89,7 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     buildStatusBar();
     createCommanderPane();
     buildMenus();
+    createContentActions();
     buildToolBar();
     // The tree root's menu: "Start" and "Stop" of the server, "New Group", "E&xit".
     QList<QAction*> rootActions;
@@ -210,7 +223,7 @@ void CMainFrame::buildMenus() {
     readPl->setIconText(tr("Playlist"));
     readPl->setIcon(icons::tile(QStringLiteral("PL"), QColor(40, 110, 170)));
 
-    QMenu* control = menuBar()->addMenu(tr("&Control"));
+    QMenu* control = controlMenu_ = menuBar()->addMenu(tr("&Control"));
     control->addAction(play);
     control->addAction(stop);
     control->addAction(reboot);
@@ -244,7 +257,7 @@ void CMainFrame::buildMenus() {
     rowActions_ = {readStatus, readCap, readFiles, readPl};
 
     // "&Tools": the configuration, then "Change Password" inserted at position 3.
-    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    QMenu* tools = toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
     tools->addAction(addCommand(cmd::Configuration, tr("Configuration of System"), [this] { openSettings(); }));
     tools->addAction(addCommand(cmd::ChangePassword, tr("Change Password"), [this] { changePassword(); }));
 
@@ -285,8 +298,8 @@ void CMainFrame::buildToolBar() {
     account->setIcon(icons::tile(QStringLiteral("A"), QColor(30, 90, 160)));
     toolBar_->addAction(account);
     toolBar_->addSeparator();
-    for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::StartRss, cmd::MessageOff,
-                   cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu})
+    for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::InstantMessage, cmd::StartRss,
+                   cmd::MessageOff, cmd::VolumeMenu, cmd::VideoMenu, cmd::Picture, cmd::OptionsMenu})
         if (QAction* a = action(id)) toolBar_->addAction(a);
     for (int id : {cmd::VolumeMenu, cmd::VideoMenu, cmd::OptionsMenu})
         if (auto* b = qobject_cast<QToolButton*>(toolBar_->widgetForAction(action(id))))
@@ -489,6 +502,8 @@ void CMainFrame::createCommanderPane() {
     services.sender = &m.online();
     services.showStatus = [this](const QString& text) { message_->setText(text); };
     commander_ = new CDlgMPLEditor(std::move(services), parts_.prompt);
+    commander_->setFileChooser(chooser_);
+    commander_->setImageEditorHook(imageEditorHook());
     commanderDock_ = new QDockWidget(this);
     commanderDock_->setObjectName(QStringLiteral("MplBar"));
     commanderDock_->setWindowTitle(commander_->title());
@@ -504,6 +519,11 @@ void CMainFrame::createCommanderPane() {
     commanderDock_->hide();
 }
 
+void CMainFrame::setFileChooser(FileChooser chooser) {
+    chooser_ = std::move(chooser);
+    if (commander_) commander_->setFileChooser(chooser_);
+}
+
 void CMainFrame::showCommander() {
     commanderDock_->show();
     commanderDock_->raise();
@@ -515,6 +535,125 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     savePlacements(*openAppProfile());
     Q_EMIT closing();
     event->accept();
+}
+
+// --- The content windows --------------------------------------------------------------------
+
+void CMainFrame::createContentActions() {
+    QAction* scheduler = addCommand(cmd::PlaylistScheduler, tr("Playlist Scheduler"),
+                                    [this] { openScheduler(); });
+    QAction* editor = addCommand(cmd::ImageEditor, uiText(media_window_texts::kImageEditorCommand),
+                                 [this] { openImageEditor(); });
+    QAction* message = addCommand(cmd::InstantMessage, tr("Instant Message Tool"),
+                                  [this] { openInstantMessage(); });
+    message->setIconText(tr("MSG"));
+    message->setIcon(icons::tile(QStringLiteral("MSG"), QColor(0, 120, 160)));
+    QAction* label = addCommand(cmd::ScreenLabel, tr("On Screen Label..."),
+                                [this] { openScreenLabel(); });
+    QAction* picture = addCommand(cmd::Picture, tr("Send Picture..."), [this] { openPictureCommand(); });
+    picture->setIconText(tr("Pictavo"));
+    picture->setIcon(icons::tile(QStringLiteral("JPG"), QColor(120, 60, 150)));
+    QAction* jpeg = addCommand(cmd::InstantJpeg, tr("Instant JPEG..."), [this] { openInstantJpeg(); });
+
+    // "&Tools": a separator and "Playlist Scheduler" right after "Change Password", then the
+    // Image Editor and the instant picture.
+    QAction* after = nullptr;
+    const QList<QAction*> tools = toolsMenu_->actions();
+    const qsizetype at = tools.indexOf(action(cmd::ChangePassword));
+    if (at >= 0 && at + 1 < tools.size()) after = tools[at + 1];
+    toolsMenu_->insertSeparator(after);
+    toolsMenu_->insertAction(after, scheduler);
+    toolsMenu_->insertAction(after, editor);
+    toolsMenu_->insertAction(after, jpeg);
+
+    // "&Control": the senders beside the other player commands.
+    QAction* before = action(cmd::MessageOff);
+    controlMenu_->insertAction(before, message);
+    controlMenu_->insertAction(before, label);
+    controlMenu_->insertAction(before, picture);
+
+    playerActions_ << message << label << picture << jpeg;
+}
+
+template <class Dialog>
+Dialog* CMainFrame::openWindow(Dialog* dlg) {
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    dlg->setFileChooser(chooser_);
+    dlg->open();
+    return dlg;
+}
+
+void CMainFrame::openScheduler() {
+    openWindow(new CDlgPlaylistScheduler(parts_.models.store(), parts_.prompt, this));
+}
+
+void CMainFrame::openInstantMessage() {
+    openWindow(new CDlgInstantMessage(currentTarget(), parts_.models.store(),
+                                      parts_.models.online(), parts_.prompt, this));
+}
+
+void CMainFrame::openScreenLabel() {
+    openWindow(new CDlgScreenLabel(currentTarget(), parts_.models.store(), parts_.models.online(),
+                                   parts_.prompt, this));
+}
+
+void CMainFrame::openPictureCommand() {
+    auto* dlg = openWindow(new CDlgInstantJpeg(true, this));
+    dlg->setChoice(picture_);
+    connect(dlg, &QDialog::accepted, this, [this, dlg] {
+        picture_ = dlg->choice();
+        sendPicture(picture_, true);
+    });
+}
+
+void CMainFrame::openInstantJpeg() {
+    auto* dlg = openWindow(new CDlgInstantJpeg(false, this));
+    connect(dlg, &QDialog::accepted, this, [this, dlg] { sendPicture(dlg->choice(), false); });
+}
+
+PostResult CMainFrame::sendPicture(const InstantPictureChoice& choice, bool logPath) {
+    if (!choice.canSend()) return {};
+    if (logPath && parts_.log) parts_.log->addLog(LogType::ServerEvent, QString(), choice.path);
+    const std::optional<PostResult> posted =
+        sendInstantPicture(choice.path, parts_.models.store().programFolder(),
+                           choice.displaySeconds(), currentTarget(), parts_.models.online());
+    if (!posted) {
+        parts_.prompt.message(QString::fromLatin1(media_window_texts::kCannotCopyPicture),
+                              IOperatorPrompt::Icon::Stop);
+        return {};
+    }
+    accountView_->ShowPicture(choice.path, 1);
+    tellOperator(parts_.prompt, CommandIndex::Picture, *posted);
+    return *posted;
+}
+
+std::function<bool(QWidget*, std::vector<PlaylistItem>&)> CMainFrame::imageEditorHook() {
+    return [this](QWidget* parent, std::vector<PlaylistItem>& zoneItems) {
+        return runImageEditor(parent, zoneItems, parts_.models.store().programFolder(), chooser_);
+    };
+}
+
+void CMainFrame::openImageEditor() {
+    FileChoice c;
+    c.filter = QString::fromLatin1(media_window_texts::kPlaylistFilter);
+    const QStringList chosen = chooser_(this, c);
+    if (!chosen.isEmpty()) editPlaylistZones(chosen.first());
+}
+
+bool CMainFrame::editPlaylistZones(const QString& playlistPath) {
+    CPlaylistDocument playlist;
+    if (!playlist.Load(playlistPath)) {
+        parts_.prompt.message(QString::fromLatin1(media_window_texts::kCannotReadPlaylist).arg(playlistPath),
+                              IOperatorPrompt::Icon::Stop);
+        return false;
+    }
+    if (!imageEditorHook()(this, playlist.zoneItems())) return false;
+    // Zone images play only with "Multi Zone" on, as loading such a playlist sets it.
+    if (!playlist.zoneItems().empty()) playlist.setMultiZone(true);
+    if (playlist.Save(playlistPath, &parts_.prompt)) return true;
+    parts_.prompt.message(QString::fromLatin1(operator_file_texts::kCannotSaveFile),
+                          IOperatorPrompt::Icon::Stop);
+    return false;
 }
 
 }  // namespace lum

@@ -5,6 +5,8 @@
 // the account tree (or the selected row of the online list).
 
 #include "console/PlayerCommands.h"
+#include "media/ImageEditorModel.h"
+#include "widgets/FileChooser.h"
 
 #include <QHash>
 #include <QPointer>
@@ -25,7 +27,9 @@ class CDlgMPLEditor;
 class CConsoleModels;
 class CLogPane;
 class COnlineView;
+class ILogSink;
 class IOperatorPrompt;
+struct PlaylistItem;
 
 // Command ids of the menus and the toolbar.
 namespace cmd {
@@ -39,6 +43,9 @@ enum {
     ChangePassword = 23958, Language = 32949, Exit = 57665, VolumeMenu = 32908,
     VideoMenu = 32930, OptionsMenu = 32944, StartRss = 32920, ViewToolbar = 59392, ViewStatusbar = 59393,
     ViewLog = 32921, ViewCommander = 32945, PlaylistCommander = 32946,
+    // The content windows.
+    PlaylistScheduler = 32956, InstantMessage = 32918, Picture = 32962, ScreenLabel = 32991,
+    InstantJpeg = 32992, ImageEditor = 32993,
 };
 }  // namespace cmd
 
@@ -64,6 +71,7 @@ struct MainFrameParts {
     // "Start RSS Feeds": the group's ticker is built, then command 13 goes to the group.
     std::function<PostResult(const QString& group)> startRssFeeds;
     QString applicationTitle;
+    ILogSink* log = nullptr;  // the picture command writes the chosen path to the log
     QString mediaFolder;  // the folder the Playlist Commander lists first (empty: home)
 };
 
@@ -103,6 +111,18 @@ public:
     // maximised (nothing usable saved, or saved maximised).
     bool restorePlacements(QSettings& settings);
 
+    // The content windows (schedules, messages, labels, pictures, zone images).
+    // What the Playlist Commander's "Imag Zone..." calls: the Image Editor on its zone items.
+    std::function<bool(QWidget* parent, std::vector<PlaylistItem>& zoneItems)> imageEditorHook();
+    // The Image Editor on its own: on a playlist file's zone list, saved back on OK.
+    bool editPlaylistZones(const QString& playlistPath);
+    // Sends a chosen picture to the tree's selection (copied to "instant.jpg" first); the
+    // picture command also logs the path and keeps the choice for its next opening.
+    PostResult sendPicture(const InstantPictureChoice& choice, bool logPath);
+    InstantPictureChoice pictureChoice() const { return picture_; }
+    // The file choosers of the windows opened from here (tests answer them).
+    void setFileChooser(FileChooser chooser);
+
     void setLanguages(const QList<LanguageEntry>& languages, const QString& currentId);
     // Ticks the menu's entry of that language (chosen in the menu or the settings dialog).
     void checkLanguage(const QString& id);
@@ -118,6 +138,12 @@ public Q_SLOTS:
     void showGroupPictures();
     void changePassword();
     void openSettings();
+    void openScheduler();
+    void openInstantMessage();
+    void openScreenLabel();
+    void openPictureCommand();
+    void openInstantJpeg();
+    void openImageEditor();
 
 Q_SIGNALS:
     void languageChosen(const QString& id);
@@ -131,6 +157,9 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
+    void createContentActions();
+    template <class Dialog>
+    Dialog* openWindow(Dialog* dlg);
     void createCommanderPane();
     QString firstSelectedPlayer() const;
     void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
@@ -151,6 +180,10 @@ private:
     QMenu* videoMenu_ = nullptr;
     QMenu* optionMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
+    QMenu* controlMenu_ = nullptr;
+    QMenu* toolsMenu_ = nullptr;
+    FileChooser chooser_ = chooseWithFileDialog;
+    InstantPictureChoice picture_;  // the picture command's last choice
     QPointer<QAction> rootStart_;  // the tree root's "Start" and "Stop"
     QPointer<QAction> rootStop_;
     QLabel* message_ = nullptr;

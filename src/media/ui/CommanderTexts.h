@@ -57,8 +57,10 @@ inline constexpr const char* kAutoPlay = QT_TRANSLATE_NOOP("lum", "AutoPlay");
 inline constexpr const char* kEzPlay = QT_TRANSLATE_NOOP("lum", "EZ-Play");
 inline constexpr const char* kCopyAll = QT_TRANSLATE_NOOP("lum", "Copy All...");
 inline constexpr const char* kUpload = QT_TRANSLATE_NOOP("lum", "Upload playlist");
-inline constexpr const char* kOpenFilter = QT_TRANSLATE_NOOP("lum", "Playlist files(*.mpl)");
-inline constexpr const char* kAllFilesFilter = QT_TRANSLATE_NOOP("lum", "All Files (*)");
+inline constexpr const char* kCopyAllTitle = QT_TRANSLATE_NOOP("lum", "Copy All to Removable drive");
+inline constexpr const char* kOpenFilter = "Playlist files(*.mpl)|*.mpl||";
+inline constexpr const char* kSaveFilter = "Playlist files(*.mpl)|*.mpl|All Files (*.*)|*.*||";
+inline constexpr const char* kPlaylistExtension = "mpl";
 
 // "Playlist Settings"
 inline constexpr const char* kSettingsTitle = QT_TRANSLATE_NOOP("lum", "Playlist Settings");

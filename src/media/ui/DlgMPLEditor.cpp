@@ -13,7 +13,6 @@
 #include "widgets/PictureIconProxy.h"
 #include "widgets/RemovableDriveDialog.h"
 #include "widgets/UiTexts.h"
-#include "widgets/WidgetTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -552,23 +551,21 @@ void CDlgMPLEditor::queryLength(const WebItemResult& item, bool append, int afte
 // ---- playlist buttons
 
 void CDlgMPLEditor::openPlaylist() {
-    QFileDialog dlg(this, uiText(t::kOpen));
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setNameFilter(uiText(t::kOpenFilter));
-    dlg.setDefaultSuffix(QStringLiteral("mpl"));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
-    commander_->open(dlg.selectedFiles().constFirst());
+    FileChoice c;
+    c.mode = FileChoice::Mode::Open;
+    c.filter = QString::fromLatin1(t::kOpenFilter);
+    const QStringList chosen = chooser_(this, c);
+    if (!chosen.isEmpty()) commander_->open(chosen.first());
 }
 
 void CDlgMPLEditor::savePlaylist() {
     if (!commander_->readyToSave()) return;
-    QFileDialog dlg(this, uiText(t::kSave));
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setNameFilters({uiText(t::kOpenFilter), uiText(t::kAllFilesFilter)});
-    dlg.setDefaultSuffix(QStringLiteral("mpl"));
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
-    commander_->save(dlg.selectedFiles().constFirst());
+    FileChoice c;
+    c.mode = FileChoice::Mode::Save;  // asks before it replaces a file
+    c.filter = QString::fromLatin1(t::kSaveFilter);
+    c.defaultSuffix = QString::fromLatin1(t::kPlaylistExtension);
+    const QStringList chosen = chooser_(this, c);
+    if (!chosen.isEmpty()) commander_->save(chosen.first());
 }
 
 void CDlgMPLEditor::editSettings() {
@@ -614,19 +611,18 @@ void CDlgMPLEditor::ezPlay() {
 }
 
 void CDlgMPLEditor::copyAll() {
-    if (commander_->rowCount() == 0 || (copy_ && copy_->isRunning())) return;
+    if (commander_->rowCount() == 0 || copy_) return;  // one copy at a time
     if (!commander_->document().validateTimes(&prompt_)) return;
-    CRemovableDriveDialog dlg(services_.volumes ? services_.volumes() : removableVolumes(),
-                              uiText(widget_texts::kCopyAllTitle),
-                              CRemovableDriveDialog::FolderChoice::Offered, this);
+    CRemovableDriveDialog dlg(uiText(t::kCopyAllTitle),
+                              services_.volumes ? services_.volumes() : removableVolumes(), true, this);
     if (dlg.exec() != QDialog::Accepted) return;
     const QString folder = dlg.targetFolder();
     if (folder.isEmpty()) return;
     copy_ = new CCopyProgress(commander_->document().copyAllPlan(folder), prompt_, this);
+    copy_->setAttribute(Qt::WA_DeleteOnClose);
     connect(copy_, &CCopyProgress::status, this, [this](const QString& text) {
         if (services_.showStatus) services_.showStatus(text);
     });
-    connect(copy_, &CCopyProgress::finished, copy_, &QObject::deleteLater);
     Q_EMIT copyStarting(copy_);
     copy_->start();
 }

@@ -10,6 +10,7 @@
 #include "playlists/PlaylistCommander.h"
 #include "playlists/RemovableCopy.h"
 #include "widgets/CopyProgress.h"
+#include "widgets/FileChooser.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -98,6 +99,8 @@ public:
     // "Imag Zone..." opens the image editor through this hook; without one the button stays
     // disabled with the tooltip "The image editor is not available".
     void setImageEditorHook(ImageEditorHook hook);
+    // How Open and Save choose their file (the desktop's file dialog unless set).
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
     // Lists a local folder on the "Local Directory" tab (and shows it in the folder tree).
     void showFolder(const QString& folder);
@@ -186,6 +189,7 @@ private:
     IOperatorPrompt& prompt_;
     std::unique_ptr<PlaylistCommander> commander_;
     ImageEditorHook imageEditor_;
+    FileChooser chooser_ = chooseWithFileDialog;
     std::unique_ptr<FtpPublisher> publisher_;
     std::unique_ptr<FtpProfile> ftpProfile_;
     FtpConnectParams ftpParams_;

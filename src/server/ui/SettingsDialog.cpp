@@ -96,6 +96,7 @@ QWidget* CSettingsDialog::buildSecurityPage() {
     auto* box = new QGroupBox(L(t::kIpList));
     auto* h = new QHBoxLayout(box);
     ipList_ = new QListWidget;
+    ipList_->setAccessibleName(L(t::kIpList));
     h->addWidget(ipList_);
     auto* bv = new QVBoxLayout;
     auto* add = new QPushButton(L(t::kAdd));
@@ -117,6 +118,13 @@ QWidget* CSettingsDialog::buildSecurityPage() {
         group->addButton(filterModes_[i], i);
         v->addWidget(filterModes_[i]);
     }
+    autoRegister_ = new QCheckBox(L(t::kAutoRegister));
+    maxPerAddress_ = new QSpinBox;
+    maxPerAddress_->setRange(1, kMaxUsersInForce);
+    auto* form = new QFormLayout;
+    form->addRow(QString(), autoRegister_);
+    form->addRow(L(t::kMaxPerAddress), maxPerAddress_);
+    v->addLayout(form);
     return page;
 }
 
@@ -166,6 +174,8 @@ void CSettingsDialog::load() {
     ipList_->addItems(splitFilterList(settings_.ipFilterList()));
     const int mode = settings_.ipFilterMode();
     filterModes_[mode >= 0 && mode <= 2 ? mode : 0]->setChecked(true);
+    autoRegister_->setChecked(settings_.autoRegister());
+    maxPerAddress_->setValue(settings_.maxPerAddress());
     launch_->setChecked(settings_.launchOnStartup());
     tray_->setChecked(settings_.startInTray());
     autoActivate_->setChecked(settings_.autoActivate());
@@ -199,6 +209,8 @@ bool CSettingsDialog::apply() {
     settings_.setIpFilterList(joinFilterList(entries));
     for (int i = 0; i < 3; ++i)
         if (filterModes_[i]->isChecked()) settings_.setIpFilterMode(i);
+    settings_.setAutoRegister(autoRegister_->isChecked());
+    settings_.setMaxPerAddress(maxPerAddress_->value());
     settings_.setLaunchOnStartup(launch_->isChecked());
     settings_.setStartInTray(tray_->isChecked());
     settings_.setAutoActivate(autoActivate_->isChecked());

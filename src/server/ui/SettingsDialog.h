@@ -45,6 +45,8 @@ public:
     QComboBox* localIpCombo() const { return localIp_; }
     QListWidget* ipList() const { return ipList_; }
     QRadioButton* filterMode(int mode) const { return filterModes_[mode]; }
+    QCheckBox* autoRegisterCheck() const { return autoRegister_; }
+    QSpinBox* maxPerAddressSpin() const { return maxPerAddress_; }
     QCheckBox* launchCheck() const { return launch_; }
     QCheckBox* trayCheck() const { return tray_; }
     QCheckBox* autoActivateCheck() const { return autoActivate_; }
@@ -79,6 +81,8 @@ private:
     QComboBox* localIp_ = nullptr;
     QListWidget* ipList_ = nullptr;
     QRadioButton* filterModes_[3] = {};
+    QCheckBox* autoRegister_ = nullptr;
+    QSpinBox* maxPerAddress_ = nullptr;
     QCheckBox* launch_ = nullptr;
     QCheckBox* tray_ = nullptr;
     QCheckBox* autoActivate_ = nullptr;

@@ -61,6 +61,11 @@ inline constexpr const char* kBadAddress =
                              " (use * for a whole octet, e.g. 192.168.1.*)");
 inline constexpr const char* kBadMac =
     QT_TRANSLATE_NOOP("lum", "'%1' is not a MAC address (XX-XX-XX-XX-XX-XX)");
+// Added: who may log in and how much one address may take (AUTOREGISTER, MAXPERADDRESS).
+inline constexpr const char* kAutoRegister =
+    QT_TRANSLATE_NOOP("lum", "Register unknown player names in Home at login");
+inline constexpr const char* kMaxPerAddress =
+    QT_TRANSLATE_NOOP("lum", "Connections and new names per address");
 inline constexpr const char* kSaveFailed =
     QT_TRANSLATE_NOOP("lum", "Can't write the settings file:\n %1");
 

@@ -12,7 +12,7 @@
 #include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
-#include "media/ui/CommanderTestSupport.h"
+#include "common/WindowTestSupport.h"
 #include "common/TestSupport.h"
 
 #include <QAction>

@@ -12,6 +12,7 @@
 #include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
+#include "console/ui/GuiTestSupport.h"
 #include "common/TestSupport.h"
 
 #include <QApplication>
@@ -39,14 +40,7 @@ class ConsoleAppTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        const QString run = dir.filePath(QStringLiteral("run"));
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
-        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+        lumtest::keepUserFilesIn(dir, true);
     }
     CConsoleApp::Options options(const QString& data, lumtest::RecordingPrompt& p) {
         CConsoleApp::Options o;

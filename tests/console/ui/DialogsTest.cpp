@@ -6,6 +6,7 @@
 #include "core/IniFile.h"
 #include "server/ui/SettingsDialog.h"
 
+#include "common/AccessibleNames.h"
 #include "console/ui/GuiTestSupport.h"
 
 #include <QCheckBox>
@@ -87,6 +88,10 @@ TEST_F(Dialogs, SettingsApplyWritesConfigIni) {
     dlg.ipList()->setCurrentRow(1);
     dlg.editAddress(QStringLiteral("10.0.0.8"));
     dlg.filterMode(1)->setChecked(true);
+    EXPECT_TRUE(dlg.autoRegisterCheck()->isChecked());
+    EXPECT_EQ(dlg.maxPerAddressSpin()->value(), 20);
+    dlg.autoRegisterCheck()->setChecked(false);
+    dlg.maxPerAddressSpin()->setValue(150);  // no more than the server's 100 places
     dlg.launchCheck()->setChecked(true);
     dlg.trayCheck()->setChecked(true);
     dlg.autoActivateCheck()->setChecked(false);
@@ -104,6 +109,8 @@ TEST_F(Dialogs, SettingsApplyWritesConfigIni) {
     EXPECT_EQ(ini.value("SERVER", "LOGLEVEL"), QByteArray("0"));
     EXPECT_EQ(ini.value("IPLIST", "IPFILTERLIST"), QByteArray("192.168.1.*;10.0.0.8;"));
     EXPECT_EQ(ini.value("IPLIST", "IPFILTERMODE"), QByteArray("1"));
+    EXPECT_EQ(ini.value("SERVER", "AUTOREGISTER"), QByteArray("0"));
+    EXPECT_EQ(ini.value("SERVER", "MAXPERADDRESS"), QByteArray("100"));
     EXPECT_EQ(ini.value("Startup", "LAUNCHONSTARTUP"), QByteArray("1"));
     EXPECT_EQ(ini.value("Startup", "STARTINTRAY"), QByteArray("1"));
     EXPECT_EQ(ini.value("Startup", "AUTOACTIVATE"), QByteArray("0"));
@@ -262,4 +269,29 @@ TEST_F(Dialogs, AccountManagementPages) {
     settle();
     EXPECT_FALSE(models->tree().accountIndex(QStringLiteral("scr1")).isValid());
     EXPECT_EQ(dlg.list()->topLevelItemCount(), 0);
+}
+
+TEST_F(Dialogs, EveryControlIsNamedForScreenReaders) {
+    using lumtest::controlsWithoutAccessibleName;
+    CSettingsDialog settingsDlg(*settings, prompt);
+    settingsDlg.show();
+    for (int page = 0; page < settingsDlg.pages()->count(); ++page) {
+        settingsDlg.pages()->setCurrentIndex(page);
+        EXPECT_EQ(controlsWithoutAccessibleName(&settingsDlg), QStringList{}) << page;
+    }
+    CChangePasswordDialog change(*settings, prompt);
+    change.show();
+    EXPECT_EQ(controlsWithoutAccessibleName(&change), QStringList{});
+    CResumeDialog resume([] { return QString(); });
+    resume.show();
+    EXPECT_EQ(controlsWithoutAccessibleName(&resume), QStringList{});
+
+    models->tree().FillTree();
+    settle();
+    CAccountManagementDialog accounts(*store, prompt);
+    accounts.show();
+    accounts.showGroupList();
+    EXPECT_EQ(controlsWithoutAccessibleName(&accounts), QStringList{});
+    accounts.listNew();
+    EXPECT_EQ(controlsWithoutAccessibleName(&accounts), QStringList{});
 }

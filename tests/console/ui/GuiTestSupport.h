@@ -19,13 +19,23 @@
 
 namespace lumtest {
 
+// Profile, autostart entry and (with `runtime`) the single-instance lock stay inside `dir`.
+inline void keepUserFilesIn(const QTemporaryDir& dir, bool runtime = false) {
+    if (runtime) {
+        const QString run = dir.filePath(QStringLiteral("run"));
+        QDir().mkpath(run);
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
+    }
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
+    QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
+    QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+}
+
 struct ConsoleFixture {
     ConsoleFixture() {
-        // Profile, autostart entry and lock files stay inside the test folder.
-        qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("xdg")).toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("profile")));
-        QCoreApplication::setOrganizationName(QStringLiteral("ZEB Software Solutions-LUM"));
-        QCoreApplication::setApplicationName(QStringLiteral("LUM"));
+        keepUserFilesIn(dir);
         data = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(data);
         settings = std::make_unique<lum::CAppSettings>(data + QStringLiteral("/config.ini"));

@@ -8,6 +8,7 @@
 #include "media/YuvImage.h"
 #include "playlists/PlaylistDocument.h"
 
+#include "common/AccessibleNames.h"
 #include "console/ui/GuiTestSupport.h"
 
 #include <QAction>
@@ -49,7 +50,7 @@ protected:
                 rssGroups << group;
                 return PostResult{};
             },
-            QStringLiteral("LUM test"), QString()});
+            QStringLiteral("LUM test"), nullptr, QString()});
     }
 
     void select(const QModelIndex& source) {
@@ -267,7 +268,7 @@ TEST_F(MainFrameTest, WindowPositionsRoundTrip) {
         EXPECT_TRUE(profile.contains(QStringLiteral("MainFrm/") + QLatin1String(key))) << key;
     EXPECT_TRUE(profile.contains(QStringLiteral("LOG/rcNormalPosition.bottom")));
 
-    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), QString()});
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), nullptr, QString()});
     ASSERT_TRUE(second.restorePlacements(profile));
     EXPECT_EQ(second.geometry(), QRect(40, 60, 1200, 640));
     EXPECT_EQ(readPlacement(profile, QStringLiteral("MainFrm")), placementOf(frame.get()));
@@ -343,7 +344,7 @@ TEST_F(MainFrameTest, CommanderPaneFromViewAndToolsAndItsPlacement) {
     const WindowPlacement mpl = readPlacement(profile, QStringLiteral("MPL"));
     EXPECT_EQ(mpl.showCmd, 1);
     EXPECT_EQ(mpl.bottom - mpl.top, dock->height());
-    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), QString()});
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), nullptr, QString()});
     second.restorePlacements(profile);
     second.show();
     EXPECT_TRUE(second.commanderDock()->isVisible());
@@ -352,8 +353,14 @@ TEST_F(MainFrameTest, CommanderPaneFromViewAndToolsAndItsPlacement) {
     dock->hide();
     frame->savePlacements(profile);
     EXPECT_EQ(readPlacement(profile, QStringLiteral("MPL")).showCmd, 0);
-    CMainFrame third(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), QString()});
+    CMainFrame third(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), nullptr, QString()});
     third.restorePlacements(profile);
     third.show();
     EXPECT_FALSE(third.commanderDock()->isVisible());
+}
+
+TEST_F(MainFrameTest, EveryControlIsNamedForScreenReaders) {
+    frame->show();
+    selectGroup("Lobby");
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(frame.get()), QStringList{});
 }

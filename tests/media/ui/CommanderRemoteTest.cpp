@@ -18,7 +18,8 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressDialog>
+#include <QLabel>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -66,17 +67,21 @@ protected:
     }
     Grid* model() { return view->commander().grid(); }
     // "Copy All..." with the drive's folder `folder` chosen; returns the outcome.
-    CopyOutcome copyAll(CopyAllFolder folder, const std::function<void(CCopyProgress*)>& started = {}) {
+    CopyOutcome copyAll(const QString& folder, const std::function<void(CCopyProgress*)>& started = {}) {
         lumtest::whenModal<CRemovableDriveDialog>([folder](CRemovableDriveDialog* d) {
-            EXPECT_EQ(d->volumeList()->currentRow(), 0);  // the first drive preselected
+            EXPECT_EQ(d->windowTitle(), "Copy All to Removable drive");
+            EXPECT_FALSE(d->mountPoint().isEmpty());  // the first drive preselected
+            EXPECT_EQ(lumtest::controlsWithoutAccessibleName(d), QStringList());
             lumtest::screenshot(d, "copy-all-drives");
-            d->folderButtons()->button(int(folder))->click();
-            QTest::mouseClick(d->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            // A radio button takes clicks on its circle and text, not across its whole width.
+            QRadioButton* choice = lumtest::control<QRadioButton>(d, folder);
+            QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(6, choice->height() / 2));
+            QTest::mouseClick(lumtest::control<QPushButton>(d, "OK"), Qt::LeftButton);
         });
         std::optional<CopyOutcome> outcome;
         QObject context;
         QObject::connect(view.get(), &CDlgMPLEditor::copyStarting, &context, [&](CCopyProgress* run) {
-            QObject::connect(run, &CCopyProgress::finished, &context,
+            QObject::connect(run, &CCopyProgress::copyFinished, &context,
                              [&](const CopyOutcome& o) { outcome = o; });
             if (started) started(run);
         });
@@ -102,7 +107,7 @@ TEST_F(CommanderRemoteTest, CopyAllPutsMediaAndPlaylistOnTheDrive) {
     click(">>");
     ASSERT_EQ(model()->rowCount(), 3);
 
-    const CopyOutcome done = copyAll(CopyAllFolder::Media);
+    const CopyOutcome done = copyAll("MEDIA\\");
     EXPECT_EQ(done.status, CopyOutcome::Status::Done);
     const QString target = usb + "/MEDIA";
     EXPECT_EQ(readFile(target + "/a.jpg"), readFile(media + "/a.jpg"));
@@ -114,14 +119,16 @@ TEST_F(CommanderRemoteTest, CopyAllPutsMediaAndPlaylistOnTheDrive) {
     EXPECT_EQ(statusTexts.first(), "Copying... " + media + "/a.jpg(0/3)");
     EXPECT_EQ(statusTexts.last(), "");
     EXPECT_TRUE(prompt.messages.isEmpty()) << prompt.messages.join('|').toStdString();
-    EXPECT_EQ(view->copyRun(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->copyRun() == nullptr; }));  // the window went
 
     // No drive mounted: the window says so and OK stays off.
     volumes.clear();
     lumtest::whenModal<CRemovableDriveDialog>([](CRemovableDriveDialog* d) {
-        EXPECT_FALSE(d->buttons()->button(QDialogButtonBox::Ok)->isEnabled());
-        EXPECT_NE(d->findChild<QWidget*>("NoDrive"), nullptr);
-        QTest::mouseClick(d->buttons()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        EXPECT_FALSE(lumtest::control<QPushButton>(d, "OK")->isEnabled());
+        bool said = false;
+        for (QLabel* l : d->findChildren<QLabel*>()) said |= l->text() == "No removable drive is mounted.";
+        EXPECT_TRUE(said);
+        QTest::mouseClick(lumtest::control<QPushButton>(d, "Cancel"), Qt::LeftButton);
     });
     click("Copy All...");
     EXPECT_EQ(view->copyRun(), nullptr);
@@ -139,20 +146,24 @@ TEST_F(CommanderRemoteTest, CancelledAndFailedCopiesLeaveNoPlaylistAndSaySo) {
     // Cancel while the video is on its way: the worker is held before it copies the video until
     // the operator's click has been made.
     QSemaphore clicked;
-    const CopyOutcome cancelled = copyAll(CopyAllFolder::Sync, [&](CCopyProgress* run) {
-        QObject::connect(&run->job(), &CCopyJob::progress, &run->job(),
+    const CopyOutcome cancelled = copyAll("SYNC\\", [&](CCopyProgress* run) {
+        QObject::connect(run->job(), &CCopyJob::progress, run->job(),
                          [&clicked](int, int, const QString& source) {
                              if (source.endsWith("big.mpg")) clicked.tryAcquire(1, 20000);
                          },
                          Qt::DirectConnection);
-        QTimer::singleShot(0, run, [run, &clicked] {
-            ASSERT_TRUE(QTest::qWaitFor([run] {
-                return run->dialog() && run->dialog()->labelText().contains("big.mpg");
+        QTimer::singleShot(0, run, [run, &clicked, this] {
+            QLabel* status = nullptr;
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                for (QLabel* l : run->findChildren<QLabel*>())
+                    if (l->text().contains("big.mpg")) status = l;
+                return status != nullptr;
             }, 20000));
-            auto* cancel = run->dialog()->findChild<QPushButton*>();
+            EXPECT_EQ(status->text(), "Copying... " + media + "/big.mpg(1/4)");
+            EXPECT_EQ(statusTexts.last(), status->text());  // the main window's status text
+            lumtest::screenshot(run, "copying-file");
+            QPushButton* cancel = lumtest::control<QPushButton>(run, "Cancel");
             ASSERT_NE(cancel, nullptr);
-            lumtest::screenshot(run->dialog(), "copying-file");
-            EXPECT_EQ(cancel->accessibleName(), "Cancel");
             QTest::mouseClick(cancel, Qt::LeftButton);
             clicked.release();
         });
@@ -162,19 +173,21 @@ TEST_F(CommanderRemoteTest, CancelledAndFailedCopiesLeaveNoPlaylistAndSaySo) {
     EXPECT_FALSE(QFile::exists(usb + "/SYNC/big.mpg"));
     EXPECT_FALSE(QFile::exists(usb + "/SYNC/playlist.mpl"));
     EXPECT_TRUE(QDir(usb + "/SYNC").entryList({"*.part"}).isEmpty());
-    EXPECT_EQ(prompt.messages, QStringList{"Copying was cancelled, playlist.mpl was not written."});
+    EXPECT_TRUE(prompt.messages.isEmpty());  // the operator cancelled: nothing to tell
+    EXPECT_EQ(statusTexts.last(), "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->copyRun() == nullptr; }));
 
     // A source gone since it was added: the file and the reason, no playlist.
     prompt.messages.clear();
     prompt.icons.clear();
     ASSERT_TRUE(QFile::remove(media + "/clip.mpg"));
-    const CopyOutcome failed = copyAll(CopyAllFolder::Root);
+    const CopyOutcome failed = copyAll("Root of the drive");
     EXPECT_EQ(failed.status, CopyOutcome::Status::Failed);
     EXPECT_TRUE(QFile::exists(usb + "/big.mpg"));  // what could be copied was
     EXPECT_FALSE(QFile::exists(usb + "/playlist.mpl"));
     ASSERT_EQ(prompt.messages.size(), 1);
-    EXPECT_EQ(prompt.messages[0], "Copying failed, playlist.mpl was not written:\n" + media +
-                                      "/clip.mpg: the file does not exist");
+    EXPECT_EQ(prompt.messages[0], "Copying failed; " + usb + "/playlist.mpl was not written. "
+                                  "Files not copied:\n" + media + "/clip.mpg: the file does not exist");
     EXPECT_EQ(prompt.icons[0], IOperatorPrompt::Icon::Stop);
 }
 
@@ -188,7 +201,7 @@ TEST_F(CommanderRemoteTest, SiteManagerConnectListAddAndUploadAgainstARealFtpSer
 
     // "Connect" without a stored site opens the FTP Site Manager; the site is added and used.
     lumtest::whenModal<CFtpSiteManagerDialog>([&](CFtpSiteManagerDialog* d) {
-        EXPECT_EQ(lumtest::controlsWithoutNames(d), QStringList());
+        EXPECT_EQ(lumtest::controlsWithoutAccessibleName(d), QStringList());
         QTest::keyClicks(d->hostField(), "FTP://127.0.0.1/");
         d->portField()->setValue(server.port());
         lumtest::clickBox(d->passiveBox());

@@ -69,6 +69,7 @@ protected:
         s.showStatus = [this](const QString& text) { statusTexts << text; };
         s.volumes = [this] { return volumes; };
         view = std::make_unique<CDlgMPLEditor>(s, prompt);
+        view->setFileChooser(lumtest::ScriptedChooser::make(chooser));
         view->resize(1400, 420);
         view->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
@@ -136,6 +137,7 @@ protected:
     QStringList ezPlays, autoPlays, statusTexts;
     QByteArray lastEzPlay;
     std::vector<RemovableVolume> volumes;
+    std::shared_ptr<lumtest::ScriptedChooser> chooser = std::make_shared<lumtest::ScriptedChooser>();
 };
 
 }  // namespace
@@ -200,7 +202,7 @@ TEST_F(CommanderWindowTest, ClicksBuildAPlaylistWhoseSavedBytesAreExact) {
     EXPECT_EQ(view->commander().settings().globalInterval, 8);
 
     const QString path = dir.filePath("show.mpl");
-    lumtest::answerFileDialog(path);
+    chooser->answers << QStringList{path};
     click("Save");
     const QByteArray expected =
         "[configuration]\r\nglobalinterval=8\r\nmute=ON\r\ndltime=7:5\r\n"
@@ -213,18 +215,24 @@ TEST_F(CommanderWindowTest, ClicksBuildAPlaylistWhoseSavedBytesAreExact) {
         "[file3]\r\npath=ScrollText.End\r\nsize=0\r\nfileaction=DEL\r\n";
     EXPECT_EQ(readFile(path), expected);
     EXPECT_EQ(view->windowTitle(), QString(texts::kCommanderCaption) + texts::kTitleSeparator + path);
+    ASSERT_EQ(chooser->asked.size(), 1);
+    EXPECT_EQ(chooser->asked[0].mode, FileChoice::Mode::Save);
+    EXPECT_EQ(chooser->asked[0].filter, "Playlist files(*.mpl)|*.mpl|All Files (*.*)|*.*||");
+    EXPECT_EQ(chooser->asked[0].defaultSuffix, "mpl");
     lumtest::screenshot(view.get(), "commander-built");
 
     // New empties the grid; Open brings the playlist back and saving it again gives the same bytes.
     lumtest::whenMenu("New");
     QTest::mouseClick(view->fileMenuButton(), Qt::LeftButton);
     EXPECT_EQ(model()->rowCount(), 0);
-    lumtest::answerFileDialog(path);
+    chooser->answers << QStringList{path};
     click("Open");
     EXPECT_EQ(names(), (QStringList{"a.jpg", "b.jpg", "clip.mpg", "ScrollText.End"}));
     EXPECT_EQ(model()->index(1, Grid::TransitionColumn).data().toString(), "ROLL:IMPLODE");
+    EXPECT_EQ(chooser->asked[1].mode, FileChoice::Mode::Open);
+    EXPECT_EQ(chooser->asked[1].filter, "Playlist files(*.mpl)|*.mpl||");
     const QString again = dir.filePath("again.mpl");
-    lumtest::answerFileDialog(again);
+    chooser->answers << QStringList{again};
     click("Save");
     // A picture read without a transition shows the table's first entry, which it then keeps.
     QByteArray reread = expected;
@@ -236,7 +244,7 @@ TEST_F(CommanderWindowTest, ClicksBuildAPlaylistWhoseSavedBytesAreExact) {
 TEST_F(CommanderWindowTest, RefusalsAndTheRulesOfTheButtons) {
     // "Save" with an empty grid opens no dialog and says nothing.
     click("Save");
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(chooser->asked.isEmpty());
     EXPECT_TRUE(prompt.messages.isEmpty());
 
     click(">>");
@@ -328,7 +336,7 @@ TEST_F(CommanderWindowTest, RefusalsAndTheRulesOfTheButtons) {
 
 TEST_F(CommanderWindowTest, FilterBoxesExcludeEachOtherAndRestoreTheCaption) {
     click(">>");
-    lumtest::answerFileDialog(dir.filePath("x.mpl"));
+    chooser->answers << QStringList{dir.filePath("x.mpl")};
     click("Save");
     ASSERT_NE(view->windowTitle(), QString(texts::kCommanderCaption));
     lumtest::clickBox(view->zoneFilterBox());
@@ -381,7 +389,7 @@ TEST_F(CommanderWindowTest, EveryVisibleControlHasItsLabelAsName) {
     lumtest::clickBox(view->multiZoneBox());
     for (int tab = 0; tab < view->tabs()->count(); ++tab) {
         view->tabs()->setCurrentIndex(tab);
-        EXPECT_EQ(lumtest::controlsWithoutNames(view.get()), QStringList()) << tab;
+        EXPECT_EQ(lumtest::controlsWithoutAccessibleName(view.get()), QStringList()) << tab;
     }
     EXPECT_EQ(view->button("Up")->accessibleName(), "Up");
     EXPECT_TRUE(view->button("Up")->text().isEmpty());
@@ -389,17 +397,17 @@ TEST_F(CommanderWindowTest, EveryVisibleControlHasItsLabelAsName) {
 
     CPlaylistSettingsDialog settings(PlaylistSettings{}, view.get());
     settings.show();
-    EXPECT_EQ(lumtest::controlsWithoutNames(&settings), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(&settings), QStringList());
     CSavePlaylistToFtpDialog name(view.get());
     name.show();
-    EXPECT_EQ(lumtest::controlsWithoutNames(&name), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(&name), QStringList());
     EXPECT_EQ(name.nameField()->selectedText(), "playlist");
     name.nameField()->clear();
     EXPECT_FALSE(name.okButton()->isEnabled());
-    CRemovableDriveDialog drives({{"/media/op/STICK", "STICK"}}, "Copy All to Removable drive",
-                                 CRemovableDriveDialog::FolderChoice::Offered, view.get());
+    CRemovableDriveDialog drives("Copy All to Removable drive", {{"/media/op/STICK", "STICK"}}, true,
+                                 view.get());
     drives.show();
-    EXPECT_EQ(lumtest::controlsWithoutNames(&drives), QStringList());
+    EXPECT_EQ(lumtest::controlsWithoutAccessibleName(&drives), QStringList());
 }
 
 TEST_F(CommanderWindowTest, PlaylistSettingsShowAndReturnEveryValue) {
