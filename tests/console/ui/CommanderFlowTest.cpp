@@ -16,6 +16,7 @@
 #include "common/TestSupport.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -110,6 +111,12 @@ TEST_F(CommanderFlowTest, EzPlayFromTheCommanderReachesSimulatedPlayersWhoFetchE
     EXPECT_TRUE(frame->commanderDock()->isVisible());
     EXPECT_TRUE(view->isChecked());
     CDlgMPLEditor* commander = frame->commander();
+    // The main window gave it the Image Editor: "Imag Zone..." works with Multi Zone.
+    commander->multiZoneBox()->click();
+    EXPECT_TRUE(commander->button("Imag Zone...")->isEnabled());
+    EXPECT_TRUE(commander->button("Imag Zone...")->toolTip().isEmpty());
+    commander->multiZoneBox()->click();
+    EXPECT_FALSE(commander->button("Imag Zone...")->isEnabled());
 
     // The sample media, every file with ">>".
     commander->showFolder(shop.homeDirectory);
