@@ -6,7 +6,6 @@
 #include "accounts/ui/AccountView.h"
 #include "console/ConsoleCore.h"
 #include "console/ConsoleModels.h"
-#include "console/ui/ConsoleApp.h"
 #include "console/ui/MainFrame.h"
 #include "core/Codepage.h"
 #include "media/Autoconfig.h"
@@ -16,12 +15,11 @@
 #include "media/ui/DlgRssMessage.h"
 #include "media/ui/DlgRssSettings.h"
 #include "server/ControlServer.h"
-#include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
 #include "common/TestSupport.h"
 #include "common/WindowTestSupport.h"
-#include "console/ui/GuiTestSupport.h"
+#include "console/ui/ConsoleAppSupport.h"
 #include "media/MediaTestSupport.h"
 
 #include <QAbstractProxyModel>
@@ -48,48 +46,20 @@ class DeviceSetupFlow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        lumtest::keepUserFilesIn(dir, true);
-
-        data = dir.filePath(QStringLiteral("data"));
-        QDir().mkpath(data);
-        // Any free port; the server starts with the console.
-        ASSERT_TRUE(lumtest::writeFile(QDir(data).filePath(QStringLiteral("config.ini")),
-                                       "[SERVER]\r\nPORT=0\r\n"));
-        CConsoleApp::Options o;
-        o.dataDir = data;
-        o.executableDir = dir.filePath(QStringLiteral("bin"));
-        o.prompt = &prompt;
-        o.showWindow = false;
-        ASSERT_EQ(app.start(o), CConsoleApp::StartResult::Started);
+        ASSERT_EQ(lumtest::startConsoleIn(app, dir, prompt), CConsoleApp::StartResult::Started);
         ASSERT_TRUE(app.server()->IsRunning());
         frame = app.mainFrame();
-        CUserGroup lobby;
-        lobby.name = QStringLiteral("Lobby");
-        ASSERT_EQ(app.store()->AddGroup(lobby), 1);
-        CUserGroup empty;
-        empty.name = QStringLiteral("Empty");
-        ASSERT_EQ(app.store()->AddGroup(empty), 1);
-        for (const char* name : {"P01", "P02"}) {
-            CUser u;
-            u.name = QString::fromLatin1(name);
-            u.group = QStringLiteral("Lobby");
-            ASSERT_EQ(app.store()->AddUser(u), 1);
-        }
+        ASSERT_TRUE(lumtest::addGroup(*app.store(), QStringLiteral("Lobby")));
+        ASSERT_TRUE(lumtest::addGroup(*app.store(), QStringLiteral("Empty")));
+        ASSERT_TRUE(lumtest::addUser(*app.store(), QStringLiteral("P01"), QStringLiteral("Lobby")));
+        ASSERT_TRUE(lumtest::addUser(*app.store(), QStringLiteral("P02"), QStringLiteral("Lobby")));
     }
 
     // A player that stays online, answers commands and keeps what it fetches in its own folder.
     std::unique_ptr<sim::CSimPlayer> player(const char* name, const char* mac) {
-        sim::SimPlayerConfig c;
-        c.port = app.server()->ListeningPort();
-        c.user = QString::fromLatin1(name);
-        c.mac = QString::fromLatin1(mac);
-        c.aliveMs = 0;
-        c.saveDir = dir.filePath(QStringLiteral("fetched/") + c.user);
-        sim::SimStep stay;
-        stay.kind = sim::SimStep::Kind::Stay;
-        stay.seconds = 600;  // ended by the test
-        c.steps.push_back(stay);
-        auto p = std::make_unique<sim::CSimPlayer>(c);
+        const QString user = QString::fromLatin1(name);
+        auto p = lumtest::stayingPlayer(app.server()->ListeningPort(), user, QString::fromLatin1(mac),
+                                        dir.filePath(QStringLiteral("fetched/") + user));
         p->start();
         return p;
     }
@@ -111,7 +81,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString data;
     lumtest::RecordingPrompt prompt;
     CConsoleApp app;
     CMainFrame* frame = nullptr;
