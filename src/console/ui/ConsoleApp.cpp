@@ -12,9 +12,12 @@
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
 #include "core/AppProfile.h"
+#include "media/ui/DlgMPLEditor.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
+#include "media/AutoconfigTexts.h"
+#include "media/MediaTexts.h"
 #include "media/RssThread.h"
 #include "media/YuvImage.h"
 #include "playlists/HomeGroup.h"
@@ -34,6 +37,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -67,7 +71,8 @@ QList<const char*> operatorMessageTemplates() {
             account_texts::kGroupRenameExists,    account_texts::kFolderFailed,
             backup_texts::kAskRestore,           backup_texts::kCannotRestore,
             backup_texts::kPleaseRestart,        t::kSettingsSaveFailed,
-            t::kLogCannotCreate};
+            t::kLogCannotCreate,                 media_texts::kCannotConnect,
+            media_texts::kCannotSave,            autoconfig_texts::kCannotWrite};
 }
 
 CConsoleApp::CConsoleApp() = default;
@@ -166,8 +171,8 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     MainFrameParts parts{core_->settings(), *models_, *prompt_, serverCommands,
                          [this] { backup(); }, [this] { restore(); },
                          [this](const QString& group) { return core_->rss().startRssFeeds(group); },
-                         title};
-    parts.log = &core_->logHub();
+                         title, &core_->logHub(), samplesFolder(options.executableDir)};
+    parts.rss = &core_->rss();
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.
@@ -221,6 +226,11 @@ void CConsoleApp::wireReports() {
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());
         pane->tabs()->setCurrentIndex(tab);
+    });
+    // While the Playlist Commander lists a player's files, that player's storage report is its.
+    reports.setStorageForward([commander = QPointer<CDlgMPLEditor>(frame_->commander())](
+                                  const QString& player, const QString& mac, const QString& report) {
+        return commander && commander->takeStorageReport(player, mac, report);
     });
     // A player that leaves takes its file and report lists with it.
     connect(&core_->online(), &COnlineModel::playerLoggedOut, &reports, [&reports] {

@@ -6,6 +6,8 @@
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
 #include "console/Languages.h"
+#include "console/PlaylistHandover.h"
+#include "media/ui/DlgMPLEditor.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
@@ -17,6 +19,8 @@
 #include "media/ui/DlgInstantJpeg.h"
 #include "media/ui/MediaWindowTexts.h"
 #include "playlists/OperatorFileTexts.h"
+#include "media/ui/DlgClientSetup.h"
+#include "media/ui/DlgRssMessage.h"
 #include "playlists/PlaylistDocument.h"
 #include "playlists/ui/DlgInstantMessage.h"
 #include "playlists/ui/DlgPlaylistScheduler.h"
@@ -30,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -45,6 +50,9 @@ namespace {
 QString L(const char* s) { return uiText(s); }
 constexpr int kDefaultLogWidth = 200;
 constexpr int kDefaultLogHeight = 100;
+constexpr int kDefaultCommanderSize = 200;
+// showCmd of a pane that was closed: it stays closed at the next start.
+constexpr int kHiddenShowCmd = 0;
 }  // namespace
 
 CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
@@ -81,10 +89,11 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     resizeDocks({logDock_}, {kDefaultLogHeight}, Qt::Vertical);
     resizeDocks({accountDock_}, {kDefaultLogWidth + 60}, Qt::Horizontal);
 
+    buildStatusBar();
+    createCommanderPane();
     buildMenus();
     createContentActions();
     buildToolBar();
-    buildStatusBar();
     // The tree root's menu: "Start" and "Stop" of the server, "New Group", "E&xit".
     QList<QAction*> rootActions;
     if (parts_.server.start) {
@@ -253,6 +262,7 @@ void CMainFrame::buildMenus() {
     // "&Tools": the configuration, then "Change Password" inserted at position 3.
     QMenu* tools = toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
     tools->addAction(addCommand(cmd::Configuration, tr("Configuration of System"), [this] { openSettings(); }));
+    addDeviceSetupCommands(tools);
     tools->addAction(addCommand(cmd::ChangePassword, tr("Change Password"), [this] { changePassword(); }));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -271,6 +281,12 @@ void CMainFrame::buildMenus() {
     vl->setText(tr("&LogWindow"));
     actions_.insert(cmd::ViewLog, vl);
     view->addAction(vl);
+    QAction* vc = commanderDock_->toggleViewAction();
+    vc->setText(tr("&MPL Commander"));
+    vc->setData(int(cmd::ViewCommander));
+    actions_.insert(cmd::ViewCommander, vc);
+    view->addAction(vc);
+    tools->addAction(addCommand(cmd::PlaylistCommander, tr("Playlist Commander"), [this] { showCommander(); }));
 
     languageMenu_ = menuBar()->addMenu(tr("&Language"));
 }
@@ -285,6 +301,7 @@ void CMainFrame::buildToolBar() {
     account->setIconText(tr("Account"));
     account->setIcon(icons::tile(QStringLiteral("A"), QColor(30, 90, 160)));
     toolBar_->addAction(account);
+    if (QAction* rssEdit = action(cmd::RssEditor)) toolBar_->addAction(rssEdit);
     toolBar_->addSeparator();
     for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::InstantMessage, cmd::StartRss,
                    cmd::MessageOff, cmd::VolumeMenu, cmd::VideoMenu, cmd::Picture, cmd::OptionsMenu})
@@ -426,6 +443,65 @@ void CMainFrame::openSettings() {
         Q_EMIT languageChosen(languageIdForIndex(parts_.settings.language()));
 }
 
+// --- device setup and tickers: the Client Setup Utility and the RSS editor ---------------------
+
+namespace {
+
+// A modeless window brought up centred on the main window (forward again when already open).
+void showCentred(QWidget* window, QWidget* on, bool created) {
+    if (created) {
+        if (window->layout()) window->layout()->activate();  // its own size, before it shows
+        QRect r = window->frameGeometry();
+        r.moveCenter(on->frameGeometry().center());
+        window->move(r.topLeft());
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void CMainFrame::addDeviceSetupCommands(QMenu* tools) {
+    QAction* setup = addCommand(cmd::AutoConfigEditor, tr("&Client Setup Utility..."), [this] { openClientSetup(); });
+    setup->setStatusTip(tr("AutoConfig File Editor"));
+    tools->addAction(setup);
+    if (!parts_.rss) return;
+    QAction* rss = addCommand(cmd::RssEditor, tr("RSS Editor"), [this] { openRssEditor(); });
+    rss->setIconText(tr("RSS Edit"));
+    rss->setIcon(icons::tile(QStringLiteral("RE"), QColor(220, 120, 0)));
+    tools->addAction(rss);
+}
+
+CDlgClientSetup* CMainFrame::openClientSetup() {
+    const bool create = !clientSetup_;
+    if (create) {
+        COnlineModel& online = parts_.models.online();
+        ClientSetupParts p{parts_.models.store(), online, parts_.prompt, [&online] {
+                               std::vector<PlayerStatus> players;
+                               for (const CClientRecord& r : online.records()) players.push_back({r.name, r.status});
+                               return players;
+                           }};
+        clientSetup_ = new CDlgClientSetup(std::move(p), this);
+        clientSetup_->setAttribute(Qt::WA_DeleteOnClose);
+        clientSetup_->setFileChooser(chooser_);
+    }
+    showCentred(clientSetup_, this, create);
+    return clientSetup_;
+}
+
+CDlgRssMessage* CMainFrame::openRssEditor() {
+    if (!parts_.rss) return nullptr;
+    const bool create = !rssEditor_;
+    if (create) {
+        CUserStore& store = parts_.models.store();
+        rssEditor_ = new CDlgRssMessage({*parts_.rss, parts_.prompt, [&store] { return store.GroupNames(); }}, this);
+        rssEditor_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showCentred(rssEditor_, this, create);
+    return rssEditor_;
+}
+
 void CMainFrame::checkLanguage(const QString& id) {
     for (QAction* a : languageMenu_->actions()) a->setChecked(a->data().toString() == id);
 }
@@ -446,16 +522,77 @@ void CMainFrame::setLanguages(const QList<LanguageEntry>& languages, const QStri
 void CMainFrame::savePlacements(QSettings& settings) const {
     writePlacement(settings, QStringLiteral("MainFrm"), placementOf(this));
     writePlacement(settings, QStringLiteral("LOG"), placementOf(logDock_));
+    WindowPlacement mpl = placementOf(commanderDock_);
+    if (commanderDock_->isHidden()) mpl.showCmd = kHiddenShowCmd;
+    writePlacement(settings, QStringLiteral("MPL"), mpl);
 }
 
 bool CMainFrame::restorePlacements(QSettings& settings) {
     const WindowPlacement log = readPlacement(settings, QStringLiteral("LOG"));
     if (log.right > log.left && log.bottom > log.top)
         resizeDocks({logDock_}, {log.bottom - log.top}, Qt::Vertical);
+    const WindowPlacement mpl = readPlacement(settings, QStringLiteral("MPL"));
+    if (mpl.right > mpl.left && mpl.bottom > mpl.top) {
+        if (mpl.showCmd != kHiddenShowCmd) commanderDock_->show();
+        resizeDocks({commanderDock_}, {mpl.bottom - mpl.top}, Qt::Vertical);
+        resizeDocks({commanderDock_}, {mpl.right - mpl.left}, Qt::Horizontal);
+    }
     const WindowPlacement frame = readPlacement(settings, QStringLiteral("MainFrm"));
     if (!frame.usable()) return false;
     setGeometry(frame.normalRect());
     return true;
+}
+
+// ---- the Playlist Commander pane
+
+void CMainFrame::createCommanderPane() {
+    CConsoleModels& m = parts_.models;
+    CommanderServices services;
+    services.programFolder = m.store().programFolder();
+    services.startFolder = parts_.mediaFolder;
+    services.groups = [this] { return parts_.models.store().GroupNames(); };
+    services.players = [this] {
+        std::vector<ListedPlayer> players;
+        for (const CClientRecord& r : parts_.models.online().records())
+            players.push_back({r.name, r.group, r.status});
+        return players;
+    };
+    services.ezPlay = [this](const CommandTarget& target, CPlaylistDocument& doc) {
+        EzPlay(parts_.models.store(), parts_.models.online(), parts_.prompt, target, doc);
+    };
+    services.autoPlay = [this](const CommandTarget& target, CPlaylistDocument& doc) {
+        AutoPlay(parts_.models.store(), parts_.prompt, target, doc);
+    };
+    services.sender = &m.online();
+    services.showStatus = [this](const QString& text) { message_->setText(text); };
+    commander_ = new CDlgMPLEditor(std::move(services), parts_.prompt);
+    commander_->setFileChooser(chooser_);
+    commander_->setImageEditorHook(imageEditorHook());
+    commanderDock_ = new QDockWidget(this);
+    commanderDock_->setObjectName(QStringLiteral("MplBar"));
+    commanderDock_->setWindowTitle(commander_->title());
+    commanderDock_->setWidget(commander_);
+    commanderDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable |
+                                QDockWidget::DockWidgetFloatable);
+    connect(commander_, &CDlgMPLEditor::titleChanged, commanderDock_, &QDockWidget::setWindowTitle);
+    addDockWidget(Qt::BottomDockWidgetArea, commanderDock_);
+    // At the bottom, beside the log pane.
+    splitDockWidget(logDock_, commanderDock_, Qt::Horizontal);
+    resizeDocks({commanderDock_}, {kDefaultCommanderSize}, Qt::Vertical);
+    resizeDocks({commanderDock_}, {kDefaultCommanderSize}, Qt::Horizontal);
+    commanderDock_->hide();
+}
+
+void CMainFrame::setFileChooser(FileChooser chooser) {
+    chooser_ = std::move(chooser);
+    if (commander_) commander_->setFileChooser(chooser_);
+}
+
+void CMainFrame::showCommander() {
+    commanderDock_->show();
+    commanderDock_->raise();
+    commander_->activateWindow();
+    commander_->setFocus();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
