@@ -188,6 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"config", configPath, writeConfig, configLoads},
                       SaveCase{"playlist", playlistPath, writePlaylist, playlistLoads},
                       SaveCase{"backup", backupPath, writeBackup, backupLoads}),
-    [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SaveCase>& c) { return std::string(c.param.name); });
 
 }  // namespace
