@@ -201,6 +201,7 @@ FtpPublisher::FtpPublisher(IOperatorPrompt& prompt, QObject* parent)
     workerContext_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, workerContext_, &QObject::deleteLater);
     thread_.setObjectName("ftp");
+    releaseWhenFinished(thread_);
     thread_.start();
 }
 
@@ -208,6 +209,7 @@ FtpPublisher::~FtpPublisher() {
     // Work in progress finishes (bounded by the time-outs); its results are dropped.
     thread_.quit();
     thread_.wait();
+    LUM_TSAN_ACQUIRE();
     panel_.reset();
 }
 

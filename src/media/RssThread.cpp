@@ -48,6 +48,7 @@ CRssThread::CRssThread(QString programFolder, RssGroupSource groups, ICommandSen
       sender_(sender),
       intervalMs_(refreshIntervalMs) {
     thread_.setObjectName("rss");
+    releaseWhenFinished(thread_);
 }
 
 CRssThread::~CRssThread() { stop(); }
@@ -75,6 +76,7 @@ void CRssThread::stop() {
     stopping_ = true;  // a refresh in progress ends after its current fetch
     thread_.quit();
     thread_.wait();
+    LUM_TSAN_ACQUIRE();
     worker_ = nullptr;
     stopping_ = false;
 }
