@@ -74,6 +74,9 @@ QVariant COnlineModel::data(const QModelIndex& index, int role) const {
         // A player offline past the grace time stands out in the list.
         if (r->alerted) return QColor(255, 205, 205);
         return {};
+    case Qt::ForegroundRole:
+        if (r->alerted) return QColor(150, 0, 0);
+        return {};
     case ConnectionIdRole: return r->connectionId;
     case MacRole: return r->macAddress;
     case NameRole: return r->name;

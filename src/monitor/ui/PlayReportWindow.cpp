@@ -140,6 +140,7 @@ void CPlayReportWindow::showResult() {
     if (model_.truncated())
         state += QStringLiteral("; ") + uiText(QT_TRANSLATE_NOOP("lum", "only the start of the file was read"));
     state_->setText(state);
+    table_->resizeColumnsToContents();
 
     bars_ = playsByMedia(model_.rows(), kChartBars);
     QChart* chart = chart_->chart();
