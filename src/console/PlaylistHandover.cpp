@@ -9,6 +9,7 @@
 #include "playlists/OperatorFileTexts.h"
 #include "playlists/HandedFiles.h"
 #include "playlists/PlaylistDocument.h"
+#include "playlists/PlaylistTexts.h"
 
 #include <QDir>
 
@@ -94,6 +95,12 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
 
 HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, const CommandTarget& target,
                         CPlaylistDocument& doc) {
+    // A player powering up with an empty playlist would show nothing at all.
+    if (doc.rowCount() == 0) {
+        HandoverResult r;
+        r.error = QString::fromLatin1(playlist_texts::kEmptyPlaylist);
+        return r;
+    }
     if (target.kind == CommandTarget::Kind::Player)
         return refuse(prompt, QString::fromLatin1(handover_texts::kAutoPlayNeedsGroup));
     CUserGroup group;

@@ -34,7 +34,8 @@ HandoverResult EzPlay(CUserStore& store, COnlineModel& online, IOperatorPrompt& 
                       const CommandTarget& target, CPlaylistDocument& doc);
 
 // AutoPlay: saves `doc` as "AutoPlaylist.mpl" in the group's home directory and makes it the
-// group's auto playlist with AutoPlay on. A player target is refused.
+// group's auto playlist with AutoPlay on. A playlist without items (nothing is said: the window
+// offers AutoPlay only for a filled grid) and a player target are refused.
 HandoverResult AutoPlay(CUserStore& store, IOperatorPrompt& prompt, const CommandTarget& target,
                         CPlaylistDocument& doc);
 

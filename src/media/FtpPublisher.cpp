@@ -14,6 +14,7 @@ using namespace media_texts;
 FtpConnectParams ftpConnectParams(const CFtpSite& site, const FtpProfile& profile) {
     FtpConnectParams p;
     p.host = site.host;
+    p.siteAddress = site.host;
     p.login = site.login;
     p.password = site.password;
     p.profileName = site.profileName;
@@ -36,9 +37,20 @@ FtpConnectParams ftpConnectParams(const CFtpSite& site, const FtpProfile& profil
         QString path = site.initialPath;
         path.replace('\\', '/');
         if (path.startsWith('/')) path.remove(0, 1);
-        p.host += '/' + path;
+        // A host typed with a trailing "/" would start every remote path with "//".
+        if (!p.host.endsWith('/')) p.host += '/';
+        p.host += path;
     }
     return p;
+}
+
+QString ftpItemHost(const FtpConnectParams& params) {
+    QString address = params.siteAddress.toLower();
+    if (address.endsWith('/')) address.chop(1);
+    if (address.startsWith("ftp://")) address.remove(0, 6);
+    return QStringLiteral("ftp://%1:%2@%3:%4")
+        .arg(params.login, params.password, address)
+        .arg(params.port);
 }
 
 std::optional<CFtpSite> findFtpSite(const QList<CFtpSite>& sites, const QString& profileName) {
@@ -120,9 +132,14 @@ bool CFtpPanel::listFolder(const QString& folder, bool mplFilter) {
 }
 
 bool CFtpPanel::uploadPlaylist(const QString& tempFile, const QString& remoteName, bool mplFilter) {
-    QString error;
-    bool ok = client_.isOpen() && client_.upload(tempFile, current_, remoteName, &error);
+    const bool ok = uploadFile(tempFile, remoteName, mplFilter);
     QFile::remove(tempFile);
+    return ok;
+}
+
+bool CFtpPanel::uploadFile(const QString& localFile, const QString& remoteName, bool mplFilter) {
+    QString error;
+    const bool ok = client_.isOpen() && client_.upload(localFile, current_, remoteName, &error);
     if (!ok) {
         if (!error.isEmpty()) prompt_.message(error, IOperatorPrompt::Icon::Stop);
         return false;

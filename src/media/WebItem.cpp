@@ -48,8 +48,8 @@ PlaylistItem toPlaylistItem(const WebItem& web) {
     return item;
 }
 
-WebItemResult composeWebItem(const QString& urlAndPath, const QString& fileName,
-                             IOperatorPrompt& prompt, const WebLengthQuery& query) {
+WebItemResult prepareWebItem(const QString& urlAndPath, const QString& fileName,
+                             IOperatorPrompt& prompt) {
     WebItemResult r;
     if (urlAndPath.isEmpty()) {
         prompt.message(media_texts::kUrlBlank, IOperatorPrompt::Icon::Stop);
@@ -79,17 +79,48 @@ WebItemResult composeWebItem(const QString& urlAndPath, const QString& fileName,
         path += name;
     else
         path += '/' + name;
-
-    const quint32 length = query(host + '/' + path);
-    if (length == kWebLengthFailed || length == kWebLengthFailed - 1) {
-        prompt.message(media_texts::kNoFileLength, IOperatorPrompt::Icon::Stop);
-        return r;
-    }
     r.ok = true;
     r.item.host = host;
     r.item.path = path;
-    r.item.size = length;
     return r;
+}
+
+bool finishWebItem(WebItemResult& r, quint32 length, IOperatorPrompt& prompt) {
+    if (length == kWebLengthFailed || length == kWebLengthFailed - 1) {
+        prompt.message(media_texts::kNoFileLength, IOperatorPrompt::Icon::Stop);
+        r.ok = false;
+        return false;
+    }
+    r.item.size = length;
+    return true;
+}
+
+WebItemResult composeWebItem(const QString& urlAndPath, const QString& fileName,
+                             IOperatorPrompt& prompt, const WebLengthQuery& query) {
+    WebItemResult r = prepareWebItem(urlAndPath, fileName, prompt);
+    if (r.ok) finishWebItem(r, query(webItemUrl(r.item)), prompt);
+    return r;
+}
+
+QString webItemUrl(const WebItem& item) {
+    const QString host = item.host.startsWith("http://", Qt::CaseInsensitive) ||
+                                 item.host.startsWith("https://", Qt::CaseInsensitive)
+                             ? item.host
+                             : "http://" + item.host;
+    return host + '/' + item.path;
+}
+
+std::optional<WebItem> webItemFromAddress(const QString& address) {
+    QString text = address.trimmed();
+    text.remove(' ');
+    const int scheme = text.indexOf("//");
+    if (scheme >= 0) text = text.mid(scheme + 2);
+    const int slash = text.indexOf('/');
+    WebItem item;
+    item.host = slash >= 0 ? text.left(slash) : text;
+    item.path = slash >= 0 ? text.mid(slash + 1) : QString();
+    if (item.host.isEmpty()) return std::nullopt;
+    return item;
 }
 
 }  // namespace lum

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace lum {
 
@@ -41,5 +42,21 @@ using WebLengthQuery = std::function<quint32(const QString& url)>;
 // Composes a web item; refusals are shown through `prompt`.
 WebItemResult composeWebItem(const QString& urlAndPath, const QString& fileName,
                              IOperatorPrompt& prompt, const WebLengthQuery& query = queryWebLength);
+
+// The same in two halves, so that a window asks for the length off its own thread: the fields'
+// checks and the item without its size (ok false after a refusal), then the length the query
+// gave ("Can't get the file length, please check url" and false for a failed query).
+WebItemResult prepareWebItem(const QString& urlAndPath, const QString& fileName,
+                             IOperatorPrompt& prompt);
+bool finishWebItem(WebItemResult& result, quint32 length, IOperatorPrompt& prompt);
+
+// The URL whose length is asked: host and path joined by "/" ("http://" put before a host
+// that has no scheme).
+QString webItemUrl(const WebItem& item);
+
+// A web address another window hands to the Commander: trimmed, every blank removed, the
+// scheme up to "//" dropped; the text before the first "/" is the host, the rest the path;
+// protocol HTTP, port 80, size still to be asked. Nothing when no host is left.
+std::optional<WebItem> webItemFromAddress(const QString& address);
 
 }  // namespace lum

@@ -86,7 +86,11 @@ bool CPlaylistDocument::moveRowDown(int index) {
     return true;
 }
 
-void CPlaylistDocument::clearRows() { rows_.clear(); }
+void CPlaylistDocument::clearRows() {
+    rows_.clear();
+    // A flag kept without its item would refuse every schedule from now on.
+    hasSchedule_ = false;
+}
 
 void CPlaylistDocument::clearAll() {
     rows_.clear();

@@ -73,7 +73,7 @@ public:
     // Moves a row one place; false at the edge.
     bool moveRowUp(int index);
     bool moveRowDown(int index);
-    // File "New": the main list only.
+    // File "New": the main list only (with it goes the schedule item, and so its flag).
     void clearRows();
     // "Clear": both lists, default settings, schedule flag, title and current path.
     void clearAll();
@@ -95,6 +95,8 @@ public:
     QString title() const { return title_; }
     QString currentPath() const { return currentPath_; }
     void setCurrentPath(const QString& path) { currentPath_ = path; }
+    // The title becomes the caption again.
+    void resetTitle() { title_ = caption_; }
 
     // --- time cells ----------------------------------------------------------------------
     // Checks every row's From/To cells; tells the operator the first fault through `prompt`

@@ -26,11 +26,14 @@ void ReportCenter::playerEvent(PlayerEvent event, const QString& player, const Q
         return folder.isEmpty() ? QString() : joinPath(folder, name);
     };
     switch (event) {
-    case PlayerEvent::StorageFiles:
+    case PlayerEvent::StorageFiles: {
+        const QString report = inFolder(reportFileName(fixed_names::kStorageReportTemplate, mac));
+        if (forward_ && forward_(player, mac, report)) break;
         storageMac_ = mac;
-        storage_.showReport(inFolder(reportFileName(fixed_names::kStorageReportTemplate, mac)));
+        storage_.showReport(report);
         Q_EMIT tabRequested(StorageTab);
         break;
+    }
     case PlayerEvent::DeleteDone:
         if (!folder.isEmpty()) storage_.removeDeleted(readDeleteList(folder));
         break;

@@ -5,12 +5,16 @@
 //   1004 playlist report uploaded      -> "Playlist" tab
 //   1006 playback report uploaded      -> "Playback Report" tab
 // and "Delete Selected Files", which writes the delete list and posts command 9.
+// While the Playlist Commander lists a player's files, a storage report it takes goes to it
+// instead of the "CF Device" tab (setStorageForward).
 
 #include "core/PlayerEvent.h"
 #include "playlists/ReportModels.h"
 
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 namespace lum {
 
@@ -28,6 +32,12 @@ public:
     PlaylistReportModel* playlistReport() { return &playlist_; }
     // MAC text of the player whose storage list is shown.
     QString storageMac() const { return storageMac_; }
+
+    // Given the player, its MAC text and the path of its storage report: true when it takes the
+    // report (the storage list and the tab stay as they are). Empty: every report shows here.
+    using StorageForward =
+        std::function<bool(const QString& player, const QString& mac, const QString& reportPath)>;
+    void setStorageForward(StorageForward forward) { forward_ = std::move(forward); }
 
     // A player event from the online model; other events are ignored.
     void playerEvent(PlayerEvent event, const QString& player, const QString& mac);
@@ -49,6 +59,7 @@ private:
     StorageListModel storage_;
     PlaylistReportModel playlist_;
     QString storageMac_;
+    StorageForward forward_;
 };
 
 }  // namespace lum

@@ -30,6 +30,19 @@ QString reportFileName(const char* nameTemplate, const QString& mac) {
     return QString::fromLatin1(nameTemplate).replace(QLatin1String(fixed_names::kMacPlaceholder), mac);
 }
 
+std::vector<StorageEntry> readStorageReport(const QString& reportPath) {
+    std::vector<StorageEntry> out;
+    const QByteArray data = readReport(reportPath);
+    for (const QByteArray& raw : data.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty()) continue;
+        if (int(out.size()) == kMaxReportItems) break;
+        const QList<QByteArray> f = line.split('\t');
+        out.push_back({fromAnsi(f.value(0)), fromAnsi(f.value(1)), fromAnsi(f.value(2))});
+    }
+    return out;
+}
+
 bool writeDeleteList(const QString& folder, const QStringList& names) {
     const QString path = joinPath(folder, QString::fromLatin1(fixed_names::kDeleteList));
     QFile::remove(path);
@@ -111,21 +124,14 @@ void StorageListModel::clear() {
 void StorageListModel::showReport(const QString& reportPath) {
     beginResetModel();
     rows_.clear();
-    const QByteArray data = readReport(reportPath);
-    if (!data.isEmpty()) {
-        int number = 0;
-        for (const QByteArray& raw : data.split('\n')) {
-            const QByteArray line = raw.trimmed();
-            if (line.isEmpty()) continue;
-            if (number == kMaxReportItems) break;
-            const QList<QByteArray> f = line.split('\t');
-            Row r;
-            r.name = fromAnsi(f.value(0));
-            r.kind = fromAnsi(f.value(1));
-            r.size = fromAnsi(f.value(2));
-            r.number = number++;
-            rows_.push_back(r);
-        }
+    int number = 0;
+    for (const StorageEntry& e : readStorageReport(reportPath)) {
+        Row r;
+        r.name = e.name;
+        r.kind = e.kind;
+        r.size = e.size;
+        r.number = number++;
+        rows_.push_back(r);
     }
     endResetModel();
 }

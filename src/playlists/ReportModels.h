@@ -22,6 +22,14 @@ inline constexpr int kMaxReportItems = 10000;
 // A report name with the player's MAC text in place of "XX-XX-XX".
 QString reportFileName(const char* nameTemplate, const QString& mac);
 
+// One line of a storage file report: the line trimmed and split at TAB (name, kind, size;
+// further fields ignored, missing ones empty).
+struct StorageEntry {
+    QString name, kind, size;
+};
+// The entries of a storage file report, blank lines skipped; a missing file gives none.
+std::vector<StorageEntry> readStorageReport(const QString& reportPath);
+
 // Writes the delete list into `folder`: an older list is removed first, and no file is written
 // when `names` is empty. False when the list could not be written.
 bool writeDeleteList(const QString& folder, const QStringList& names);

@@ -37,6 +37,7 @@ CCopyProgress::CCopyProgress(CopyPlan plan, IOperatorPrompt& prompt, QWidget* pa
     connect(job_, &CCopyJob::progress, this, [this](int step, int steps, const QString& source) {
         bar_->setValue(step);
         status_->setText(copyingStatusText(source, step, steps));
+        Q_EMIT status(status_->text());
     });
     connect(job_, &CCopyJob::finished, this, &CCopyProgress::onFinished);
     nameControlsByLabels(this);
@@ -55,6 +56,7 @@ void CCopyProgress::onFinished(const CopyOutcome& outcome) {
         for (const QString& f : outcome.failures) text += QLatin1Char('\n') + f;
         prompt_.message(text, IOperatorPrompt::Icon::Stop);
     }
+    Q_EMIT status(QString());
     Q_EMIT copyFinished(outcome);
     close();
 }

@@ -2,6 +2,12 @@
 // The window that chooses a removable drive for "Copy All..." and "Save to disc": the mounted
 // removable volumes by label and mount point, the first one chosen, and for "Copy All..." the
 // folder on it (the drive's root, MEDIA, COPY or SYNC).
+//
+//     CRemovableDriveDialog drives(title, removableVolumes(), true, this);
+//     if (drives.exec() == QDialog::Accepted && !drives.targetFolder().isEmpty())
+//         ...  // copy to drives.targetFolder() with CCopyProgress
+//
+// Without volumes a note says so and OK stays disabled.
 
 #include "playlists/RemovableCopy.h"
 

@@ -337,6 +337,24 @@ TEST_F(OnlineModelTest, EzPlayStoresSendsAndAutoPlayMakesThePowerUpPlaylist) {
     EXPECT_EQ(g.autoPlay, 1);
     EXPECT_EQ(prompt.messages.last(),
               QString("AutoPlay function will be executed after players restart or power up next time"));
+
+    // An empty playlist never becomes a power-up playlist; nothing is written or changed.
+    const int shown = prompt.messages.size();
+    QFile::remove(g.autoPlaylist);
+    CPlaylistDocument empty;
+    r = AutoPlay(store, prompt, CommandTarget::group("Lobby"), empty);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, QString("the playlist holds no item"));
+    EXPECT_FALSE(QFileInfo::exists(g.autoPlaylist));
+    EXPECT_EQ(prompt.messages.size(), shown);
+    // lumctl's autoplay says why.
+    const QString file = dir.filePath("empty.mpl");
+    ASSERT_TRUE(empty.Save(file));
+    COperatorService svc(store, online, {});
+    const QJsonObject reply = svc.handle(
+        {{"verb", "autoplay"}, {"file", file}, {"target", QJsonObject{{"group", "Lobby"}}}});
+    EXPECT_FALSE(reply["ok"].toBool());
+    EXPECT_EQ(reply["error"].toString(), QString("the playlist holds no item"));
 }
 
 TEST_F(OnlineModelTest, DeleteGoesByTheMacOfTheShownStorageList) {

@@ -1,5 +1,6 @@
 #pragma once
-// Test helpers of the media suite: a real HTTP server on its own thread and a dead port.
+// Test helpers of the media suites: a real HTTP server on its own thread, a real FTP server
+// (pyftpdlib, tests/media/ftp_server.py) and a dead port.
 
 #include "common/RecordingPrompt.h"
 
@@ -8,6 +9,7 @@
 #include <QImage>
 #include <QMap>
 #include <QMutex>
+#include <QProcess>
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -102,6 +104,30 @@ private:
     quint16 port_ = 0;
     mutable QMutex mutex_;
     QMap<QString, Resource> resources_;
+};
+
+// pyftpdlib serving `root` on 127.0.0.1; stopped with the object.
+class FtpServerProcess {
+public:
+    explicit FtpServerProcess(const QString& root) {
+        proc_.setProgram("/usr/bin/python3");
+        proc_.setArguments({QString(LUM_MEDIA_TEST_DIR) + "/ftp_server.py", root});
+        proc_.start();
+        if (proc_.waitForStarted(5000) && proc_.waitForReadyRead(10000))
+            port_ = quint16(proc_.readLine().trimmed().toUInt());
+    }
+    ~FtpServerProcess() { stop(); }
+    void stop() {
+        if (proc_.state() != QProcess::NotRunning) {
+            proc_.kill();
+            proc_.waitForFinished(5000);
+        }
+    }
+    quint16 port() const { return port_; }
+
+private:
+    QProcess proc_;
+    quint16 port_ = 0;
 };
 
 // A local port nobody listens on.

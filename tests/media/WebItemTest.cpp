@@ -77,3 +77,47 @@ TEST(WebItem, UnreachableHostAddsNothing) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(prompt.messages, QStringList({"Can't get the file length, please check url"}));
 }
+
+TEST(WebItem, AddressFromAnotherWindowKeepsItsCaseAndAsksTheServer) {
+    struct Case {
+        const char* address;
+        const char* host;
+        const char* path;
+    } cases[] = {
+        {"  http://Media.Example.com/Spring Sale/Clip.MP4 ", "Media.Example.com", "SpringSale/Clip.MP4"},
+        {"https://x.org/a.jpg", "x.org", "a.jpg"},
+        {"x.org/dir/b.jpg", "x.org", "dir/b.jpg"},
+        {"x.org", "x.org", ""},
+    };
+    for (const Case& c : cases) {
+        const std::optional<lum::WebItem> w = lum::webItemFromAddress(c.address);
+        ASSERT_TRUE(w.has_value()) << c.address;
+        EXPECT_EQ(std::tuple(w->host, w->path, w->port, w->protocol),
+                  std::tuple(QString(c.host), QString(c.path), 80, QString("HTTP")))
+            << c.address;
+    }
+    EXPECT_FALSE(lum::webItemFromAddress("   ").has_value());
+    EXPECT_FALSE(lum::webItemFromAddress("http:///a.jpg").has_value());
+
+    // The length comes from the server for that host and path.
+    lumtest::TestHttpServer http;
+    http.set("/Promo/Clip.mp4", {QByteArray(321, 'c')});
+    auto w = lum::webItemFromAddress(QString("http://127.0.0.1:%1/Promo/Clip.mp4").arg(http.port()));
+    ASSERT_TRUE(w.has_value());
+    EXPECT_EQ(lum::webItemUrl(*w), QString("http://127.0.0.1:%1/Promo/Clip.mp4").arg(http.port()));
+    EXPECT_EQ(lum::queryWebLength(lum::webItemUrl(*w)), 321u);
+}
+
+TEST(WebItem, FieldChecksAndTheLengthInTwoHalves) {
+    lumtest::RecordingPrompt prompt;
+    lum::WebItemResult r = lum::prepareWebItem("X.org/Dir/", "Clip.MP4", prompt);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(lum::webItemUrl(r.item), "http://x.org/dir/Clip.MP4");
+    EXPECT_TRUE(lum::finishWebItem(r, 99, prompt));
+    EXPECT_EQ(r.item.size, 99u);
+    EXPECT_FALSE(lum::finishWebItem(r, lum::kWebLengthFailed, prompt));
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(lum::prepareWebItem("", "a.jpg", prompt).ok);
+    EXPECT_EQ(prompt.messages, QStringList({"Can't get the file length, please check url",
+                                            "URL can not be 'Blank'"}));
+}

@@ -220,3 +220,34 @@ TEST(Senders, ReportEventsAndDeleteSelectedFiles) {
     EXPECT_EQ(center.storageList()->rowCount(), 0);
     EXPECT_FALSE(center.deleteSelectedFiles());
 }
+
+TEST(Senders, StorageReportsGoToTheCommanderWhileItTakesThem) {
+    Fixture f;
+    lum::ReportCenter center(f.store, f.online);
+    QList<int> tabs;
+    QObject::connect(&center, &lum::ReportCenter::tabRequested, [&](int t) { tabs << t; });
+    const QString mac = "00-11-22-33-44-55";
+    lumtest::writeFile(f.file("Shop", "filereport_00-11-22-33-44-55.zeb"), "a.jpg\tFILE\t1\r\n");
+    QStringList forwarded;
+    center.setStorageForward([&](const QString& player, const QString& m, const QString& report) {
+        if (player.compare("s1", Qt::CaseInsensitive) != 0) return false;
+        forwarded << player + ' ' + m + ' ' + report;
+        return true;
+    });
+    center.playerEvent(lum::PlayerEvent::StorageFiles, "s1", mac);
+    EXPECT_EQ(forwarded, QStringList{"s1 " + mac + ' ' + f.file("Shop", "filereport_00-11-22-33-44-55.zeb")});
+    EXPECT_TRUE(tabs.isEmpty());
+    EXPECT_EQ(center.storageList()->rowCount(), 0);
+    EXPECT_TRUE(center.storageMac().isEmpty());
+
+    // Another player's report is not taken: it shows in the log pane as before.
+    center.playerEvent(lum::PlayerEvent::StorageFiles, "s2", mac);
+    EXPECT_EQ(forwarded.size(), 1);
+    EXPECT_EQ(tabs, QList<int>{lum::ReportCenter::StorageTab});
+    EXPECT_EQ(center.storageList()->rowCount(), 1);
+
+    center.setStorageForward({});
+    center.playerEvent(lum::PlayerEvent::StorageFiles, "s1", mac);
+    EXPECT_EQ(forwarded.size(), 1);
+    EXPECT_EQ(tabs.size(), 2);
+}

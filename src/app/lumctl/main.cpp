@@ -2,10 +2,14 @@
 // operator socket (one JSON object per line each way).
 
 #include "core/DataFolder.h"
+#include "core/OperatorPrompt.h"
 #include "core/SignalPipe.h"
+#include "media/FtpSite.h"
+#include "media/PlaylistVerbs.h"
 #include "media/YuvImage.h"
 #include "monitor/FleetEvent.h"
 #include "monitor/PlayReport.h"
+#include "playlists/PlaylistDocument.h"
 #include "server/OperatorSocket.h"
 
 #include <QCommandLineParser>
@@ -46,6 +50,18 @@ const char* kVerbs =
     "  rss add --group G --url U [--title T] [--detailed]\n"
     "  picture FILE.jpg [--seconds N]      show a picture at once (Pictavo time N), to a target\n"
     "  convert-yuv IN OUT [--size WxH]     picture to zone image, locally (no LUM needed)\n"
+    "  playlist make OUT.mpl MEDIA... [--picture-time N] [--transition NAME]\n"
+    "          [--global-transition NAME] [--duration N] [--start HHMM] [--stop HHMM]\n"
+    "          [--mute] [--download-at HHMM] [--delete-files none|format|not-in-playlist|\n"
+    "          in-playlist] [--reload] [--dl-only] [--full-screen] [--zone FILE.yuv ...]\n"
+    "                                      build a playlist as the Playlist Commander does\n"
+    "                                      (locally, no LUM needed)\n"
+    "  copy-all FILE.mpl --to MOUNTPOINT [--folder root|MEDIA|COPY|SYNC]\n"
+    "                                      copy a playlist with its media to a drive, the\n"
+    "                                      playlist last (locally; Ctrl+C cancels)\n"
+    "  publish --site PROFILE FILE.mpl [--name NAME]\n"
+    "                                      upload a playlist through a stored FTP site\n"
+    "                                      (\"server data/sites.dat\" of the data folder)\n"
     "  message (--text T | --file F) [--encoding ansi|utf8] [--bg N --fg N\n"
     "          --transparency N --speed fast|normal|slow --clock on|off]\n"
     "                                      write and send an instant message; without\n"
@@ -220,9 +236,32 @@ int main(int argc, char** argv) {
                        seconds, always, centre});
     // Options of the play report.
     const QCommandLineOption from("from", "First day of the play report.", "YYYY-MM-DD");
-    const QCommandLineOption to("to", "Last day of the play report.", "YYYY-MM-DD");
     const QCommandLineOption csv("csv", "Play report as CSV.");
-    parser.addOptions({from, to, csv});
+    parser.addOptions({from, csv});
+    // Options of the playlist verbs.
+    const QCommandLineOption pictureTime("picture-time", "Picture play time in seconds (playlist make).", "N");
+    const QCommandLineOption transition("transition", "Transition of the pictures (playlist make).", "NAME");
+    const QCommandLineOption globalTransition(
+        "global-transition", "Full Screen, Random or Cross Fade for every picture (playlist make).", "NAME");
+    const QCommandLineOption duration("duration", "Duration/Times of every item (playlist make).", "N");
+    const QCommandLineOption start("start", "Start time of every item, HHMM (playlist make).", "HHMM");
+    const QCommandLineOption stop("stop", "Stop time of every item, HHMM (playlist make).", "HHMM");
+    const QCommandLineOption mute("mute", "Mute sound (playlist make).");
+    const QCommandLineOption downloadAt("download-at", "Download schedule, HHMM (playlist make).", "HHMM");
+    const QCommandLineOption deleteFiles(
+        "delete-files", "none, format, not-in-playlist or in-playlist (playlist make).", "CHOICE");
+    const QCommandLineOption reload("reload", "Tick Reload on every item (playlist make).");
+    const QCommandLineOption dlOnly("dl-only", "Tick D/L Only on every item (playlist make).");
+    const QCommandLineOption fullScreen("full-screen", "Every item full screen (playlist make).");
+    const QCommandLineOption zone("zone", "A zone image; turns Multi Zone on (playlist make).", "FILE");
+    // One --to: the mount point of copy-all, the last day of playreport.
+    const QCommandLineOption to("to", "Mount point (or folder) to copy to (copy-all); last day of the "
+                                      "play report (playreport, YYYY-MM-DD).", "MOUNTPOINT|DAY");
+    const QCommandLineOption targetFolder("folder", "root, MEDIA, COPY or SYNC (copy-all; default root).", "NAME");
+    const QCommandLineOption site("site", "Profile name of a stored FTP site (publish).", "PROFILE");
+    const QCommandLineOption name("name", "Remote name (publish; default: the file's).", "NAME");
+    parser.addOptions({pictureTime, transition, globalTransition, duration, start, stop, mute,
+                       downloadAt, deleteFiles, reload, dlOnly, fullScreen, zone, to, targetFolder, site, name});
     parser.addPositionalArgument("verb", "See the list above.");
     parser.process(app);
 
@@ -250,6 +289,101 @@ int main(int argc, char** argv) {
         const qint64 written = lum::convertToYuv(args[1], args[2], w, h);
         if (written == 0) return fail(QStringLiteral("cannot write %1").arg(args[2]));
         out(QStringLiteral("%1 bytes written to %2").arg(written).arg(args[2]));
+        return 0;
+    }
+
+    if (verb == "playlist" && args.size() > 1) {
+        // "playlist make": local work, no running LUM needed ("playlist" alone reads a player's).
+        if (args[1] != "make" || args.size() < 4)
+            return fail(QStringLiteral("playlist make needs OUT.mpl and at least one media file"));
+        lum::PlaylistMakeOptions o;
+        for (const QString& m : args.mid(3)) o.media << QFileInfo(m).absoluteFilePath();
+        for (const QString& z : parser.values(zone)) o.zones << QFileInfo(z).absoluteFilePath();
+        if (parser.isSet(pictureTime)) {
+            bool ok = false;
+            o.pictureTime = parser.value(pictureTime).toInt(&ok);
+            if (!ok) return fail(QStringLiteral("--picture-time needs a number"));
+        }
+        o.transition = parser.value(transition);
+        o.globalTransition = parser.value(globalTransition);
+        o.duration = parser.value(duration);
+        o.startTime = parser.value(start);
+        o.stopTime = parser.value(stop);
+        o.mute = parser.isSet(mute);
+        o.downloadAt = parser.value(downloadAt);
+        o.deleteFiles = parser.value(deleteFiles);
+        o.reload = parser.isSet(reload);
+        o.dlOnly = parser.isSet(dlOnly);
+        o.fullScreen = parser.isSet(fullScreen);
+        QStringList errors;
+        if (!lum::makePlaylist(args[2], o, &errors)) {
+            for (const QString& e : errors) std::fprintf(stderr, "%s\n", e.toLocal8Bit().constData());
+            return fail(QStringLiteral("%1 not written").arg(args[2]));
+        }
+        out(QStringLiteral("written\t%1").arg(QFileInfo(args[2]).absoluteFilePath()));
+        return 0;
+    }
+    if (verb == "copy-all") {
+        // Local work: no running LUM needed.
+        if (args.size() != 2 || !parser.isSet(to))
+            return fail(QStringLiteral("copy-all needs FILE.mpl and --to MOUNTPOINT"));
+        const std::optional<lum::CopyAllFolder> where =
+            lum::copyAllFolderByName(parser.isSet(targetFolder) ? parser.value(targetFolder) : QStringLiteral("root"));
+        if (!where) return fail(QStringLiteral("--folder takes root, MEDIA, COPY or SYNC"));
+        QString error;
+        std::optional<lum::CopyPlan> plan = lum::copyAllPlanFor(args[1], parser.value(to), *where, &error);
+        if (!plan) return fail(error);
+        // The copy runs on its worker; Ctrl+C (or SIGTERM) cancels it, and then no playlist is
+        // written.
+        lum::CCopyJob job(std::move(*plan));
+        lum::SignalPipe stopSignals;
+        stopSignals.install();
+        QObject::connect(&stopSignals, &lum::SignalPipe::received, &job, [&job] { job.cancel(); });
+        QObject::connect(&job, &lum::CCopyJob::progress, &app,
+                         [](int step, int steps, const QString& source) {
+                             std::fprintf(stderr, "%s\n",
+                                          lum::copyingStatusText(source, step, steps).toLocal8Bit().constData());
+                         });
+        lum::CopyOutcome outcome;
+        QObject::connect(&job, &lum::CCopyJob::finished, &app, [&](const lum::CopyOutcome& o) {
+            outcome = o;
+            app.quit();
+        });
+        job.start();
+        app.exec();
+        for (const QString& f : outcome.failures) std::fprintf(stderr, "%s\n", f.toLocal8Bit().constData());
+        const QString list = job.plan().finalPath;
+        switch (outcome.status) {
+        case lum::CopyOutcome::Status::Done:
+            out(QStringLiteral("copied\t%1").arg(outcome.copied));
+            out(QStringLiteral("written\t%1").arg(list));
+            return 0;
+        case lum::CopyOutcome::Status::Cancelled:
+            return fail(QStringLiteral("cancelled: %1 was not written").arg(list));
+        case lum::CopyOutcome::Status::Failed: break;
+        }
+        return fail(QStringLiteral("copying failed: %1 was not written").arg(list));
+    }
+    if (verb == "publish") {
+        // Local work through the data folder's stored sites: no running LUM needed.
+        if (args.size() != 2 || !parser.isSet(site))
+            return fail(QStringLiteral("publish needs --site PROFILE and FILE.mpl"));
+        // What the console would show in message boxes goes to the terminal.
+        class StderrPrompt : public lum::IOperatorPrompt {
+        public:
+            void message(const QString& text, Icon) override {
+                std::fprintf(stderr, "%s\n", text.trimmed().toLocal8Bit().constData());
+            }
+            bool askYesNo(const QString&) override { return false; }
+        } prompt;
+        const QString data = lum::resolveDataFolder(
+            parser.value(dataDir), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+        lum::FtpProfile profile;
+        QString error, remote;
+        if (!lum::publishPlaylist(data, parser.value(site), QFileInfo(args[1]).absoluteFilePath(),
+                                  parser.value(name), profile, prompt, &error, &remote))
+            return fail(error);
+        out(QStringLiteral("uploaded\t%1").arg(remote));
         return 0;
     }
 

@@ -13,6 +13,7 @@
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
 #include "core/AppProfile.h"
+#include "media/ui/DlgMPLEditor.h"
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
@@ -38,6 +39,7 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -170,8 +172,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     MainFrameParts parts{core_->settings(), *models_, *prompt_, serverCommands,
                          [this] { backup(); }, [this] { restore(); },
                          [this](const QString& group) { return core_->rss().startRssFeeds(group); },
-                         title};
-    parts.log = &core_->logHub();
+                         title, &core_->logHub(), samplesFolder(options.executableDir)};
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.
@@ -227,6 +228,11 @@ void CConsoleApp::wireReports() {
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());
         pane->tabs()->setCurrentIndex(tab);
+    });
+    // While the Playlist Commander lists a player's files, that player's storage report is its.
+    reports.setStorageForward([commander = QPointer<CDlgMPLEditor>(frame_->commander())](
+                                  const QString& player, const QString& mac, const QString& report) {
+        return commander && commander->takeStorageReport(player, mac, report);
     });
     // A player that leaves takes its file and report lists with it.
     connect(&core_->online(), &COnlineModel::playerLoggedOut, &reports, [&reports] {

@@ -6,6 +6,8 @@
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
 #include "console/Languages.h"
+#include "console/PlaylistHandover.h"
+#include "media/ui/DlgMPLEditor.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/OnlineView.h"
 #include "console/ui/PasswordDialogs.h"
@@ -45,6 +47,9 @@ namespace {
 QString L(const char* s) { return uiText(s); }
 constexpr int kDefaultLogWidth = 200;
 constexpr int kDefaultLogHeight = 100;
+constexpr int kDefaultCommanderSize = 200;
+// showCmd of a pane that was closed: it stays closed at the next start.
+constexpr int kHiddenShowCmd = 0;
 }  // namespace
 
 CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
@@ -81,10 +86,11 @@ CMainFrame::CMainFrame(MainFrameParts parts, QWidget* parent)
     resizeDocks({logDock_}, {kDefaultLogHeight}, Qt::Vertical);
     resizeDocks({accountDock_}, {kDefaultLogWidth + 60}, Qt::Horizontal);
 
+    buildStatusBar();
+    createCommanderPane();
     buildMenus();
     createContentActions();
     buildToolBar();
-    buildStatusBar();
     // The tree root's menu: "Start" and "Stop" of the server, "New Group", "E&xit".
     QList<QAction*> rootActions;
     if (parts_.server.start) {
@@ -271,6 +277,12 @@ void CMainFrame::buildMenus() {
     vl->setText(tr("&LogWindow"));
     actions_.insert(cmd::ViewLog, vl);
     view->addAction(vl);
+    QAction* vc = commanderDock_->toggleViewAction();
+    vc->setText(tr("&MPL Commander"));
+    vc->setData(int(cmd::ViewCommander));
+    actions_.insert(cmd::ViewCommander, vc);
+    view->addAction(vc);
+    tools->addAction(addCommand(cmd::PlaylistCommander, tr("Playlist Commander"), [this] { showCommander(); }));
 
     languageMenu_ = menuBar()->addMenu(tr("&Language"));
 }
@@ -456,16 +468,77 @@ void CMainFrame::setLanguages(const QList<LanguageEntry>& languages, const QStri
 void CMainFrame::savePlacements(QSettings& settings) const {
     writePlacement(settings, QStringLiteral("MainFrm"), placementOf(this));
     writePlacement(settings, QStringLiteral("LOG"), placementOf(logDock_));
+    WindowPlacement mpl = placementOf(commanderDock_);
+    if (commanderDock_->isHidden()) mpl.showCmd = kHiddenShowCmd;
+    writePlacement(settings, QStringLiteral("MPL"), mpl);
 }
 
 bool CMainFrame::restorePlacements(QSettings& settings) {
     const WindowPlacement log = readPlacement(settings, QStringLiteral("LOG"));
     if (log.right > log.left && log.bottom > log.top)
         resizeDocks({logDock_}, {log.bottom - log.top}, Qt::Vertical);
+    const WindowPlacement mpl = readPlacement(settings, QStringLiteral("MPL"));
+    if (mpl.right > mpl.left && mpl.bottom > mpl.top) {
+        if (mpl.showCmd != kHiddenShowCmd) commanderDock_->show();
+        resizeDocks({commanderDock_}, {mpl.bottom - mpl.top}, Qt::Vertical);
+        resizeDocks({commanderDock_}, {mpl.right - mpl.left}, Qt::Horizontal);
+    }
     const WindowPlacement frame = readPlacement(settings, QStringLiteral("MainFrm"));
     if (!frame.usable()) return false;
     setGeometry(frame.normalRect());
     return true;
+}
+
+// ---- the Playlist Commander pane
+
+void CMainFrame::createCommanderPane() {
+    CConsoleModels& m = parts_.models;
+    CommanderServices services;
+    services.programFolder = m.store().programFolder();
+    services.startFolder = parts_.mediaFolder;
+    services.groups = [this] { return parts_.models.store().GroupNames(); };
+    services.players = [this] {
+        std::vector<ListedPlayer> players;
+        for (const CClientRecord& r : parts_.models.online().records())
+            players.push_back({r.name, r.group, r.status});
+        return players;
+    };
+    services.ezPlay = [this](const CommandTarget& target, CPlaylistDocument& doc) {
+        EzPlay(parts_.models.store(), parts_.models.online(), parts_.prompt, target, doc);
+    };
+    services.autoPlay = [this](const CommandTarget& target, CPlaylistDocument& doc) {
+        AutoPlay(parts_.models.store(), parts_.prompt, target, doc);
+    };
+    services.sender = &m.online();
+    services.showStatus = [this](const QString& text) { message_->setText(text); };
+    commander_ = new CDlgMPLEditor(std::move(services), parts_.prompt);
+    commander_->setFileChooser(chooser_);
+    commander_->setImageEditorHook(imageEditorHook());
+    commanderDock_ = new QDockWidget(this);
+    commanderDock_->setObjectName(QStringLiteral("MplBar"));
+    commanderDock_->setWindowTitle(commander_->title());
+    commanderDock_->setWidget(commander_);
+    commanderDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetClosable |
+                                QDockWidget::DockWidgetFloatable);
+    connect(commander_, &CDlgMPLEditor::titleChanged, commanderDock_, &QDockWidget::setWindowTitle);
+    addDockWidget(Qt::BottomDockWidgetArea, commanderDock_);
+    // At the bottom, beside the log pane.
+    splitDockWidget(logDock_, commanderDock_, Qt::Horizontal);
+    resizeDocks({commanderDock_}, {kDefaultCommanderSize}, Qt::Vertical);
+    resizeDocks({commanderDock_}, {kDefaultCommanderSize}, Qt::Horizontal);
+    commanderDock_->hide();
+}
+
+void CMainFrame::setFileChooser(FileChooser chooser) {
+    chooser_ = std::move(chooser);
+    if (commander_) commander_->setFileChooser(chooser_);
+}
+
+void CMainFrame::showCommander() {
+    commanderDock_->show();
+    commanderDock_->raise();
+    commander_->activateWindow();
+    commander_->setFocus();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -23,6 +23,7 @@ namespace lum {
 
 class CAccountView;
 class CAppSettings;
+class CDlgMPLEditor;
 class CConsoleModels;
 class CLogPane;
 class COnlineView;
@@ -41,7 +42,7 @@ enum {
     ReadCapacity = 32935, ReadFiles = 32938, ReadPlaylist = 32939, ProtectMode = 31211,
     ChangePassword = 23958, Language = 32949, Exit = 57665, VolumeMenu = 32908,
     VideoMenu = 32930, OptionsMenu = 32944, StartRss = 32920, ViewToolbar = 59392, ViewStatusbar = 59393,
-    ViewLog = 32921,
+    ViewLog = 32921, ViewCommander = 32945, PlaylistCommander = 32946,
     // The content windows.
     PlaylistScheduler = 32956, InstantMessage = 32918, Picture = 32962, ScreenLabel = 32991,
     InstantJpeg = 32992, ImageEditor = 32993,
@@ -71,6 +72,7 @@ struct MainFrameParts {
     std::function<PostResult(const QString& group)> startRssFeeds;
     QString applicationTitle;
     ILogSink* log = nullptr;  // the picture command writes the chosen path to the log
+    QString mediaFolder;  // the folder the Playlist Commander lists first (empty: home)
 };
 
 class CMainFrame : public QMainWindow {
@@ -84,6 +86,9 @@ public:
     CLogPane* logPane() const { return logPane_; }
     QDockWidget* logDock() const { return logDock_; }
     QDockWidget* accountDock() const { return accountDock_; }
+    // The Playlist Commander pane ("MPL"), hidden until opened from "&View" or "&Tools".
+    CDlgMPLEditor* commander() const { return commander_; }
+    QDockWidget* commanderDock() const { return commanderDock_; }
     QToolBar* toolBar() const { return toolBar_; }
     QMenu* serverMenu() const { return serverMenu_; }
     // The tray icon's menu: the "&Server" menu, Protect Mode included, so that a console
@@ -104,7 +109,7 @@ public:
     // "ICS Server is online/offline" and the two indicator pictures.
     void setServerState(bool online);
 
-    // Window positions ("MainFrm", "LOG"; "MPL" once that pane exists).
+    // Window positions ("MainFrm", "LOG", "MPL").
     void savePlacements(QSettings& settings) const;
     // Applies the saved frame and log pane positions; false when the frame is to be shown
     // maximised (nothing usable saved, or saved maximised).
@@ -120,7 +125,7 @@ public:
     PostResult sendPicture(const InstantPictureChoice& choice, bool logPath);
     InstantPictureChoice pictureChoice() const { return picture_; }
     // The file choosers of the windows opened from here (tests answer them).
-    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setFileChooser(FileChooser chooser);
 
     void setLanguages(const QList<LanguageEntry>& languages, const QString& currentId);
     // Ticks the menu's entry of that language (chosen in the menu or the settings dialog).
@@ -128,6 +133,8 @@ public:
 
 public Q_SLOTS:
     void updateActions();
+    // Shows the Playlist Commander pane and brings it forward.
+    void showCommander();
     void startServer();
     void stopServer();
     void protectMode();
@@ -157,6 +164,7 @@ private:
     void createContentActions();
     template <class Dialog>
     Dialog* openWindow(Dialog* dlg);
+    void createCommanderPane();
     QString firstSelectedPlayer() const;
     void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
     void rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
@@ -168,6 +176,8 @@ private:
     CLogPane* logPane_ = nullptr;
     QDockWidget* accountDock_ = nullptr;
     QDockWidget* logDock_ = nullptr;
+    CDlgMPLEditor* commander_ = nullptr;
+    QDockWidget* commanderDock_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* serverMenu_ = nullptr;
     QMenu* volumeMenu_ = nullptr;

@@ -12,6 +12,7 @@
 #include "console/ui/GuiTestSupport.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QIdentityProxyModel>
 #include <QMenu>
 #include <QTimer>
@@ -49,7 +50,7 @@ protected:
                 rssGroups << group;
                 return PostResult{};
             },
-            QStringLiteral("LUM test")});
+            QStringLiteral("LUM test"), nullptr, QString()});
     }
 
     void select(const QModelIndex& source) {
@@ -267,7 +268,7 @@ TEST_F(MainFrameTest, WindowPositionsRoundTrip) {
         EXPECT_TRUE(profile.contains(QStringLiteral("MainFrm/") + QLatin1String(key))) << key;
     EXPECT_TRUE(profile.contains(QStringLiteral("LOG/rcNormalPosition.bottom")));
 
-    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString()});
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), nullptr, QString()});
     ASSERT_TRUE(second.restorePlacements(profile));
     EXPECT_EQ(second.geometry(), QRect(40, 60, 1200, 640));
     EXPECT_EQ(readPlacement(profile, QStringLiteral("MainFrm")), placementOf(frame.get()));
@@ -306,6 +307,56 @@ TEST_F(MainFrameTest, ProtectModeLocksUntilThePasswordIsTyped) {
     EXPECT_TRUE(sawLocked);
     EXPECT_TRUE(stayedAfterWrong);
     EXPECT_TRUE(frame->serverMenu()->isEnabled());
+}
+
+TEST_F(MainFrameTest, CommanderPaneFromViewAndToolsAndItsPlacement) {
+    frame->setGeometry(0, 0, 1400, 900);
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    QDockWidget* dock = frame->commanderDock();
+    QAction* view = frame->action(cmd::ViewCommander);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->text(), QStringLiteral("&MPL Commander"));
+    EXPECT_TRUE(view->isCheckable());
+    EXPECT_FALSE(dock->isVisible());
+    EXPECT_FALSE(view->isChecked());
+
+    view->trigger();
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(view->isChecked());
+    // At the bottom, beside the log pane.
+    EXPECT_EQ(frame->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+    EXPECT_EQ(dock->geometry().top(), frame->logDock()->geometry().top());
+    EXPECT_GT(dock->geometry().left(), frame->logDock()->geometry().left());
+    EXPECT_EQ(dock->windowTitle(), QStringLiteral("Playlist Commander"));
+    view->trigger();
+    EXPECT_FALSE(dock->isVisible());
+    frame->action(cmd::PlaylistCommander)->trigger();  // "&Tools"
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(view->isChecked());
+
+    // "MPL" is saved with the others; a shown pane comes back shown, a closed one closed.
+    {
+        QSettings profile;
+        frame->savePlacements(profile);
+    }
+    QSettings profile;
+    const WindowPlacement mpl = readPlacement(profile, QStringLiteral("MPL"));
+    EXPECT_EQ(mpl.showCmd, 1);
+    EXPECT_EQ(mpl.bottom - mpl.top, dock->height());
+    CMainFrame second(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), nullptr, QString()});
+    second.restorePlacements(profile);
+    second.show();
+    EXPECT_TRUE(second.commanderDock()->isVisible());
+    EXPECT_TRUE(second.action(cmd::ViewCommander)->isChecked());
+    second.hide();
+    dock->hide();
+    frame->savePlacements(profile);
+    EXPECT_EQ(readPlacement(profile, QStringLiteral("MPL")).showCmd, 0);
+    CMainFrame third(MainFrameParts{*settings, *models, prompt, {}, {}, {}, {}, QString(), nullptr, QString()});
+    third.restorePlacements(profile);
+    third.show();
+    EXPECT_FALSE(third.commanderDock()->isVisible());
 }
 
 TEST_F(MainFrameTest, EveryControlIsNamedForScreenReaders) {
