@@ -12,6 +12,7 @@
 #include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
+#include "common/SimPlayers.h"
 #include "common/WindowTestSupport.h"
 #include "common/TestSupport.h"
 
@@ -45,16 +46,7 @@ protected:
     }
 
     std::unique_ptr<sim::CSimPlayer> player(quint16 port, const QString& name, const QString& mac) {
-        sim::SimPlayerConfig c;
-        c.port = port;
-        c.user = name;
-        c.mac = mac;
-        c.aliveMs = 0;
-        sim::SimStep stay;
-        stay.kind = sim::SimStep::Kind::Stay;
-        stay.seconds = 600;  // ended by the test
-        c.steps.push_back(stay);
-        return std::make_unique<sim::CSimPlayer>(c);
+        return std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(port, name, mac));
     }
 
     QTemporaryDir dir;

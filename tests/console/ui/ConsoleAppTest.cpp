@@ -12,6 +12,7 @@
 #include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
+#include "common/SimPlayers.h"
 #include "console/ui/GuiTestSupport.h"
 #include "common/TestSupport.h"
 
@@ -238,16 +239,8 @@ TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
     EXPECT_FALSE(frame->action(cmd::StartServer)->isEnabled());
 
     auto player = [&](const char* name, const char* mac) {
-        sim::SimPlayerConfig c;
-        c.port = app.server()->ListeningPort();
-        c.user = QString::fromLatin1(name);
-        c.mac = QString::fromLatin1(mac);
-        c.aliveMs = 0;
-        sim::SimStep stay;
-        stay.kind = sim::SimStep::Kind::Stay;
-        stay.seconds = 600;  // ended by the test
-        c.steps.push_back(stay);
-        return std::make_unique<sim::CSimPlayer>(c);
+        return std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(
+            app.server()->ListeningPort(), QString::fromLatin1(name), QString::fromLatin1(mac)));
     };
     auto p1 = player("P01", "00-11-22-33-44-01");
     auto p2 = player("P02", "00-11-22-33-44-02");

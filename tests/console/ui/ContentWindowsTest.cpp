@@ -18,6 +18,7 @@
 
 #include "common/OnlinePlayers.h"
 #include "common/RecordingPrompt.h"
+#include "common/SimPlayers.h"
 #include "console/ui/GuiTestSupport.h"
 #include "common/TestSupport.h"
 #include "common/WindowTestSupport.h"
@@ -70,16 +71,8 @@ protected:
         app.server()->Stop();
     }
     sim::CSimPlayer& player(const char* name, const char* mac) {
-        sim::SimPlayerConfig c;
-        c.port = app.server()->ListeningPort();
-        c.user = QString::fromLatin1(name);
-        c.mac = QString::fromLatin1(mac);
-        c.aliveMs = 0;
-        sim::SimStep stay;
-        stay.kind = sim::SimStep::Kind::Stay;
-        stay.seconds = 600;  // ended by the test
-        c.steps.push_back(stay);
-        players.push_back(std::make_unique<sim::CSimPlayer>(c));
+        players.push_back(std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(
+            app.server()->ListeningPort(), QString::fromLatin1(name), QString::fromLatin1(mac))));
         players.back()->start();
         return *players.back();
     }

@@ -9,9 +9,9 @@
 #include "monitor/ui/PlayReportWindow.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
-#include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
+#include "common/SimPlayers.h"
 #include "common/WindowTestSupport.h"
 #include "console/ui/GuiTestSupport.h"
 
@@ -53,16 +53,8 @@ protected:
     }
 
     std::unique_ptr<sim::CSimPlayer> player(const char* name, const char* mac) {
-        sim::SimPlayerConfig c;
-        c.port = app.server()->ListeningPort();
-        c.user = QString::fromLatin1(name);
-        c.mac = QString::fromLatin1(mac);
-        c.aliveMs = 0;
-        sim::SimStep stay;
-        stay.kind = sim::SimStep::Kind::Stay;
-        stay.seconds = 600;  // ended by the test
-        c.steps.push_back(stay);
-        auto p = std::make_unique<sim::CSimPlayer>(c);
+        auto p = std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(
+            app.server()->ListeningPort(), QString::fromLatin1(name), QString::fromLatin1(mac)));
         p->start();
         return p;
     }
