@@ -24,7 +24,7 @@ protected:
         return "[ALERTS]\r\nOFFLINECOMMAND=" + commandScript().toUtf8() + "\r\n";
     }
     QStringList extraArgs() const override {
-        return {"--offline-grace-ms", "1500", "--metrics", "127.0.0.1:0"};
+        return {"--offline-grace-ms", "3000", "--metrics", "127.0.0.1:0"};
     }
     void prepare() override {
         // One line per run with its four arguments.
