@@ -9,6 +9,7 @@
 #include "monitor/ui/PlayReportWindow.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
+#include "server/ui/SettingsDialog.h"
 
 #include "common/RecordingPrompt.h"
 #include "common/SimPlayers.h"
@@ -18,6 +19,9 @@
 #include <QAbstractProxyModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -161,4 +165,29 @@ TEST_F(FleetWindowsTest, PlayReportWindowFromToolsShowsSortsChartsAndExports) {
     EXPECT_EQ(chooser->asked.value(0).defaultName, "PlayReport.csv");
     EXPECT_FALSE(window->exportCsv());
     window->close();
+}
+
+TEST(AlertSettings, TheSettingsDialogsAlertsPageReadsAndWritesConfigIni) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("config.ini");
+    ASSERT_TRUE(lumtest::writeFile(ini, "[ALERTS]\r\nOFFLINEMINUTES=7\r\nOFFLINECOMMAND=/opt/a b/notify\r\n"));
+    CAppSettings settings(ini);
+    settings.Load();
+    lumtest::RecordingPrompt prompt;
+    CSettingsDialog dlg(settings, prompt);
+    EXPECT_EQ(dlg.pages()->tabText(dlg.pages()->count() - 1), "Alerts");
+    EXPECT_EQ(dlg.offlineMinutesSpin()->value(), 7);
+    EXPECT_EQ(dlg.offlineCommandEdit()->text(), "/opt/a b/notify");
+    dlg.pages()->setCurrentIndex(dlg.pages()->count() - 1);
+    dlg.show();
+    lumtest::screenshot(&dlg, "settings-alerts");
+    dlg.offlineMinutesSpin()->setValue(0);
+    dlg.offlineCommandEdit()->setText("  /usr/local/bin/page-me  ");
+    dlg.accept();
+    CAppSettings reread(ini);
+    reread.Load();
+    EXPECT_EQ(reread.offlineMinutes(), 0);
+    EXPECT_EQ(reread.offlineGraceMs(), 0);  // alerts off
+    EXPECT_EQ(reread.offlineCommand(), "/usr/local/bin/page-me");
+    EXPECT_TRUE(prompt.messages.isEmpty());
 }
