@@ -47,10 +47,72 @@ void AutoconfigSettings::setTargetTab(TargetTab t) {
     }
 }
 
-void AutoconfigSettings::setStartupMode(int mode) {
-    if (mode == Ilum && !ilumModeAllowed()) return;
+AutoconfigField AutoconfigSettings::setStartupMode(int mode) {
+    if (mode == Ilum && !ilumModeAllowed()) return AutoconfigField::None;
     startupMode = mode;
-    if (mode == HttpUrl || mode == HttpPictavo) url.clear();
+    if (mode == HttpUrl || mode == HttpPictavo) {
+        url.clear();
+        return AutoconfigField::Url;
+    }
+    return mode == Ilum ? AutoconfigField::IlumPart0 : AutoconfigField::None;
+}
+
+void AutoconfigSettings::setDhcp(bool on) { dhcp = on || !staticIpAllowed(); }
+
+AutoconfigField AutoconfigSettings::setRestartTime(bool on) {
+    restartTime = on;
+    return on ? AutoconfigField::RebootHour : AutoconfigField::None;
+}
+
+AutoconfigField AutoconfigSettings::setDeviceOnOff(bool on) {
+    deviceOnOff = on;
+    return on ? AutoconfigField::StartHour : AutoconfigField::None;
+}
+
+void AutoconfigSettings::setWifiEncryption(int encryption) {
+    wifiEncryption = encryption;
+    const AutoconfigControls c = autoconfigControls(*this);
+    if (c.wepFields && wepKeyLength < 0) wepKeyLength = 0;
+    if (c.wpaFields && wpaKeyType < 0) wpaKeyType = 0;
+}
+
+int AutoconfigSettings::portFromText(const QString& text) {
+    bool ok = false;
+    const int port = text.trimmed().toInt(&ok);
+    return ok ? port : -1;
+}
+
+QStringList AutoconfigSettings::timeZoneNames() {
+    QStringList out;
+    for (int i = 0; i < kTimeZoneCount; ++i) {
+        if (i == kIndiaTimeZone) {
+            out << QStringLiteral("GMT+05:30");
+            continue;
+        }
+        const int code = timeZoneCode(i);
+        out << (code == 0 ? QStringLiteral("GMT") : QStringLiteral("GMT%1%2").arg(code > 0 ? "+" : "").arg(code));
+    }
+    return out;
+}
+
+AutoconfigControls autoconfigControls(const AutoconfigSettings& s) {
+    using S = AutoconfigSettings;
+    AutoconfigControls c;
+    const bool client = s.tab == S::ClientTab;
+    c.userName = client;
+    c.staticIpChoice = client;
+    c.addresses = client && !s.dhcp;
+    c.rebootTime = s.restartTime;
+    c.deviceTime = s.deviceOnOff;
+    c.ilumMode = client;
+    c.urlShown = s.startupMode == S::HttpUrl || s.startupMode == S::HttpPictavo;
+    c.ilumShown = s.startupMode == S::Ilum;
+    c.ilumParts = c.ilumShown && s.changeIlumId;
+    c.weatherFields = s.weather;
+    c.wepFields = s.wifiEncryption == S::WepOpen || s.wifiEncryption == S::WepShared;
+    c.wpaFields = s.wifiEncryption == S::Wpa || s.wifiEncryption == S::Wpa2;
+    c.updateText = client ? autoconfig_texts::kUpdateClient : autoconfig_texts::kUpdateGroup;
+    return c;
 }
 
 int AutoconfigSettings::timeZoneCode(int index) {

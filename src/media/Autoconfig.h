@@ -17,7 +17,7 @@ class ICommandSender;
 class IOperatorPrompt;
 
 // Fields the rules can hand the focus to.
-enum class AutoconfigField { None, Port, UserName, IlumPart0, IlumPart1, IlumPart2 };
+enum class AutoconfigField { None, Port, UserName, IlumPart0, IlumPart1, IlumPart2, RebootHour, StartHour, Url };
 
 struct AutoconfigSettings {
     // Choice lists, by position as the window shows them.
@@ -90,8 +90,8 @@ struct AutoconfigSettings {
     // WIFI
     QString ssid;
     int wifiEncryption = WifiDisable;
-    int wepKeyLength = 0;     // 0 "64Bits", 1 "128Bits"
-    int wpaKeyType = 0;       // 0 "TKIP", 1 "AES"
+    int wepKeyLength = -1;    // 0 "64Bits", 1 "128Bits"; -1 no choice yet (written as 64 bits)
+    int wpaKeyType = -1;      // 0 "TKIP", 1 "AES"; -1 no choice yet (written as TKIP)
     QString wepKey;
     QString wpaKey;
 
@@ -108,8 +108,18 @@ struct AutoconfigSettings {
     bool accountFieldsEnabled() const { return tab == ClientTab; }
     bool staticIpAllowed() const { return tab == ClientTab; }
     bool ilumModeAllowed() const { return tab == ClientTab; }
-    // Choosing "HTTP URL" or "HTTP Pictavo" clears the URL.
-    void setStartupMode(int mode);
+    // The choices the window offers, with their rules. Each returns the field that takes the
+    // focus afterwards (AutoconfigField::None: the focus stays).
+    // Choosing "HTTP URL" or "HTTP Pictavo" clears the URL and focuses it; "ILUM" focuses (and
+    // selects) the first ID part; "ILUM" is refused on the Group tab.
+    AutoconfigField setStartupMode(int mode);
+    // Static IP is refused on the Group tab.
+    void setDhcp(bool on);
+    // Ticking moves the focus to the hour.
+    AutoconfigField setRestartTime(bool on);
+    AutoconfigField setDeviceOnOff(bool on);
+    // A newly enabled key length or key type list without a choice gets its first entry.
+    void setWifiEncryption(int encryption);
 
     // Code written for the time-zone list position, and the position a code loads as.
     static int timeZoneCode(int index);
@@ -120,7 +130,30 @@ struct AutoconfigSettings {
 
     // An ILUM ID part is valid when it holds exactly its number of decimal digits.
     static bool isValidIlumPart(int part, const QString& text);
+    // The port as typed; -1 (refused by the range check) when it is not a whole number.
+    static int portFromText(const QString& text);
+    // The "Time zone" list: "GMT-12" ... "GMT-1", "GMT", "GMT+1" ... "GMT+5", "GMT+05:30",
+    // "GMT+6" ... "GMT+12".
+    static QStringList timeZoneNames();
 };
+
+// What the window enables and shows for the current choices.
+struct AutoconfigControls {
+    bool userName = true;        // account name (Client tab only)
+    bool staticIpChoice = true;  // the "Static IP" button (Client tab only)
+    bool addresses = false;      // IP address, subnet mask, gateway, DNS with labels (Static IP)
+    bool rebootTime = false;     // hour and minute of "Restart Time"
+    bool deviceTime = false;     // the on and off times of "Device On/OFF1"
+    bool ilumMode = true;        // the "ILUM" button (Client tab only)
+    bool urlShown = false;       // URL field, its label and example line (HTTP modes)
+    bool ilumShown = false;      // ID parts, "Change ILUM ID" and the hint ("ILUM")
+    bool ilumParts = false;      // the three parts ("Change ILUM ID" ticked)
+    bool weatherFields = false;  // city code and unit ("Weather" ticked)
+    bool wepFields = false;      // WEP length and key ("WEP Open", "WEP Shared Key")
+    bool wpaFields = false;      // WPA key type and key ("WPA", "WPA2")
+    const char* updateText = nullptr;  // "Update Client==>" or "Update Group==>"
+};
+AutoconfigControls autoconfigControls(const AutoconfigSettings& s);
 
 // The names the target list beside "Update" offers: on the Client tab the user names of the
 // connected players whose status text is not "offline" (any case), on the Group tab every group

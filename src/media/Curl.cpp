@@ -30,21 +30,29 @@ namespace {
 struct Sink {
     QByteArray* body;
     qint64 max;
+    bool overflow = false;
 };
 
 size_t collect(char* data, size_t size, size_t n, void* user) {
     auto* sink = static_cast<Sink*>(user);
     const size_t bytes = size * n;
-    if (sink->body->size() + qint64(bytes) > sink->max) return 0;  // too big: abort
+    if (sink->body->size() + qint64(bytes) > sink->max) {  // too big: abort
+        sink->overflow = true;
+        return 0;
+    }
     sink->body->append(data, qsizetype(bytes));
     return bytes;
 }
 
 }  // namespace
 
-bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long timeoutSeconds) {
+bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long timeoutSeconds,
+              QString* error) {
     Easy easy;
-    if (!easy) return false;
+    if (!easy) {
+        if (error) *error = QStringLiteral("the HTTP library could not start");
+        return false;
+    }
     QByteArray data;
     Sink sink{&data, maxBytes};
     CURL* h = easy.get();
@@ -57,7 +65,18 @@ bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long tim
     curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, collect);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &sink);
-    if (curl_easy_perform(h) != CURLE_OK) return false;
+    char reason[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(h, CURLOPT_ERRORBUFFER, reason);
+    const CURLcode code = curl_easy_perform(h);
+    if (code != CURLE_OK) {
+        if (error) {
+            if (sink.overflow)
+                *error = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+            else
+                *error = QString::fromUtf8(*reason ? reason : curl_easy_strerror(code));
+        }
+        return false;
+    }
     *body = std::move(data);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <curl/curl.h>
 
 #include <QByteArray>
+#include <QString>
 
 namespace lum::curl {
 
@@ -28,7 +29,9 @@ private:
 void restrictToWeb(CURL* h);
 
 // Downloads a whole resource (HTTP status 2xx, or any other scheme libcurl knows) into `body`,
-// following redirects; at most `maxBytes` are accepted. False on any failure.
-bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long timeoutSeconds = 60);
+// following redirects; at most `maxBytes` are accepted. False on any failure, with the reason
+// in `error` when given.
+bool download(const QByteArray& url, QByteArray* body, qint64 maxBytes, long timeoutSeconds = 60,
+              QString* error = nullptr);
 
 }  // namespace lum::curl

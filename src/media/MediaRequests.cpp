@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QThread>
 
 namespace lum {
 
@@ -34,26 +33,19 @@ void addFeed(const QJsonObject& req, const MediaServices& s, const MediaReply& r
         return reply(failure("cannot open " + error));
     // The fetch may take as long as the feed makes it: on a worker, never in a nested event loop
     // here (the requester may be gone by the time it ends).
-    auto prompt = std::make_shared<CollectingPrompt>();
-    auto feed = std::make_shared<FetchedFeed>();
-    auto connected = std::make_shared<bool>(false);
-    QThread* worker = QThread::create(
-        [editor, url, prompt, feed, connected] { *connected = editor->connectFeed(url, *prompt, feed.get()); });
-    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    QObject::connect(worker, &QThread::finished, s.rss, [req, group, url, editor, prompt, feed,
-                                                         connected, reply] {
-        if (!*connected) {
-            QJsonObject r = failure("the feed could not be fetched");
-            r["messages"] = QJsonArray::fromStringList(prompt->messages());
+    editor->connectFeedAsync(url, s.rss, [req, group, url, editor, reply](bool ok, const FetchedFeed& feed,
+                                                                        const QString& error) {
+        if (!ok) {
+            QJsonObject r = failure("the feed could not be fetched: " + error);
+            r["messages"] = QJsonArray{CRssEditor::cannotConnectText(url)};
             return reply(r);
         }
         QString title = req["title"].toString();
-        if (title.isEmpty()) title = feed->firstTitle.trimmed();
-        const int index = editor->addFeed(group, url, title, true, req["detailed"].toBool(), *feed);
+        if (title.isEmpty()) title = feed.firstTitle.trimmed();
+        const int index = editor->addFeed(group, url, title, true, req["detailed"].toBool(), feed);
         if (index < 0) return reply(failure("the channel could not be added"));
         reply({{"ok", true}, {"index", index}, {"title", title}, {"file", feedFileName(url)}});
     });
-    worker->start();
 }
 
 }  // namespace

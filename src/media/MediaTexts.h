@@ -2,6 +2,10 @@
 // Texts the media services show or send, and the fixed names they use. Kept in one place so that
 // the windows, the headless server and the tests all use the same bytes.
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP marks the texts the console translates
+
+#include <array>
+
 namespace lum::media_texts {
 
 // Image preparation.
@@ -41,10 +45,68 @@ inline constexpr const char* kDefaultAgent = "AppUnknown";
 inline constexpr const char* kRssConfigFile = "rssconfig.xml";
 inline constexpr const char* kDefaultLeadChars = " <<";
 inline constexpr const char* kDefaultSettingsLine = "osd_settings=1,0,4,2,0,1\r\n";
-inline constexpr const char* kCannotConnect = "Can not connect to: %1";
+inline constexpr const char* kCannotConnect = QT_TRANSLATE_NOOP("lum", "Can not connect to: %1");
 inline constexpr const char* kDefaultChannelTitle = "BBC News - World";
 inline constexpr const char* kDefaultChannelLink = "http://feeds.bbci.co.uk/news/world/rss.xml";
 inline constexpr const char* kRssConfigTooLarge = "the file holds %1 bytes, more than %2";
 inline constexpr const char* kRssConfigTooDeep = "elements are nested deeper than %1 levels";
+
+
+// The RSS editor's windows.
+inline constexpr const char* kRssMessageTitle = QT_TRANSLATE_NOOP("lum", "RSS Message");
+inline constexpr const char* kAddFeedTitle = QT_TRANSLATE_NOOP("lum", "Add New Feed");
+inline constexpr const char* kRssSettingsTitle = QT_TRANSLATE_NOOP("lum", "RSS Settings");
+inline constexpr const char* kAddFeed = QT_TRANSLATE_NOOP("lum", "Add Feed");
+inline constexpr const char* kRssSettings = QT_TRANSLATE_NOOP("lum", "RSS Settings");
+inline constexpr const char* kExit = QT_TRANSLATE_NOOP("lum", "Exit");
+inline constexpr const char* kDeleteChannel = QT_TRANSLATE_NOOP("lum", "Delete");
+inline constexpr const char* kRefreshChannel = QT_TRANSLATE_NOOP("lum", "&Refresh");
+inline constexpr const char* kChannelProperty = QT_TRANSLATE_NOOP("lum", "&Property");
+inline constexpr const char* kGroupSettings = QT_TRANSLATE_NOOP("lum", "&RSS Settings");
+// Added: names of the tree and the preview, which have no label of their own.
+inline constexpr const char* kChannelTree = QT_TRANSLATE_NOOP("lum", "Groups and channels");
+inline constexpr const char* kPreview = QT_TRANSLATE_NOOP("lum", "Preview");
+// Added: in place of the note about installing a platform XML component.
+inline constexpr const char* kFeedFormats = QT_TRANSLATE_NOOP(
+    "lum", "This console reads RSS 0.91, 1.0 and 2.0 feeds (of Atom feeds, the titles).");
+// Added: what a refresh is doing and what failed.
+inline constexpr const char* kRefreshing = QT_TRANSLATE_NOOP("lum", "Refreshing %1 ...");
+inline constexpr const char* kRefreshed = QT_TRANSLATE_NOOP("lum", "Refreshed %1");
+inline constexpr const char* kCannotRefresh = QT_TRANSLATE_NOOP("lum", "Can not refresh %1: %2");
+inline constexpr const char* kConnecting = QT_TRANSLATE_NOOP("lum", "Connecting to %1 ...");
+inline constexpr const char* kCannotSave = QT_TRANSLATE_NOOP("lum", "Can not save file!\n");
+
+// "Add New Feed".
+inline constexpr const char* kFeedUrl = QT_TRANSLATE_NOOP("lum", "Please enter URL of feed:");
+inline constexpr const char* kFeedTitle = QT_TRANSLATE_NOOP("lum", "Feed Title:");
+inline constexpr const char* kFeedGroup = QT_TRANSLATE_NOOP("lum", "Group:");
+inline constexpr const char* kFeedActive = QT_TRANSLATE_NOOP("lum", "Active:");
+inline constexpr const char* kFeedDetailed = QT_TRANSLATE_NOOP("lum", "Detailed news");
+inline constexpr const char* kConnect = QT_TRANSLATE_NOOP("lum", "Connect");
+inline constexpr const char* kOk = QT_TRANSLATE_NOOP("lum", "OK");
+inline constexpr const char* kCancel = QT_TRANSLATE_NOOP("lum", "Cancel");
+
+// "RSS Settings": six lists (each stores its choice index) and the lead characters.
+inline constexpr const char* kBackground = QT_TRANSLATE_NOOP("lum", "Background Color");
+inline constexpr std::array<const char*, 8> kBackgrounds{
+    QT_TRANSLATE_NOOP("lum", "blue"),   QT_TRANSLATE_NOOP("lum", "gray"),
+    QT_TRANSLATE_NOOP("lum", "red"),    QT_TRANSLATE_NOOP("lum", "cyan"),
+    QT_TRANSLATE_NOOP("lum", "green"),  QT_TRANSLATE_NOOP("lum", "yellow"),
+    QT_TRANSLATE_NOOP("lum", "magenta"), QT_TRANSLATE_NOOP("lum", "orange")};
+inline constexpr const char* kForeground = QT_TRANSLATE_NOOP("lum", "Foreground Color");
+inline constexpr std::array<const char*, 2> kForegrounds{QT_TRANSLATE_NOOP("lum", "white"),
+                                                         QT_TRANSLATE_NOOP("lum", "black")};
+inline constexpr const char* kTransparent = QT_TRANSLATE_NOOP("lum", "Transparent");
+inline constexpr std::array<const char*, 5> kTransparencies{"100%", "75%", "50%", "25%", "0%"};
+inline constexpr const char* kSpeed = QT_TRANSLATE_NOOP("lum", "Speed");
+inline constexpr std::array<const char*, 3> kSpeeds{QT_TRANSLATE_NOOP("lum", "Fast"),
+                                                    QT_TRANSLATE_NOOP("lum", "Normal"),
+                                                    QT_TRANSLATE_NOOP("lum", "Slow")};
+inline constexpr const char* kClock = QT_TRANSLATE_NOOP("lum", "Clock");
+inline constexpr const char* kAutoRss = QT_TRANSLATE_NOOP("lum", "Enable Auto RSS");
+inline constexpr std::array<const char*, 2> kOffOn{QT_TRANSLATE_NOOP("lum", "Off"),
+                                                   QT_TRANSLATE_NOOP("lum", "On")};
+inline constexpr const char* kLeadChars = QT_TRANSLATE_NOOP("lum", "Lead Characters");
+inline constexpr const char* kSave = QT_TRANSLATE_NOOP("lum", "Save");
 
 }  // namespace lum::media_texts

@@ -5,8 +5,11 @@
 #include "media/MediaTexts.h"
 
 #include <QFileInfo>
-#include <QPointer>
 #include <QThread>
+
+#include <memory>
+#include <optional>
+#include <tuple>
 
 namespace lum {
 
@@ -22,7 +25,7 @@ bool CRssEditor::open(const QStringList& storeGroups, QString* error) {
 }
 
 QString CRssEditor::channelPath(const QString& fileName) const {
-    return joinPath(thread_.serverDataDir(), fileName);
+    return joinPath(serverDataDir_, fileName);
 }
 
 QString CRssEditor::preview(const RssChannel& channel) const {
@@ -33,17 +36,59 @@ QString CRssEditor::preview(const RssChannel& channel) const {
     return fromAnsi(part);
 }
 
-bool CRssEditor::connectFeed(const QString& url, IOperatorPrompt& prompt, FetchedFeed* collected) const {
-    const QString u = url.trimmed();
-    if (u.isEmpty()) return false;
+namespace {
+
+// What "Connect" collects: the quote replacements only, the first title as the dialog holds it.
+bool fetchForConnect(const QString& url, const QString& lead, FetchedFeed* collected, QString* error) {
     FetchedFeed feed;
-    if (!fetchFeed(u, doc_.leadChars(), false, &feed)) {
-        prompt.message(QString::fromLatin1(media_texts::kCannotConnect).arg(u), IOperatorPrompt::Icon::Stop);
-        return false;
-    }
+    if (!fetchFeed(url, lead, false, &feed, error)) return false;
     feed.firstTitle = fromAnsi(toAnsiLimited(feed.firstTitle, kFirstTitleMax));
     *collected = std::move(feed);
     return true;
+}
+
+// Runs `work` on a thread of its own and hands its outcome to `context`'s thread. The hand-over
+// rides on the thread's finished signal, so Qt drops it when `context` has gone meanwhile (a
+// pointer checked on the worker could be deleted between the check and the call).
+template <typename Work, typename Done>
+void runDetached(QObject* context, Work work, Done done) {
+    using Outcome = decltype(work());
+    auto outcome = std::make_shared<std::optional<Outcome>>();
+    QThread* worker = QThread::create([outcome, work = std::move(work)]() mutable { *outcome = work(); });
+    QObject::connect(worker, &QThread::finished, context, [outcome, done = std::move(done)] {
+        if (*outcome) std::apply(done, **outcome);
+    });
+    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+}  // namespace
+
+QString CRssEditor::cannotConnectText(const QString& url) {
+    return QString::fromLatin1(media_texts::kCannotConnect).arg(url);
+}
+
+bool CRssEditor::connectFeed(const QString& url, IOperatorPrompt& prompt, FetchedFeed* collected) const {
+    const QString u = url.trimmed();
+    if (u.isEmpty()) return false;
+    if (!fetchForConnect(u, doc_.leadChars(), collected, nullptr)) {
+        prompt.message(cannotConnectText(u), IOperatorPrompt::Icon::Stop);
+        return false;
+    }
+    return true;
+}
+
+void CRssEditor::connectFeedAsync(const QString& url, QObject* context, ConnectDone done) const {
+    const QString u = url.trimmed();
+    runDetached(
+        context,
+        [u, lead = doc_.leadChars()] {
+            FetchedFeed feed;
+            QString error;
+            const bool ok = fetchForConnect(u, lead, &feed, &error);
+            return std::tuple(ok, feed, error);
+        },
+        std::move(done));
 }
 
 bool CRssEditor::commit(const std::function<bool(RssConfig&)>& edit) {
@@ -69,8 +114,15 @@ int CRssEditor::addFeed(const QString& group, const QString& url, const QString&
     return ok ? index : -1;
 }
 
+bool CRssEditor::sameChannel(const RssConfig& fresh, const QString& group, int index) const {
+    const QList<RssChannel> shown = doc_.channels(group);
+    const QList<RssChannel> now = fresh.channels(group);
+    return index >= 0 && index < shown.size() && index < now.size() &&
+           shown[index].link == now[index].link && shown[index].fileName == now[index].fileName;
+}
+
 bool CRssEditor::deleteChannel(const QString& group, int index) {
-    return commit([&](RssConfig& d) { return d.removeChannel(group, index); });
+    return commit([&](RssConfig& d) { return sameChannel(d, group, index) && d.removeChannel(group, index); });
 }
 
 bool CRssEditor::changeChannel(const QString& group, int index, const QString& title, bool active,
@@ -79,7 +131,9 @@ bool CRssEditor::changeChannel(const QString& group, int index, const QString& t
     values.title = title;
     values.active = active;
     values.detailed = detailed;
-    return commit([&](RssConfig& d) { return d.changeChannel(group, index, values, newGroup); });
+    return commit([&](RssConfig& d) {
+        return sameChannel(d, group, index) && d.changeChannel(group, index, values, newGroup);
+    });
 }
 
 bool CRssEditor::setGroupSettings(const QString& group, const RssDisplaySettings& s) {
@@ -94,31 +148,36 @@ bool CRssEditor::setGlobalSettings(const RssDisplaySettings& s, const QString& l
     });
 }
 
-bool CRssEditor::refreshChannel(const QString& group, int index, QString* preview) const {
+bool CRssEditor::refreshChannel(const QString& group, int index, QString* preview, QString* error) const {
+    auto fail = [error](const QString& why) {
+        if (error) *error = why;
+        return false;
+    };
     const QList<RssChannel> channels = doc_.channels(group);
-    if (index < 0 || index >= channels.size()) return false;
+    if (index < 0 || index >= channels.size()) return fail(QStringLiteral("no such channel"));
     const RssChannel ch = channels[index];
-    if (ch.fileName.isEmpty() || ch.fileName.contains('/') || ch.fileName.contains('\\')) return false;
+    if (ch.fileName.isEmpty() || ch.fileName.contains('/') || ch.fileName.contains('\\'))
+        return fail(QStringLiteral("the channel has no usable file name"));
     FetchedFeed feed;
-    if (!fetchFeed(ch.link, doc_.leadChars(), true, &feed)) return false;
-    if (!writeChannelFile(channelPath(ch.fileName), feed.titles, feed.descriptions)) return false;
+    if (!fetchFeed(ch.link, doc_.leadChars(), true, &feed, error)) return false;
+    const QString path = channelPath(ch.fileName);
+    if (!writeChannelFile(path, feed.titles, feed.descriptions))
+        return fail(QStringLiteral("%1 cannot be written").arg(path));
     if (preview) *preview = fromAnsi(ch.detailed ? feed.descriptions : feed.titles);
     return true;
 }
 
-void CRssEditor::refreshChannelAsync(const QString& group, int index, QObject* context,
-                                     std::function<void(bool, const QString&)> done) const {
+void CRssEditor::refreshChannelAsync(const QString& group, int index, QObject* context, RefreshDone done) const {
     // The worker gets its own copy of what it needs; the editor may close meanwhile.
-    const CRssEditor* self = this;
-    auto copy = std::make_shared<CRssEditor>(*self);
-    QPointer<QObject> ctx(context);
-    QThread* worker = QThread::create([copy, group, index, ctx, done] {
-        QString preview;
-        const bool ok = copy->refreshChannel(group, index, &preview);
-        if (ctx) QMetaObject::invokeMethod(ctx, [done, ok, preview] { done(ok, preview); }, Qt::QueuedConnection);
-    });
-    QObject::connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    worker->start();
+    auto copy = std::make_shared<CRssEditor>(*this);
+    runDetached(
+        context,
+        [copy, group, index] {
+            QString preview, error;
+            const bool ok = copy->refreshChannel(group, index, &preview, &error);
+            return std::tuple(ok, preview, error);
+        },
+        std::move(done));
 }
 
 }  // namespace lum

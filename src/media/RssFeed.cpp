@@ -59,7 +59,7 @@ void CRssContentHandler::endElement(const QString& localName) {
     }
 }
 
-bool CXmlParserImpl::parseBytes(const QByteArray& xml) {
+bool CXmlParserImpl::parseBytes(const QByteArray& xml, QString* error) {
     QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
@@ -76,13 +76,16 @@ bool CXmlParserImpl::parseBytes(const QByteArray& xml) {
             break;
         }
     }
-    return !reader.hasError();
+    if (!reader.hasError()) return true;
+    if (error)
+        *error = QStringLiteral("not a feed (line %1: %2)").arg(reader.lineNumber()).arg(reader.errorString());
+    return false;
 }
 
-bool CXmlParserImpl::parseUrl(const QString& url) {
+bool CXmlParserImpl::parseUrl(const QString& url, QString* error) {
     QByteArray body;
-    if (!curl::download(url.toUtf8(), &body, kMaxFeedBytes)) return false;
-    return parseBytes(body);
+    if (!curl::download(url.toUtf8(), &body, kMaxFeedBytes, 60, error)) return false;
+    return parseBytes(body, error);
 }
 
 QByteArray toAnsiLimited(const QString& text, qsizetype maxBytes) {
@@ -148,10 +151,11 @@ bool readChannelPart(const QString& path, bool detailed, QByteArray* part) {
     return true;
 }
 
-bool fetchFeed(const QString& url, const QString& leadChars, bool fullClean, FetchedFeed* out) {
+bool fetchFeed(const QString& url, const QString& leadChars, bool fullClean, FetchedFeed* out,
+               QString* error) {
     CRssContentHandler handler(leadChars);
     CXmlParserImpl parser(&handler);
-    if (!parser.parseUrl(url)) return false;
+    if (!parser.parseUrl(url, error)) return false;
     out->titles = cleanPart(toAnsiLimited(handler.titles(), kChannelPartMax), fullClean);
     out->descriptions = cleanPart(toAnsiLimited(handler.descriptions(), kChannelPartMax), fullClean);
     out->firstTitle = handler.firstTitle();

@@ -34,10 +34,11 @@ private:
 class CXmlParserImpl {
 public:
     explicit CXmlParserImpl(CRssContentHandler* handler = nullptr) : handler_(handler) {}
-    // Fetches and parses `url`; false when it cannot be fetched or is not well-formed XML.
-    bool parseUrl(const QString& url);
+    // Fetches and parses `url`; false when it cannot be fetched or is not well-formed XML, with
+    // the reason in `error` when given.
+    bool parseUrl(const QString& url, QString* error = nullptr);
     // Parses a document already at hand.
-    bool parseBytes(const QByteArray& xml);
+    bool parseBytes(const QByteArray& xml, QString* error = nullptr);
 
 private:
     CRssContentHandler* handler_;
@@ -61,12 +62,14 @@ bool writeChannelFile(const QString& path, const QByteArray& titles, const QByte
 // the file cannot be opened.
 bool readChannelPart(const QString& path, bool detailed, QByteArray* part);
 
-// Fetches a feed and returns its cleaned titles and descriptions parts; false on failure.
+// Fetches a feed and returns its cleaned titles and descriptions parts; false on failure, with
+// the reason in `error` when given.
 struct FetchedFeed {
     QByteArray titles;
     QByteArray descriptions;
     QString firstTitle;
 };
-bool fetchFeed(const QString& url, const QString& leadChars, bool fullClean, FetchedFeed* out);
+bool fetchFeed(const QString& url, const QString& leadChars, bool fullClean, FetchedFeed* out,
+               QString* error = nullptr);
 
 }  // namespace lum

@@ -93,12 +93,15 @@ bool CRssThread::loadConfiguration() {
     QList<RssConfig::Entry> channels = doc.allChannels();
     for (auto& e : channels) e.channel.active = true;  // every channel is fetched
 
-    std::lock_guard lock(mutex_);
-    settingsChanged_ = !settingsLine_.isEmpty() && settingsLine_ != line;
-    settingsLine_ = line;
-    config_ = std::move(doc);
-    channels_ = std::move(channels);
-    autoRss_ = autoRss;
+    {
+        std::lock_guard lock(mutex_);
+        settingsChanged_ = !settingsLine_.isEmpty() && settingsLine_ != line;
+        settingsLine_ = line;
+        config_ = std::move(doc);
+        channels_ = std::move(channels);
+        autoRss_ = autoRss;
+    }
+    Q_EMIT configurationLoaded();
     return true;
 }
 

@@ -75,6 +75,9 @@ public:
 Q_SIGNALS:
     // Emitted (from the refreshing thread) when a refresh has finished.
     void refreshed();
+    // The document was (re)loaded, whoever changed it (an editor, lumctl, group upkeep). Any
+    // thread.
+    void configurationLoaded();
     // rssconfig.xml exists but was refused (damaged, too large, nested too deep); `why` names
     // the file and the reason. Any thread.
     void configurationRefused(const QString& why);

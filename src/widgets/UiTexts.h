@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace lum {
 
@@ -13,6 +14,14 @@ inline constexpr const char* kTextContext = "lum";
 
 // A marked text in the installed translation, the English original without one.
 QString uiText(const char* text);
+
+// A list of marked texts (the entries of a drop-down list) in the operator's language.
+template <typename Texts>
+QStringList uiTexts(const Texts& texts) {
+    QStringList out;
+    for (const char* t : texts) out << uiText(t);
+    return out;
+}
 
 // A message the core composed from a marked text: the text itself, a template with its %1..%9
 // filled in, or a template without placeholders followed by more text (a file name, say).

@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using lum::AutoconfigSettings;
@@ -383,4 +385,98 @@ TEST(AutoconfigUpdate, TargetListPerTab) {
     EXPECT_EQ(groups, QStringList{"Home"});
     EXPECT_EQ(lum::defaultAutoconfigTarget(groups), "Home");
     EXPECT_EQ(lum::defaultAutoconfigTarget({"a", "c"}), "");
+}
+
+TEST(AutoconfigRules, WhatTheWindowEnablesFollowsTheChoices) {
+    using F = lum::AutoconfigField;
+    using C = lum::AutoconfigControls;
+    // Each step changes the settings as a control would; the enabling and the focus follow.
+    struct Step {
+        const char* what;
+        std::function<F(AutoconfigSettings&)> act;
+        F focus;
+        std::function<bool(const C&)> expect;
+    };
+    const std::vector<Step> steps = {
+        {"opening", [](auto&) { return F::None; }, F::None,
+         [](const C& c) {
+             return c.userName && c.staticIpChoice && !c.addresses && !c.rebootTime && !c.deviceTime &&
+                    c.ilumMode && !c.urlShown && !c.ilumShown && !c.weatherFields && !c.wepFields &&
+                    !c.wpaFields && QByteArray(c.updateText) == "Update Client==>";
+         }},
+        {"Static IP", [](auto& s) { s.setDhcp(false); return F::None; }, F::None, [](const C& c) { return c.addresses; }},
+        {"Restart Time", [](auto& s) { return s.setRestartTime(true); }, F::RebootHour, [](const C& c) { return c.rebootTime; }},
+        {"Restart Time off", [](auto& s) { return s.setRestartTime(false); }, F::None, [](const C& c) { return !c.rebootTime; }},
+        {"Device On/OFF1", [](auto& s) { return s.setDeviceOnOff(true); }, F::StartHour, [](const C& c) { return c.deviceTime; }},
+        {"HTTP URL", [](auto& s) { return s.setStartupMode(AutoconfigSettings::HttpUrl); }, F::Url,
+         [](const C& c) { return c.urlShown && !c.ilumShown; }},
+        {"ILUM", [](auto& s) { return s.setStartupMode(AutoconfigSettings::Ilum); }, F::IlumPart0,
+         [](const C& c) { return c.ilumShown && c.ilumParts && !c.urlShown; }},
+        {"Change ILUM ID off", [](auto& s) { s.changeIlumId = false; return F::None; }, F::None,
+         [](const C& c) { return c.ilumShown && !c.ilumParts; }},
+        {"CF card", [](auto& s) { return s.setStartupMode(AutoconfigSettings::CfCard); }, F::None,
+         [](const C& c) { return !c.ilumShown && !c.urlShown; }},
+        {"Weather", [](auto& s) { s.weather = true; return F::None; }, F::None, [](const C& c) { return c.weatherFields; }},
+        {"WEP Shared Key", [](auto& s) { s.setWifiEncryption(AutoconfigSettings::WepShared); return F::None; }, F::None,
+         [](const C& c) { return c.wepFields && !c.wpaFields; }},
+        {"WPA2", [](auto& s) { s.setWifiEncryption(AutoconfigSettings::Wpa2); return F::None; }, F::None,
+         [](const C& c) { return !c.wepFields && c.wpaFields; }},
+        {"Disable", [](auto& s) { s.setWifiEncryption(AutoconfigSettings::WifiDisable); return F::None; }, F::None,
+         [](const C& c) { return !c.wepFields && !c.wpaFields; }},
+        {"Group tab", [](auto& s) { s.setTargetTab(AutoconfigSettings::GroupTab); return F::None; }, F::None,
+         [](const C& c) {
+             return !c.userName && !c.staticIpChoice && !c.addresses && !c.ilumMode &&
+                    QByteArray(c.updateText) == "Update Group==>";
+         }},
+        {"Static IP on the Group tab", [](auto& s) { s.setDhcp(false); return F::None; }, F::None,
+         [](const C& c) { return !c.addresses; }},
+        {"ILUM on the Group tab", [](auto& s) { return s.setStartupMode(AutoconfigSettings::Ilum); }, F::None,
+         [](const C& c) { return !c.ilumShown; }},
+        {"Client tab", [](auto& s) { s.setTargetTab(AutoconfigSettings::ClientTab); return F::None; }, F::None,
+         [](const C& c) { return c.userName && c.staticIpChoice && c.ilumMode && !c.addresses; }},
+    };
+    AutoconfigSettings s;
+    for (const Step& step : steps) {
+        EXPECT_EQ(step.act(s), step.focus) << step.what;
+        EXPECT_TRUE(step.expect(lum::autoconfigControls(s))) << step.what;
+    }
+    // Static IP was refused on the Group tab, and "ILUM" fell back to "LUM" there.
+    EXPECT_TRUE(s.dhcp);
+    EXPECT_EQ(s.startupMode, AutoconfigSettings::CfCard);
+}
+
+TEST(AutoconfigRules, EncryptionListsGetTheirFirstEntryOnlyWhenEnabledWithoutAChoice) {
+    AutoconfigSettings s;
+    EXPECT_EQ(std::tuple(s.wepKeyLength, s.wpaKeyType), std::tuple(-1, -1));
+    s.setWifiEncryption(AutoconfigSettings::WepOpen);
+    EXPECT_EQ(std::tuple(s.wepKeyLength, s.wpaKeyType), std::tuple(0, -1));
+    s.wepKeyLength = 1;
+    s.setWifiEncryption(AutoconfigSettings::Wpa);
+    s.setWifiEncryption(AutoconfigSettings::WepShared);
+    EXPECT_EQ(std::tuple(s.wepKeyLength, s.wpaKeyType), std::tuple(1, 0));
+    // With no choice made, the written key type is that of the first entries.
+    AutoconfigSettings w;
+    w.ssid = "net";
+    w.wifiEncryption = AutoconfigSettings::Wpa;
+    w.wpaKey = "secretkey";
+    EXPECT_TRUE(lum::autoconfigBytes(w).endsWith("[WIFI]\r\nSSID=net\r\nWSEnc=3\r\nKeyType=0\r\nkeyvalue=secretkey\r\n"));
+}
+
+TEST(AutoconfigRules, TimeZoneListAndPortText) {
+    const QStringList zones = AutoconfigSettings::timeZoneNames();
+    ASSERT_EQ(zones.size(), AutoconfigSettings::kTimeZoneCount);
+    EXPECT_EQ(zones.first(), "GMT-12");
+    EXPECT_EQ(zones[11], "GMT-1");
+    EXPECT_EQ(zones[12], "GMT");
+    EXPECT_EQ(zones[17], "GMT+5");
+    EXPECT_EQ(zones[18], "GMT+05:30");
+    EXPECT_EQ(zones[19], "GMT+6");
+    EXPECT_EQ(zones.last(), "GMT+12");
+    for (int i = 0; i < zones.size(); ++i)
+        EXPECT_EQ(AutoconfigSettings::timeZoneIndexForCode(AutoconfigSettings::timeZoneCode(i)), i) << i;
+
+    EXPECT_EQ(AutoconfigSettings::portFromText("6021"), 6021);
+    EXPECT_EQ(AutoconfigSettings::portFromText("70000"), 70000);  // the range check refuses it
+    EXPECT_EQ(AutoconfigSettings::portFromText(""), -1);
+    EXPECT_EQ(AutoconfigSettings::portFromText("12a"), -1);
 }

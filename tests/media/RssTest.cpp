@@ -5,12 +5,15 @@
 #include "media/RssEditor.h"
 #include "media/RssFeed.h"
 #include "media/RssThread.h"
+#include "media/RssTreeModel.h"
 
 #include "MediaTestSupport.h"
 #include "common/OnlinePlayers.h"
 #include "common/TestSupport.h"
 
+#include <QAbstractItemModelTester>
 #include <QDir>
+#include <QSignalSpy>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -358,15 +361,31 @@ TEST(RssEditor, OpenAddChangeDeleteRefreshAndSettings) {
     EXPECT_EQ(editor.preview(added), QString::fromLatin1(collected.descriptions));
     EXPECT_EQ(rss.channelList().size(), 2);
 
-    QString preview;
+    QString preview, reason;
     bool asyncOk = false, asyncDone = false;
-    editor.refreshChannelAsync("lobby", 0, &rss, [&](bool ok, const QString& p) {
-        asyncOk = ok;
-        preview = p;
-        asyncDone = true;
-    });
-    ASSERT_TRUE(lumtest::waitUntil([&] { return asyncDone; }, 20000));
-    EXPECT_EQ(std::tuple(asyncOk, preview), std::tuple(true, QString::fromLatin1(kDescriptions)));
+    auto refresh = [&] {
+        asyncDone = false;
+        editor.refreshChannelAsync("lobby", 0, &rss, [&](bool ok, const QString& p, const QString& why) {
+            asyncOk = ok;
+            preview = p;
+            reason = why;
+            asyncDone = true;
+        });
+        return lumtest::waitUntil([&] { return asyncDone; }, 20000);
+    };
+    ASSERT_TRUE(refresh());
+    EXPECT_EQ(std::tuple(asyncOk, preview, reason), std::tuple(true, QString::fromLatin1(kDescriptions), QString()));
+    // A failed refresh says why and keeps the text file.
+    const QByteArray before = lumtest::readFile(f.serverData(added.fileName));
+    http.set("/n.xml", {"", true, 404});
+    ASSERT_TRUE(refresh());
+    EXPECT_FALSE(asyncOk);
+    EXPECT_TRUE(reason.contains("404")) << reason.toStdString();
+    http.set("/n.xml", {"<rss><channel><title>cut"});
+    ASSERT_TRUE(refresh());
+    EXPECT_TRUE(reason.startsWith("not a feed")) << reason.toStdString();
+    EXPECT_EQ(lumtest::readFile(f.serverData(added.fileName)), before);
+    http.set("/n.xml", {kFeed});
 
     ASSERT_TRUE(editor.changeChannel("Lobby", 0, "Town 2", false, false, "home"));
     EXPECT_TRUE(editor.document().channels("Lobby").isEmpty());
@@ -420,4 +439,70 @@ TEST(RssAccounts, StoreGroupsDriveTickersAndGroupElements) {
     lum::RssConfig onDisk;
     ASSERT_TRUE(onDisk.load(f.config()));
     EXPECT_EQ(onDisk.groupNames(), QStringList({"Home"}));
+}
+
+TEST(RssTreeModel, GroupsWithChannelsAndRefreshStatesKeptAcrossDocuments) {
+    using M = lum::RssTreeModel;
+    M model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    lum::RssConfig doc = lum::RssConfig::createDefault({"Home", "Lobby"});
+    doc.addChannel("Lobby", {"One", "http://a/1", "a1", true, false});
+    doc.addChannel("Lobby", {"Two", "http://a/2", "a2", false, true});
+    model.setDocument(doc);
+
+    ASSERT_EQ(model.rowCount(), 2);
+    const QModelIndex lobby = model.groupIndex("LOBBY");
+    ASSERT_TRUE(lobby.isValid());
+    EXPECT_EQ(lobby.data().toString(), "Lobby");
+    EXPECT_EQ(lobby.data(M::KindRole).toInt(), M::GroupItem);
+    EXPECT_EQ(model.rowCount(lobby), 2);
+    const QModelIndex two = model.channelIndex("lobby", 1);
+    EXPECT_EQ(two.parent(), lobby);
+    EXPECT_EQ(two.data().toString(), "Two");
+    EXPECT_EQ(std::tuple(two.data(M::KindRole).toInt(), two.data(M::GroupRole).toString(),
+                         two.data(M::ChannelRole).toInt(), two.data(M::LinkRole).toString()),
+              std::tuple(int(M::ChannelItem), QString("Lobby"), 1, QString("http://a/2")));
+    EXPECT_EQ(model.channelAt(two), (lum::RssChannel{"Two", "http://a/2", "a2", false, true}));
+    EXPECT_FALSE(model.channelIndex("Lobby", 2).isValid());
+    EXPECT_FALSE(model.channelIndex("Nowhere", 0).isValid());
+    EXPECT_EQ(model.rowCount(model.groupIndex("Home")), 1);  // the default news channel
+
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.setRefreshState("lobby", "http://a/2", M::Refreshing);
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].toModelIndex(), two);
+    EXPECT_EQ(two.data(M::StateRole).toInt(), M::Refreshing);
+    model.setRefreshState("Lobby", "http://a/2", M::Failed, "HTTP 404");
+    EXPECT_EQ(two.data(Qt::ToolTipRole).toString(), "Can not refresh http://a/2: HTTP 404");
+
+    // A new document (the channel moved up) keeps the state with its group and address.
+    doc.removeChannel("Lobby", 0);
+    model.setDocument(doc);
+    const QModelIndex moved = model.channelIndex("Lobby", 0);
+    EXPECT_EQ(std::tuple(moved.data(M::StateRole).toInt(), moved.data(M::ReasonRole).toString()),
+              std::tuple(int(M::Failed), QString("HTTP 404")));
+    model.setRefreshState("Lobby", "http://a/2", M::Idle);
+    EXPECT_EQ(moved.data(Qt::ToolTipRole).toString(), "http://a/2");
+    EXPECT_EQ(model.refreshState("Lobby", "http://a/2"), M::Idle);
+}
+
+TEST(RssEditor, ChannelChangedElsewhereIsNotDeletedOrChangedByPlace) {
+    RssFixture f;
+    f.writeConfig({{"One", "http://127.0.0.1:1/1", "one", true, false},
+                   {"Two", "http://127.0.0.1:1/2", "two", true, false}});
+    lum::CRssThread rss(f.dir.path(), f.source(), nullptr);
+    lum::CRssEditor editor(rss);
+    ASSERT_TRUE(editor.open({"Lobby"}));
+    // Someone else (lumctl, a second window) removes "One": "Two" now sits where "One" was.
+    ASSERT_TRUE(rss.editDocument([](lum::RssConfig& d) { return d.removeChannel("Lobby", 0); }));
+    EXPECT_FALSE(editor.deleteChannel("Lobby", 0));
+    EXPECT_FALSE(editor.changeChannel("Lobby", 0, "Renamed", true, false, "Lobby"));
+    lum::RssConfig onDisk;
+    ASSERT_TRUE(onDisk.load(f.config()));
+    ASSERT_EQ(onDisk.channels("Lobby").size(), 1);
+    EXPECT_EQ(onDisk.channels("Lobby")[0].title, "Two");
+    // Read again, the editor addresses "Two" at its new place.
+    ASSERT_TRUE(editor.open({"Lobby"}));
+    EXPECT_TRUE(editor.deleteChannel("Lobby", 0));
+    EXPECT_TRUE(editor.document().channels("Lobby").isEmpty());
 }

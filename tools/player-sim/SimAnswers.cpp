@@ -89,6 +89,13 @@ void CSimPlayer::answer(int code, const QString& line) {
     case 610:
         steps.push_back(step(kindStep(SimStep::Kind::Reboot)));
         break;
+    case 614:  // Send RSS Message to Client
+    case 649:  // Update RSS Message
+        steps.push_back(step(kindStep(SimStep::Kind::Retr, QStringLiteral("rssmsg.txt"))));
+        break;
+    case 645:  // AutoConfig file: fetched (a player would then reboot with it)
+        steps.push_back(step(kindStep(SimStep::Kind::Retr, QStringLiteral("autoconfig.zeq"))));
+        break;
     case 640:
         shutdown();
         return;

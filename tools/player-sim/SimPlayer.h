@@ -15,8 +15,9 @@
 // resumed). 639 and 603 fetch "playlist.mpl" and the media it lists, 607 and 637 upload the
 // storage and playlist reports, 636 sends playback counts, 606 the storage text, 602 and 618
 // "STATUS 14", 615, 647 and 650 fetch "instantmessage.txt", "ostnmessage.txt" and
-// "instant.jpg", 610 restarts the player (a new connection and login), 640 ends it, 643 gives it
-// a new MAC address. With `plainFtp` it also talks to a standard FTP server (150/226 replies),
+// "instant.jpg", 614 and 649 the ticker "rssmsg.txt", 645 "autoconfig.zeq", 610 restarts the
+// player (a new connection and login), 640 ends it, 643 gives it a new MAC address. With
+// `plainFtp` it also talks to a standard FTP server (150/226 replies),
 // which the benchmarks use for comparison.
 
 #include <QByteArray>

@@ -17,6 +17,8 @@
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
+#include "media/AutoconfigTexts.h"
+#include "media/MediaTexts.h"
 #include "media/RssThread.h"
 #include "media/YuvImage.h"
 #include "monitor/MonitorTexts.h"
@@ -73,7 +75,8 @@ QList<const char*> operatorMessageTemplates() {
             account_texts::kGroupRenameExists,    account_texts::kFolderFailed,
             backup_texts::kAskRestore,           backup_texts::kCannotRestore,
             backup_texts::kPleaseRestart,        t::kSettingsSaveFailed,
-            t::kLogCannotCreate};
+            t::kLogCannotCreate,                 media_texts::kCannotConnect,
+            media_texts::kCannotSave,            autoconfig_texts::kCannotWrite};
 }
 
 CConsoleApp::CConsoleApp() = default;
@@ -173,6 +176,7 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
                          [this] { backup(); }, [this] { restore(); },
                          [this](const QString& group) { return core_->rss().startRssFeeds(group); },
                          title, &core_->logHub(), samplesFolder(options.executableDir)};
+    parts.rss = &core_->rss();
     frame_ = std::make_unique<CMainFrame>(parts);
     if (boxPrompt_) boxPrompt_->setParent(frame_.get());
     // lumctl's start and stop show in the status bar as the menu's do.

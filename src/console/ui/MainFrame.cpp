@@ -19,6 +19,8 @@
 #include "media/ui/DlgInstantJpeg.h"
 #include "media/ui/MediaWindowTexts.h"
 #include "playlists/OperatorFileTexts.h"
+#include "media/ui/DlgClientSetup.h"
+#include "media/ui/DlgRssMessage.h"
 #include "playlists/PlaylistDocument.h"
 #include "playlists/ui/DlgInstantMessage.h"
 #include "playlists/ui/DlgPlaylistScheduler.h"
@@ -32,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -259,6 +262,7 @@ void CMainFrame::buildMenus() {
     // "&Tools": the configuration, then "Change Password" inserted at position 3.
     QMenu* tools = toolsMenu_ = menuBar()->addMenu(tr("&Tools"));
     tools->addAction(addCommand(cmd::Configuration, tr("Configuration of System"), [this] { openSettings(); }));
+    addDeviceSetupCommands(tools);
     tools->addAction(addCommand(cmd::ChangePassword, tr("Change Password"), [this] { changePassword(); }));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -297,6 +301,7 @@ void CMainFrame::buildToolBar() {
     account->setIconText(tr("Account"));
     account->setIcon(icons::tile(QStringLiteral("A"), QColor(30, 90, 160)));
     toolBar_->addAction(account);
+    if (QAction* rssEdit = action(cmd::RssEditor)) toolBar_->addAction(rssEdit);
     toolBar_->addSeparator();
     for (int id : {cmd::StartPlayback, cmd::StopAction, cmd::InstantMessage, cmd::StartRss,
                    cmd::MessageOff, cmd::VolumeMenu, cmd::VideoMenu, cmd::Picture, cmd::OptionsMenu})
@@ -446,6 +451,65 @@ void CMainFrame::openSettings() {
     // The dialog's "Application Language" and the "&Language" menu are one setting.
     if (parts_.settings.language() != language)
         Q_EMIT languageChosen(languageIdForIndex(parts_.settings.language()));
+}
+
+// --- device setup and tickers: the Client Setup Utility and the RSS editor ---------------------
+
+namespace {
+
+// A modeless window brought up centred on the main window (forward again when already open).
+void showCentred(QWidget* window, QWidget* on, bool created) {
+    if (created) {
+        if (window->layout()) window->layout()->activate();  // its own size, before it shows
+        QRect r = window->frameGeometry();
+        r.moveCenter(on->frameGeometry().center());
+        window->move(r.topLeft());
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+void CMainFrame::addDeviceSetupCommands(QMenu* tools) {
+    QAction* setup = addCommand(cmd::AutoConfigEditor, tr("&Client Setup Utility..."), [this] { openClientSetup(); });
+    setup->setStatusTip(tr("AutoConfig File Editor"));
+    tools->addAction(setup);
+    if (!parts_.rss) return;
+    QAction* rss = addCommand(cmd::RssEditor, tr("RSS Editor"), [this] { openRssEditor(); });
+    rss->setIconText(tr("RSS Edit"));
+    rss->setIcon(icons::tile(QStringLiteral("RE"), QColor(220, 120, 0)));
+    tools->addAction(rss);
+}
+
+CDlgClientSetup* CMainFrame::openClientSetup() {
+    const bool create = !clientSetup_;
+    if (create) {
+        COnlineModel& online = parts_.models.online();
+        ClientSetupParts p{parts_.models.store(), online, parts_.prompt, [&online] {
+                               std::vector<PlayerStatus> players;
+                               for (const CClientRecord& r : online.records()) players.push_back({r.name, r.status});
+                               return players;
+                           }};
+        clientSetup_ = new CDlgClientSetup(std::move(p), this);
+        clientSetup_->setAttribute(Qt::WA_DeleteOnClose);
+        clientSetup_->setFileChooser(chooser_);
+    }
+    showCentred(clientSetup_, this, create);
+    return clientSetup_;
+}
+
+CDlgRssMessage* CMainFrame::openRssEditor() {
+    if (!parts_.rss) return nullptr;
+    const bool create = !rssEditor_;
+    if (create) {
+        CUserStore& store = parts_.models.store();
+        rssEditor_ = new CDlgRssMessage({*parts_.rss, parts_.prompt, [&store] { return store.GroupNames(); }}, this);
+        rssEditor_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    showCentred(rssEditor_, this, create);
+    return rssEditor_;
 }
 
 void CMainFrame::checkLanguage(const QString& id) {

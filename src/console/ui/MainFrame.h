@@ -23,7 +23,10 @@ namespace lum {
 
 class CAccountView;
 class CAppSettings;
+class CDlgClientSetup;
 class CDlgMPLEditor;
+class CDlgRssMessage;
+class CRssThread;
 class CConsoleModels;
 class CLogPane;
 class COnlineView;
@@ -46,6 +49,8 @@ enum {
     // The content windows.
     PlaylistScheduler = 32956, InstantMessage = 32918, Picture = 32962, ScreenLabel = 32991,
     InstantJpeg = 32992, ImageEditor = 32993,
+    // Device setup and tickers.
+    AutoConfigEditor = 32789, RssEditor = 32979,
 };
 }  // namespace cmd
 
@@ -73,6 +78,7 @@ struct MainFrameParts {
     QString applicationTitle;
     ILogSink* log = nullptr;  // the picture command writes the chosen path to the log
     QString mediaFolder;  // the folder the Playlist Commander lists first (empty: home)
+    CRssThread* rss = nullptr;  // the ticker worker the RSS editor works with (absent: no editor)
 };
 
 class CMainFrame : public QMainWindow {
@@ -148,6 +154,9 @@ public Q_SLOTS:
     void openPictureCommand();
     void openInstantJpeg();
     void openImageEditor();
+    // "AutoConfig File Editor" and "RSS Editor": the modeless windows, created on demand.
+    CDlgClientSetup* openClientSetup();
+    CDlgRssMessage* openRssEditor();
 
 Q_SIGNALS:
     void languageChosen(const QString& id);
@@ -165,6 +174,7 @@ private:
     template <class Dialog>
     Dialog* openWindow(Dialog* dlg);
     void createCommanderPane();
+    void addDeviceSetupCommands(QMenu* tools);
     QString firstSelectedPlayer() const;
     void playerCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
     void rowCommand(PostResult (CPlayerCommands::*fn)(const CommandTarget&));
@@ -194,6 +204,8 @@ private:
     QLabel* indicator1_ = nullptr;
     QLabel* indicator2_ = nullptr;
     QLabel* fleetSummary_ = nullptr;
+    QPointer<CDlgClientSetup> clientSetup_;
+    QPointer<CDlgRssMessage> rssEditor_;
     QHash<int, QAction*> actions_;
     QList<QAction*> playerActions_;
     QList<QAction*> rowActions_;

@@ -12,15 +12,14 @@
 #include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
-#include "common/SimPlayers.h"
 #include "common/WindowTestSupport.h"
+#include "console/ui/ConsoleAppSupport.h"
 #include "common/TestSupport.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -34,19 +33,8 @@ namespace {
 
 class CommanderFlowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const QString run = dir.filePath("run");
-        QDir().mkpath(run);
-        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", run.toLocal8Bit());
-        qputenv("XDG_CONFIG_HOME", dir.filePath("xdg").toLocal8Bit());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("profile"));
-        QCoreApplication::setOrganizationName("ZEB Software Solutions-LUM");
-        QCoreApplication::setApplicationName("LUM");
-    }
-
-    std::unique_ptr<sim::CSimPlayer> player(quint16 port, const QString& name, const QString& mac) {
-        return std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(port, name, mac));
+    static std::unique_ptr<sim::CSimPlayer> player(quint16 port, const QString& name, const QString& mac) {
+        return lumtest::stayingPlayer(port, name, mac);
     }
 
     QTemporaryDir dir;
@@ -55,17 +43,11 @@ protected:
 }  // namespace
 
 TEST_F(CommanderFlowTest, EzPlayFromTheCommanderReachesSimulatedPlayersWhoFetchEveryFile) {
-    const QString data = dir.filePath("data");
-    QDir().mkpath(data);
-    ASSERT_TRUE(lumtest::writeFile(data + "/config.ini", "[SERVER]\r\nPORT=0\r\nLOGLEVEL=0\r\n"));
     lumtest::RecordingPrompt prompt;
     CConsoleApp app;
-    CConsoleApp::Options o;
-    o.dataDir = data;
-    o.executableDir = lumtest::binDir();  // the sample media lie beside the programs
-    o.prompt = &prompt;
-    o.showWindow = false;
-    ASSERT_EQ(app.start(o), CConsoleApp::StartResult::Started);
+    // The sample media lie beside the programs.
+    ASSERT_EQ(lumtest::startConsoleIn(app, dir, prompt, "[SERVER]\r\nPORT=0\r\nLOGLEVEL=0\r\n", lumtest::binDir()),
+              CConsoleApp::StartResult::Started);
     ASSERT_TRUE(app.server()->IsRunning());
 
     // The group "Shop" with three players. Simulated players ask for media by file name in

@@ -12,8 +12,7 @@
 #include "SimPlayer.h"
 
 #include "common/RecordingPrompt.h"
-#include "common/SimPlayers.h"
-#include "console/ui/GuiTestSupport.h"
+#include "console/ui/ConsoleAppSupport.h"
 #include "common/TestSupport.h"
 
 #include <QApplication>
@@ -239,8 +238,8 @@ TEST_F(ConsoleAppTest, SimulatedPlayersAppearCanBeCommandedAndGoOffline) {
     EXPECT_FALSE(frame->action(cmd::StartServer)->isEnabled());
 
     auto player = [&](const char* name, const char* mac) {
-        return std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(
-            app.server()->ListeningPort(), QString::fromLatin1(name), QString::fromLatin1(mac)));
+        return lumtest::stayingPlayer(app.server()->ListeningPort(), QString::fromLatin1(name),
+                                      QString::fromLatin1(mac));
     };
     auto p1 = player("P01", "00-11-22-33-44-01");
     auto p2 = player("P02", "00-11-22-33-44-02");

@@ -18,8 +18,7 @@
 
 #include "common/OnlinePlayers.h"
 #include "common/RecordingPrompt.h"
-#include "common/SimPlayers.h"
-#include "console/ui/GuiTestSupport.h"
+#include "console/ui/ConsoleAppSupport.h"
 #include "common/TestSupport.h"
 #include "common/WindowTestSupport.h"
 
@@ -48,16 +47,9 @@ class ContentWindows : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        lumtest::keepUserFilesIn(dir, true);
+        ASSERT_EQ(lumtest::startConsoleIn(app, dir, prompt, "[SERVER]\r\nPORT=0\r\nLOGLEVEL=2\r\n"),
+                  CConsoleApp::StartResult::Started);
         data = dir.filePath(QStringLiteral("data"));
-        QDir().mkpath(data);
-        ASSERT_TRUE(lumtest::writeFile(data + "/config.ini", "[SERVER]\r\nPORT=0\r\nLOGLEVEL=2\r\n"));
-        CConsoleApp::Options o;
-        o.dataDir = data;
-        o.executableDir = dir.filePath(QStringLiteral("bin"));
-        o.prompt = &prompt;
-        o.showWindow = false;
-        ASSERT_EQ(app.start(o), CConsoleApp::StartResult::Started);
         frame = app.mainFrame();
         chooser = std::make_shared<lumtest::ScriptedChooser>();
         frame->setFileChooser(lumtest::ScriptedChooser::make(chooser));
@@ -71,8 +63,8 @@ protected:
         app.server()->Stop();
     }
     sim::CSimPlayer& player(const char* name, const char* mac) {
-        players.push_back(std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(
-            app.server()->ListeningPort(), QString::fromLatin1(name), QString::fromLatin1(mac))));
+        players.push_back(lumtest::stayingPlayer(app.server()->ListeningPort(), QString::fromLatin1(name),
+                                                 QString::fromLatin1(mac)));
         players.back()->start();
         return *players.back();
     }

@@ -16,6 +16,8 @@
 
 #include <functional>
 
+#include <gtest/gtest.h>
+
 namespace lumtest {
 
 // Runs `answer` on the next modal window that opens (a file dialog, a settings window ...),
@@ -30,7 +32,7 @@ void whenModal(std::function<void(Dialog*)> answer) {
         timer->stop();
         timer->deleteLater();
         // Clicks land where the controls are only once the window is laid out and shown.
-        QTest::qWaitForWindowExposed(d);
+        if (!QTest::qWaitForWindowExposed(d)) ADD_FAILURE() << "the window was never shown";
         answer(d);
     });
     timer->start();

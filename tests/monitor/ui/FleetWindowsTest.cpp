@@ -12,8 +12,8 @@
 #include "server/ui/SettingsDialog.h"
 
 #include "common/RecordingPrompt.h"
-#include "common/SimPlayers.h"
 #include "common/WindowTestSupport.h"
+#include "console/ui/ConsoleAppSupport.h"
 #include "console/ui/GuiTestSupport.h"
 
 #include <QAbstractProxyModel>
@@ -37,28 +37,21 @@ namespace {
 class FleetWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        lumtest::keepUserFilesIn(dir, true);
         data = dir.filePath("data");
         QDir().mkpath(data + "/Log");
-        ASSERT_TRUE(lumtest::writeFile(data + "/config.ini", "[SERVER]\r\nPORT=0\r\n"));
         ASSERT_TRUE(lumtest::writeFile(data + "/Log/PlayReport.txt",
                                        "[00-11-22-33-44-01@24-05-01]\r\nwelcome.mpg=12\r\nmenu.jpg=30\r\n"
                                        "[00-11-22-33-44-02@24-05-01]\r\nwelcome.mpg=5\r\nbroken line\r\n"
                                        "[00-11-22-33-44-02@24-05-02]\r\nsale.mpg=8\r\n"));
-        CConsoleApp::Options o;
-        o.dataDir = data;
-        o.executableDir = dir.filePath("bin");
-        o.prompt = &prompt;
-        o.showWindow = false;
-        ASSERT_EQ(app.start(o), CConsoleApp::StartResult::Started);
+        ASSERT_EQ(lumtest::startConsoleIn(app, dir, prompt), CConsoleApp::StartResult::Started);
         ASSERT_TRUE(app.server()->IsRunning());
         app.settings()->setOfflineGraceOverrideMs(100);
         app.mainFrame()->resize(1400, 800);
     }
 
     std::unique_ptr<sim::CSimPlayer> player(const char* name, const char* mac) {
-        auto p = std::make_unique<sim::CSimPlayer>(lumtest::stayingPlayerConfig(
-            app.server()->ListeningPort(), QString::fromLatin1(name), QString::fromLatin1(mac)));
+        auto p = lumtest::stayingPlayer(app.server()->ListeningPort(), QString::fromLatin1(name),
+                                        QString::fromLatin1(mac));
         p->start();
         return p;
     }
