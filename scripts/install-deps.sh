@@ -5,6 +5,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache git
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  # the monitoring endpoint (Qt HTTP Server needs Qt WebSockets) and the Play Report's chart
+  # (Qt Charts needs Qt OpenGL)
+  qt6-httpserver-dev qt6-websockets-dev qt6-charts-dev libqt6opengl6-dev
   libgl1-mesa-dev libcurl4-openssl-dev libpugixml-dev
   libgtest-dev libgmock-dev
   python3 python3-pyftpdlib curl xvfb xauth fonts-dejavu-core

@@ -6,5 +6,5 @@ set -e
 cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 "$LUPDATE" -locations none -no-obsolete -I src \
-    src/console src/accounts src/server/ui src/widgets src/playlists/ui src/media \
+    src/console src/accounts src/server/ui src/widgets src/playlists/ui src/media src/monitor \
     -ts translations/lum_zh_CN.ts translations/lum_zh_TW.ts

@@ -19,6 +19,7 @@ struct CClientRecord {
     QString description;
 
     bool groupAutoPlay = false;  // shown as the Group column's suffix
+    bool alerted = false;        // offline longer than the grace time (marked in the list)
     quint64 serial = 0;          // stable identity inside the model
 };
 

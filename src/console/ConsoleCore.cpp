@@ -2,6 +2,7 @@
 
 #include "accounts/UserStore.h"
 #include "console/EditorRequests.h"
+#include "console/FleetMonitor.h"
 #include "console/OnlineModel.h"
 #include "console/OperatorService.h"
 #include "console/ServerLinks.h"
@@ -15,6 +16,7 @@
 #include "media/MediaRequests.h"
 #include "media/RssAccounts.h"
 #include "media/RssThread.h"
+#include "monitor/MonitorEndpoint.h"
 #include "playlists/HandedFiles.h"
 #include "playlists/HomeGroup.h"
 #include "playlists/ReportCenter.h"
@@ -134,12 +136,21 @@ bool CConsoleCore::Init(QString* error) {
                 reports->playerEvent(code, player, mac);
             });
 
+    fleet_ = std::make_unique<FleetMonitor>(*settings_, *store_, *online_, *server_, *logHub_,
+                                            dataFolder_);
     service_ = std::make_unique<COperatorService>(
         *store_, *online_,
         ServerControl{[this] { return StartServer(); }, [this] { StopServer(); },
                       [this] {
                           const CControlServer& s = *server_;
+                          const MetricsSnapshot m = fleet_->snapshot();
                           return QJsonObject{{"running", s.IsRunning()},
+                                             {"version", m.version},
+                                             {"logins", double(m.logins)},
+                                             {"logouts", double(m.logouts)},
+                                             {"alertsRaised", double(m.alertsRaised)},
+                                             {"alertsActive", m.alertsActive},
+                                             {"eventSubscribers", socket_ ? socket_->subscriberCount() : 0},
                                              {"port", int(s.IsRunning() ? s.ListeningPort() : s.Port())},
                                              {"connections", s.CurrentConnections()},
                                              {"totalConnections", s.TotalConnections()},
@@ -159,11 +170,16 @@ bool CConsoleCore::Init(QString* error) {
             const MediaServices services{dataFolder_, rss_.get(), online_.get(),
                                          [this] { return store_->GroupNames(); }};
             if (handleMediaRequest(request, services, reply)) return;
+            if (request.value("verb").toString() == QLatin1String("playreport"))
+                return fleet_->playReport(request, reply);
             reply(service_->handle(request));
         });
     QString socketError;
     if (!socket_->listen(dataFolder_, &socketError))
         return fail(QStringLiteral("operator socket: %1").arg(socketError));
+    connect(fleet_.get(), &FleetMonitor::fleetEvent, socket_.get(), &COperatorSocket::publish);
+    // A monitoring endpoint that cannot listen is logged; the console runs on without it.
+    fleet_->listen(monitorOverride_.isEmpty() ? settings_->monitorListen() : monitorOverride_);
     return true;
 }
 
@@ -179,6 +195,8 @@ bool CConsoleCore::StartServer() {
 void CConsoleCore::StopServer() {
     if (!server_ || !server_->IsRunning()) return;
     server_->Stop();
+    // The players the operator disconnected are not offline alerts.
+    if (fleet_) fleet_->serverStopped();
     Q_EMIT serverStateChanged(false);
 }
 
@@ -190,6 +208,7 @@ void CConsoleCore::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     if (socket_) socket_->close();
+    if (fleet_) fleet_->endpoint().close();
     StopServer();
     if (rss_) rss_->stop();
     if (logHub_) logHub_->close();

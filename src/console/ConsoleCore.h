@@ -27,6 +27,7 @@ class UserStoreAccounts;
 class ServerObserver;
 class ServerConnections;
 class CEditorRequests;
+class FleetMonitor;
 
 class CConsoleCore : public QObject {
     Q_OBJECT
@@ -55,6 +56,10 @@ public:
     CControlServer& server() { return *server_; }
     CRssThread& rss() { return *rss_; }
     ReportCenter& reports() { return *reports_; }
+    FleetMonitor& fleet() { return *fleet_; }
+    // The monitoring endpoint's address for this run instead of [MONITOR] LISTEN (set before
+    // Init; lum-server --metrics).
+    void setMonitorListenOverride(const QString& spec) { monitorOverride_ = spec; }
     IOperatorPrompt& prompt() { return prompt_; }
     // The operator socket's listening name (empty when it could not listen).
     QString operatorSocketName() const;
@@ -82,7 +87,9 @@ private:
     std::unique_ptr<COperatorService> service_;
     std::unique_ptr<QSettings> profile_;
     std::unique_ptr<CEditorRequests> editorRequests_;
+    std::unique_ptr<FleetMonitor> fleet_;
     std::unique_ptr<COperatorSocket> socket_;
+    QString monitorOverride_;
     bool shutDown_ = false;
 };
 

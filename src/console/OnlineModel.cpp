@@ -7,6 +7,7 @@
 #include "core/LogSink.h"
 #include "core/TsanAnnotations.h"
 
+#include <QColor>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPointer>
@@ -69,6 +70,14 @@ QVariant COnlineModel::data(const QModelIndex& index, int role) const {
         }
     case ImageRole: return online ? 0 : 1;
     case OnlineRole: return online;
+    case AlertRole: return r->alerted;
+    case Qt::BackgroundRole:
+        // A player offline past the grace time stands out in the list.
+        if (r->alerted) return QColor(255, 205, 205);
+        return {};
+    case Qt::ForegroundRole:
+        if (r->alerted) return QColor(150, 0, 0);
+        return {};
     case ConnectionIdRole: return r->connectionId;
     case MacRole: return r->macAddress;
     case NameRole: return r->name;
@@ -145,7 +154,9 @@ void COnlineModel::loggedIn(quint32 connectionId, const QString& name, const QSt
     rec->status = connectionId == 0 ? online_texts::kStatusOffline : online_texts::kStatusAlive;
     const quint64 serial = rec->serial;
     const bool shown = shownByFilter(*rec);
+    const CClientRecord snapshot = *rec;
     Q_EMIT playerOnlineChanged(name, true);
+    if (connectionId != 0) Q_EMIT playerPresence(snapshot, true);
 
     if (!shown) return;
     if (rowOfSerial(serial) < 0) {
@@ -163,9 +174,10 @@ void COnlineModel::loggedOut(quint32 connectionId) {
         if (r.connectionId != connectionId) continue;
         r.status = online_texts::kStatusOffline;
         emitRowChanged(r.serial);
-        const QString name = r.name;
-        Q_EMIT playerOnlineChanged(name, false);
-        Q_EMIT playerLoggedOut(name);
+        const CClientRecord snapshot = r;
+        Q_EMIT playerOnlineChanged(snapshot.name, false);
+        Q_EMIT playerLoggedOut(snapshot.name);
+        Q_EMIT playerPresence(snapshot, false);
         break;
     }
 }
@@ -180,12 +192,14 @@ void COnlineModel::applyEvent(PlayerEvent code, const QString& mac, const QStrin
             rec->status = text;
             emitRowChanged(rec->serial);
         }
+        if (rec) Q_EMIT playerActivity(code, CClientRecord(*rec), text);
         Q_EMIT reportEvent(code, player, mac, text);
         break;
     case PlayerEvent::StorageFiles:
     case PlayerEvent::DeleteDone:
     case PlayerEvent::Playlist:
     case PlayerEvent::PlayReport:
+        if (rec) Q_EMIT playerActivity(code, CClientRecord(*rec), text);
         if (listed) Q_EMIT reportEvent(code, player, mac, text);
         break;
     default: break;
@@ -296,6 +310,13 @@ int COnlineModel::CountOnline(const QString& group) const {
     }));
 }
 
+void COnlineModel::setAlerted(const QString& name, bool alerted) {
+    if (CClientRecord* r = recordByName(name); r && r->alerted != alerted) {
+        r->alerted = alerted;
+        emitRowChanged(r->serial);
+    }
+}
+
 void COnlineModel::RefreshGroups() {
     for (auto& r : records_) {
         const bool ap = groupAutoPlay(r.group);
@@ -361,6 +382,7 @@ PostResult COnlineModel::post(const CommandTarget& target, CommandIndex index,
         if (connections_ && connections_->PostThreadCommand(r->connectionId, index, a))
             ++result.delivered;
     }
+    Q_EMIT commandPosted(target, index, result);
     return result;
 }
 

@@ -37,7 +37,8 @@ class COnlineModel : public QAbstractTableModel, public ICommandSender {
 public:
     enum Column { ColUser, ColGroup, ColStatus, ColIp, ColMac, ColLoginTime, ColPlaylist,
                   ColDescription, ColumnCount };
-    enum Role { ImageRole = Qt::UserRole + 1, ConnectionIdRole, MacRole, NameRole, OnlineRole };
+    enum Role { ImageRole = Qt::UserRole + 1, ConnectionIdRole, MacRole, NameRole, OnlineRole,
+                AlertRole };
 
     explicit COnlineModel(CUserStore& store, QObject* parent = nullptr);
 
@@ -71,6 +72,8 @@ public:
     int CountOnline(const QString& group) const;
     // Re-reads each record's group flags (AutoPlay) from the store.
     void RefreshGroups();
+    // Marks the player's record as alerted (offline past the grace time) or clears the mark.
+    void setAlerted(const QString& name, bool alerted);
 
     // ICommandSender
     PostResult send(const CommandTarget& target, CommandIndex index,
@@ -91,6 +94,13 @@ Q_SIGNALS:
                      const QString& text);
     // A player logged out: the per-player file and report lists are emptied.
     void playerLoggedOut(const QString& name);
+    // What monitoring follows, whether or not the player is in the current selection: a login
+    // or logout with the record as it now stands, every event of a player with a record, and
+    // every command posted with what it reached.
+    void playerPresence(const lum::CClientRecord& record, bool online);
+    void playerActivity(lum::PlayerEvent code, const lum::CClientRecord& record, const QString& text);
+    void commandPosted(const lum::CommandTarget& target, lum::CommandIndex index,
+                       const lum::PostResult& result);
 
 private:
     void loggedIn(quint32 connectionId, const QString& name, const QString& ip, const QString& mac);

@@ -1,6 +1,7 @@
 #include "console/OperatorService.h"
 
 #include "accounts/UserStore.h"
+#include "console/FleetMonitor.h"
 #include "console/OnlineModel.h"
 #include "console/PlayerCommands.h"
 #include "console/PlaylistHandover.h"
@@ -50,10 +51,7 @@ QJsonObject COperatorService::handle(const QJsonObject& request) {
         QJsonArray list;
         for (const auto& r : online_.records()) {
             if (!group.isEmpty() && r.group.compare(group, Qt::CaseInsensitive) != 0) continue;
-            list.append(QJsonObject{{"name", r.name},        {"group", r.group},
-                                    {"status", r.status},    {"ip", r.ipAddress},
-                                    {"mac", r.macAddress},   {"loginTime", r.loginTime},
-                                    {"playlist", r.playlist}, {"description", r.description}});
+            list.append(playerJson(r));
         }
         return {{"ok", true}, {"players", list}};
     }

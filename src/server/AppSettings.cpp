@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace lum {
 
 namespace {
@@ -18,6 +20,8 @@ const QByteArray kStartup = "Startup";
 const QByteArray kServer = "SERVER";
 const QByteArray kIpList = "IPLIST";
 const QByteArray kMac = "MAC";
+const QByteArray kAlerts = "ALERTS";
+const QByteArray kMonitor = "MONITOR";
 
 // A value is one line of the file: line breaks would split it into keys of their own.
 QString oneLine(const QString& v) {
@@ -48,6 +52,13 @@ CAppSettings::CAppSettings(const QString& iniPath)
 
 void CAppSettings::setLocalIpAddress(const QString& v) { localIpAddress_ = oneLine(v); }
 void CAppSettings::setIpFilterList(const QString& v) { ipFilterList_ = oneLine(v); }
+void CAppSettings::setOfflineCommand(const QString& v) { offlineCommand_ = oneLine(v); }
+void CAppSettings::setMonitorListen(const QString& v) { monitorListen_ = oneLine(v); }
+
+qint64 CAppSettings::offlineGraceMs() const {
+    if (offlineGraceOverrideMs_ >= 0) return offlineGraceOverrideMs_;
+    return offlineMinutes_ > 0 ? qint64(offlineMinutes_) * 60000 : 0;
+}
 
 #define LUM_LIVE_SETTING(Type, getter, setter, member)     \
     Type CAppSettings::getter() const {                    \
@@ -119,6 +130,10 @@ bool CAppSettings::Load() {
     enableSetMac_ = text(kMac, "ENABLESETMAC", "0", kSettingsListBufferSize) == "1";
     macRangeMin_ = fromAnsi(text(kMac, "MACRANGEMIN", "00-00-00-00-00-00", kSettingsListBufferSize));
     macRangeMax_ = atolUnsigned(text(kMac, "MACRANGEMAX", "1", kSettingsListBufferSize));
+
+    offlineMinutes_ = std::max(0, number(kAlerts, "OFFLINEMINUTES", QByteArray::number(kDefaultOfflineMinutes)));
+    offlineCommand_ = QFile::decodeName(text(kAlerts, "OFFLINECOMMAND", "", kSettingsListBufferSize));
+    monitorListen_ = fromAnsi(text(kMonitor, "LISTEN", ""));
     return true;
 }
 
@@ -146,6 +161,9 @@ bool CAppSettings::Save() {
     ini.setValue(kMac, "ENABLESETMAC", boolText(enableSetMac_));
     ini.setValue(kMac, "MACRANGEMIN", toAnsi(macRangeMin_));
     ini.setValue(kMac, "MACRANGEMAX", QByteArray::number(macRangeMax_));
+    ini.setValue(kAlerts, "OFFLINEMINUTES", QByteArray::number(offlineMinutes_));
+    ini.setValue(kAlerts, "OFFLINECOMMAND", QFile::encodeName(offlineCommand_));
+    ini.setValue(kMonitor, "LISTEN", toAnsi(monitorListen_));
     lock.unlock();
     const bool saved = ini.save(iniPath_);
     applyLaunchOnStartup();

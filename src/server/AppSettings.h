@@ -18,6 +18,7 @@ inline constexpr const char* kDefaultConsolePassword = "vemra";
 inline constexpr int kMaxUsersInForce = 100;  // the connection limit whatever the file says
 inline constexpr int kSettingsListBufferSize = 1000;  // IPLIST and MAC values
 inline constexpr int kDefaultMaxPerAddress = 20;  // connections held and names registered a minute
+inline constexpr int kDefaultOfflineMinutes = 5;
 
 class CAppSettings {
 public:
@@ -90,6 +91,21 @@ public:
     quint32 macRangeMax() const;
     void setMacRangeMax(quint32 v);
 
+    // "ALERTS": OFFLINEMINUTES is the grace time of offline alerts (0 turns them off);
+    // OFFLINECOMMAND the program run for each alert. Read when used (main thread).
+    int offlineMinutes() const { return offlineMinutes_; }
+    void setOfflineMinutes(int v) { offlineMinutes_ = v; }
+    QString offlineCommand() const { return offlineCommand_; }
+    void setOfflineCommand(const QString& v);
+    // The grace time in force: OFFLINEMINUTES, unless a run set it in milliseconds (tests and
+    // lum-server --offline-grace-ms; never stored).
+    qint64 offlineGraceMs() const;
+    void setOfflineGraceOverrideMs(qint64 ms) { offlineGraceOverrideMs_ = ms; }
+
+    // "MONITOR": LISTEN is the address of the monitoring endpoint ("127.0.0.1:9105"; empty: off).
+    QString monitorListen() const { return monitorListen_; }
+    void setMonitorListen(const QString& v);
+
     // Not stored in config.ini.
     QString applicationTitle() const { return applicationTitle_; }  // "LUM <version>"
 
@@ -119,6 +135,10 @@ private:
     bool enableSetMac_ = false;
     QString macRangeMin_ = QStringLiteral("00-00-00-00-00-00");
     quint32 macRangeMax_ = 1;
+    int offlineMinutes_ = kDefaultOfflineMinutes;
+    QString offlineCommand_;
+    qint64 offlineGraceOverrideMs_ = -1;
+    QString monitorListen_;
 
     QString applicationTitle_;
 };

@@ -432,8 +432,14 @@ void CControlServer::onClientDisconnected(CConnectThread* t) {
 
 void CControlServer::onTransferEvent(int kind, quint32 value) {
     switch (kind) {
-    case kBytesSent: bytesSent_ += value; break;
-    case kBytesReceived: bytesReceived_ += value; break;
+    case kBytesSent:
+        bytesSent_ += value;
+        bytesSent64_ += value;
+        break;
+    case kBytesReceived:
+        bytesReceived_ += value;
+        bytesReceived64_ += value;
+        break;
     case kOutcome:
         switch (value) {
         case kFileSent: ++filesSent_; break;

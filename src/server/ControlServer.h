@@ -153,6 +153,9 @@ public:
     // Counters.
     quint32 TotalBytesReceived() const { return bytesReceived_; }
     quint32 TotalBytesSent() const { return bytesSent_; }
+    // The same without the 32-bit wrap, for monitoring (a counter must not run backwards).
+    quint64 TotalBytesReceived64() const { return bytesReceived64_; }
+    quint64 TotalBytesSent64() const { return bytesSent64_; }
     int CurrentConnections() const { return currentConnections_; }
     int TotalConnections() const { return totalConnections_; }
     int FilesSent() const { return filesSent_; }
@@ -209,6 +212,8 @@ private:
     std::atomic<bool> running_{false};
     std::atomic<quint32> bytesReceived_{0};
     std::atomic<quint32> bytesSent_{0};
+    std::atomic<quint64> bytesReceived64_{0};
+    std::atomic<quint64> bytesSent64_{0};
     std::atomic<int> currentConnections_{0};
     std::atomic<int> totalConnections_{0};
     std::atomic<int> filesSent_{0}, filesReceived_{0}, sendsAborted_{0}, receivesAborted_{0};

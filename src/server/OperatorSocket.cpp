@@ -20,6 +20,8 @@ namespace {
 
 // Dynamic property of a client socket: a request of it is being handled.
 constexpr const char* kBusy = "lumRequestPending";
+// Dynamic property of a subscriber: events dropped for it since its last line.
+constexpr const char* kDropped = "lumEventsDropped";
 
 void writeReply(QLocalSocket* socket, const QJsonObject& reply) {
     socket->write(QJsonDocument(reply).toJson(QJsonDocument::Compact) + '\n');
@@ -91,6 +93,41 @@ bool COperatorSocket::listen(const QString& dataFolder, QString* error) {
 
 void COperatorSocket::close() {
     if (server_->isListening()) server_->close();
+    // Subscribers see the end of the stream once what is waiting for them is written.
+    const QList<QLocalSocket*> subscribers = subscribers_;
+    subscribers_.clear();
+    for (QLocalSocket* s : subscribers) {
+        s->flush();
+        s->disconnectFromServer();
+    }
+}
+
+int COperatorSocket::subscriberCount() const { return int(subscribers_.size()); }
+
+void COperatorSocket::subscribe(QLocalSocket* socket) {
+    // From now on the client only listens; anything it still sends is read and dropped.
+    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
+    connect(socket, &QObject::destroyed, this, [this, socket] { subscribers_.removeAll(socket); });
+    subscribers_.append(socket);
+    writeReply(socket, {{"ok", true}, {"stream", "events"}});
+}
+
+void COperatorSocket::publish(const QJsonObject& event) {
+    const QByteArray line = QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n';
+    for (QLocalSocket* s : std::as_const(subscribers_)) {
+        if (s->state() != QLocalSocket::ConnectedState) continue;
+        const qint64 dropped = s->property(kDropped).toLongLong();
+        if (s->bytesToWrite() + line.size() > kMaxSubscriberBacklog) {
+            s->setProperty(kDropped, dropped + 1);
+            continue;
+        }
+        if (dropped > 0) {
+            writeReply(s, {{"event", "dropped"}, {"count", dropped}});
+            s->setProperty(kDropped, 0);
+        }
+        s->write(line);
+    }
 }
 
 QString COperatorSocket::serverName() const { return server_->fullServerName(); }
@@ -114,6 +151,10 @@ void COperatorSocket::onReadyRead(QLocalSocket* socket) {
             writeReply(socket, {{QStringLiteral("ok"), false},
                                 {QStringLiteral("error"), QStringLiteral("request is not a JSON object")}});
             continue;
+        }
+        if (doc.object().value(QLatin1String("verb")).toString() == QLatin1String("events")) {
+            subscribe(socket);
+            return;
         }
         socket->setProperty(kBusy, true);
         const QPointer<QLocalSocket> client(socket);

@@ -7,8 +7,15 @@
 // A handler answers through the reply function it is given, at once or later from this
 // thread's event loop; it never waits in a nested one. A reply for a client that has gone away
 // meanwhile is dropped.
+//
+// The request {"verb": "events"} turns its connection into a subscription: one reply
+// {"ok": true, "stream": "events"}, then every published event as one line, until either side
+// closes. A subscriber that does not read never holds the server up: past kMaxSubscriberBacklog
+// bytes waiting for it, events are dropped for it, and the next line it gets once it has caught
+// up is {"event": "dropped", "count": N}. Closing the socket ends every subscription.
 
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -34,19 +41,27 @@ public:
     void close();
     QString serverName() const;
 
+    // Writes `event` as one line to every subscriber (see above).
+    void publish(const QJsonObject& event);
+    int subscriberCount() const;
+
     // The socket for a data folder (what lumctl connects to): "server data/operator.sock" in
     // it, or a name in /tmp when that path is too long for a socket.
     static QString socketNameFor(const QString& dataFolder);
 
     // Request lines longer than this are refused and the client is dropped.
     static constexpr qint64 kMaxRequestBytes = 64 * 1024;
+    // Bytes that may wait for one subscriber before its events are dropped.
+    static constexpr qint64 kMaxSubscriberBacklog = 1024 * 1024;
 
 private:
     void onNewConnection();
     void onReadyRead(QLocalSocket* socket);
+    void subscribe(QLocalSocket* socket);
 
     Handler handler_;
     QLocalServer* server_ = nullptr;
+    QList<QLocalSocket*> subscribers_;
 };
 
 }  // namespace lum

@@ -36,7 +36,8 @@ protected:
         server.setReadChannel(QProcess::StandardError);
         // The server takes a free port itself: a port chosen here and bound later could be
         // taken in between by a test running beside this one.
-        server.start(binDir() + "/lum-server", {"--data-dir", data, "--port", "0"});
+        server.start(binDir() + "/lum-server",
+                     QStringList{"--data-dir", data, "--port", "0"} + extraArgs());
         ASSERT_TRUE(server.waitForStarted());
         while (!log.contains("running")) {
             ASSERT_TRUE(server.waitForReadyRead(30000)) << log.toStdString();
@@ -57,8 +58,10 @@ protected:
         EXPECT_EQ(server.exitCode(), 0) << serverLog().toStdString();
         EXPECT_FALSE(serverLog().contains("runtime error:")) << log.toStdString();
     }
-    // More lines for the "SERVER" section of config.ini.
+    // More lines for the "SERVER" section of config.ini (or sections of their own after it).
     virtual QByteArray extraConfig() const { return {}; }
+    // More arguments of lum-server.
+    virtual QStringList extraArgs() const { return {}; }
     // Runs before the server starts (files of the data folder).
     virtual void prepare() {}
 

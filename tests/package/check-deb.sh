@@ -55,8 +55,8 @@ bad_modes=$(awk '$6 !~ /\/$/ {
 # --- control ----------------------------------------------------------------------------------
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-want_deps="adduser libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6network6 libcurl4 libpugixml1v5"
-[ $gui = 1 ] && want_deps="$want_deps libqt6widgets6"
+want_deps="adduser libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6network6 libqt6httpserver6 libcurl4 libpugixml1v5"
+[ $gui = 1 ] && want_deps="$want_deps libqt6widgets6 libqt6charts6"
 dep_names=$(sed -E 's/ *\([^)]*\)//g; s/, */\n/g' <<< "$depends")
 for dep in $want_deps; do
     grep -qxF "$dep" <<< "$dep_names" || fail "Depends lacks $dep"

@@ -19,7 +19,8 @@ const QByteArray kDefaultIni =
     "LOCALIPADDRESS=\r\npassword=dmVtcmE=\r\nPASSWORDCHECK=0\r\nAUTOREGISTER=1\r\n"
     "MAXPERADDRESS=20\r\n"
     "[IPLIST]\r\nIPFILTERMODE=0\r\nIPFILTERLIST=\r\n"
-    "[MAC]\r\nENABLESETMAC=0\r\nMACRANGEMIN=00-00-00-00-00-00\r\nMACRANGEMAX=1\r\n";
+    "[MAC]\r\nENABLESETMAC=0\r\nMACRANGEMIN=00-00-00-00-00-00\r\nMACRANGEMAX=1\r\n"
+    "[ALERTS]\r\nOFFLINEMINUTES=5\r\nOFFLINECOMMAND=\r\n[MONITOR]\r\nLISTEN=\r\n";
 
 class AppSettingsTest : public ::testing::Test {
 protected:
@@ -82,8 +83,39 @@ TEST_F(AppSettingsTest, SaveUpdatesAnExistingFileKeyByKey) {
         "[Other]\r\nx=1\r\n"
         "[Startup]\r\nAUTOACTIVATE=1\r\nLAUNCHONSTARTUP=0\r\nSTARTINTRAY=0\r\nLANGUAGE=0\r\n"
         "[IPLIST]\r\nIPFILTERMODE=0\r\nIPFILTERLIST=\r\n"
-        "[MAC]\r\nENABLESETMAC=0\r\nMACRANGEMIN=00-00-00-00-00-00\r\nMACRANGEMAX=1\r\n";
+        "[MAC]\r\nENABLESETMAC=0\r\nMACRANGEMIN=00-00-00-00-00-00\r\nMACRANGEMAX=1\r\n"
+        "[ALERTS]\r\nOFFLINEMINUTES=5\r\nOFFLINECOMMAND=\r\n[MONITOR]\r\nLISTEN=\r\n";
     EXPECT_EQ(lumtest::readFile(ini()), expected);
+}
+
+TEST_F(AppSettingsTest, AlertAndMonitorSettingsWithTheGraceTimeInForce) {
+    struct Case {
+        QByteArray minutes;
+        qint64 overrideMs;
+        qint64 graceMs;
+    };
+    for (const Case& c : {Case{"", -1, 5 * 60000}, Case{"12", -1, 12 * 60000}, Case{"0", -1, 0},
+                          Case{"-4", -1, 0}, Case{"x", -1, 0}, Case{"12", 250, 250}, Case{"12", 0, 0}}) {
+        const QByteArray line = c.minutes.isEmpty() ? QByteArray() : "OFFLINEMINUTES=" + c.minutes + "\r\n";
+        ASSERT_TRUE(lumtest::writeFile(ini(), "[ALERTS]\r\n" + line +
+                                                  "OFFLINECOMMAND= /opt/my tools/notify.sh \r\n"
+                                                  "[MONITOR]\r\nLISTEN=0.0.0.0:9105\r\n"));
+        CAppSettings s(ini());
+        s.Load();
+        s.setOfflineGraceOverrideMs(c.overrideMs);
+        EXPECT_EQ(s.offlineGraceMs(), c.graceMs) << c.minutes.constData() << " " << c.overrideMs;
+        EXPECT_EQ(s.offlineCommand(), "/opt/my tools/notify.sh");
+        EXPECT_EQ(s.monitorListen(), "0.0.0.0:9105");
+    }
+    // A line break cannot add keys of its own; the override is never stored.
+    CAppSettings s(ini());
+    s.Load();
+    s.setOfflineCommand("/bin/true\r\n[SERVER]\r\nPORT=1");
+    s.setOfflineGraceOverrideMs(10);
+    ASSERT_TRUE(s.Save());
+    const QByteArray saved = lumtest::readFile(ini());
+    EXPECT_TRUE(saved.contains("OFFLINECOMMAND=/bin/true[SERVER]PORT=1\r\n")) << saved.constData();
+    EXPECT_TRUE(saved.contains("OFFLINEMINUTES=12\r\n")) << saved.constData();
 }
 
 TEST_F(AppSettingsTest, ValuesAreTrimmedConvertedAndCut) {

@@ -2,12 +2,14 @@
 // account store, Home group) and runs until SIGINT or SIGTERM.
 #include "accounts/UserStore.h"
 #include "console/ConsoleCore.h"
+#include "console/FleetMonitor.h"
 #include "console/HeadlessPrompt.h"
 #include "core/DataFolder.h"
 #include "core/LogHub.h"
 #include "core/LogPrinter.h"
 #include "core/SignalPipe.h"
 #include "media/RssThread.h"
+#include "monitor/MonitorEndpoint.h"
 #include "server/AppSettings.h"
 #include "server/ControlServer.h"
 
@@ -53,7 +55,28 @@ int main(int argc, char** argv) {
         QStringLiteral("yes-to-questions"),
         QStringLiteral("Answer Yes to the questions the console would ask the operator."));
     parser.addOption(yesOption);
+    const QCommandLineOption metricsOption(
+        QStringLiteral("metrics"),
+        QStringLiteral("Serve GET /metrics and /players on ADDR:PORT for this run (a port alone: "
+                       "127.0.0.1); config.ini's [MONITOR] LISTEN keeps its value."),
+        QStringLiteral("ADDR:PORT"));
+    parser.addOption(metricsOption);
+    const QCommandLineOption graceOption(
+        QStringLiteral("offline-grace-ms"),
+        QStringLiteral("Offline alert grace time in milliseconds for this run, instead of "
+                       "[ALERTS] OFFLINEMINUTES (for tests; 0 turns alerts off)."),
+        QStringLiteral("MS"));
+    parser.addOption(graceOption);
     parser.process(app);
+    qint64 graceMs = -1;
+    if (parser.isSet(graceOption)) {
+        bool ok = false;
+        graceMs = parser.value(graceOption).toLongLong(&ok);
+        if (!ok || graceMs < 0) {
+            logLine(QStringLiteral("--offline-grace-ms needs a number of milliseconds"));
+            return 1;
+        }
+    }
 
     // Before anything is written, so a stop request during start-up still ends cleanly.
     lum::SignalPipe stopSignals;
@@ -72,6 +95,7 @@ int main(int argc, char** argv) {
 
     lum::HeadlessPrompt prompt(nullptr, parser.isSet(yesOption));
     lum::CConsoleCore core(dataDir, lum::samplesFolder(QCoreApplication::applicationDirPath()), prompt);
+    if (parser.isSet(metricsOption)) core.setMonitorListenOverride(parser.value(metricsOption));
     QString error;
     if (!core.Init(&error)) {
         logLine(error);
@@ -89,6 +113,14 @@ int main(int argc, char** argv) {
                 .arg(accounts));
     logLine(QStringLiteral("RSS worker started (%1)").arg(core.rss().configPath()));
     logLine(QStringLiteral("operator socket %1").arg(core.operatorSocketName()));
+    if (graceMs >= 0) core.settings().setOfflineGraceOverrideMs(graceMs);
+    if (const lum::MonitorEndpoint& endpoint = core.fleet().endpoint(); endpoint.isListening())
+        logLine(QStringLiteral("monitoring endpoint on %1:%2")
+                    .arg(endpoint.address().toString())
+                    .arg(endpoint.port()));
+    else if (parser.isSet(metricsOption))
+        logLine(QStringLiteral("monitoring endpoint cannot listen on %1 (see the log)")
+                    .arg(parser.value(metricsOption)));
 
     // The headless program exists to serve players: it always starts the control server.
     if (parser.isSet(portOption)) core.settings().setPort(parser.value(portOption).toInt());

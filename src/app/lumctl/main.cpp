@@ -7,12 +7,16 @@
 #include "media/FtpSite.h"
 #include "media/PlaylistVerbs.h"
 #include "media/YuvImage.h"
+#include "monitor/FleetEvent.h"
+#include "monitor/PlayReport.h"
 #include "playlists/PlaylistDocument.h"
 #include "server/OperatorSocket.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,8 +29,13 @@ namespace {
 
 const char* kVerbs =
     "Verbs:\n"
-    "  status                              server state, port and counters\n"
-    "  players [--group G]                 the online list, tab-separated\n"
+    "  status                              server state, port and counters (--json: one object)\n"
+    "  players [--group G]                 the online list, tab-separated (--json: one object)\n"
+    "  events                              one line per login, logout, status, report, alert and\n"
+    "                                      command as they happen, until Ctrl-C or the server\n"
+    "                                      stops (--json: one JSON object a line)\n"
+    "  playreport [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--group G | --player P] [--csv]\n"
+    "                                      plays per player and media from Log/PlayReport.txt\n"
     "  accounts                            groups and their accounts\n"
     "  server start|stop\n"
     "  send INDEX [TEXT]                   any operator command index (0-209)\n"
@@ -104,9 +113,83 @@ void printAccounts(const QJsonArray& groups) {
 
 void printStatus(const QJsonObject& s) {
     out(QStringLiteral("server\t%1").arg(s["running"].toBool() ? "running" : "stopped"));
-    for (const char* k : {"port", "connections", "totalConnections", "bytesSent", "bytesReceived",
-                          "filesSent", "filesReceived", "sendsAborted", "receivesAborted"})
+    for (const char* k : {"version", "port", "connections", "totalConnections", "bytesSent",
+                          "bytesReceived", "filesSent", "filesReceived", "sendsAborted",
+                          "receivesAborted", "logins", "logouts", "alertsRaised", "alertsActive"})
         if (s.contains(k)) out(QStringLiteral("%1\t%2").arg(k).arg(s[k].toVariant().toString()));
+}
+
+// Lines written as they come: a script or log shipper reading a pipe sees each at once.
+void outNow(const QByteArray& line) {
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// `lumctl events`: the subscription stays open until the server closes it (it stops) or the
+// operator interrupts. Both end with exit code 0.
+int streamEvents(QLocalSocket& socket, bool json) {
+    QJsonObject first;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(30000)) return fail(QStringLiteral("no reply from LUM"), 2);
+    }
+    first = QJsonDocument::fromJson(socket.readLine()).object();
+    if (!first["ok"].toBool()) return fail(first["error"].toString());
+
+    lum::SignalPipe stop;
+    QEventLoop loop;
+    if (stop.install()) QObject::connect(&stop, &lum::SignalPipe::received, &loop, [&loop] { loop.quit(); });
+    auto drain = [&] {
+        while (socket.canReadLine()) {
+            const QByteArray line = socket.readLine().trimmed();
+            if (line.isEmpty()) continue;
+            if (json) {
+                outNow(line);
+                continue;
+            }
+            const QJsonObject e = QJsonDocument::fromJson(line).object();
+            if (e["event"].toString() == QLatin1String("dropped"))
+                outNow(QStringLiteral("\tdropped\t\t\t\t%1 events not shown: lumctl read too slowly")
+                           .arg(e["count"].toInteger())
+                           .toLocal8Bit());
+            else
+                outNow(lum::fleetEventLine(e).toLocal8Bit());
+        }
+    };
+    QObject::connect(&socket, &QLocalSocket::readyRead, &loop, drain);
+    QObject::connect(&socket, &QLocalSocket::disconnected, &loop, [&] {
+        drain();
+        loop.quit();
+    });
+    drain();
+    if (socket.state() == QLocalSocket::ConnectedState) loop.exec();
+    return 0;
+}
+
+void printPlayReport(const QJsonObject& reply, bool csv) {
+    std::vector<lum::PlayReportRow> rows;
+    for (const auto& v : reply["rows"].toArray()) {
+        const QJsonObject r = v.toObject();
+        rows.push_back({r["mac"].toString(), r["player"].toString(), r["group"].toString(),
+                        r["media"].toString(), qint64(r["plays"].toDouble()),
+                        QDate::fromString(r["first"].toString(), Qt::ISODate),
+                        QDate::fromString(r["last"].toString(), Qt::ISODate)});
+    }
+    if (csv) {
+        const QByteArray bytes = lum::playReportCsv(rows);
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    } else {
+        out(QStringLiteral("MAC Address\tPlayer\tGroup\tMedia\tPlays\tFirst Day\tLast Day"));
+        for (const lum::PlayReportRow& r : rows)
+            out(QStringList{r.mac, r.player, r.group, r.media, QString::number(r.plays),
+                            r.first.toString(Qt::ISODate), r.last.toString(Qt::ISODate)}
+                    .join('\t'));
+    }
+    const int damaged = reply["damagedLines"].toInt();
+    if (damaged > 0)
+        std::fprintf(stderr, "lumctl: %d damaged lines of the play report were skipped\n", damaged);
+    if (reply["truncated"].toBool())
+        std::fprintf(stderr, "lumctl: only the start of a very large play report was read\n");
 }
 
 }  // namespace
@@ -151,6 +234,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption centre("centre", "Label centred.");
     parser.addOptions({text, file, encoding, bg, fg, transparency, speed, clock, line, number, colour,
                        seconds, always, centre});
+    // Options of the play report.
+    const QCommandLineOption from("from", "First day of the play report.", "YYYY-MM-DD");
+    const QCommandLineOption csv("csv", "Play report as CSV.");
+    parser.addOptions({from, csv});
     // Options of the playlist verbs.
     const QCommandLineOption pictureTime("picture-time", "Picture play time in seconds (playlist make).", "N");
     const QCommandLineOption transition("transition", "Transition of the pictures (playlist make).", "NAME");
@@ -167,7 +254,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption dlOnly("dl-only", "Tick D/L Only on every item (playlist make).");
     const QCommandLineOption fullScreen("full-screen", "Every item full screen (playlist make).");
     const QCommandLineOption zone("zone", "A zone image; turns Multi Zone on (playlist make).", "FILE");
-    const QCommandLineOption to("to", "Mount point (or folder) to copy to (copy-all).", "MOUNTPOINT");
+    // One --to: the mount point of copy-all, the last day of playreport.
+    const QCommandLineOption to("to", "Mount point (or folder) to copy to (copy-all); last day of the "
+                                      "play report (playreport, YYYY-MM-DD).", "MOUNTPOINT|DAY");
     const QCommandLineOption targetFolder("folder", "root, MEDIA, COPY or SYNC (copy-all; default root).", "NAME");
     const QCommandLineOption site("site", "Profile name of a stored FTP site (publish).", "PROFILE");
     const QCommandLineOption name("name", "Remote name (publish; default: the file's).", "NAME");
@@ -308,7 +397,21 @@ int main(int argc, char** argv) {
     if (parser.isSet(yes)) req["yes"] = true;
 
     const QString arg1 = args.value(1);
-    if (verb == "players") {
+    if (verb == "playreport") {
+        for (const QCommandLineOption* o : {&from, &to}) {
+            if (!parser.isSet(*o)) continue;
+            if (!QDate::fromString(parser.value(*o), Qt::ISODate).isValid())
+                return fail(QStringLiteral("--%1 needs a date YYYY-MM-DD").arg(o->names().first()));
+            req[o->names().first()] = parser.value(*o);
+        }
+        if (parser.isSet(all) || parser.isSet(mac))
+            return fail(QStringLiteral("playreport takes --group or --player"));
+        if (parser.isSet(group)) req["group"] = parser.value(group);
+        if (parser.isSet(player)) req["player"] = parser.value(player);
+        req.remove("target");
+    } else if (verb == "events") {
+        req.remove("target");
+    } else if (verb == "players") {
         if (parser.isSet(group)) req["group"] = parser.value(group);
         req.remove("target");
     } else if (verb == "server") {
@@ -387,6 +490,7 @@ int main(int argc, char** argv) {
     }
     socket.write(QJsonDocument(req).toJson(QJsonDocument::Compact) + '\n');
     socket.flush();
+    if (verb == "events") return streamEvents(socket, parser.isSet(json));
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(30000)) return fail(QStringLiteral("no reply from LUM"), 2);
     }
@@ -397,7 +501,8 @@ int main(int argc, char** argv) {
     }
     for (const auto& m : reply["messages"].toArray()) out(m.toString());
     if (!reply["ok"].toBool()) return fail(reply["error"].toString());
-    if (reply.contains("players")) printPlayers(reply["players"].toArray());
+    if (verb == "playreport") printPlayReport(reply, parser.isSet(csv));
+    else if (reply.contains("players")) printPlayers(reply["players"].toArray());
     else if (reply.contains("groups")) printAccounts(reply["groups"].toArray());
     else if (verb == "status" || verb == "server") printStatus(reply);
     else if (verb == "ticker" || verb == "rss" || verb == "picture") {

@@ -8,6 +8,7 @@
 #include "console/ConsoleCore.h"
 #include "console/ConsoleModels.h"
 #include "console/ConsoleTexts.h"
+#include "console/FleetMonitor.h"
 #include "console/Languages.h"
 #include "console/ui/LogPane.h"
 #include "console/ui/MainFrame.h"
@@ -20,6 +21,8 @@
 #include "media/MediaTexts.h"
 #include "media/RssThread.h"
 #include "media/YuvImage.h"
+#include "monitor/MonitorTexts.h"
+#include "monitor/ui/PlayReportWindow.h"
 #include "playlists/HomeGroup.h"
 #include "playlists/ReportCenter.h"
 #include "server/AppSettings.h"
@@ -37,6 +40,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 #include <QSettings>
@@ -196,6 +200,8 @@ CConsoleApp::StartResult CConsoleApp::start(const Options& options) {
     // The tray icon; its menu is the "&Server" menu.
     createTray();
 
+    wireFleet();
+
     // Start in the tray only when there is a tray to come back from.
     const bool toTray = core_->settings().startInTray() && tray_;
     if (options.showWindow && !toTray) {
@@ -236,6 +242,56 @@ void CConsoleApp::wireReports() {
     connect(&core_->online(), &COnlineModel::playerLoggedOut, &reports, [&reports] {
         reports.storageList()->clear();
         reports.playlistReport()->clear();
+    });
+}
+
+void CConsoleApp::wireFleet() {
+    namespace mt = monitor_texts;
+    FleetMonitor& fleet = core_->fleet();
+    auto notify = [this](const char* title, const QString& text, bool warning) {
+        notices_.append(text);
+        if (tray_)
+            tray_->showMessage(uiText(title), text,
+                               warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information);
+    };
+    connect(&fleet, &FleetMonitor::alertRaised, this, [notify](const OfflinePlayer& p) {
+        notify(mt::kNoticeOfflineTitle,
+               uiText(mt::kNoticeOffline).arg(p.name, p.group,
+                                              p.lastSeen.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+               true);
+    });
+    connect(&fleet, &FleetMonitor::backOnline, this, [notify](const OfflinePlayer& p) {
+        notify(mt::kNoticeBackTitle, uiText(mt::kNoticeBack).arg(p.name, p.group), false);
+    });
+
+    // The selected group's figures (the player's group for a player, the fleet for the root).
+    auto summary = [this] {
+        const CommandTarget target = frame_->currentTarget();
+        QString group;
+        if (target.kind == CommandTarget::Kind::Group) {
+            group = target.name;
+        } else if (target.kind == CommandTarget::Kind::Player) {
+            CUserGroup g;
+            if (core_->store().FindUser(target.name, &g, nullptr, 0)) group = g.name;
+        }
+        const auto [offline, known] = core_->fleet().offlineOf(group);
+        frame_->showFleetSummary(group.isEmpty()
+                                     ? uiText(mt::kFleetSummary).arg(offline).arg(known)
+                                     : uiText(mt::kGroupSummary).arg(offline).arg(known).arg(group));
+    };
+    connect(&fleet, &FleetMonitor::summaryChanged, frame_.get(), summary);
+    connect(frame_->accountView(), &CAccountView::selectionChanged, frame_.get(), summary);
+    summary();
+
+    // "&Tools" > "Play Report": reads Log/PlayReport.txt with who each MAC belongs to now.
+    QAction* report = frame_->toolsMenu()->addAction(uiText(mt::kPlayReportTitle));
+    report->setObjectName(QStringLiteral("PlayReportAction"));
+    connect(report, &QAction::triggered, this, [this] {
+        auto* window = new CPlayReportWindow(
+            core_->fleet().playReportPath(), [this] { return core_->fleet().playerDirectory(); },
+            core_->store().GroupNames(), frame_.get());
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
     });
 }
 

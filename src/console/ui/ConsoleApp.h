@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -63,6 +64,8 @@ public:
     CConsoleModels* models() const { return models_.get(); }
     CMainFrame* mainFrame() const { return frame_.get(); }
     QString languageId() const { return languageId_; }
+    // The alert notices shown in the tray (also kept when there is no tray), newest last.
+    QStringList trayNotices() const { return notices_; }
 
     // The lock file that keeps a second console away (in the user's runtime folder).
     static QString instanceLockPath(const QString& applicationTitle);
@@ -78,6 +81,8 @@ private:
     void backup();
     void restore();
     void wireReports();
+    // Alerts in the tray, the group summary in the status bar, "Play Report" in "&Tools".
+    void wireFleet();
 
     Options options_;
     QString dataDir_;
@@ -89,6 +94,7 @@ private:
     std::unique_ptr<CConsoleModels> models_;
     std::unique_ptr<CMainFrame> frame_;
     QSystemTrayIcon* tray_ = nullptr;
+    QStringList notices_;
     std::unique_ptr<QTranslator> translator_;
     std::unique_ptr<QTranslator> qtTranslator_;  // Qt's own buttons and file dialogs
 };

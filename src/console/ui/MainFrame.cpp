@@ -322,11 +322,21 @@ void CMainFrame::buildStatusBar() {
     indicator1_->setObjectName(QStringLiteral("Indicator31213"));
     indicator2_->setObjectName(QStringLiteral("Indicator31214"));
     statusBar()->addWidget(message_, 1);
+    fleetSummary_ = new QLabel(this);
+    fleetSummary_->setObjectName(QStringLiteral("FleetSummary"));
+    statusBar()->addPermanentWidget(fleetSummary_);
     statusBar()->addPermanentWidget(indicator1_);
     statusBar()->addPermanentWidget(indicator2_);
 }
 
 QString CMainFrame::statusText() const { return message_->text(); }
+
+void CMainFrame::showFleetSummary(const QString& text) {
+    fleetSummary_->setText(text);
+    fleetSummary_->setAccessibleName(text);
+}
+
+QString CMainFrame::fleetSummary() const { return fleetSummary_->text(); }
 
 void CMainFrame::setServerState(bool online) {
     message_->setText(L(online ? t::kServerOnline : t::kServerOffline));

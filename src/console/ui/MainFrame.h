@@ -102,6 +102,10 @@ public:
     QMenu* trayMenu() const { return serverMenu_; }
     QAction* action(int commandId) const { return actions_.value(commandId); }
     QString statusText() const;
+    QMenu* toolsMenu() const { return toolsMenu_; }
+    // The status bar's fleet figures ("3 of 12 players in Lobby offline").
+    void showFleetSummary(const QString& text);
+    QString fleetSummary() const;
 
     // The target of player commands: root = all, group = that group, account = that player.
     CommandTarget currentTarget() const;
@@ -199,6 +203,7 @@ private:
     QLabel* message_ = nullptr;
     QLabel* indicator1_ = nullptr;
     QLabel* indicator2_ = nullptr;
+    QLabel* fleetSummary_ = nullptr;
     QPointer<CDlgClientSetup> clientSetup_;
     QPointer<CDlgRssMessage> rssEditor_;
     QHash<int, QAction*> actions_;

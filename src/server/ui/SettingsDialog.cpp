@@ -48,6 +48,7 @@ CSettingsDialog::CSettingsDialog(CAppSettings& settings, IOperatorPrompt& prompt
     tabs_->addTab(buildSecurityPage(), L(t::kSecurityPage));
     tabs_->addTab(buildStartupPage(), L(t::kStartupPage));
     tabs_->addTab(buildMacPage(), L(t::kMacPage));
+    tabs_->addTab(buildAlertsPage(), L(t::kAlertsPage));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSettingsDialog::accept);
@@ -163,6 +164,20 @@ QWidget* CSettingsDialog::buildMacPage() {
     return page;
 }
 
+QWidget* CSettingsDialog::buildAlertsPage() {
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    offlineMinutes_ = new QSpinBox;
+    offlineMinutes_->setRange(0, 7 * 24 * 60);
+    offlineCommand_ = new QLineEdit;
+    form->addRow(L(t::kOfflineMinutes), offlineMinutes_);
+    form->addRow(L(t::kOfflineCommand), offlineCommand_);
+    auto* note = new QLabel(L(t::kOfflineCommandNote));
+    note->setWordWrap(true);
+    form->addRow(note);
+    return page;
+}
+
 void CSettingsDialog::load() {
     port_->setValue(settings_.port());
     portStart_->setValue(int(settings_.portStart()));
@@ -188,6 +203,8 @@ void CSettingsDialog::load() {
     enableMac_->setChecked(settings_.enableSetMac());
     macMin_->setText(settings_.macRangeMin());
     macCount_->setValue(int(std::min<quint32>(settings_.macRangeMax(), 1u << 24)));
+    offlineMinutes_->setValue(settings_.offlineMinutes());
+    offlineCommand_->setText(settings_.offlineCommand());
 }
 
 bool CSettingsDialog::apply() {
@@ -219,6 +236,8 @@ bool CSettingsDialog::apply() {
     settings_.setEnableSetMac(enableMac_->isChecked());
     settings_.setMacRangeMin(mac);
     settings_.setMacRangeMax(quint32(macCount_->value()));
+    settings_.setOfflineMinutes(offlineMinutes_->value());
+    settings_.setOfflineCommand(offlineCommand_->text().trimmed());
     if (!settings_.Save()) {
         prompt_.message(L(t::kSaveFailed).arg(settings_.iniPath()), IOperatorPrompt::Icon::Stop);
         return false;

@@ -55,6 +55,8 @@ public:
     QCheckBox* enableMacCheck() const { return enableMac_; }
     QLineEdit* macMinEdit() const { return macMin_; }
     QSpinBox* macCountSpin() const { return macCount_; }
+    QSpinBox* offlineMinutesSpin() const { return offlineMinutes_; }
+    QLineEdit* offlineCommandEdit() const { return offlineCommand_; }
 
     // Security page buttons; the text comes from a small input box unless given.
     void addAddress(const QString& text = {});
@@ -69,6 +71,7 @@ private:
     QWidget* buildSecurityPage();
     QWidget* buildStartupPage();
     QWidget* buildMacPage();
+    QWidget* buildAlertsPage();
 
     CAppSettings& settings_;
     IOperatorPrompt& prompt_;
@@ -91,6 +94,8 @@ private:
     QCheckBox* enableMac_ = nullptr;
     QLineEdit* macMin_ = nullptr;
     QSpinBox* macCount_ = nullptr;
+    QSpinBox* offlineMinutes_ = nullptr;
+    QLineEdit* offlineCommand_ = nullptr;
 };
 
 }  // namespace lum

@@ -66,6 +66,14 @@ inline constexpr const char* kAutoRegister =
     QT_TRANSLATE_NOOP("lum", "Register unknown player names in Home at login");
 inline constexpr const char* kMaxPerAddress =
     QT_TRANSLATE_NOOP("lum", "Connections and new names per address");
+// Added: offline alerts ([ALERTS] OFFLINEMINUTES and OFFLINECOMMAND).
+inline constexpr const char* kAlertsPage = QT_TRANSLATE_NOOP("lum", "Alerts");
+inline constexpr const char* kOfflineMinutes =
+    QT_TRANSLATE_NOOP("lum", "Alert when a player stays offline longer than (minutes, 0 = never)");
+inline constexpr const char* kOfflineCommand = QT_TRANSLATE_NOOP("lum", "Program to run for an alert");
+inline constexpr const char* kOfflineCommandNote = QT_TRANSLATE_NOOP(
+    "lum", "The program gets the player's name, group, MAC address and last-seen time as four "
+           "arguments; it runs without a shell and is stopped after 30 seconds.");
 inline constexpr const char* kSaveFailed =
     QT_TRANSLATE_NOOP("lum", "Can't write the settings file:\n %1");
 

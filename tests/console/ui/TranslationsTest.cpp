@@ -247,7 +247,7 @@ TEST(Translations, WidgetsShowHeadingsTabsAndStatesTranslatedWhileTheModelStaysE
     lumtest::RecordingPrompt prompt;
     CSettingsDialog dlg(settings, prompt);
     EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8("系统配置"));
-    ASSERT_EQ(dlg.pages()->count(), 4);
+    ASSERT_EQ(dlg.pages()->count(), 5);
     EXPECT_EQ(dlg.pages()->tabText(0), QString::fromUtf8("服务器"));
     EXPECT_EQ(dlg.pages()->tabText(1), QString::fromUtf8("安全"));
 }
