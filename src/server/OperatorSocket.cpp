@@ -110,7 +110,7 @@ void COperatorSocket::subscribe(QLocalSocket* socket) {
     connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
     connect(socket, &QObject::destroyed, this, [this, socket] { subscribers_.removeAll(socket); });
     subscribers_.append(socket);
-    writeReply(socket, {{"ok", true}, {"stream", "events"}});
+    writeReply(socket, {{QStringLiteral("ok"), true}, {QStringLiteral("stream"), QStringLiteral("events")}});
 }
 
 void COperatorSocket::publish(const QJsonObject& event) {
@@ -123,7 +123,7 @@ void COperatorSocket::publish(const QJsonObject& event) {
             continue;
         }
         if (dropped > 0) {
-            writeReply(s, {{"event", "dropped"}, {"count", dropped}});
+            writeReply(s, {{QStringLiteral("event"), QStringLiteral("dropped")}, {QStringLiteral("count"), dropped}});
             s->setProperty(kDropped, 0);
         }
         s->write(line);
