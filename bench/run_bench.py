@@ -36,6 +36,9 @@ import tempfile
 import threading
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import results_file  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(HERE)
 FILE_NAME = "bench10m.bin"
@@ -279,7 +282,7 @@ def machine():
 # --- LUM ------------------------------------------------------------------------------------
 
 class Lum:
-    def __init__(self, bin_dir, work, passive_count):
+    def __init__(self, bin_dir, work, passive_count, max_per_address=1000):
         self.bin = bin_dir
         self.data = os.path.join(work, "lum-data")
         os.makedirs(os.path.join(self.data, "Home"))
@@ -289,7 +292,7 @@ class Lum:
             f.write((f"[Startup]\r\nAUTOACTIVATE=1\r\n[SERVER]\r\nPORT={self.port}\r\n"
                      f"PORTSTART={passive}\r\nPORTNUM={passive_count}\r\n"
                      # Every simulated player comes from this host: lift its share.
-                     f"MAXPERADDRESS=1000\r\n").encode())
+                     f"MAXPERADDRESS={max_per_address}\r\n").encode())
         self.file = os.path.join(self.data, "Home", FILE_NAME)
         self.proc = None
 
@@ -388,6 +391,22 @@ def measure_lum(args, work, file_size):
                 run.stop()
             wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
 
+            # ALIVE in bursts: every player logged in at the same instant, so each second's
+            # ALIVEs arrive together (as after a reconnect storm).
+            burst = SimRun(args.bin, ["--port", str(lum.port), "--count", str(n), "--alive-ms", "1000",
+                                      "--timeout", "120", "--stay", "3600", "--no-respond"] + names)
+            try:
+                all_logged_in(burst, n, 120)
+                time.sleep(1)
+                before = len(burst.of("alive"))
+                time.sleep(args.idle_seconds)
+                rtts = [e["ms"] for e in burst.of("alive")[before:]]
+                r["alive_burst_p50_ms"] = percentile(rtts, 50)
+                r["alive_burst_p99_ms"] = percentile(rtts, 99)
+            finally:
+                burst.stop()
+            wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
+
             # Every player fetches the 10 MB file at once (the staying players are gone: the
             # console admits 100 connections).
             dl = SimRun(args.bin, ["--port", str(lum.port), "--count", str(n), "--alive", "0",
@@ -402,6 +421,181 @@ def measure_lum(args, work, file_size):
     finally:
         lum.stop()
     return results
+
+
+def storm_figures(bin_dir, work, repeats, count=100):
+    """Reconnect storms on their own: `count` players all connecting in the same instant,
+    `repeats` times with known names and `repeats` times with new ones (each registered)."""
+    # Every storm registers its names anew: the share of one address must not refuse them.
+    lum = Lum(bin_dir, work, passive_count=20, max_per_address=1000000)
+    lum.start()
+    out = {"storm": [], "register": []}
+    try:
+        for rep in range(repeats):
+            names = ["--port", str(lum.port), "--name", f"storm-%03d"]
+            out["storm"].append(storm(bin_dir, names, count))
+            wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
+            fresh = ["--port", str(lum.port), "--name", f"fresh{rep}-%03d"]
+            out["register"].append(storm(bin_dir, fresh, count))
+            wait_for(lambda: lum.connections() == 0, 60, "the connections to end")
+    finally:
+        lum.stop()
+    return out
+
+
+def accounts_figures(bin_dir, bench_bin, work, accounts=10000, repeats=10):
+    """lum-server start-up with `accounts` accounts in users.dat (from starting the process to
+    its control port answering), and the store's save and load times."""
+    data = os.path.join(work, f"accounts-{accounts}")
+    tool = os.path.join(bench_bin, "user_store_bench")
+    r = subprocess.run([tool, data, str(accounts), "20"], capture_output=True, text=True, check=True)
+    figures = json.loads(r.stdout.strip().splitlines()[-1])
+    port = free_port()
+    with open(os.path.join(data, "config.ini"), "wb") as f:
+        f.write(f"[SERVER]\r\nPORT={port}\r\nPORTSTART={free_range(10)}\r\nPORTNUM=10\r\n".encode())
+    starts = []
+    for _ in range(repeats):
+        t0 = time.perf_counter()
+        proc = subprocess.Popen([os.path.join(bin_dir, "lum-server"), "--data-dir", data],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            def greeted():
+                try:
+                    with socket.create_connection(("127.0.0.1", port), timeout=1) as c:
+                        return c.recv(100).startswith(b"220")
+                except OSError:
+                    return False
+            # Polled every millisecond: the figure is good to about a millisecond.
+            deadline = time.time() + 30
+            while not greeted():
+                if time.time() > deadline or proc.poll() is not None:
+                    raise RuntimeError("lum-server did not answer")
+                time.sleep(0.001)
+            starts.append((time.perf_counter() - t0) * 1000.0)
+        finally:
+            proc.terminate()
+            proc.wait(timeout=60)
+    figures["startup_ms_median"] = statistics.median(starts)
+    figures["startup_ms_max"] = max(starts)
+    figures["startup_runs"] = repeats
+    return figures
+
+
+class AliveProbe:
+    """One player of its own (a plain socket on a thread of this script, TCP_NODELAY) that logs
+    in and times ALIVE round trips: the server's share of the round trip without the
+    simulator's event loop, which serves all of its players at once."""
+
+    def __init__(self, port, name):
+        self.sock = socket.create_connection(("127.0.0.1", port), timeout=30)
+        self.sock.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
+        self.reader = self.sock.makefile("rb")
+        if not self._line().startswith(b"220"):
+            raise RuntimeError("probe: no greeting")
+        self._send(f"USER {name}")
+        reply = self._line()
+        if reply.startswith(b"331"):
+            self._send("PASS ")
+            reply = self._line()
+        if not reply.startswith(b"230"):
+            raise RuntimeError(f"probe: login refused: {reply!r}")
+        # The online list (and so `--all`) holds a player once it has told its MAC address.
+        self._send("ICS_GET_MAC_ADDR 02-4C-55-4D-FF-FE")
+
+    def _send(self, text):
+        self.sock.sendall(text.encode() + b"\r\n")
+
+    def _line(self):
+        line = self.reader.readline()
+        if not line:
+            raise RuntimeError("probe: connection closed")
+        return line
+
+    def alive_rtts(self, count, spacing):
+        out = []
+        for _ in range(count):
+            t0 = time.perf_counter()
+            self._send("ALIVE")
+            while not self._line().startswith(b"601"):
+                pass  # an operator command that reached this player meanwhile
+            out.append((time.perf_counter() - t0) * 1000.0)
+            time.sleep(spacing * random.uniform(0.5, 1.5))
+        return out
+
+    def close(self):
+        self.sock.close()
+
+
+def latency_figures(bin_dir, work, players=100, seconds=20, repeats=40):
+    """Where the ALIVE round trip and the command fan-out at `players` players spend their
+    time: the simulator's round trips against a probe of its own, lumctl's own start against
+    the whole fan-out, and the spread between the first and the last player reading a line."""
+    lum = Lum(bin_dir, work, passive_count=20)
+    lum.start()
+    out = {}
+    pid = lum.proc.pid
+    try:
+        names = ["--port", str(lum.port), "--name", "lat-%03d"]
+        run = SimRun(bin_dir, names + ["--count", str(players - 1), "--alive-ms", "1000",
+                                       "--timeout", "120", "--stay", "3600", "--no-respond",
+                                       "--stagger", str(STAGGER_MS)])
+        try:
+            all_logged_in(run, players - 1, 120)
+            probe = AliveProbe(lum.port, "lat-probe")
+            time.sleep(1)
+            before = len(run.of("alive"))
+            c0 = cpu_seconds([pid])
+            t0 = time.time()
+            probe_rtts = probe.alive_rtts(int(seconds / 0.1), 0.1)
+            span = time.time() - t0
+            out["server_cpu_pct"] = (cpu_seconds([pid]) - c0) / span * 100
+            sim_rtts = [e["ms"] for e in run.of("alive")[before:]]
+            out["sim_alive"] = {"n": len(sim_rtts), "p50": percentile(sim_rtts, 50),
+                                "p99": percentile(sim_rtts, 99), "max": max(sim_rtts)}
+            out["probe_alive"] = {"n": len(probe_rtts), "p50": percentile(probe_rtts, 50),
+                                  "p99": percentile(probe_rtts, 99), "max": max(probe_rtts)}
+
+            def timed(*args):
+                t = time.time() * 1000.0
+                text = lum.lumctl(*args)
+                return t, time.time() * 1000.0, text
+
+            version = []
+            for _ in range(repeats):
+                a, b, _ = timed("--version")
+                version.append(b - a)
+            status = []
+            for _ in range(repeats):
+                a, b, _ = timed("status")
+                status.append(b - a)
+            total, first, spread, lumctl_wall = [], [], [], []
+            n = players - 1
+            for k in range(1, repeats + 1):
+                a, b, text = timed("send", "20", "--all")
+                if f"delivered {players}" not in text:
+                    raise RuntimeError(f"send reached fewer players: {text}")
+                wait_for(lambda: len(run.of("command")) >= n * k, 30, "the command at every player")
+                arrivals = [e["t"] for e in run.of("command")[n * (k - 1):n * k]]
+                total.append(max(arrivals) - a)
+                first.append(min(arrivals) - a)
+                spread.append(max(arrivals) - min(arrivals))
+                lumctl_wall.append(b - a)
+            probe.close()
+
+            def stats(v):
+                return {"p50": percentile(v, 50), "p99": percentile(v, 99), "max": max(v)}
+            out["lumctl_version_ms"] = stats(version)
+            out["lumctl_status_ms"] = stats(status)
+            out["fanout_total_ms"] = stats(total)
+            out["fanout_first_ms"] = stats(first)
+            out["fanout_spread_ms"] = stats(spread)
+            out["fanout_lumctl_wall_ms"] = stats(lumctl_wall)
+        finally:
+            run.stop()
+    finally:
+        lum.stop()
+    out["players"] = players
+    return out
 
 
 # --- vsftpd ---------------------------------------------------------------------------------
@@ -621,8 +815,6 @@ def write_results(path, m, lum, ftp, args, started, finished):
         return f"| {label} | " + " | ".join(cells) + " |"
 
     lines = [
-        "# Benchmark results",
-        "",
         f"One run of `bench/run_bench.py` from {started} to {finished} (UTC). The figures are for "
         "the record; no test asserts a time. Players are `lum-player-sim` processes on the same "
         "machine (one event loop for all players of a run), so client and server share the CPUs.",
@@ -652,6 +844,8 @@ def write_results(path, m, lum, ftp, args, started, finished):
         row(f"time until all logged in, connections {STAGGER_MS} ms apart (ms)", "login_ms"),
         row("ALIVE round trip p50 (ms)", "alive_p50_ms", 2, lum_only=True),
         row("ALIVE round trip p99 (ms)", "alive_p99_ms", 2, lum_only=True),
+        row("ALIVE round trip in bursts p50 (ms)", "alive_burst_p50_ms", 2, lum_only=True),
+        row("ALIVE round trip in bursts p99 (ms)", "alive_burst_p99_ms", 2, lum_only=True),
         row("command fan-out p50 (ms)", "fanout_p50_ms", 1, lum_only=True),
         row("command fan-out p99 (ms)", "fanout_p99_ms", 1, lum_only=True),
         row("aggregate download (MB/s)", "aggregate_MBps", 2),
@@ -672,6 +866,12 @@ def write_results(path, m, lum, ftp, args, started, finished):
         f"lum-server threads with {counts[-1]} players: {lum['counts'][counts[-1]].get('threads')}; "
         f"vsftpd processes with {counts[-1]} sessions: {ftp['counts'][counts[-1]].get('processes')}.",
         "",
+        f"With {lum['accounts']['accounts']:,} accounts in users.dat ({lum['accounts']['bytes']:,} bytes): "
+        f"lum-server start-up {fmt(lum['accounts']['startup_ms_median'])} ms median "
+        f"(worst {fmt(lum['accounts']['startup_ms_max'])} ms of {lum['accounts']['startup_runs']}), "
+        f"users.dat save {fmt(lum['accounts']['save_ms_median'], 2)} ms median "
+        f"(worst {fmt(lum['accounts']['save_ms_max'], 2)} ms), load {fmt(lum['accounts']['load_ms_median'], 2)} ms.",
+        "",
         "## How each figure is taken",
         "",
         "- Time until all logged in: from the simulator starting its players to the last `230` "
@@ -683,8 +883,10 @@ def write_results(path, m, lum, ftp, args, started, finished):
         f"connection may hang un-greeted; hence also a run with connections {STAGGER_MS} ms apart "
         "(the spread itself is part of that figure). vsftpd sessions log in as `anonymous`; the "
         "simulator sends `TYPE I` after the `230`, outside the timing.",
-        f"- ALIVE round trip: every player sends `ALIVE` once a second for {args.idle_seconds} s; "
-        "the time from the line leaving to `601 Server ALIVE Ack` arriving.",
+        f"- ALIVE round trip: every player sends `ALIVE` once a second for {args.idle_seconds} s, "
+        f"each on its own second (logins {STAGGER_MS} ms apart, precise timers); the time from "
+        "the line leaving to `601 Server ALIVE Ack` arriving. In bursts: the players logged in at "
+        "the same instant, so every second all their ALIVEs arrive together.",
         f"- Command fan-out: {args.fanout_repeats} times `lumctl send 20 --all` (a volume line, "
         "code 622); from starting lumctl (its process start and the operator socket included) to "
         "the last player reading the line, on the wall clock of the one machine.",
@@ -701,13 +903,17 @@ def write_results(path, m, lum, ftp, args, started, finished):
         "- Downloads: LUM sends 4096-byte pieces with a 5 ms pause after each (at most about "
         "800 KiB/s per player); vsftpd sends without a limit, and again with "
         "`anon_max_rate=819200` for a like-for-like ceiling.",
+        "- Start-up with 10,000 accounts: `build/bench/bin/user_store_bench` writes a data folder "
+        "whose users.dat holds 10,000 accounts in 10 groups and times the store's whole-file save "
+        "and its load (20 each, median and worst); lum-server is then started on that folder 10 "
+        "times, each from starting the process to its control port answering `220` (polled every "
+        "millisecond).",
         "- vsftpd: Debian's package, its own instance on a free loopback port with its own "
         "configuration file (anonymous, read-only, passive ports on a free range), running as an "
         "unprivileged user (`run_as_launching_user`); no system service is touched.",
         "",
     ]
-    with open(path, "w") as f:
-        f.write("\n".join(lines))
+    results_file.replace_section(path, "bench", "\n".join(lines))
 
 
 def main():
@@ -719,7 +925,12 @@ def main():
     ap.add_argument("--idle-seconds", type=int, default=15)
     ap.add_argument("--fanout-repeats", type=int, default=20)
     ap.add_argument("--cache", default=os.path.join(os.path.expanduser("~"), ".cache", "lum-bench"))
+    ap.add_argument("--bench-bin", default=os.path.join(REPO, "build", "bench", "bin"),
+                    help="built benchmark tools (user_store_bench)")
     ap.add_argument("--json", help="also write the raw figures to this file")
+    ap.add_argument("--only", choices=["storm", "accounts", "latency"],
+                    help="measure only this and print its figures as JSON (RESULTS.md untouched)")
+    ap.add_argument("--storm-repeats", type=int, default=10)
     args = ap.parse_args()
     args.counts = [int(x) for x in args.counts.split(",")]
     if max(args.counts) > 100:
@@ -728,12 +939,31 @@ def main():
         if not os.access(os.path.join(args.bin, exe), os.X_OK):
             ap.error(f"{exe} is not built in {args.bin}")
 
+    if args.only:
+        work = tempfile.mkdtemp(prefix="lum-bench-")
+        try:
+            if args.only == "storm":
+                out = storm_figures(args.bin, work, args.storm_repeats)
+            elif args.only == "latency":
+                out = latency_figures(args.bin, work)
+            else:
+                out = accounts_figures(args.bin, args.bench_bin, work)
+        finally:
+            shutil.rmtree(work, ignore_errors=True)
+        out["machine"] = machine()
+        print(json.dumps(out))
+        if args.json:
+            with open(args.json, "w") as f:
+                json.dump(out, f, indent=1)
+        return
+
     file_size = args.file_mb * 1000 * 1000
     started = datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M")
     m = machine()
     work = tempfile.mkdtemp(prefix="lum-bench-")
     try:
         lum = measure_lum(args, work, file_size)
+        lum["accounts"] = accounts_figures(args.bin, args.bench_bin, work)
         ftp = measure_vsftpd(args, work, file_size)
     finally:
         shutil.rmtree(work, ignore_errors=True)

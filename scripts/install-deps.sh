@@ -15,6 +15,10 @@ packages=(
   librsvg2-bin help2man bash-completion file dpkg-dev fakeroot lintian desktop-file-utils systemd
 )
 
+# Sanitizer and fuzzing builds (scripts/test-sanitizers.sh, presets asan, tsan and fuzz): clang
+# with its sanitizer and libFuzzer runtimes, and the symbolizer for readable reports.
+packages+=(clang libclang-rt-14-dev llvm)
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset default
+cmake --preset default -DLUM_WARNINGS_AS_ERRORS="${LUM_WARNINGS_AS_ERRORS:-OFF}"
 cmake --build --preset default
 ctest --preset default

@@ -3,6 +3,7 @@
 #include "core/Archive.h"
 #include "core/AtomicFile.h"
 #include "core/DataFolder.h"
+#include "core/TsanAnnotations.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -60,7 +61,7 @@ void CUserStore::Unlock() const {
     // Lock released: now the announcements may go. They are queued to the store's thread, so
     // no listener ever runs on (or blocks) the thread that made the change.
     auto* self = const_cast<CUserStore*>(this);
-    for (auto& fn : ready) QMetaObject::invokeMethod(self, std::move(fn), Qt::QueuedConnection);
+    for (auto& fn : ready) QMetaObject::invokeMethod(self, handOff(std::move(fn)), Qt::QueuedConnection);
 }
 
 void CUserStore::notify(std::function<void()> emitter) { pending_.push_back(std::move(emitter)); }

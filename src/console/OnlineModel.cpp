@@ -5,6 +5,7 @@
 #include "core/DataFolder.h"
 #include "core/FixedNames.h"
 #include "core/LogSink.h"
+#include "core/TsanAnnotations.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -95,7 +96,7 @@ QVariant COnlineModel::headerData(int section, Qt::Orientation o, int role) cons
 void COnlineModel::ClientLoggedIn(quint32 connectionId, const QString& name, const QString& ip,
                                   const QString& mac) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [=, this] { loggedIn(connectionId, name, ip, mac); },
+        QMetaObject::invokeMethod(this, handOff([=, this] { loggedIn(connectionId, name, ip, mac); }),
                                   Qt::QueuedConnection);
         return;
     }
@@ -104,7 +105,7 @@ void COnlineModel::ClientLoggedIn(quint32 connectionId, const QString& name, con
 
 void COnlineModel::ClientLoggedOut(quint32 connectionId) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [=, this] { loggedOut(connectionId); },
+        QMetaObject::invokeMethod(this, handOff([=, this] { loggedOut(connectionId); }),
                                   Qt::QueuedConnection);
         return;
     }
@@ -113,7 +114,7 @@ void COnlineModel::ClientLoggedOut(quint32 connectionId) {
 
 void COnlineModel::ClientEvent(PlayerEvent code, const QString& mac, const QString& text) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [=, this] { applyEvent(code, mac, text); },
+        QMetaObject::invokeMethod(this, handOff([=, this] { applyEvent(code, mac, text); }),
                                   Qt::QueuedConnection);
         return;
     }
@@ -332,9 +333,9 @@ PostResult COnlineModel::send(const CommandTarget& target, CommandIndex index,
                               const OperatorCommandArgs& args) {
     if (QThread::currentThread() != thread()) {
         QPointer<COnlineModel> self = this;
-        QMetaObject::invokeMethod(this, [self, target, index, args] {
+        QMetaObject::invokeMethod(this, handOff([self, target, index, args] {
             if (self) self->post(target, index, args);
-        }, Qt::QueuedConnection);
+        }), Qt::QueuedConnection);
         PostResult queued;
         queued.queued = true;
         return queued;

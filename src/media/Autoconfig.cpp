@@ -189,7 +189,10 @@ QByteArray autoconfigBytes(const AutoconfigSettings& s) {
                      toAnsi(s.ilumId[0] + '-' + s.ilumId[1] + '-' + s.ilumId[2]));
     ini.setValue("Preference", "videoout", num(s.videoOut));
     ini.setValue("Preference", "tvmode", num(s.tvModeIndex + 2));
-    ini.setValue("Preference", "tvtype", num(s.tvTypeIndex + 1));
+    // A number the list does not hold was loaded as it is: written back as it is, so that
+    // loading and saving a file does not move it on by one each time.
+    const bool tvTypeListed = s.tvTypeIndex >= 0 && s.tvTypeIndex <= 2;
+    ini.setValue("Preference", "tvtype", num(tvTypeListed ? s.tvTypeIndex + 1 : s.tvTypeIndex));
     ini.setValue("Preference", "hdmi", num(s.hdmi));
     ini.setValue("Preference", "Scroll_Txt_Time_Format", num(s.dateFormat));
     ini.setValue("Preference", "File_repeat", num(s.fileRepeat));
@@ -305,9 +308,9 @@ void loadAutoconfig(AutoconfigSettings& s, const QString& path) {
 
     // Keys some players' files carry; kept with the settings, never written. Their section is
     // not fixed, so the first section holding the key is used.
-    auto hidden = [&](const char* key, const char* def, int buffer = kProfileBufferSize) {
+    auto hidden = [&](const char* name, const char* def, int buffer = kProfileBufferSize) {
         for (const QByteArray& sec : ini.sections())
-            if (ini.hasKey(sec, key)) return fromAnsi(ini.value(sec, key, def, buffer));
+            if (ini.hasKey(sec, name)) return fromAnsi(ini.value(sec, name, def, buffer));
         return fromAnsi(QByteArray(def).left(buffer - 1));
     };
     s.startTime2 = hidden("starttime2", "OFF");

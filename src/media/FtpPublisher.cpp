@@ -1,6 +1,7 @@
 #include "media/FtpPublisher.h"
 
 #include "core/DataFolder.h"
+#include "core/TsanAnnotations.h"
 #include "media/MediaTexts.h"
 
 #include <QFile>
@@ -184,7 +185,7 @@ public:
     void message(const QString& text, Icon icon) override {
         QPointer<FtpPublisher> owner(owner_);
         QMetaObject::invokeMethod(
-            owner_, [owner, text, icon] { if (owner) owner->prompt_.message(text, icon); },
+            owner_, handOff([owner, text, icon] { if (owner) owner->prompt_.message(text, icon); }),
             Qt::QueuedConnection);
     }
     bool askYesNo(const QString&) override { return false; }  // the panel asks nothing
@@ -200,6 +201,7 @@ FtpPublisher::FtpPublisher(IOperatorPrompt& prompt, QObject* parent)
     workerContext_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, workerContext_, &QObject::deleteLater);
     thread_.setObjectName("ftp");
+    releaseWhenFinished(thread_);
     thread_.start();
 }
 
@@ -207,6 +209,7 @@ FtpPublisher::~FtpPublisher() {
     // Work in progress finishes (bounded by the time-outs); its results are dropped.
     thread_.quit();
     thread_.wait();
+    LUM_TSAN_ACQUIRE();
     panel_.reset();
 }
 
@@ -217,13 +220,13 @@ void FtpPublisher::run(std::function<bool(CFtpPanel&)> work, void (FtpPublisher:
     }
     QPointer<FtpPublisher> self(this);
     CFtpPanel* panel = panel_.get();
-    QMetaObject::invokeMethod(workerContext_, [self, panel, work, done] {
+    QMetaObject::invokeMethod(workerContext_, handOff([self, panel, work, done] {
         const bool ok = work(*panel);
         const bool connected = panel->isConnected();
         const QString folder = panel->currentFolder();
         const QList<FtpEntry> entries = panel->entries();
         if (!self) return;
-        QMetaObject::invokeMethod(self.data(), [self, ok, connected, folder, entries, done] {
+        QMetaObject::invokeMethod(self.data(), handOff([self, ok, connected, folder, entries, done] {
             if (!self) return;
             self->connected_ = connected;
             self->current_ = folder;
@@ -233,8 +236,8 @@ void FtpPublisher::run(std::function<bool(CFtpPanel&)> work, void (FtpPublisher:
                 Q_EMIT self->busyChanged(false);
             }
             Q_EMIT(self.data()->*done)(ok);
-        }, Qt::QueuedConnection);
-    }, Qt::QueuedConnection);
+        }), Qt::QueuedConnection);
+    }), Qt::QueuedConnection);
 }
 
 void FtpPublisher::connectTo(const FtpConnectParams& params, bool mplFilter) {

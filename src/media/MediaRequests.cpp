@@ -28,9 +28,9 @@ void addFeed(const QJsonObject& req, const MediaServices& s, const MediaReply& r
     const QString url = req["url"].toString().trimmed();
     if (group.isEmpty() || url.isEmpty()) return reply(failure("rss add needs a group and a URL"));
     auto editor = std::make_shared<CRssEditor>(*s.rss);
-    QString error;
-    if (!editor->open(s.groupNames ? s.groupNames() : QStringList(), &error))
-        return reply(failure("cannot open " + error));
+    QString openError;
+    if (!editor->open(s.groupNames ? s.groupNames() : QStringList(), &openError))
+        return reply(failure("cannot open " + openError));
     // The fetch may take as long as the feed makes it: on a worker, never in a nested event loop
     // here (the requester may be gone by the time it ends).
     editor->connectFeedAsync(url, s.rss, [req, group, url, editor, reply](bool ok, const FetchedFeed& feed,

@@ -4,6 +4,7 @@
 #include "core/Codepage.h"
 #include "core/DataFolder.h"
 #include "core/FixedNames.h"
+#include "core/TsanAnnotations.h"
 #include "media/MediaTexts.h"
 #include "media/RssFeed.h"
 
@@ -47,6 +48,7 @@ CRssThread::CRssThread(QString programFolder, RssGroupSource groups, ICommandSen
       sender_(sender),
       intervalMs_(refreshIntervalMs) {
     thread_.setObjectName("rss");
+    releaseWhenFinished(thread_);
 }
 
 CRssThread::~CRssThread() { stop(); }
@@ -57,13 +59,16 @@ void CRssThread::start() {
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     thread_.start();
-    QMetaObject::invokeMethod(worker_, [this] {
+    // The worker thread keeps its own copy: the member belongs to the thread that starts and
+    // stops it.
+    QObject* worker = worker_;
+    QMetaObject::invokeMethod(worker, handOff([this, worker] {
         loadConfiguration();
         refresh(false);
-        auto* timer = new QTimer(worker_);
-        connect(timer, &QTimer::timeout, worker_, [this] { refresh(true); });
+        auto* timer = new QTimer(worker);
+        connect(timer, &QTimer::timeout, worker, [this] { refresh(true); });
         timer->start(intervalMs_);
-    }, Qt::QueuedConnection);
+    }), Qt::QueuedConnection);
 }
 
 void CRssThread::stop() {
@@ -71,13 +76,14 @@ void CRssThread::stop() {
     stopping_ = true;  // a refresh in progress ends after its current fetch
     thread_.quit();
     thread_.wait();
+    LUM_TSAN_ACQUIRE();
     worker_ = nullptr;
     stopping_ = false;
 }
 
 bool CRssThread::requestRefresh() {
     if (!worker_) return false;
-    QMetaObject::invokeMethod(worker_, [this] { refresh(true); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(worker_, handOff([this] { refresh(true); }), Qt::QueuedConnection);
     return true;
 }
 

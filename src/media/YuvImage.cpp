@@ -116,7 +116,9 @@ bool readYuv(const QString& path, RgbPlanes* out) {
     if (w == 0 || h == 0) return false;
     const qint64 pixels = qint64(w) * h;
     const qint64 need = pixels + chromaBytes(w, h);
-    if (!f.seek(kHeaderSize)) return false;
+    // A header may claim up to 65535 x 65535 pixels: check the file holds them before
+    // allocating (a 12-byte file must not cost gigabytes).
+    if (f.size() - kHeaderSize < need || !f.seek(kHeaderSize)) return false;
     const QByteArray body = f.read(need);
     if (body.size() < need) return false;  // a cut file would otherwise be read past its end
 

@@ -248,14 +248,17 @@ void CPlaylistDocument::loadFromBytes(const QByteArray& bytes, const QString& pa
     bool anyDeleteAfter = false;
     for (int n = 0;; ++n) {
         const QByteArray sec = fileSection(n);
-        const QByteArray itemPath = text(sec, "path");
+        // Held as saving writes it (to its first line break or NUL), so the item shown is the
+        // item saved.
+        QByteArray itemPath = oneLine(text(sec, "path"));
+        itemPath.truncate(qstrnlen(itemPath.constData(), itemPath.size()));  // a C string
         if (itemPath.isEmpty()) break;  // the list ends at the first gap
 
         PlaylistItem item;
         item.setPathAndName(itemPath);
         item.size = atoiBytes(text(sec, "size", "0"));
         const QByteArray host = text(sec, "host");
-        if (!host.isEmpty()) PlaylistItem::setField(item.host, host);
+        if (!host.isEmpty()) PlaylistItem::setField(item.host, oneLine(host));
         item.deleteAfter = text(sec, "fileaction") == "DEL" ? 1 : 0;
         PlaylistItem::setField(item.protocol, text(sec, "protocal"));
         item.port = quint16(atoiBytes(text(sec, "port", "0")));

@@ -26,8 +26,8 @@ const QByteArray kMonitor = "MONITOR";
 // A value is one line of the file: line breaks would split it into keys of their own.
 QString oneLine(const QString& v) {
     QString s = v;
-    s.remove('\r');
-    s.remove('\n');
+    s.remove(u'\r');
+    s.remove(u'\n');
     return s;
 }
 
@@ -38,11 +38,11 @@ QByteArray boolText(bool v) { return v ? "1" : "0"; }
 QString execArgument(const QString& arg) {
     QString quoted;
     for (QChar c : arg) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') quoted += u'\\';
         quoted += c;
     }
-    quoted.replace('\\', QLatin1String("\\\\"));
-    return '"' + quoted + '"';
+    quoted.replace(u'\\', QLatin1String("\\\\"));
+    return u'"' + quoted + u'"';
 }
 
 }  // namespace

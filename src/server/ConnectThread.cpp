@@ -1,5 +1,6 @@
 #include "server/ConnectThread.h"
 
+#include "core/TsanAnnotations.h"
 #include "server/ControlServer.h"
 #include "server/ControlSocket.h"
 
@@ -50,7 +51,7 @@ bool CConnectThread::PostThreadCommand(CommandIndex index, const OperatorCommand
     CControlSocket* socket = socket_;
     // Runs between two socket events of the connection, never inside one.
     return QMetaObject::invokeMethod(
-        socket, [socket, index, args] { socket->OnThreadCommand(index, args); },
+        socket, handOff([socket, index, args] { socket->OnThreadCommand(index, args); }),
         Qt::QueuedConnection);
 }
 

@@ -171,7 +171,7 @@ public:
     // arriving together are not refused for each other).
     bool ClientConnected(CConnectThread* thread);
     void ClientDisconnected(CConnectThread* thread);  // blocks likewise
-    void TransferEvent(int kind, quint32 value);      // queued
+    void TransferEvent(int kind, quint32 value);      // any thread (atomic counters)
     void RemoveConnection(CConnectThread* thread);    // under the list lock
 
 private:

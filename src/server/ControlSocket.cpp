@@ -2,6 +2,7 @@
 
 #include "core/Codepage.h"
 #include "core/LogSink.h"
+#include "core/TsanAnnotations.h"
 #include "server/CommandTable.h"
 #include "server/ConnectThread.h"
 #include "server/ControlServer.h"
@@ -9,6 +10,8 @@
 #include "server/ServerTexts.h"
 
 #include <QDateTime>
+
+#include <algorithm>
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -43,7 +46,8 @@ CControlSocket::CControlSocket(CConnectThread* thread)
 CControlSocket::~CControlSocket() {
     timer_.stop();
     disconnect(this, nullptr, this, nullptr);
-    CloseDataConnection();
+    CloseDataConnection(true);
+    for (CDataSocket* d : draining_) delete d;
     closeGracefully();
 }
 
@@ -96,9 +100,27 @@ void CControlSocket::LogConnection(LogType type, const QString& text) {
 }
 
 void CControlSocket::EndConnection() {
+    if (ending_) return;
     ending_ = true;
     timer_.stop();
-    thread_->RequestQuit();
+    // A player may close its data connection and send QUIT at once: the end of its upload can
+    // still be unread then. The connection ends once every upload is complete.
+    CloseDataConnection();
+    if (draining_.empty()) thread_->RequestQuit();
+}
+
+void CControlSocket::uploadDrained(CDataSocket* data) {
+    // Called from the data socket's own handler: deleted from the event loop.
+    QMetaObject::invokeMethod(
+        this,
+        [this, data] {
+            const auto it = std::find(draining_.begin(), draining_.end(), data);
+            if (it == draining_.end()) return;
+            draining_.erase(it);
+            delete data;
+            if (ending_ && draining_.empty()) thread_->RequestQuit();
+        },
+        Qt::QueuedConnection);
 }
 
 bool CControlSocket::isDead() {
@@ -203,7 +225,7 @@ void CControlSocket::OnThreadCommand(CommandIndex index, const OperatorCommandAr
     const OperatorCommand cmd = buildOperatorCommand(index, args);
     switch (cmd.action) {
     case OperatorAction::Ignore: return;
-    case OperatorAction::CloseData: CloseDataConnection(); return;
+    case OperatorAction::CloseData: CloseDataConnection(true); return;
     case OperatorAction::EndConnection: EndConnection(); return;
     case OperatorAction::SendLine:
     case OperatorAction::SendLineThenEnd:
@@ -212,12 +234,12 @@ void CControlSocket::OnThreadCommand(CommandIndex index, const OperatorCommandAr
     }
 }
 
-void CControlSocket::PostCloseData(quint64 generation) {
+void CControlSocket::PostCloseData(quint64 generation, bool abortUpload) {
     QMetaObject::invokeMethod(
         this,
-        [this, generation] {
-            if (generation == dataGeneration_) CloseDataConnection();
-        },
+        handOff([this, generation, abortUpload] {
+            if (generation == dataGeneration_) CloseDataConnection(abortUpload);
+        }),
         Qt::QueuedConnection);
 }
 

@@ -16,6 +16,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <vector>
 
 class QDateTime;
 class QFileInfo;
@@ -62,9 +63,13 @@ public:
 
     // Data connection (used by CDataSocket).
     bool OpenDataConnection();
-    void CloseDataConnection();
-    // Queues index 0 for the data socket of generation `generation` (a later PASV keeps its own).
-    void PostCloseData(quint64 generation);
+    // Lets the data connection go. An upload still arriving is read to its end on its own (a
+    // player may close the data connection and send its next command, or QUIT, at once),
+    // unless `abortUpload` (ABOR, the operator, the end of the object).
+    void CloseDataConnection(bool abortUpload = false);
+    // Queues the closing for the data socket of generation `generation` (a later PASV keeps
+    // its own).
+    void PostCloseData(quint64 generation, bool abortUpload = false);
     void SetStatus(ConnectionStatus s) { status_ = s; }
     ConnectionStatus Status() const { return status_; }
     CConnectThread* Thread() const { return thread_; }
@@ -120,6 +125,9 @@ private:
     int dataPort_ = -1;
     QString dataHost_;
     CDataSocket* dataSocket_ = nullptr;
+    std::vector<CDataSocket*> draining_;  // uploads let go that are still arriving
+    void releaseDataSocket(bool abortUpload);
+    void uploadDrained(CDataSocket* data);
     quint64 dataGeneration_ = 0;
     ConnectionStatus status_ = AwaitingLogin;
     QList<QByteArray> commandQueue_;

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace lum {
@@ -23,11 +24,15 @@ CDataSocket::CDataSocket(CControlSocket* owner, quint64 generation)
     : owner_(owner), generation_(generation) {
     pause_.setSingleShot(true);
     connect(&pause_, &QTimer::timeout, this, &CDataSocket::sendNext);
+    drain_.setSingleShot(true);
+    // A player that stopped sending is taken to have finished: keep what arrived.
+    connect(&drain_, &QTimer::timeout, this, &CDataSocket::onClosed);
 }
 
 CDataSocket::~CDataSocket() {
     pause_.stop();
     idle_.stop();
+    drain_.stop();
     if (socket_) {
         socket_->disconnect(this);
         socket_->abort();
@@ -213,8 +218,22 @@ void CDataSocket::ReceiveFile(const QString& localPath, quint32 restartOffset) {
     if (socket_ && socket_->state() == QAbstractSocket::UnconnectedState) onClosed();
 }
 
+bool CDataSocket::FinishUpload(std::function<void()> done) {
+    if (mode_ != Mode::Receive || done_ || !socket_) return false;
+    detached_ = true;
+    drained_ = std::move(done);
+    drain_.start(kDrainIdleMs);
+    onReadyRead();
+    // A player that has already closed: finished from the event loop, after the caller has
+    // taken note of this socket.
+    if (socket_ && socket_->state() == QAbstractSocket::UnconnectedState)
+        QMetaObject::invokeMethod(this, &CDataSocket::onClosed, Qt::QueuedConnection);
+    return true;
+}
+
 void CDataSocket::onReadyRead() {
     if (mode_ != Mode::Receive || !file_.isOpen() || !socket_) return;
+    if (drain_.isActive()) drain_.start(kDrainIdleMs);
     while (socket_->bytesAvailable() > 0) {
         const QByteArray data = socket_->read(kPiece);
         if (data.isEmpty()) break;
@@ -227,11 +246,13 @@ void CDataSocket::onClosed() {
     if (done_) return;
     done_ = true;
     pause_.stop();
+    drain_.stop();
     if (mode_ == Mode::Receive) {
         onReadyRead();
         file_.close();
         closeSocket();
-        owner_->PostCloseData(generation_);
+        // A let-go upload is no longer the connection's data socket: nothing to close there.
+        if (!detached_) owner_->PostCloseData(generation_);
         owner_->Thread()->ReportOutcome(CControlServer::kFileReceived);
     } else {
         file_.close();
@@ -240,8 +261,9 @@ void CDataSocket::onClosed() {
         owner_->PostCloseData(generation_);
         owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
     }
-    owner_->SetStatus(Idle);
+    if (!detached_) owner_->SetStatus(Idle);
     connected_ = false;
+    if (drained_) std::exchange(drained_, {})();
 }
 
 void CDataSocket::onError() {
@@ -252,8 +274,16 @@ void CDataSocket::onError() {
     }
     done_ = true;
     pause_.stop();
+    drain_.stop();
     file_.close();
     closeSocket();
+    if (detached_) {
+        // A let-go upload that broke off: counted, never answered on the control connection.
+        owner_->Thread()->ReportOutcome(CControlServer::kReceiveAborted);
+        connected_ = false;
+        if (drained_) std::exchange(drained_, {})();
+        return;
+    }
     owner_->SetStatus(Idle);
     switch (mode_) {
     case Mode::List:
@@ -274,6 +304,7 @@ void CDataSocket::onError() {
     }
     owner_->PostCloseData(generation_);
     connected_ = false;
+    if (drained_) std::exchange(drained_, {})();
 }
 
 }  // namespace lum

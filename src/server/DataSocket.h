@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QTcpServer;
 class QTcpSocket;
 
@@ -39,6 +41,14 @@ public:
 
     bool IsConnected() const { return connected_; }
     void SetPeer(const QHostAddress& peer) { peer_ = peer; }
+
+    // The data connection is let go while an upload still arrives (the player went on to its
+    // next command, or is leaving): the rest is read until the player closes the data
+    // connection (or kDrainIdleMs pass without data), then `done` runs. From then on the
+    // socket no longer answers on the control connection nor changes its status. False, and
+    // nothing happens, when no upload is arriving.
+    static constexpr int kDrainIdleMs = 10000;
+    bool FinishUpload(std::function<void()> done);
 
     void SendList(const QByteArray& listing);
     void SendFile(const QString& localPath, quint32 restartOffset, int pauseMs);
@@ -70,6 +80,9 @@ private:
     int pauseMs_ = 5;
     QTimer pause_;
     QTimer idle_;
+    QTimer drain_;
+    std::function<void()> drained_;
+    bool detached_ = false;
     bool done_ = false;
 };
 

@@ -56,7 +56,7 @@ int codeOf(int index) {
     return 0;
 }
 
-QString line(int code, const QString& text) { return QString::number(code) + ' ' + text; }
+QString line(int code, const QString& text) { return QString::number(code) + u' ' + text; }
 
 }  // namespace
 

@@ -110,7 +110,7 @@ void COperatorSocket::subscribe(QLocalSocket* socket) {
     connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
     connect(socket, &QObject::destroyed, this, [this, socket] { subscribers_.removeAll(socket); });
     subscribers_.append(socket);
-    writeReply(socket, {{"ok", true}, {"stream", "events"}});
+    writeReply(socket, {{QStringLiteral("ok"), true}, {QStringLiteral("stream"), QStringLiteral("events")}});
 }
 
 void COperatorSocket::publish(const QJsonObject& event) {
@@ -123,7 +123,7 @@ void COperatorSocket::publish(const QJsonObject& event) {
             continue;
         }
         if (dropped > 0) {
-            writeReply(s, {{"event", "dropped"}, {"count", dropped}});
+            writeReply(s, {{QStringLiteral("event"), QStringLiteral("dropped")}, {QStringLiteral("count"), dropped}});
             s->setProperty(kDropped, 0);
         }
         s->write(line);
@@ -148,7 +148,8 @@ void COperatorSocket::onReadyRead(QLocalSocket* socket) {
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(line, &err);
         if (err.error != QJsonParseError::NoError || !doc.isObject()) {
-            writeReply(socket, {{"ok", false}, {"error", QStringLiteral("request is not a JSON object")}});
+            writeReply(socket, {{QStringLiteral("ok"), false},
+                                {QStringLiteral("error"), QStringLiteral("request is not a JSON object")}});
             continue;
         }
         if (doc.object().value(QLatin1String("verb")).toString() == QLatin1String("events")) {
@@ -171,7 +172,8 @@ void COperatorSocket::onReadyRead(QLocalSocket* socket) {
         return;
     }
     if (socket->bytesAvailable() > kMaxRequestBytes) {
-        writeReply(socket, {{"ok", false}, {"error", "request too long"}});
+        writeReply(socket, {{QStringLiteral("ok"), false},
+                            {QStringLiteral("error"), QStringLiteral("request too long")}});
         socket->disconnectFromServer();
     }
 }

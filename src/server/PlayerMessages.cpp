@@ -42,7 +42,7 @@ QByteArray playItemKey(const QString& name) {
 }  // namespace
 
 StatusOutcome InterpretStatus(const QString& argument) {
-    const int blank = argument.indexOf(' ');
+    const int blank = argument.indexOf(u' ');
     const int code = atoiText(blank >= 0 ? argument.left(blank) : argument);
     const QString text = blank >= 0 ? argument.mid(blank + 1) : QString();
     StatusOutcome o;
@@ -56,7 +56,7 @@ StatusOutcome InterpretStatus(const QString& argument) {
     case 14: log("System is Idle"); change(status_texts::kAlive); break;
     case 15: log("Download is Stopped"); change(status_texts::kAlive); break;
     case 16: log("Succeeded in sending playlist"); change(status_texts::kPlaylistDone); break;
-    case 17: o.statusChange = QString::fromLatin1(status_texts::kPlaying) + ' ' + text; break;
+    case 17: o.statusChange = QString::fromLatin1(status_texts::kPlaying) + u' ' + text; break;
     case 18: change(status_texts::kDownloading); break;
     case 19: change(status_texts::kAlive); break;
     case 20: log("Playlist not exist"); break;
@@ -81,7 +81,8 @@ StatusOutcome InterpretStatus(const QString& argument) {
 
 QString NextMacAddress(const QString& mac) {
     int b[6] = {0, 0, 0, 0, 0, 0};
-    const QStringList parts = mac.split('-');
+    // Players report with "-" or ":"; either separates.
+    const QStringList parts = QString(mac).replace(QLatin1Char(':'), QLatin1Char('-')).split(u'-');
     for (int i = 0; i < 6 && i < parts.size(); ++i) {
         bool ok = false;
         const int v = parts[i].trimmed().toInt(&ok, 16);
@@ -97,7 +98,7 @@ QString NextMacAddress(const QString& mac) {
     b[2] &= 0xFF;  // the carry stops at the third byte
     QString out;
     for (int i = 0; i < 6; ++i) {
-        if (i) out += '-';
+        if (i) out += u'-';
         out += QStringLiteral("%1").arg(b[i], 2, 16, QLatin1Char('0')).toUpper();
     }
     return out;
@@ -138,7 +139,9 @@ MacHandout AssignMac(const QString& macListPath, const QString& current, const M
 
     std::optional<QString> candidate;
     if (n == 0) {
-        candidate = range.first;
+        // The range's start as set in the settings; one that is no address hands out nothing
+        // rather than a text the player would take for its MAC.
+        if (isWellFormedMac(range.first)) candidate = range.first;
     } else {
         if (inList(current)) return result;  // already holds an address of the range
         QString c = list.last();
@@ -198,7 +201,7 @@ bool isWellFormedMac(const QString& text) {
 }
 
 bool AddPlayReport(const QString& playReportPath, const QString& mac, const QString& argument) {
-    const int comma = argument.indexOf(',');
+    const int comma = argument.indexOf(u',');
     if (comma < 0) return false;
     const QByteArray key = playItemKey(argument.left(comma));
     const QString count = argument.mid(comma + 1).trimmed();

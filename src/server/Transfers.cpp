@@ -103,7 +103,7 @@ bool CControlSocket::OpenDataConnection() {
             SendReply(msg(server_texts::kCantOpenData));
             return false;
         }
-        delete dataSocket_;
+        releaseDataSocket(false);
         dataSocket_ = new CDataSocket(this, ++dataGeneration_);
         const int r = dataSocket_->Connect(dataHost_, static_cast<quint16>(dataPort_),
                                            config_->dataConnectTimeoutMs);
@@ -129,9 +129,23 @@ bool CControlSocket::OpenDataConnection() {
     return true;
 }
 
-void CControlSocket::CloseDataConnection() {
+void CControlSocket::releaseDataSocket(bool abortUpload) {
+    if (dataSocket_ && !abortUpload) {
+        CDataSocket* data = dataSocket_;
+        draining_.push_back(data);
+        if (data->FinishUpload([this, data] { uploadDrained(data); })) {
+            dataSocket_ = nullptr;
+            if (status_ == ReceivingFile) status_ = Idle;
+        } else {
+            draining_.pop_back();
+        }
+    }
     delete dataSocket_;
     dataSocket_ = nullptr;
+}
+
+void CControlSocket::CloseDataConnection(bool abortUpload) {
+    releaseDataSocket(abortUpload);
     dataHost_.clear();
     dataPort_ = -1;
     restartOffset_ = 0;
@@ -225,7 +239,7 @@ void CControlSocket::cmdStore(const QString& arg, bool append) {
 void CControlSocket::cmdAbor() {
     if (dataSocket_) {
         if (status_ != Idle) SendReply(msg(server_texts::kAborDataClosed));
-        PostCloseData(dataGeneration_);
+        PostCloseData(dataGeneration_, true);
     }
     SendReply(msg(server_texts::kAborOk));
 }

@@ -20,12 +20,12 @@ CCopyProgress::CCopyProgress(CopyPlan plan, IOperatorPrompt& prompt, QWidget* pa
     : QDialog(parent), prompt_(prompt) {
     setWindowTitle(uiText(t::kCopyingFile));
     setModal(false);
-    const int steps = std::max(1, plan.steps);
+    const int totalSteps = std::max(1, plan.steps);
     job_ = new CCopyJob(std::move(plan), this);
     status_ = new QLabel(this);
     status_->setMinimumWidth(420);
     bar_ = new QProgressBar(this);
-    bar_->setRange(0, steps);
+    bar_->setRange(0, totalSteps);
     bar_->setValue(0);
     bar_->setAccessibleName(uiText(t::kCopyingFile));
     auto* cancel = new QPushButton(uiText(t::kCancel), this);

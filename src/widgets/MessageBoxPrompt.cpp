@@ -1,5 +1,7 @@
 #include "widgets/MessageBoxPrompt.h"
 
+#include "core/TsanAnnotations.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
@@ -28,7 +30,7 @@ void CMessageBoxPrompt::messageAsIs(const QString& text, Icon icon) {
     // From another thread the notice is shown later by the user-interface thread: no worker
     // ever waits for the operator to close a box.
     if (!onGuiThread()) {
-        QMetaObject::invokeMethod(qApp, [this, text, icon] { messageAsIs(text, icon); },
+        QMetaObject::invokeMethod(qApp, handOff([this, text, icon] { messageAsIs(text, icon); }),
                                   Qt::QueuedConnection);
         return;
     }

@@ -241,6 +241,21 @@ TEST(Autoconfig, LoadMapsIndexesAndKeepsHiddenKeys) {
     EXPECT_EQ(std::tuple(s.wifiEncryption, s.wepKeyLength, s.wepKey, s.startTime2, s.playlistSyncTime),
               std::tuple(int(AutoconfigSettings::WepOpen), 1, "abc", "1:00", "10"));
 
+    // A TV type the list does not hold is written back as it was read, not one higher on
+    // every save.
+    for (const char* tvType : {"0", "7", "-1"}) {
+        const QString other = dir.filePath("tv.zeq");
+        lumtest::writeFile(other, crlf("[Preference]\ntvtype=") + tvType + "\r\n");
+        AutoconfigSettings t;
+        lum::loadAutoconfig(t, other);
+        const QByteArray first = lum::autoconfigBytes(t);
+        EXPECT_TRUE(first.contains(QByteArray("tvtype=") + (QByteArray(tvType) == "0" ? "1" : tvType) + "\r\n")) << tvType;
+        lumtest::writeFile(other, first);
+        AutoconfigSettings again;
+        lum::loadAutoconfig(again, other);
+        EXPECT_EQ(lum::autoconfigBytes(again), first) << tvType;
+    }
+
     // Hidden keys are never written.
     const QByteArray out = lum::autoconfigBytes(s);
     EXPECT_FALSE(out.contains("starttime2"));

@@ -87,6 +87,10 @@ TEST(YuvRead, RefusesDamagedFiles) {
     EXPECT_FALSE(lum::readYuv(dir.filePath("zero.yuv"), &p));
     lumtest::writeFile(dir.filePath("short.yuv"), QByteArray("%YUVV1.0\x00\x10\x00\x10\x00\x00\x00\x00", 16) + QByteArray(20, 0));
     EXPECT_FALSE(lum::readYuv(dir.filePath("short.yuv"), &p));
+    // A header claiming 65535 x 65535 pixels in a file of a few bytes is refused before
+    // anything that size is allocated (it took gigabytes).
+    lumtest::writeFile(dir.filePath("huge.yuv"), QByteArray("%YUVV1.0\xff\xff\xff\xff\x00\x00\x00\x00", 16) + QByteArray(20, 0));
+    EXPECT_FALSE(lum::readYuv(dir.filePath("huge.yuv"), &p));
     EXPECT_EQ(p.width, 0);
 }
 

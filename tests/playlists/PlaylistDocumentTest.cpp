@@ -397,3 +397,25 @@ TEST(PlaylistDocument, RowsMoveWithTheirCellsAndClearKeepsWhatItShould) {
     doc.clearAll();
     EXPECT_EQ(std::tuple(doc.zoneItems().empty(), doc.settings().mute, doc.currentPath()), std::tuple(true, false, ""));
 }
+
+TEST(PlaylistRoundTrip, ALineBreakInsideAValueIsReadAsSavingWritesIt) {
+    // "path=...jpg<CR>/m": saving writes the path up to the break, so loading holds that path
+    // (a picture named sample.jpg), and a second save writes the same bytes as the first.
+    CPlaylistDocument doc;
+    doc.loadFromBytes("[configuration]\r\nglobalinterval=3\r\n[file0]\r\npath=/m/sample.jpg\r/x\n"
+                      "size=46\r\nhost=h\rx\r\n",
+                      "p");
+    ASSERT_EQ(doc.rowCount(), 1);
+    EXPECT_EQ(PlaylistItem::field(doc.rows()[0].item.path), "/m/sample.jpg");
+    EXPECT_EQ(PlaylistItem::field(doc.rows()[0].item.filename), "sample.jpg");
+    EXPECT_EQ(PlaylistItem::field(doc.rows()[0].item.host), "h");
+    const QByteArray first = doc.toBytes();
+    CPlaylistDocument again;
+    again.loadFromBytes(first, "p");
+    EXPECT_EQ(again.toBytes(), first);
+
+    // A path that starts with NUL is no path: the list ends there, as it will once saved.
+    CPlaylistDocument nul;
+    nul.loadFromBytes(QByteArray("[file0]\r\npath=\0/m/a.jpg\r\n[file1]\r\npath=/m/b.jpg\r\n", 49), "p");
+    EXPECT_EQ(nul.rowCount(), 0);
+}

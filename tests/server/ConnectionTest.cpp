@@ -11,6 +11,11 @@
 
 #include <list>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace lumtest;
 
 namespace {
@@ -120,6 +125,41 @@ TEST_F(ConnectionTest, OneAddressHoldsAtMostItsShareOfThePlaces) {
     ASSERT_TRUE(waitUntil([&] { return server->CurrentConnections() == 20; }));
     Player again(port, QStringLiteral("127.0.0.2"));
     EXPECT_EQ(again.line(), "220 ");
+}
+
+TEST_F(ConnectionTest, TheListenQueueHoldsAReconnectStormWhileTheServerIsBusy) {
+    // Every player reconnecting in the same instant: while the main thread is busy (no event
+    // is served here until the end), the kernel's queue must hold them all. Past a short
+    // backlog a SYN is dropped and the player would wait for its retry, a second or more.
+    constexpr int kStorm = 150;
+    std::vector<int> fds;
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    for (int i = 0; i < kStorm; ++i) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        ASSERT_GE(fd, 0);
+        fds.push_back(fd);
+        ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    }
+    auto established = [&] {
+        int n = 0;
+        for (int fd : fds) {
+            tcp_info info{};
+            socklen_t len = sizeof info;
+            if (::getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &len) == 0 &&
+                info.tcpi_state == TCP_ESTABLISHED)
+                ++n;
+        }
+        return n;
+    };
+    // Polled without serving events: only the kernel's queue can complete these handshakes.
+    QDeadlineTimer deadline(10000);
+    while (established() < kStorm && !deadline.hasExpired()) QThread::msleep(5);
+    EXPECT_EQ(established(), kStorm);
+    for (int fd : fds) ::close(fd);
+    EXPECT_TRUE(waitUntil([&] { return server->CurrentConnections() == 0; }, 30000));
 }
 
 TEST_F(ConnectionTest, StopEndsEveryConnection) {

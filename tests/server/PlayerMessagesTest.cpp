@@ -72,6 +72,23 @@ TEST(PlayerMessages, MacHandoutCountsUpWithCarryAndStopsAtTheRange) {
     EXPECT_EQ(*none.logText, QString("No more MAC address aviliable!"));
 
     EXPECT_EQ(NextMacAddress("00-00-00-FF-FF-FF"), QString("00-00-01-00-00-00"));
+    // Colons separate too: the address after a range start written with them follows it.
+    EXPECT_EQ(NextMacAddress("00:11:22:33:44:FF"), QString("00-11-22-33-45-00"));
+}
+
+TEST(PlayerMessages, MacHandoutNeverSendsARangeStartThatIsNoAddress) {
+    QTemporaryDir dir;
+    for (const char* first : {"", "not a mac", "00-11-22-33-44", "00-11-22-33-44-GG"}) {
+        const QString path = dir.filePath(QString("Mac-%1.txt").arg(qHash(QString(first))));
+        auto h = AssignMac(path, "player", MacRange{true, first, 10});
+        EXPECT_FALSE(h.address) << first;
+        EXPECT_EQ(h.logText.value_or(QString()), QString("No more MAC address aviliable!")) << first;
+        EXPECT_TRUE(lumtest::readFile(path).isEmpty()) << first;
+    }
+    QStringList got;
+    const QString path = dir.filePath("colons.txt");
+    for (int i = 0; i < 2; ++i) got << AssignMac(path, QString("p%1").arg(i), MacRange{true, "02:00:00:00:00:09", 10}).address.value_or("none");
+    EXPECT_EQ(got, QStringList({"02:00:00:00:00:09", "02-00-00-00-00-0A"}));
 }
 
 TEST(PlayerMessages, ConcurrentHandoutsNeverGiveOneAddressTwice) {

@@ -5,6 +5,11 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace lumtest;
 
 namespace {
@@ -247,4 +252,42 @@ TEST_F(TransferTest, AnIdlePassiveListenerGivesItsPortBack) {
     server->SetDataConnectTimeout(200);
     EXPECT_EQ(hog.command("LIST"), "125 Opening ASCII mode data connection for directory list.");
     EXPECT_EQ(hog.line(), "421 Failed to create data connection socket.");
+}
+
+TEST_F(TransferTest, AnUploadStillArrivingWhenThePlayerGoesOnIsStoredWhole) {
+    // A player closes the data connection and goes on at once: the end of the upload may
+    // still sit unread in the server's socket buffers then, and must not be cut off.
+    const QByteArray bytes = pattern(4 * 1024 * 1024 + 17);
+    ASSERT_TRUE(writeFile(path("small.txt"), "small"));
+    // QUIT, the player closing its control connection, or its next transfer at once.
+    for (const QByteArray& leave : {QByteArray("QUIT"), QByteArray(), QByteArray("RETR")}) {
+        Player p(port);
+        p.login("bob");
+        const quint16 dataPort = p.pasv();
+        // A plain blocking socket: its send returns as soon as the kernel holds the bytes.
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(dataPort);
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to), 0);
+        EXPECT_EQ(p.command("STOR big.bin"), "125 Opening BINARY mode data connection for file transfer.");
+        for (qsizetype sent = 0; sent < bytes.size();) {
+            const ssize_t n = ::send(fd, bytes.constData() + sent, size_t(bytes.size() - sent), 0);
+            ASSERT_GT(n, 0);
+            sent += n;
+        }
+        ::close(fd);
+        if (leave == "RETR") {
+            EXPECT_EQ(retr(p, "small.txt"), "small");
+        } else if (!leave.isEmpty()) {
+            p.sendLine(leave);
+        } else {
+            p.socket().abort();
+        }
+        EXPECT_TRUE(waitUntil([&] { return readFile(path("big.bin")).size() == bytes.size(); }, 30000))
+            << leave.constData() << ": " << readFile(path("big.bin")).size() << " of " << bytes.size();
+        EXPECT_EQ(readFile(path("big.bin")), bytes);
+        QFile::remove(path("big.bin"));
+    }
 }

@@ -26,6 +26,9 @@ double wallClockMs() {
 CSimPlayer::CSimPlayer(SimPlayerConfig config, QObject* parent)
     : QObject(parent), config_(std::move(config)) {
     timeout_.setSingleShot(true);
+    // Each player keeps its own second: coarse timers would line up the ALIVEs of every
+    // player of this process and send them in one burst, which separate devices do not do.
+    alive_.setTimerType(Qt::PreciseTimer);
     connect(&timeout_, &QTimer::timeout, this, [this] { fail(QStringLiteral("timed out")); });
     connect(&alive_, &QTimer::timeout, this, [this] {
         if (!loggedIn_) return;
@@ -112,10 +115,11 @@ void CSimPlayer::deliver(const Reply& reply) {
     if (reply.code == kReplyAliveAck) {
         ++aliveAcks_;
         if (!aliveSent_.empty()) {
-            const double rtt = wallClockMs() - aliveSent_.front();
+            const double sent = aliveSent_.front();
+            const double rtt = wallClockMs() - sent;
             aliveSent_.pop_front();
             aliveRtts_.push_back(rtt);
-            Q_EMIT measured(config_.user, QStringLiteral("alive"), {{"ms", rtt}});
+            Q_EMIT measured(config_.user, QStringLiteral("alive"), {{"ms", rtt}, {"t", sent}});
         }
         return;
     }

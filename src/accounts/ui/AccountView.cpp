@@ -90,9 +90,9 @@ CAccountView::CAccountView(CUserStore& store, CAccountTreeModel& model, IOperato
         tree_->expand(proxy_->mapFromSource(model_.rootIndex()));
         selectRoot();
     });
-    connect(&model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent) {
-        if (model_.kindOf(parent) == CAccountTreeModel::KindRoot && parent.isValid())
-            tree_->expand(proxy_->mapFromSource(parent));
+    connect(&model_, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& under) {
+        if (model_.kindOf(under) == CAccountTreeModel::KindRoot && under.isValid())
+            tree_->expand(proxy_->mapFromSource(under));
     });
     tree_->expand(proxy_->mapFromSource(model_.rootIndex()));
     selectRoot();

@@ -225,9 +225,9 @@ void CConsoleApp::wireReports() {
     // The headings show in the operator's language; the models keep theirs.
     auto* device = new CFixedTextProxy(pane);
     device->setSourceModel(reports.storageList());
-    auto* report = new CFixedTextProxy(pane);
-    report->setSourceModel(reports.playlistReport());
-    pane->setReportModels(device, report);
+    auto* playlist = new CFixedTextProxy(pane);
+    playlist->setSourceModel(reports.playlistReport());
+    pane->setReportModels(device, playlist);
     pane->setDeleteFiles([this] { core_->reports().deleteSelectedFiles(); });
     connect(&reports, &ReportCenter::tabRequested, pane, [&reports, pane](int tab) {
         pane->setReportTitle(reports.playlistReport()->tabLabel());

@@ -187,9 +187,9 @@ void CDlgRssMessage::addFeed() {
     if (!documentOk_) return;
     auto* dlg = new CDlgAddFeed(editor_, parts_.prompt, parts_.groupNames ? parts_.groupNames() : QStringList(), this);
     dlg->setAttribute(Qt::WA_DeleteOnClose);
-    CDlgAddFeed::Values v;
-    v.group = currentIndex().data(RssTreeModel::GroupRole).toString();
-    dlg->setValues(v, false);
+    CDlgAddFeed::Values start;
+    start.group = currentIndex().data(RssTreeModel::GroupRole).toString();
+    dlg->setValues(start, false);
     connect(dlg, &QDialog::accepted, this, [this, dlg] {
         const CDlgAddFeed::Values v = dlg->values();
         const int index = editor_.addFeed(v.group, v.url, v.title, v.active, v.detailed, dlg->collected());

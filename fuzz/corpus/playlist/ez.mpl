@@ -1,0 +1,13 @@
+[configuration]
+globalinterval=5
+[file0]
+path=/work/wt15/build/bin/Samples/sample.txt
+size=74
+[file1]
+path=/work/wt15/build/bin/Samples/sample1.jpg
+size=4623
+transition=0
+[file2]
+path=/work/wt15/build/bin/Samples/sample2.jpg
+size=5284
+transition=0

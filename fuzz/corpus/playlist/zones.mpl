@@ -1,0 +1,6 @@
+[configuration]
+multizone=1
+[zone0]
+path=/m/zone_mz.yuv
+[file0]
+path=/m/b.mp4
